@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Kestrelle needs on a Debian machine; installs nothing that
+# is already there, so it is quick when run again.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build clang libclang-rt-14-dev googletest libbenchmark-dev
+  mingw-w64 wine wine64 xvfb xauth x11-apps imagemagick
+  fonts-liberation fonts-dejavu-core
+  hyperfine filters time
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -qq
+  "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+fi

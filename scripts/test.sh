@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds both presets and runs all their tests. Exits non-zero on any failure;
+# CTest's summary of the Windows-side run is printed last.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh || exit 1
+
+status=0
+cmake --preset native >/dev/null && cmake --build --preset native || exit 1
+cmake --preset windows >/dev/null && cmake --build --preset windows || exit 1
+
+ctest --preset native -j2 || status=1
+ctest --preset windows || status=1
+exit $status

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# virtual-display.sh start|stop <build-dir>
+# start: runs Xvfb on a free display number, records it in <build-dir>/display, and prepares the Wine
+# prefix; stop: ends the Wine server of the prefix and that Xvfb.
+set -euo pipefail
+action=$1
+build_dir=$(cd "$2" && pwd)
+state="$build_dir/display"
+source "$(dirname "$0")/wine-env.sh"
+
+start() {
+  stop_quietly
+  mkdir -p "$state"
+  local n=99
+  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$state/xvfb.log" 2>&1 &
+  echo $! >"$state/pid"
+  echo ":$n" >"$state/name"
+  for _ in $(seq 100); do
+    [ -e "/tmp/.X11-unix/X$n" ] && break
+    sleep 0.1
+  done
+  [ -e "/tmp/.X11-unix/X$n" ] || { echo "Xvfb did not start on :$n" >&2; cat "$state/xvfb.log" >&2; exit 1; }
+  export DISPLAY=":$n"
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Preparing the Wine prefix in $WINEPREFIX"
+    wineboot --init >/dev/null 2>&1 || true
+  fi
+  wineserver -w
+  echo "Virtual display $DISPLAY ready"
+}
+
+stop_quietly() {
+  wineserver -k >/dev/null 2>&1 || true
+  if [ -f "$state/pid" ]; then
+    kill "$(cat "$state/pid")" >/dev/null 2>&1 || true
+    rm -f "$state/pid"
+  fi
+}
+
+case "$action" in
+  start) start ;;
+  stop) stop_quietly ;;
+  *) echo "usage: $0 start|stop <build-dir>" >&2; exit 2 ;;
+esac

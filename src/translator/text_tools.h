@@ -1,0 +1,22 @@
+#pragma once
+// Small text routines shared by the translator: character counting and search (1-based positions, as the
+// rule engine uses them), removing a character, and restoring sentence capitals after a translation.
+#include <string>
+#include <string_view>
+
+namespace kestrelle {
+
+// Number of positions of s that hold ch.
+int CountChar(char ch, std::string_view s);
+
+// 1-based position of the n-th occurrence of ch in s; 0 when n < 1, n > s.size() or s holds fewer than n.
+int NthCharPos(char ch, std::string_view s, int n);
+
+// s with every occurrence of ch left out.
+std::string RemoveChar(std::string_view s, char ch);
+
+// Capitalises the first letter of every sentence and the word "i", in place. Only ASCII letters count as
+// letters, and no letter is ever lowered, so capitals a replacement put in stay.
+void CapitaliseSentences(std::string& text);
+
+}  // namespace kestrelle

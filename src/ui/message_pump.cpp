@@ -1,0 +1,19 @@
+#include "ui/message_pump.h"
+
+#include <windows.h>
+
+namespace kestrelle::ui {
+
+void ProcessPendingMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+}  // namespace kestrelle::ui

@@ -1,0 +1,49 @@
+#include "translator/text_tools.h"
+
+#include <gtest/gtest.h>
+
+namespace kestrelle {
+namespace {
+
+TEST(TextTools, CountAndFindCharacters) {
+  EXPECT_EQ(CountChar('|', ""), 0);
+  EXPECT_EQ(CountChar('|', "a|b|"), 2);
+  EXPECT_EQ(NthCharPos('|', "a|b|", 1), 2);
+  EXPECT_EQ(NthCharPos('|', "a|b|", 2), 4);
+  EXPECT_EQ(NthCharPos('|', "a|b|", 3), 0);
+  EXPECT_EQ(NthCharPos('|', "a|b|", 0), 0);
+  EXPECT_EQ(NthCharPos('|', "a|b|", -1), 0);
+  EXPECT_EQ(NthCharPos('|', "||", 3), 0) << "n beyond the text's length";
+}
+
+TEST(TextTools, RemoveChar) {
+  EXPECT_EQ(RemoveChar("2 5 ", ' '), "25");
+  EXPECT_EQ(RemoveChar("    ", ' '), "");
+  EXPECT_EQ(RemoveChar("", ' '), "");
+}
+
+TEST(TextTools, CapitaliseSentences) {
+  struct Case {
+    const char* in;
+    const char* out;
+  };
+  const Case cases[] = {
+      {"hello. i think i'm ok? yes, isn't it", "Hello. I think I'm ok? Yes, isn't it"},
+      {"3 apples. 4th", "3 Apples. 4Th"},
+      {"wow! great", "Wow! Great"},
+      {"i", "I"},
+      {"say hi", "Say hi"},
+      {"ok\r\nnext. \r\nline", "Ok\r\nnext. \r\nLine"},
+      {"keep CAPS. and lower", "Keep CAPS. And lower"},
+      {"\xe9t\xe9. \xe9t\xe9", "\xe9T\xe9. \xe9T\xe9"},
+      {"", ""},
+  };
+  for (const Case& c : cases) {
+    std::string text = c.in;
+    CapitaliseSentences(text);
+    EXPECT_EQ(text, c.out) << "input: " << c.in;
+  }
+}
+
+}  // namespace
+}  // namespace kestrelle
