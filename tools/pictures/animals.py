@@ -95,28 +95,28 @@ def bird(p):
 
 
 def bear(p, coat, neck=0.0):
-    """A bear on all fours, shoulders humped, drawn for 49 x 44."""
+    """A bear on all fours, shoulders humped, drawn for 49 x 44; a longer `neck` moves the body back."""
     p.view(49, 44)
-    p.paint(legs(p, [((13, 28), (11, 40)), ((31, 28), (30, 40))], 6), darker(coat.fill, 0.25))
-    body = join(p.ellipse_mask(22, 23, 17, 11), p.ellipse_mask(28, 16, 8, 6),
-                p.polygon_mask([(30, 14), (36 + neck, 14), (40 + neck, 26), (32, 28)]),
-                p.ellipse_mask(39 + neck, 19, 6, 5.5),
-                p.polygon_mask([(41 + neck, 17), (47 + neck, 20), (47 + neck, 23), (40 + neck, 24)]),
-                p.ellipse_mask(36 + neck, 14, 2.2, 2.2),
-                legs(p, [((9, 28), (7, 41)), ((35, 28), (36, 41))], 6.5),
-                p.ellipse_mask(5.5, 20, 2.5, 2))
+    b = -neck
+    p.paint(legs(p, [((13 + b, 28), (11 + b, 40)), ((31 + b, 28), (30 + b, 40))], 6), darker(coat.fill, 0.25))
+    body = join(p.ellipse_mask(22 + b, 23, 17, 11), p.ellipse_mask(28 + b, 16, 8, 6),
+                p.polygon_mask([(30 + b, 14), (36, 14), (40, 26), (32 + b, 28)]),
+                p.ellipse_mask(39, 19, 6, 5.5),
+                p.polygon_mask([(41, 17), (47.5, 20), (47.5, 23), (40, 24)]),
+                p.ellipse_mask(36, 14, 2.2, 2.2),
+                legs(p, [((9 + b, 28), (7 + b, 41)), ((35, 28), (36, 41))], 6.5),
+                p.ellipse_mask(5.5 + b, 20, 2.5, 2))
     p.paint(body, coat.fill, shade="belly", texture=coat.detail)
     if coat.belly:
-        p.polygon([(43 + neck, 19.5), (47 + neck, 20.5), (47 + neck, 22.5), (42 + neck, 23)], coat.belly,
-                  outline=None)
-    p.dot(46.5 + neck, 20, coat.nose)
-    p.dot(40.5 + neck, 17.5, coat.eye)
-    for x in (4.5, 7, 34, 36.5):
-        p.dot(x + 1, 41.2, darker(coat.fill, 0.5))
+        p.polygon([(43, 19.5), (47, 20.5), (47, 22.5), (42, 23)], coat.belly, outline=None)
+    p.dot(46.6, 20.2, coat.nose)
+    p.dot(40.5, 17.5, coat.eye)
+    p.dot(36, 14, darker(coat.fill, 0.4))
 
 
 def grizzled(x, y):
-    return "light" if (x * 7 + y * 3) % 11 == 0 else None
+    """Pale tips scattered through the fur."""
+    return "light" if ((x * 73856093) ^ (y * 19349663)) % 7 == 0 else None
 
 
 def boar(p):
@@ -135,28 +135,27 @@ def boar(p):
     p.dot(45, 22, BLACK)
 
 
-def cattle(p, coat, horns, udder=False, patches=None):
-    """A bull or a cow, seen from the side, drawn for 63 x 46."""
+def cattle(p, coat, horns, udder=False, patches=()):
+    """A bull or a cow, seen from the side, drawn for 63 x 46: `horns` are polygons, `patches` ellipses of
+    black hide."""
     p.view(63, 46)
     p.paint(legs(p, [((17, 31), (16, 44)), ((43, 31), (44, 44))], 4.5), darker(coat.fill, 0.25))
-    body = join(p.polygon_mask([(8, 12), (44, 10), (50, 14), (50, 32), (8, 33), (5, 24)]),
-                p.ellipse_mask(46, 22, 6, 10),
-                p.polygon_mask([(48, 12), (58, 15), (61, 27), (56, 30), (48, 24)]),
-                legs(p, [((12, 30), (12, 44)), ((38, 30), (38, 44))], 5))
-    p.paint(body, coat.fill, shade="belly", texture=patches)
+    trunk = join(p.polygon_mask([(8, 12), (44, 10), (50, 14), (50, 32), (8, 33), (5, 24)]),
+                 legs(p, [((12, 30), (12, 44)), ((38, 30), (38, 44))], 5))
+    head = join(p.polygon_mask([(44, 11), (52, 11), (57, 13), (61.5, 24), (61, 28), (55, 29), (47, 25)]),
+                p.polygon_mask([(51, 15), (45.5, 15.5), (50, 18)]))
+    p.paint(trunk | head, coat.fill, shade="belly")
+    hide = join(*(p.ellipse_mask(*patch) for patch in patches)) & trunk
+    p.paint(hide, BLACK, outline=None)
     p.line([(6, 15), (3, 26), (3.5, 30)], 1.6, darker(coat.fill, 0.4), outline=None)
-    p.ellipse(58.5, 27, 3, 2.5, coat.belly or PINK)
-    p.dot(54, 18, coat.eye)
-    p.polygon([(49.5, 13), (47, 10), (51, 12)], darker(coat.fill, 0.2))
-    p.line(horns, 1.8, HORN)
+    p.ellipse(59, 26.5, 3, 2.5, coat.belly or PINK)
+    p.dot(54, 17, coat.eye)
+    for horn in horns:
+        p.polygon(horn, HORN)
     if udder:
-        p.ellipse(32, 34, 4, 2.5, PINK)
+        p.ellipse(33, 34, 4, 2.5, PINK)
     for x in (10.5, 14.5, 36.5, 42.5):
         p.rect(x, 42.5, x + 3.5, 44.5, HOOF, outline=None)
-
-
-def holstein(x, y):
-    return "dark" if ((x // 7) * 3 + (y // 6) * 5) % 4 == 0 else None
 
 
 def cat(p):
@@ -323,17 +322,17 @@ def horse(p):
 
 
 def rabbit(p, coat, ear_tips):
-    """A rabbit sitting up, ears raised, drawn for 10 x 19."""
-    body = join(p.ellipse_mask(4.5, 14, 4.3, 4.8), p.ellipse_mask(6.5, 8, 3, 2.8),
-                p.polygon_mask([(4.5, 7), (4.8, 0), (6.4, 0), (6.5, 7)]),
-                p.polygon_mask([(6.8, 7), (8, 0.5), (9.5, 1), (8.5, 7)]))
+    """A rabbit sitting up, ears raised (10 x 19); the jackrabbit's ears have black tips."""
+    body = join(p.ellipse_mask(4.6, 14.5, 4.4, 4.5), p.ellipse_mask(6.6, 8.6, 3.1, 2.7),
+                p.ellipse_mask(5.6, 3.6, 1.2, 3.6), p.ellipse_mask(8.1, 4.0, 1.2, 3.4, angle=20),
+                p.ellipse_mask(7.5, 17.8, 2, 1.2))
     p.paint(body, coat.fill, shade="belly")
     if ear_tips:
         p.dot(5.5, 0.5, BLACK)
-        p.dot(8.8, 1.5, BLACK)
-    p.dot(8, 7.5, BLACK)
-    p.dot(0.5, 13, WHITE_ISH)
-    p.dot(9.5, 9, PINK)
+        p.dot(8.8, 1.2, BLACK)
+    p.dot(7.5, 8, BLACK)
+    p.dot(9.3, 9.2, PINK)
+    p.dot(0.6, 14, WHITE_ISH)
 
 
 def llama(p):
@@ -363,29 +362,33 @@ def pig(p):
 
 
 def scorpion(p):
-    """A scorpion from above: claws forward, eight legs, tail curled up over the back."""
+    """A scorpion from above: pincers forward, eight legs, the tail curled round beside the body."""
     shell = (92, 58, 36)
+    cx = 50
     for side in (-1, 1):
-        for i, (y, reach) in enumerate(((46, 30), (54, 33), (62, 33), (70, 28))):
-            x0 = 57.5 + side * 10
-            knee = (57.5 + side * (reach + 2), y - 8 + i * 2)
-            foot = (57.5 + side * (reach + 12), y + 10 + i * 3)
-            p.line([(x0, y), knee, foot], 3.2, darker(shell, 0.15))
-        arm = [(57.5 + side * 8, 40), (57.5 + side * 26, 34), (57.5 + side * 30, 20)]
-        p.line(arm, 5, shell)
-        claw = join(p.ellipse_mask(57.5 + side * 31, 14, 8, 10),
-                    p.polygon_mask([(57.5 + side * 27, 10), (57.5 + side * 22, 0), (57.5 + side * 31, 6)]),
-                    p.polygon_mask([(57.5 + side * 35, 10), (57.5 + side * 38, 0), (57.5 + side * 33, 5)]))
-        p.paint(claw, shell, shade="round")
-    p.paint(join(p.ellipse_mask(57.5, 44, 12, 10), p.ellipse_mask(57.5, 62, 14, 13)), shell, shade="round")
-    for y in (54, 62, 70):
-        p.line([(46, y), (69, y)], 1, darker(shell, 0.45), outline=None)
-    tail = [(57.5, 74), (57.5, 84), (62, 92), (72, 94), (80, 88), (82, 78), (78, 70)]
-    for i, (x, y) in enumerate(tail):
-        p.ellipse(x, y, 5 - i * 0.3, 5 - i * 0.3, shell, shade="round")
-    p.polygon([(76, 66), (84, 70), (77, 73)], (200, 60, 40))
-    p.dot(55, 38, BLACK)
-    p.dot(60, 38, BLACK)
+        for i, (y, reach) in enumerate(((44, 24), (52, 28), (60, 28), (68, 24))):
+            knee = (cx + side * (reach + 4), y - 10 + i * 3)
+            foot = (cx + side * (reach + 12), y + 6 + i * 4)
+            p.line([(cx + side * 8, y), knee, foot], 3.6, darker(shell, 0.15))
+        p.line([(cx + side * 8, 38), (cx + side * 22, 34), (cx + side * 26, 24)], 5.5, shell)
+        hand = join(p.ellipse_mask(cx + side * 27, 17, 7, 9),
+                    p.polygon_mask([(cx + side * 31, 12), (cx + side * 31, 3), (cx + side * 27, 1),
+                                    (cx + side * 28.5, 9)]),
+                    p.polygon_mask([(cx + side * 22, 12), (cx + side * 21, 4), (cx + side * 25, 2),
+                                    (cx + side * 25, 10)]))
+        p.paint(hand, shell, shade="bevel")
+    p.paint(join(p.ellipse_mask(cx, 42, 11, 9), p.ellipse_mask(cx, 60, 13, 14)), shell, shade="bevel")
+    for y in (52, 59, 66):
+        p.line([(cx - 11, y), (cx + 11, y)], 1, darker(shell, 0.45), outline=None)
+    tail = [(cx, 74), (cx + 1, 81), (cx + 5, 87), (cx + 12, 91), (cx + 20, 91), (cx + 27, 87),
+            (cx + 31, 80), (cx + 32, 72), (cx + 30, 65)]
+    for i in reversed(range(len(tail))):
+        x, y = tail[i]
+        p.ellipse(x, y, 5.5 - i * 0.3, 5.5 - i * 0.3, shell, shade="bevel")
+    p.ellipse(cx + 29, 59, 3.6, 4.2, (170, 60, 40), shade="bevel")
+    p.line([(cx + 28, 56), (cx + 25, 52), (cx + 21, 52)], 2, (40, 24, 20))
+    p.dot(cx - 2, 36, BLACK)
+    p.dot(cx + 2, 36, BLACK)
 
 
 def sheep(p):
@@ -418,7 +421,7 @@ def spider(p):
             knee = (43 + side * (spread + 6), y - 16 + i * 4)
             foot = (43 + side * (spread + 14 + i), y + drop)
             p.line([hip, knee, foot], 2.6, body)
-    p.paint(join(p.ellipse_mask(43, 28, 8, 7), p.ellipse_mask(43, 41, 12, 11)), body, shade="round")
+    p.paint(join(p.ellipse_mask(43, 28, 8, 7), p.ellipse_mask(43, 41, 12, 11)), body, shade="bevel")
     p.polygon([(43, 36), (40, 41), (43, 46), (46, 41)], (200, 40, 36), outline=None)
     for x in (40, 43, 46):
         p.dot(x, 25, RED_EYE)
@@ -446,7 +449,7 @@ def wolf(p, coat):
                 p.ellipse_mask(31, 11, 4, 3.6), p.polygon_mask([(31, 9), (38.5, 13), (38, 15), (31, 14.5)]),
                 p.polygon_mask([(28.5, 9), (28.5, 3), (31.5, 8)]),
                 legs(p, [((9, 22), (8, 34)), ((23, 22), (23, 34))], 3.2),
-                p.line_mask([(7, 17), (4, 22), (3, 28)], 3))
+                p.polygon_mask([(8, 16), (4, 19), (1.5, 27), (3, 31), (6.5, 23), (10, 19)]))
     p.paint(body, coat.fill, shade="belly", texture=coat.detail)
     if coat.belly:
         p.polygon([(30, 14), (38, 14.5), (30, 19)], coat.belly, outline=None)
@@ -468,11 +471,13 @@ item("Black Bear", 49, 44, bear, Coat((48, 44, 46), belly=(150, 112, 80), eye=(2
 item("Boar", 47, 38, boar)
 item("Brown Bear", 49, 44, bear, BROWN_BEAR)
 item("Bull", 63, 46, cattle, Coat((70, 46, 36), belly=(150, 110, 96)),
-     [(48, 12), (46, 8), (50, 4), (53, 6)])
+     [[(54, 12.5), (57.5, 12), (60, 8), (61, 4), (58, 8.5)], [(49.5, 13), (53.5, 12), (50, 8.5), (48.5, 4),
+                                                              (48, 9)]])
 item("Cat", 22, 19, cat)
 item("Chicken", 17, 20, chicken)
 item("Cougar", 50, 40, big_cat, Coat((196, 148, 96), belly=WHITE_ISH))
-item("Cow", 51, 49, cattle, Coat(WHITE_ISH, eye=BLACK), [(50, 13), (50, 10), (52, 9)], True, holstein)
+item("Cow", 51, 49, cattle, Coat(WHITE_ISH, eye=BLACK), [[(52, 12.5), (55, 12), (53.5, 8)]], True,
+     [(16, 17, 6, 5), (33, 24, 7, 5), (44, 14, 4, 4), (10, 29, 4, 3)])
 item("Dire Wolf", 39, 35, wolf, Coat((62, 40, 40), belly=(120, 50, 44), eye=RED_EYE))
 item("Dog", 27, 26, dog)
 item("Dolphin", 77, 46, dolphin)

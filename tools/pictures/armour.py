@@ -99,15 +99,23 @@ def skirt(p, m):
 
 
 def sleeves(p, m, plates=False):
-    """A pair of sleeves or arm guards, shoulders at the top, spread apart."""
+    """A pair of sleeves joined across the shoulders, arms held out to the sides."""
+    yoke = p.polygon_mask([(26, 8), (42, 8), (50, 18), (58, 8), (74, 8), (76, 46), (24, 46)])
+    arms = join(*(p.polygon_mask([(50 + side * 12, 10), (50 + side * 48, 66), (50 + side * 40, 97),
+                                  (50 + side * 12, 52)]) for side in (-1, 1)))
+    m.paint(p, yoke | arms)
     for side in (-1, 1):
-        arm = p.polygon_mask([(50 + side * 10, 10), (50 + side * 36, 8), (50 + side * 48, 92),
-                              (50 + side * 26, 94)])
-        m.paint(p, arm)
-        p.line([(50 + side * 27, 88), (50 + side * 46, 86)], 8, m.trim)
+        p.line([(50 + side * 46, 70), (50 + side * 40, 92)], 10, m.trim)
         if plates:
-            m.paint(p, p.ellipse_mask(50 + side * 24, 16, 17, 14))
-            m.paint(p, p.ellipse_mask(50 + side * 36, 56, 10, 8))
+            m.paint(p, p.ellipse_mask(50 + side * 22, 24, 16, 18))
+            m.paint(p, p.ellipse_mask(50 + side * 33, 62, 8, 9))
+
+
+def join(*masks):
+    result = set()
+    for mask in masks:
+        result |= mask
+    return result
 
 
 def gloves(p, m, cuff_colour=None):
@@ -118,8 +126,10 @@ def gloves(p, m, cuff_colour=None):
     for x, top in ((36, 8), (48, 4), (60, 6), (70, 16)):
         fingers |= p.polygon_mask([(x - 5.5, 44), (x - 5.5, top + 4), (x, top), (x + 5.5, top + 4),
                                    (x + 5.5, 44)])
-    thumb = p.polygon_mask([(30, 64), (12, 44), (8, 34), (16, 30), (36, 48)])
+    thumb = p.polygon_mask([(30, 68), (10, 48), (6, 36), (18, 30), (38, 50)])
     m.paint(p, hand | fingers | thumb)
+    for x in (42, 54, 65):
+        p.line([(x, 14), (x, 40)], 2, darker(m.fill, 0.45), outline=None)
     m.paint(p, p.polygon_mask([(30, 76), (70, 76), (80, 98), (20, 98)]), cuff)
 
 

@@ -158,8 +158,8 @@ def pickaxe(p):
     head = []
     for i in range(13):
         t = i / 12 * 2 - 1
-        head.append((1.02 - 0.32 * t * t, 14.5 * t))
-    f.line(head, 2.6, IRON, shade="bevel")
+        head.append((1.02 - 0.3 * t * t, 11.5 * t))
+    f.line(head, 3.2, IRON, shade="bevel")
     f.line([(0.92, 0), (1.06, 0)], 3.6, DARK_STEEL)
 
 
@@ -271,7 +271,7 @@ def kryss(p):
     for i in range(steps + 1):
         t = i / steps
         a = 0.34 + 0.66 * t
-        wave.append((a, 1.3 * math.sin(t * math.pi * 4.5), 1.9 * (1 - t) + 0.4))
+        wave.append((a, 1.0 * math.sin(t * math.pi * 3.5), 2.2 if t < 0.8 else 2.2 * (1 - t) / 0.2))
     back = [(a, c + w) for a, c, w in wave]
     front = [(a, c - w) for a, c, w in reversed(wave)]
     f.polygon(back + [(1.0, wave[-1][1])] + front, STEEL, shade="bevel")
@@ -305,7 +305,7 @@ def hammer_pick(p):
     haft(f, 0, 1.04, 2.4, WOOD, shade="bevel")
     grip(f, 0.02, 0.26, 2.4)
     f.polygon([(0.87, 0), (0.87, 6.5), (1.08, 6.5), (1.08, 0)], IRON, shade="bevel")
-    pick = [(0.9, 0), (0.95, -4), (0.9, -8), (0.8, -11.5), (0.88, -8), (1.05, -4), (1.05, 0)]
+    pick = [(0.88, 0), (0.9, -4), (0.84, -8), (0.72, -12), (0.86, -9.5), (0.98, -5), (1.06, 0)]
     f.polygon(pick, STEEL, shade="bevel")
 
 
@@ -436,12 +436,12 @@ def black_staff(p):
 @item("Gnarled Staff", 52, 51)
 def gnarled_staff(p):
     f = diagonal(p, 3)
-    points = [(i / 20, 1.3 * math.sin(i * 1.7) + (0.6 if i % 5 == 0 else 0)) for i in range(21)]
-    f.line(points[:-2], 3.0, (128, 92, 56), shade="bevel")
+    points = [(i / 12, 0.9 * math.sin(i * 1.3)) for i in range(12)]
+    f.line(points, 3.4, (128, 92, 56), shade="bevel")
     curl = [(0.9, 0.5), (0.95, 3.5), (1.0, 4.0), (1.03, 1.5), (0.99, -1.0), (0.96, -1.5)]
     f.line(curl, 2.6, (128, 92, 56))
-    for a, b in ((0.28, 1.8), (0.55, -1.9), (0.74, 1.7)):
-        f.ellipse(a, b, 1.4, 1.2, (110, 78, 46))
+    for a, b in ((0.28, 1.9), (0.55, -2.0), (0.74, 1.8)):
+        f.ellipse(a, b, 1.6, 1.4, (110, 78, 46))
     f.ellipse(0.975, 1.4, 1.1, 1.1, (90, 160, 90))
 
 
@@ -483,7 +483,7 @@ def cutlass(p):
     f = p.frame((4.5, 18), (12, 1.5))
     f.line([(0.02, 0), (0.3, 3.2)], 1.2, GOLD, outline=None)
     haft(f, 0, 0.27, 2.2, BLACK_WOOD)
-    curved_blade(f, 0.28, 1.0, 3.2, 0.7, 1.7, point=0.25)
+    curved_blade(f, 0.28, 1.0, 3.2, 1.2, 2.2, point=0.25)
     f.line([(0.3, 3.2), (0.28, -2.6)], 1.6, GOLD)
 
 
@@ -493,7 +493,7 @@ def katana(p):
     haft(f, 0, 0.3, 2.4, (40, 40, 52))
     for i in range(4):
         f.dot(0.05 + i * 0.065, 0, (220, 220, 230))
-    curved_blade(f, 0.32, 1.0, 2.2, 0.8, 0.9, point=0.1)
+    curved_blade(f, 0.32, 1.0, 2.2, 1.4, 1.4, point=0.12)
     f.ellipse(0.31, 0, 0.9, 2.6, GOLD)
 
 
@@ -508,7 +508,7 @@ def scimitar(p):
     f = p.frame((3, 22.5), (13, 2))
     haft(f, 0, 0.26, 2.2, RED_LEATHER)
     pommel(f, 0.0, 1.3, GOLD)
-    curved_blade(f, 0.28, 1.0, 5.5, 0.6, 2.6, point=0.3)
+    curved_blade(f, 0.28, 1.0, 5.5, 1.1, 2.8, point=0.3)
     guard(f, 0.27, 3.0, 1.6, GOLD)
 
 
