@@ -13,6 +13,7 @@ from materials import (BONE, BRONZE, CLOTH_BLUE, CLOTH_RED, DARK_LEATHER, DARK_S
 from pixelart import bone_bands, chain_links, darker, ring_links, stitches, studs
 
 INSIDE = (58, 44, 40)
+SKIN = (232, 196, 160)
 
 
 @dataclass
@@ -189,7 +190,7 @@ def bone_helm(p):
 def coif(p):
     hood = p.ellipse_mask(50, 40, 46, 38) | p.polygon_mask([(4, 40), (96, 40), (98, 96), (2, 96)])
     p.paint(hood, STEEL, texture=chain_links)
-    p.ellipse(50, 52, 24, 28, (232, 196, 160), outline=IRON)
+    p.ellipse(50, 52, 24, 28, SKIN, outline=IRON)
 
 
 def leather_cap(p):
@@ -213,14 +214,14 @@ def bascinet(p):
     p.paint(helm, STEEL, shade="bevel")
     mail = p.polygon_mask([(4, 62), (96, 62), (98, 98), (2, 98)])
     p.paint(mail, IRON, texture=chain_links)
-    p.ellipse(50, 62, 28, 20, (232, 196, 160), outline=DARK_STEEL)
+    p.ellipse(50, 62, 28, 20, SKIN, outline=DARK_STEEL)
 
 
 def closed_helm(p):
     helm = p.ellipse_mask(50, 40, 46, 38) | p.polygon_mask([(4, 40), (96, 40), (90, 96), (10, 96)])
     p.paint(helm, STEEL, shade="bevel")
-    p.rect(14, 38, 86, 44, INSIDE, outline=None)
-    p.rect(46, 30, 54, 78, INSIDE, outline=None)
+    p.rect(14, 34, 86, 46, INSIDE, outline=None)
+    p.rect(44, 46, 56, 80, INSIDE, outline=None)
     for y in (60, 70):
         p.rect(22, y, 38, y + 3, INSIDE, outline=None)
         p.rect(62, y, 78, y + 3, INSIDE, outline=None)
@@ -230,6 +231,7 @@ def helmet(p):
     """An open helm: a round crown with a brim band and cheek guards."""
     crown = p.ellipse_mask(50, 52, 44, 48) - p.rect_mask(0, 60, 100, 100)
     p.paint(crown, STEEL, shade="bevel")
+    p.rect(20, 60, 80, 98, SKIN, outline=None)
     p.rect(2, 54, 98, 66, IRON)
     for x0, x1 in ((4, 28), (72, 96)):
         p.polygon([(x0, 64), (x1, 64), (x1 - 4 if x0 < 50 else x1, 96), (x0 if x0 < 50 else x0 + 4, 96)],
@@ -239,8 +241,9 @@ def helmet(p):
 def nose_helm(p):
     helm = p.polygon_mask([(50, 2), (86, 30), (94, 60), (6, 60), (14, 30)])
     p.paint(helm, STEEL, shade="bevel")
+    p.ellipse(50, 76, 34, 24, SKIN, outline=(150, 110, 90))
     p.rect(4, 52, 96, 62, BRONZE)
-    p.rect(43, 58, 57, 94, STEEL, shade="bevel")
+    p.rect(43, 58, 57, 90, STEEL, shade="bevel")
 
 
 def orc_helm(p):
