@@ -1,0 +1,49 @@
+// The reference tables and pictures as the program's own resources.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "reference/picture_resource.h"
+#include "reference/reference_table.h"
+#include "reference/resource_data.h"
+
+namespace kestrelle {
+namespace {
+
+// A table as the build compiled it. The build folder is a Unix path when the tests run under Wine, where
+// drive Z: is the Unix root.
+std::vector<std::uint8_t> CompiledTable(const std::string& name) {
+  std::string path = std::string(KESTRELLE_BINARY_DIR) + "/resources/tables/" + name + ".bin";
+  if (path.front() == '/') path = "Z:" + path;
+  std::ifstream in(path, std::ios::binary);
+  EXPECT_TRUE(in) << path;
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(ReferenceResources, TablesAreTheCompiledBytes) {
+  EXPECT_EQ(LoadDataResource(kWeaponTableResource), CompiledTable("weapons"));
+  EXPECT_EQ(LoadDataResource(kArmourTableResource), CompiledTable("armour"));
+  EXPECT_EQ(LoadDataResource(kAnimalTableResource), CompiledTable("animals"));
+  EXPECT_EQ(ReadWeaponTable(LoadDataResource(kWeaponTableResource)).Categories.size(), 8u);
+  EXPECT_EQ(ReadAnimalTable(LoadDataResource(kAnimalTableResource)).Names.size(), 38u);
+}
+
+TEST(ReferenceResources, MissingResourcesAreNamedInTheError) {
+  const auto message = [](auto load) -> std::string {
+    try {
+      load();
+    } catch (const EResourceNotFound& e) {
+      return e.what();
+    }
+    return "no error";
+  };
+  EXPECT_EQ(message([] { LoadPictureBitmap("NO_SUCH_PICTURE"); }), "Resource NO_SUCH_PICTURE not found");
+  EXPECT_EQ(message([] { LoadPictureBitmap("Bone_"); }), "Resource Bone_ not found");
+  EXPECT_EQ(message([] { LoadPictureBitmap(""); }), "Resource  not found");
+  EXPECT_EQ(message([] { LoadDataResource(4242); }), "Resource 4242 not found");
+}
+
+}  // namespace
+}  // namespace kestrelle
