@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
   hangAfter = options.hangAfter;
   logFile = CreateFileA(options.log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                         nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (logFile == INVALID_HANDLE_VALUE) return 1;
+  if (logFile == INVALID_HANDLE_VALUE) return 3;
 
   const HINSTANCE instance = GetModuleHandleA(nullptr);
   WNDCLASSA windowClass = {};
@@ -105,10 +105,13 @@ int main(int argc, char** argv) {
   windowClass.hInstance = instance;
   windowClass.lpszClassName = options.className.c_str();
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  if (!RegisterClassA(&windowClass)) return 1;
+  if (!RegisterClassA(&windowClass)) return 4;
   const HWND window = CreateWindowExA(0, options.className.c_str(), options.title.c_str(), WS_OVERLAPPEDWINDOW,
                                       CW_USEDEFAULT, CW_USEDEFAULT, 320, 200, nullptr, nullptr, instance, nullptr);
-  if (!window) return 1;
+  if (!window) {
+    std::fprintf(stderr, "recording_client: no window (error %lu)\n", GetLastError());
+    return 5;
+  }
   ShowWindow(window, SW_SHOWNOACTIVATE);
   SetTimer(window, 1, options.lifetimeMs, nullptr);
 

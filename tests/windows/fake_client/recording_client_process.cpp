@@ -65,7 +65,10 @@ RecordingClient::RecordingClient(const RecordingClientOptions& options) : logPat
   WindowSearch search{info.dwProcessId, options.className, nullptr};
   for (int i = 0; i < 1000 && !search.found; ++i) {
     if (WaitForSingleObject(process_.get(), 20) == WAIT_OBJECT_0) {
-      throw std::runtime_error("the recording client ended at once: " + commandLine);
+      DWORD exitCode = 0;
+      GetExitCodeProcess(process_.get(), &exitCode);
+      throw std::runtime_error("the recording client ended at once with " + std::to_string(exitCode) + ": " +
+                               commandLine);
     }
     EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
   }
