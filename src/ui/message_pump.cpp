@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "ui/application.h"
+
 namespace kestrelle::ui {
 
 void ProcessPendingMessages() {
@@ -11,8 +13,7 @@ void ProcessPendingMessages() {
       PostQuitMessage(static_cast<int>(msg.wParam));
       return;
     }
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchQueuedMessage(msg);
   }
 }
 
