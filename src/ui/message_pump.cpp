@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "ui/application.h"
+
 namespace kestrelle::ui {
 
 bool ProcessPendingMessages() {
@@ -11,8 +13,7 @@ bool ProcessPendingMessages() {
       PostQuitMessage(static_cast<int>(msg.wParam));
       return true;
     }
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchQueuedMessage(msg);
   }
   return false;
 }
