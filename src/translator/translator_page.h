@@ -1,8 +1,17 @@
 #pragma once
 // The Translator page: the text to send, the speech style, the typing delays, the Translate button and
 // the text sent. Both memos share the main window's pop-up menu pmTranslate and file dialogs.
+//
+// The Translate command processes window messages while it translates and types, so every other handler
+// may run nested inside it. It keeps the input memo, the Translate button and the style selector disabled
+// meanwhile, and a request to close the main window during it stops it at its next wait; the window
+// closes once the command has returned, so no control goes away under it.
 
+#include <functional>
+
+#include "translator/command_stop.h"
 #include "ui/button.h"
+#include "ui/file_dialog.h"
 #include "ui/label.h"
 #include "ui/masked_edit.h"
 #include "ui/memo.h"
@@ -29,6 +38,47 @@ class TTranslatorPage {
   ui::Label Label4;
   ui::MaskedEdit meLineDelay;
   ui::Button btnTranslate;
+
+  // The memo last clicked, the target of Open, Save, Save As, Cut, Copy and Paste; the input memo until
+  // either memo has been clicked.
+  ui::Memo* ActiveMemo = &memoText;
+
+  // Shows a file dialog and reports whether a file was chosen (the dialog then holds its name). Tests put
+  // in a chooser of their own in place of the system's dialog.
+  std::function<bool(ui::FileDialog&)> showFileDialog;
+
+  void btnTranslateClick();
+  void rgSpeakClick();
+  void memoTextKeyPress(char& key);
+  void memoTextMouseDown();
+  void memoTranslatedMouseDown();
+  void pmtClearClick();
+  void pmtWordWrapClick();
+  void pmAutoTranslateClick();
+  void pmtOpenClick();
+  void pmtSaveClick();
+  void pmtSaveAsClick();
+  void cutTranslateClick();
+  void CopyTranslateClick();
+  void PasteTranslateClick();
+
+  // Whether the main window may close now; during a command it asks the command to stop and closes the
+  // window when the command has returned.
+  bool CanCloseWindow();
+
+ private:
+  enum class CommandEnd { Finished, Stopped };
+  class CommandControls;
+
+  // Steps of the Translate command; Stopped when it ended early because the program is closing.
+  CommandEnd RunTranslateCommand();
+  // Closes the main window if that was asked for while the command ran.
+  void CloseIfPending();
+  void Activate(ui::Memo& memo);
+
+  CommandStop commandStop_;
+  bool commandRunning_ = false;
+  bool closePending_ = false;
 };
 
 }  // namespace kestrelle

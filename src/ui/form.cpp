@@ -59,6 +59,7 @@ void Form::Show() {
 }
 
 void Form::Close() {
+  if (onCloseQuery && !onCloseQuery()) return;
   if (this == mainForm) {
     Hide();
     PostQuitMessage(0);

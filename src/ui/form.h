@@ -35,12 +35,15 @@ class Form : public Control {
   std::function<void()> onResize;
   // Raised for WM_GETMINMAXINFO with the record the system filled.
   std::function<void(MINMAXINFO&)> onGetMinMaxInfo;
+  // Asked before the form closes (by Close() or the close button); returning false keeps it open.
+  std::function<bool()> onCloseQuery;
 
   static Form* MainForm();
 
   void Show();
   void Hide() { SetVisible(false); }
-  // The main form ends the message loop; any other form is hidden.
+  // The main form ends the message loop; any other form is hidden. Nothing happens when onCloseQuery
+  // refuses.
   void Close();
   // Shows the form with every other window of the program disabled and returns when it is hidden.
   void ShowModal();

@@ -32,20 +32,24 @@ int Memo::LineCount() const {
   return count;
 }
 
-std::string Memo::Line(int index) const {
-  std::string line(kMaxLineLength, '\0');
-  *reinterpret_cast<WORD*>(line.data()) = static_cast<WORD>(kMaxLineLength);
-  const LRESULT length = SendMessageA(Handle(), EM_GETLINE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(line.data()));
-  line.resize(static_cast<std::size_t>(length));
-  return line;
-}
+// Lines are cut out of the window text by their start and length, so no line is ever cut short (the
+// system's EM_GETLINE would need a buffer size chosen in advance, and counts it in 16 bits).
+std::string Memo::Line(int index) const { return LineOf(Text(), index); }
 
 std::vector<std::string> Memo::Lines() const {
+  const std::string text = Text();
   std::vector<std::string> lines;
   const int count = LineCount();
   lines.reserve(static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i) lines.push_back(Line(i));
+  for (int i = 0; i < count; ++i) lines.push_back(LineOf(text, i));
   return lines;
+}
+
+std::string Memo::LineOf(const std::string& text, int index) const {
+  const LRESULT start = SendMessageA(Handle(), EM_LINEINDEX, static_cast<WPARAM>(index), 0);
+  if (start < 0 || static_cast<std::size_t>(start) > text.size()) return {};
+  const LRESULT length = SendMessageA(Handle(), EM_LINELENGTH, static_cast<WPARAM>(start), 0);
+  return text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length));
 }
 
 void Memo::AppendLine(std::string_view line) {

@@ -24,14 +24,11 @@ struct MemoOptions {
 
 class Memo : public EditBase {
  public:
-  // Longest line that Line() reads.
-  static constexpr int kMaxLineLength = 4096;
-
   Memo(Control& parent, const Rect& bounds, std::string_view text, const MemoOptions& options = {});
 
   // The number of displayed lines; an empty last line after a final line break does not count.
   int LineCount() const;
-  // A displayed line without its line break, at most kMaxLineLength characters.
+  // A displayed line without its line break, whatever its length.
   std::string Line(int index) const;
   std::vector<std::string> Lines() const;
 
@@ -50,6 +47,7 @@ class Memo : public EditBase {
 
  private:
   DWORD Style() const;
+  std::string LineOf(const std::string& text, int index) const;
   void ApplyStyle();
   void RemoveLengthLimit();
 

@@ -1,0 +1,63 @@
+#include "translator/command_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <stdexcept>
+
+#include "translator/text_tools.h"
+
+namespace kestrelle {
+
+namespace {
+
+bool EndsInBreak(std::string_view s) { return !s.empty() && (s.back() == ' ' || s.back() == '\r'); }
+
+}  // namespace
+
+std::string JoinDisplayedLines(const std::vector<std::string>& lines, bool wordWrap) {
+  std::string text;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const std::string& line = lines[i];
+    if (!wordWrap) {
+      if (i > 0) text += "\r\n";
+    } else {
+      if (line.empty()) continue;
+      if (!text.empty() && !EndsInBreak(text) && !EndsInBreak(line)) text += ' ';
+    }
+    text += line;
+  }
+  return text;
+}
+
+bool IsBlankText(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) <= ' '; });
+}
+
+std::int32_t ParseDelayField(std::string_view field) {
+  const std::string digits = RemoveChar(field, ' ');
+  std::int32_t value = 0;
+  const char* first = digits.data();
+  const char* last = first + digits.size();
+  if (first != last && *first == '+') ++first;  // a sign the mask can't type but a set text may hold
+  const auto [end, error] = std::from_chars(first, last, value);
+  if (digits.empty() || error != std::errc() || end != last) {
+    throw std::invalid_argument("'" + digits + "' is not a valid integer value");
+  }
+  return value;
+}
+
+std::string PrepareForTranslation(std::string_view text) {
+  std::string prepared(text);
+  for (char& c : prepared) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  prepared += ' ';
+  return prepared;
+}
+
+void FinishTranslation(std::string& text) {
+  CapitaliseSentences(text);
+  text.erase(text.find_last_not_of(' ') + 1);
+}
+
+}  // namespace kestrelle

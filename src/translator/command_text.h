@@ -1,0 +1,34 @@
+#pragma once
+// The text steps of the Translate command that need no window: joining the input memo's displayed lines,
+// the blank test, reading a delay field, and preparing a text for the engine and finishing its result.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kestrelle {
+
+// Joins the lines of the input memo, as it displays them, into the text to translate.
+// Word wrap off: the lines are paragraphs, joined by carriage return and line feed (empty lines too).
+// Word wrap on: the lines are wrapped pieces; a line is appended with a blank in between unless the text
+// so far or the appended line ends in a blank or carriage return (the wrapped piece already holds the
+// blank it broke at). An empty line adds nothing, not even a blank, so a blank line between paragraphs
+// joins them as if it were not there and nothing is ever put in front of the text.
+std::string JoinDisplayedLines(const std::vector<std::string>& lines, bool wordWrap);
+
+// Whether the text holds nothing but blanks and control characters (codes 0 to 32).
+bool IsBlankText(std::string_view text);
+
+// The value of a typing delay field: its digits with every blank left out ("2 5 " is 25). A field with
+// no digit, or with anything but an optionally signed whole number, throws std::invalid_argument with the
+// message "'<value>' is not a valid integer value" (the value without its blanks).
+std::int32_t ParseDelayField(std::string_view field);
+
+// The engine's input: 'A'..'Z' lowered (nothing else changes) and one blank appended, so that the last
+// word ends like every other.
+std::string PrepareForTranslation(std::string_view text);
+
+// The engine's output made ready to send: sentence capitals restored and the trailing blanks removed.
+void FinishTranslation(std::string& text);
+
+}  // namespace kestrelle

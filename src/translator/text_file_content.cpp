@@ -1,0 +1,33 @@
+#include "translator/text_file_content.h"
+
+namespace kestrelle {
+
+bool IsPlainText(std::string_view bytes) { return bytes.find('\0') == std::string_view::npos; }
+
+std::string NormaliseLineBreaks(std::string_view text) {
+  std::string result;
+  result.reserve(text.size() + text.size() / 32);
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' || c == '\n') {
+      result += "\r\n";
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      result += c;
+    }
+  }
+  return result;
+}
+
+std::string FolderOfFile(std::string_view path) {
+  const size_t separator = path.find_last_of("\\/");
+  if (separator == std::string_view::npos) {
+    const size_t drive = path.find(':');
+    return drive == std::string_view::npos ? "." : std::string(path.substr(0, drive + 1));
+  }
+  // A separator right after the drive (or at the very start) belongs to the root folder's name.
+  const bool root = separator == 0 || path[separator - 1] == ':';
+  return std::string(path.substr(0, root ? separator + 1 : separator));
+}
+
+}  // namespace kestrelle
