@@ -64,6 +64,14 @@ std::string WriteTemporaryFile(const std::string& folder, std::string_view text)
   return {};
 }
 
+// Not every system refuses to move a file over a read-only one, so the target's attributes are checked
+// first: a read-only file, like a folder, is never replaced.
+bool MayReplace(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes == INVALID_FILE_ATTRIBUTES ||
+         (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) == 0;
+}
+
 }  // namespace
 
 std::string ReadTextFile(const std::string& path) {
@@ -76,6 +84,7 @@ std::string ReadTextFile(const std::string& path) {
 }
 
 void WriteTextFile(const std::string& path, std::string_view text) {
+  if (!MayReplace(path)) throw std::runtime_error("Cannot create file " + path);
   const std::string written = WriteTemporaryFile(FolderOfFile(path), text);
   if (written.empty()) throw std::runtime_error("Cannot create file " + path);
   if (!MoveFileExA(written.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {

@@ -1,0 +1,542 @@
+// The Translator page through its real controls: the Translate command with a recording game client,
+// translate on Enter, word wrap, the file and clipboard commands with their menu items, and closing the
+// main window while the command types.
+
+#include "translator/translator_page.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "link_test_support.h"
+#include "recording_client_process.h"
+#include "translator_test_support.h"
+
+namespace kestrelle {
+namespace {
+
+using test::Pump;
+using testing::RecordingClient;
+
+// What the file dialogs were asked and what they answered, in place of the system's dialogs.
+class FileChooser {
+ public:
+  FileChooser(TTranslatorPage& page, TMainForm& form) : form_(form) {
+    page.showFileDialog = [this](ui::FileDialog& dialog) {
+      shown.push_back(&dialog == &form_.odTranslate ? "open" : "save");
+      offered.push_back(dialog.fileName);
+      if (!answer) return false;
+      dialog.fileName = *answer;
+      return true;
+    };
+  }
+  std::optional<std::string> answer;  // nothing: the dialog is cancelled
+  std::vector<std::string> shown;
+  std::vector<std::string> offered;
+
+ private:
+  TMainForm& form_;
+};
+
+// A folder of its own for a test's files, removed with everything in it.
+class TempFolder {
+ public:
+  TempFolder() {
+    char base[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, base);
+    static int made = 0;
+    path_ = std::string(base) + "kestrelle-page-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+            std::to_string(++made);
+    CreateDirectoryA(path_.c_str(), nullptr);
+  }
+  ~TempFolder() {
+    for (const std::string& name : Files()) {
+      const std::string file = path_ + "\\" + name;
+      SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileA(file.c_str());
+    }
+    RemoveDirectoryA(path_.c_str());
+  }
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
+  std::vector<std::string> Files() const {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+      if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.push_back(found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+  }
+
+ private:
+  std::string path_;
+};
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+std::optional<std::string> ReadBytes(const std::string& path) {
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::string bytes(GetFileSize(file, nullptr), '\0');
+  DWORD read = 0;
+  ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+  CloseHandle(file);
+  bytes.resize(read);
+  return bytes;
+}
+
+std::string ClipboardText() {
+  std::string text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (const HANDLE data = GetClipboardData(CF_TEXT)) {
+    text = static_cast<const char*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+void SetClipboardText(const std::string& text) {
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  const HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  memcpy(GlobalLock(data), text.c_str(), text.size() + 1);
+  GlobalUnlock(data);
+  SetClipboardData(CF_TEXT, data);
+  CloseClipboard();
+}
+
+class TranslatorPageTest : public ::testing::Test {
+ protected:
+  TranslatorPageTest() : form(test::ShowMainForm()), page(form->translatorPage) {
+    form->tpMain.SetActivePage(1);
+    SetDelays("   0", "   0");
+    Pump();
+  }
+
+  void SetDelays(const char* charDelay, const char* lineDelay) {
+    page.meCharDelay.SetText(charDelay);
+    page.meLineDelay.SetText(lineDelay);
+  }
+  void PressTranslate() { SendMessageA(page.btnTranslate.Handle(), BM_CLICK, 0, 0); }
+  // A menu item chosen as from the pop-up menu (the command reaches the window like any other).
+  void Choose(const ui::MenuItem& item) { SendMessageA(form->Handle(), WM_COMMAND, item.CommandId(), 0); }
+  static void MouseDown(const ui::Memo& memo, UINT button = WM_LBUTTONDOWN) {
+    // A right button's release would show the pop-up menu.
+    SendMessageA(memo.Handle(), button, 0, MAKELPARAM(5, 5));
+    if (button == WM_LBUTTONDOWN) SendMessageA(memo.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  }
+  // Presses Ctrl and a letter in a control, the keys arriving through the message queue as typed ones do.
+  static void PressCtrl(const ui::Control& control, char letter) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    PostMessageA(control.Handle(), WM_KEYDOWN, static_cast<WPARAM>(letter), 1);
+    Pump();
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+  }
+  bool CommandControlsEnabled() const {
+    return page.memoText.Enabled() && page.btnTranslate.Enabled() && page.rgSpeak.Enabled();
+  }
+
+  std::unique_ptr<TMainForm> form;
+  TTranslatorPage& page;
+};
+
+TEST_F(TranslatorPageTest, NormalStyleTypesTheTextRecapitalised) {
+  RecordingClient client;
+  page.memoText.SetText("HELLO World");
+  PressTranslate();
+  EXPECT_EQ(client.Text(), "Hello world\r");
+  EXPECT_EQ(page.memoTranslated.Text(), "Hello world\r\n");
+  EXPECT_TRUE(CommandControlsEnabled());
+}
+
+TEST_F(TranslatorPageTest, TheCommandTypesWithTheDelaysOfTheFields) {
+  RecordingClient client;
+  SetDelays("2 0 ", "   0");
+  page.memoText.SetText("abc");
+  PressTranslate();
+  const auto records = client.Records();
+  ASSERT_EQ(client.Text(), "Abc\r");
+  const long long slackUs = testing::TickResolutionMs() * 1000LL;
+  for (size_t i = 1; i < 3; ++i) {
+    EXPECT_GE(records[i].microseconds - records[i - 1].microseconds, 20000 - slackUs) << "character " << i;
+  }
+}
+
+TEST_F(TranslatorPageTest, BlankInputTypesNothingAndEmptiesTheOutput) {
+  RecordingClient client;
+  page.memoTranslated.SetText("from before\r\n");
+  page.memoText.SetText("   \r\n \t \r\n");
+  PressTranslate();
+  EXPECT_EQ(client.Text(), "");
+  EXPECT_EQ(page.memoTranslated.Text(), "");
+  EXPECT_EQ(page.memoText.Text(), "   \r\n \t \r\n");
+}
+
+TEST_F(TranslatorPageTest, ADelayFieldWithoutADigitIsReportedAndTheControlsComeBack) {
+  RecordingClient client;
+  page.memoText.SetText("hello");
+  for (const auto& fields : {std::pair{"    ", "   0"}, std::pair{"   0", "    "}}) {
+    SetDelays(fields.first, fields.second);
+    test::ErrorBoxWatcher watcher("Kestrelle");
+    PressTranslate();
+    const auto seen = watcher.Result();
+    EXPECT_TRUE(seen.found);
+    EXPECT_EQ(seen.message, "'' is not a valid integer value");
+    EXPECT_TRUE(CommandControlsEnabled());
+    EXPECT_EQ(page.memoText.Text(), "hello");
+  }
+  EXPECT_EQ(client.Text(), "") << "nothing is typed before the delays are known";
+}
+
+TEST_F(TranslatorPageTest, WordWrapDecidesHowTheLinesJoin) {
+  RecordingClient client;
+  const std::string paragraph = "hi there\r\nhow are you";
+  // Wrapped: the lines are pieces of one text; unwrapped: paragraphs, with their line break typed.
+  page.memoText.SetText(paragraph);
+  PressTranslate();
+  EXPECT_EQ(page.memoTranslated.Text(), "Hi there how are you\r\n");
+
+  Choose(form->pmtWordWrap);
+  EXPECT_FALSE(form->pmtWordWrap.Checked());
+  PressTranslate();
+  EXPECT_EQ(page.memoTranslated.Text(), "Hi there\r\nhow are you\r\n");
+  EXPECT_EQ(client.Text(), "Hi there how are you\r" "Hi there\rhow are you\r");
+}
+
+TEST_F(TranslatorPageTest, AWrappedParagraphJoinsAtTheBlanksItBrokeAt) {
+  const std::string paragraph = "this sentence is long enough to be wrapped over several lines of the memo";
+  page.memoText.SetText(paragraph);
+  ASSERT_GT(page.memoText.LineCount(), 2) << "the memo should show the paragraph wrapped";
+  PressTranslate();
+  EXPECT_EQ(page.memoTranslated.Text(), "T" + paragraph.substr(1) + "\r\n");
+}
+
+TEST_F(TranslatorPageTest, WordWrapSwitchesBothMemosAndTheirScrollBars) {
+  for (const bool wrap : {false, true}) {
+    Choose(form->pmtWordWrap);
+    EXPECT_EQ(form->pmtWordWrap.Checked(), wrap);
+    for (const ui::Memo* memo : {&page.memoText, &page.memoTranslated}) {
+      EXPECT_EQ(memo->WordWrap(), wrap);
+      EXPECT_EQ(memo->ScrollBarsShown(), wrap ? ui::ScrollBars::Vertical : ui::ScrollBars::Both);
+    }
+  }
+}
+
+TEST_F(TranslatorPageTest, LongLinesAreNeverCut) {
+  Choose(form->pmtWordWrap);  // off: the whole line is one displayed line
+  const std::string line = std::string(6000, 'a') + " end";
+  page.memoText.SetText(line);
+  PressTranslate();
+  EXPECT_EQ(page.memoTranslated.Text(), "A" + line.substr(1) + "\r\n");
+}
+
+TEST_F(TranslatorPageTest, EnterTranslatesWhenAutoTranslateIsOn) {
+  RecordingClient client;
+  page.memoText.SetText("hello there");
+  page.memoText.SetFocus();
+  page.memoText.SetSelection(5, 0);
+  SendMessageA(page.memoText.Handle(), WM_CHAR, '\r', 1);
+  EXPECT_EQ(client.Text(), "") << "auto translate is off at start";
+  EXPECT_EQ(page.memoText.Text(), "hello\r\n there") << "Enter breaks the line as usual";
+
+  Choose(form->pmAutoTranslate);
+  ASSERT_TRUE(form->pmAutoTranslate.Checked());
+  page.memoText.SetText("hello there");
+  SendMessageA(page.memoText.Handle(), WM_CHAR, '\r', 1);
+  EXPECT_EQ(client.Text(), "Hello there\r");
+  EXPECT_EQ(page.memoText.Text(), "");
+  EXPECT_EQ(page.memoTranslated.Text(), "");
+  EXPECT_TRUE(page.memoText.Focused());
+  EXPECT_TRUE(CommandControlsEnabled());
+
+  page.memoTranslated.SetText("from before\r\n");
+  page.memoText.SetText("    ");
+  SendMessageA(page.memoText.Handle(), WM_CHAR, '\r', 1);
+  EXPECT_EQ(page.memoText.Text(), "");
+  EXPECT_EQ(page.memoTranslated.Text(), "");
+  EXPECT_EQ(client.Text(), "Hello there\r") << "blank input types nothing";
+
+  Choose(form->pmAutoTranslate);
+  EXPECT_FALSE(form->pmAutoTranslate.Checked());
+}
+
+TEST_F(TranslatorPageTest, AFailedAutoTranslateKeepsTheTextAndTheEnter) {
+  Choose(form->pmAutoTranslate);
+  SetDelays("    ", "   0");
+  page.memoText.SetText("hello");
+  test::ErrorBoxWatcher watcher("Kestrelle");
+  SendMessageA(page.memoText.Handle(), WM_CHAR, '\r', 1);
+  EXPECT_EQ(watcher.Result().message, "'' is not a valid integer value");
+  EXPECT_EQ(page.memoText.Text(), "hello") << "neither cleared nor broken by the swallowed Enter";
+  EXPECT_TRUE(CommandControlsEnabled());
+}
+
+TEST_F(TranslatorPageTest, ClearTextEmptiesBothMemos) {
+  page.memoText.SetText("in");
+  page.memoTranslated.SetText("out");
+  MouseDown(page.memoTranslated);
+  Choose(form->pmtClear);
+  EXPECT_EQ(page.memoText.Text(), "");
+  EXPECT_EQ(page.memoTranslated.Text(), "");
+}
+
+TEST_F(TranslatorPageTest, MenuItemsFollowTheMemoLastClicked) {
+  struct Case {
+    const char* name;
+    bool input;
+    const char* text;
+    UINT button;
+    bool saveEnabled;
+  };
+  const Case cases[] = {
+      {"empty input memo", true, "", WM_LBUTTONDOWN, false},
+      {"input memo with a line", true, "a", WM_RBUTTONDOWN, true},
+      {"input memo with a line break only", true, "\r\n", WM_LBUTTONDOWN, true},
+      {"empty output memo", false, "", WM_RBUTTONDOWN, false},
+      {"output memo with a line", false, "a\r\n", WM_LBUTTONDOWN, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ui::Memo& memo = c.input ? page.memoText : page.memoTranslated;
+    memo.SetText(c.text);
+    MouseDown(memo, c.button);
+    EXPECT_EQ(page.ActiveMemo, &memo);
+    EXPECT_EQ(form->cutTranslate.Enabled(), c.input);
+    EXPECT_EQ(form->PasteTranslate.Enabled(), c.input);
+    EXPECT_EQ(form->pmtOpen.Enabled(), c.input);
+    EXPECT_EQ(form->pmtSave.Enabled(), c.saveEnabled);
+    EXPECT_EQ(form->pmtSaveAs.Enabled(), c.saveEnabled);
+    EXPECT_TRUE(form->CopyTranslate.Enabled());
+    EXPECT_TRUE(form->pmtClear.Enabled());
+    memo.SetText("");
+  }
+}
+
+TEST_F(TranslatorPageTest, ClipboardCommandsActOnTheActiveMemo) {
+  // Before either memo is clicked they act on the input memo.
+  EXPECT_EQ(page.ActiveMemo, &page.memoText);
+  page.memoText.SetText("input text");
+  page.memoTranslated.SetText("output text");
+  page.memoText.SelectAll();
+  Choose(form->CopyTranslate);
+  EXPECT_EQ(ClipboardText(), "input text");
+
+  page.memoText.SetSelection(0, 6);
+  Choose(form->cutTranslate);
+  EXPECT_EQ(ClipboardText(), "input ");
+  EXPECT_EQ(page.memoText.Text(), "text");
+  page.memoText.SetSelection(4, 0);
+  Choose(form->PasteTranslate);
+  EXPECT_EQ(page.memoText.Text(), "textinput ");
+
+  MouseDown(page.memoTranslated);
+  page.memoTranslated.SetSelection(0, 6);
+  Choose(form->CopyTranslate);
+  EXPECT_EQ(ClipboardText(), "output");
+}
+
+TEST_F(TranslatorPageTest, ShortcutsActWhileEitherMemoHasTheFocus) {
+  FileChooser chooser(page, *form);
+  page.memoText.SetFocus();
+  PressCtrl(page.memoText, 'O');
+  EXPECT_EQ(chooser.shown, std::vector<std::string>{"open"});
+
+  page.memoText.SetText("typed");
+  MouseDown(page.memoText);
+  page.memoText.SelectAll();
+  PressCtrl(page.memoText, 'C');
+  EXPECT_EQ(ClipboardText(), "typed");
+
+  SetClipboardText("pasted");
+  page.memoText.SetSelection(5, 0);
+  PressCtrl(page.memoText, 'V');
+  EXPECT_EQ(page.memoText.Text(), "typedpasted");
+
+  page.memoTranslated.SetText("shown");
+  MouseDown(page.memoTranslated);
+  page.memoTranslated.SetFocus();
+  page.memoTranslated.SelectAll();
+  PressCtrl(page.memoTranslated, 'C');
+  EXPECT_EQ(ClipboardText(), "shown");
+  PressCtrl(page.memoTranslated, 'S');
+  EXPECT_EQ(chooser.shown, (std::vector<std::string>{"open", "save"})) << "Save with no file opened is Save As";
+  PressCtrl(page.memoTranslated, 'O');
+  EXPECT_EQ(chooser.shown.size(), 2u) << "Open is disabled for the output memo";
+}
+
+class TranslatorFilesTest : public TranslatorPageTest {
+ protected:
+  // Chooses a menu item and returns the message of the error box it shows, or nothing.
+  std::optional<std::string> ChooseReportingError(const ui::MenuItem& item) {
+    test::ErrorBoxWatcher watcher("Kestrelle");
+    // The watcher gives up after a few seconds when no box comes; an empty caption would match nothing.
+    Choose(item);
+    const auto seen = watcher.Result();
+    return seen.found ? std::optional(seen.message) : std::nullopt;
+  }
+
+  TempFolder folder;
+  FileChooser chooser{page, *form};
+};
+
+TEST_F(TranslatorFilesTest, OpenShowsTheWholeFileWithItsLineBreaks) {
+  const std::string longLine(5000, 'x');
+  WriteBytes(folder / "notes.txt", "first line\nsecond\r\n" + longLine + "\rlast");
+  page.memoText.SetText("replaced");
+  chooser.answer = folder / "notes.txt";
+  Choose(form->pmtOpen);
+  EXPECT_EQ(chooser.shown, std::vector<std::string>{"open"});
+  EXPECT_EQ(page.memoText.Text(), "first line\r\nsecond\r\n" + longLine + "\r\nlast");
+}
+
+TEST_F(TranslatorFilesTest, CancelledDialogsChangeNothing) {
+  WriteBytes(folder / "kept.txt", "kept");
+  page.memoText.SetText("memo");
+  chooser.answer.reset();
+  Choose(form->pmtOpen);
+  Choose(form->pmtSaveAs);
+  Choose(form->pmtSave);
+  EXPECT_EQ(chooser.shown, (std::vector<std::string>{"open", "save", "save"}));
+  EXPECT_EQ(page.memoText.Text(), "memo");
+  EXPECT_EQ(folder.Files(), std::vector<std::string>{"kept.txt"});
+}
+
+TEST_F(TranslatorFilesTest, AFileThatCannotBeOpenedLeavesTheMemoAsItWas) {
+  WriteBytes(folder / "binary.dat", std::string("text\0more", 9));
+  const struct {
+    std::string file;
+    std::string message;
+  } cases[] = {
+      {folder / "missing.txt", "Cannot open file " + (folder / "missing.txt")},
+      {folder / "binary.dat", "Cannot open file " + (folder / "binary.dat") + ": it is not a plain text file"},
+  };
+  for (const auto& c : cases) {
+    page.memoText.SetText("keep me");
+    chooser.answer = c.file;
+    EXPECT_EQ(ChooseReportingError(form->pmtOpen), c.message);
+    EXPECT_EQ(page.memoText.Text(), "keep me");
+  }
+}
+
+TEST_F(TranslatorFilesTest, SaveWritesBackToTheFileLastOpened) {
+  WriteBytes(folder / "notes.txt", "old");
+  chooser.answer = folder / "notes.txt";
+  Choose(form->pmtOpen);
+  page.memoText.SetText("new text\r\nline two");
+  chooser.answer = folder / "other.txt";
+  Choose(form->pmtSaveAs);
+  EXPECT_EQ(ReadBytes(folder / "other.txt"), "new text\r\nline two");
+
+  page.memoText.SetText("saved again");
+  Choose(form->pmtSave);
+  EXPECT_EQ(chooser.shown, (std::vector<std::string>{"open", "save"})) << "Save shows no dialog";
+  EXPECT_EQ(ReadBytes(folder / "notes.txt"), "saved again");
+  EXPECT_EQ(ReadBytes(folder / "other.txt"), "new text\r\nline two");
+  EXPECT_EQ(form->sdTranslate.fileName, folder / "notes.txt");
+
+  // Save As offers the name Save left in it.
+  chooser.answer.reset();
+  Choose(form->pmtSaveAs);
+  EXPECT_EQ(chooser.offered.back(), folder / "notes.txt");
+}
+
+TEST_F(TranslatorFilesTest, SaveWithoutAnOpenedFileIsSaveAs) {
+  MouseDown(page.memoTranslated);
+  page.memoTranslated.SetText("the output\r\n");
+  chooser.answer = folder / "out.txt";
+  Choose(form->pmtSave);
+  EXPECT_EQ(chooser.shown, std::vector<std::string>{"save"});
+  EXPECT_EQ(ReadBytes(folder / "out.txt"), "the output\r\n") << "the active memo is saved";
+}
+
+TEST_F(TranslatorFilesTest, AFailedSaveLosesNothing) {
+  const std::string readOnly = folder / "read-only.txt";
+  WriteBytes(readOnly, "precious");
+  SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
+  page.memoText.SetText("memo text");
+  const std::string missingFolder = folder / "no such folder\\out.txt";
+  for (const std::string& target : {missingFolder, readOnly}) {
+    SCOPED_TRACE(target);
+    chooser.answer = target;
+    EXPECT_EQ(ChooseReportingError(form->pmtSaveAs), "Cannot create file " + target);
+    EXPECT_EQ(page.memoText.Text(), "memo text");
+  }
+  EXPECT_EQ(ReadBytes(readOnly), "precious");
+  EXPECT_EQ(folder.Files(), std::vector<std::string>{"read-only.txt"}) << "no temporary file is left behind";
+}
+
+TEST_F(TranslatorFilesTest, SavingReplacesAnExistingFileWhole) {
+  WriteBytes(folder / "notes.txt", std::string(10000, 'o'));
+  page.memoText.SetText("short");
+  chooser.answer = folder / "notes.txt";
+  Choose(form->pmtSaveAs);
+  EXPECT_EQ(ReadBytes(folder / "notes.txt"), "short");
+  EXPECT_EQ(folder.Files(), std::vector<std::string>{"notes.txt"});
+}
+
+// Closing while the command types: the typing ends at its next wait, the output memo and the controls
+// are left alone, the window closes once the command has returned, and the message loop then ends.
+TEST_F(TranslatorPageTest, ClosingTheWindowEndsTheTypingAndThenCloses) {
+  RecordingClient client;
+  SetDelays("  25", "3000");
+  const std::string text = std::string(200, 'a');
+  page.memoText.SetText(text);
+  static HWND closing = nullptr;
+  closing = form->Handle();
+  const UINT_PTR timer = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    PostMessageA(closing, WM_CLOSE, 0, 0);
+  });
+  ASSERT_NE(timer, 0u);
+
+  const DWORD startTick = GetTickCount();
+  PressTranslate();
+
+  // The whole text would take over 8 seconds; the typing ends soon after the close at 300 ms.
+  const std::string received = client.Text();
+  ASSERT_FALSE(received.empty());
+  EXPECT_LT(received.size(), 100u);
+  EXPECT_LT(client.Records().back().tick - startTick, 1500u);
+  EXPECT_EQ(received, "A" + text.substr(1, received.size() - 1));
+  EXPECT_EQ(page.memoTranslated.Text(), "");
+  EXPECT_FALSE(form->Visible()) << "the window closed after the command";
+
+  bool quit = false;
+  for (const DWORD start = GetTickCount(); !quit && GetTickCount() - start < 2000; Sleep(1)) {
+    MSG msg;
+    while (!quit && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      quit = msg.message == WM_QUIT;
+      if (!quit) DispatchMessageA(&msg);
+    }
+  }
+  EXPECT_TRUE(quit) << "the message loop ends";
+  form.reset();
+}
+
+TEST_F(TranslatorPageTest, ClosingWithoutACommandClosesAtOnce) {
+  SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(form->Visible());
+  MSG msg;
+  EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+}  // namespace
+}  // namespace kestrelle
