@@ -2,18 +2,20 @@
 
 #include <windows.h>
 
+#include "ui/application.h"
+
 namespace kestrelle::ui {
 
-void ProcessPendingMessages() {
+bool ProcessPendingMessages() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(msg.wParam));
-      return;
+      return true;
     }
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchQueuedMessage(msg);
   }
+  return false;
 }
 
 }  // namespace kestrelle::ui

@@ -1,0 +1,53 @@
+#pragma once
+// The Armour page: category tabs over a zoomable picture, the item box and five statistics, and the
+// armour magic lookup panel that takes the tabs' place while it is open.
+
+#include "ui/button.h"
+#include "ui/combo_box.h"
+#include "ui/image.h"
+#include "ui/label.h"
+#include "ui/memo.h"
+#include "ui/page_control.h"
+#include "ui/panel.h"
+#include "ui/radio_group.h"
+#include "ui/scroll_bar.h"
+
+namespace kestrelle {
+
+class TMainForm;
+
+class TArmourPage {
+ public:
+  TArmourPage(TMainForm& owner, ui::TabSheet& page);
+
+  TMainForm& form;
+  ui::TabSheet& tsArmour;
+
+  // The magic lookup panel (hidden at start).
+  ui::Panel pnlArmourMagic;
+  ui::RadioGroup rgMagicAmrDura;
+  ui::RadioGroup rgMagicArmourAHP;
+  ui::Memo memoMagicAmr;
+  ui::Button Button4;
+  ui::Button Button1;
+
+  // The statistics: everything on the category tabs.
+  ui::TabControl tcArmour;
+  ui::Panel pnlArmourDisplay;
+  ui::Image imgArmour;
+  ui::ScrollBar sbArmour;
+  ui::ComboBox cbArmour;
+  ui::Button btnArmourMagic;
+  ui::Label Label13;
+  ui::Panel pnlArmourGend;
+  ui::Label Label14;
+  ui::Panel pnlArmourAC;
+  ui::Label Label15;
+  ui::Panel pnlArmourHP;
+  ui::Label Label16;
+  ui::Panel pnlArmourStr;
+  ui::Label Label17;
+  ui::Panel pnlArmourWt;
+};
+
+}  // namespace kestrelle

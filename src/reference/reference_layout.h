@@ -1,0 +1,27 @@
+#pragma once
+// The control styles that the Weapons, Armour and Animals pages share: a statistic is shown in a value
+// panel with a right-aligned label ending just left of it, and pictures sit in a white frame.
+
+#include "ui/control.h"
+#include "ui/label.h"
+#include "ui/panel.h"
+
+namespace kestrelle::layout {
+
+inline constexpr int kStatLabelWidth = 86;
+inline constexpr int kStatLabelHeight = 14;
+
+// The bounds of a statistic's label whose text ends at x = right.
+constexpr ui::Rect LabelEndingAt(int right, int top) {
+  return {right - kStatLabelWidth, top, kStatLabelWidth, kStatLabelHeight};
+}
+
+constexpr ui::Rect ValuePanelAt(int left, int top) { return {left, top, 88, 21}; }
+
+inline const ui::LabelOptions kStatLabel{.alignment = ui::Alignment::Right};
+// Read-only value: sunken bevel, window colour; its caption is a single blank until it shows a value.
+inline const ui::PanelOptions kValuePanel{.bevelOuter = ui::Bevel::Lowered, .colour = ui::colours::Window};
+inline const ui::PanelOptions kPictureFrame{.singleBorder = true, .colour = ui::colours::White};
+inline const ui::FontSpec kBoldArial{"Arial", -11, true};
+
+}  // namespace kestrelle::layout

@@ -1,0 +1,82 @@
+#include "ui/application.h"
+
+#include <commctrl.h>
+
+#include <exception>
+
+#include "ui/control.h"
+#include "ui/form.h"
+#include "ui/menu.h"
+
+namespace kestrelle::ui {
+namespace {
+
+std::string& TitleStorage() {
+  static std::string title;
+  return title;
+}
+
+// The pop-up menu of the control with the focus or of its nearest ancestor that has one.
+PopupMenu* PopupMenuAround(HWND window) {
+  for (Control* control = Control::FromHandle(window); control != nullptr; control = control->Parent()) {
+    if (PopupMenu* menu = control->AttachedPopupMenu()) return menu;
+  }
+  return nullptr;
+}
+
+bool IsKeyDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
+
+bool HandleMenuShortcut(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+  PopupMenu* menu = PopupMenuAround(msg.hwnd);
+  if (menu == nullptr) return false;
+  const Shortcut pressed{static_cast<UINT>(msg.wParam), IsKeyDown(VK_CONTROL), IsKeyDown(VK_SHIFT), IsKeyDown(VK_MENU)};
+  bool handled = false;
+  Guarded([&] { handled = menu->HandleShortcut(pressed); });
+  return handled;
+}
+
+}  // namespace
+
+void InitialiseControls() {
+  INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&classes);
+}
+
+void SetApplicationTitle(std::string_view title) { TitleStorage() = title; }
+
+const std::string& ApplicationTitle() { return TitleStorage(); }
+
+void ShowErrorBox(const std::string& message) noexcept {
+  MessageBoxA(GetActiveWindow(), message.c_str(), TitleStorage().c_str(), MB_OK | MB_ICONERROR);
+}
+
+void ReportCurrentException() noexcept {
+  try {
+    throw;
+  } catch (const std::exception& error) {
+    ShowErrorBox(error.what());
+  } catch (...) {
+    ShowErrorBox("An unknown error occurred.");
+  }
+}
+
+void DispatchQueuedMessage(MSG& msg) {
+  if (HandleMenuShortcut(msg)) return;
+  const HWND active = GetActiveWindow();
+  if (active != nullptr && dynamic_cast<Form*>(Control::FromHandle(active)) != nullptr &&
+      IsDialogMessageA(active, &msg)) {
+    return;
+  }
+  TranslateMessage(&msg);
+  DispatchMessageA(&msg);
+}
+
+int RunMessageLoop(Form& mainForm) {
+  mainForm.Show();
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchQueuedMessage(msg);
+  return static_cast<int>(msg.wParam);
+}
+
+}  // namespace kestrelle::ui

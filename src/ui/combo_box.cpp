@@ -1,0 +1,65 @@
+#include "ui/combo_box.h"
+
+#include <stdexcept>
+
+namespace kestrelle::ui {
+
+ComboBox::ComboBox(Control& parent, const Rect& bounds, const ComboBoxOptions& options) {
+  const int listHeight = (options.itemHeight > 0 ? options.itemHeight : 16) * options.dropDownCount + 2;
+  Create({.className = "COMBOBOX",
+          .style = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
+          .parent = &parent,
+          .bounds = {bounds.left, bounds.top, bounds.width, bounds.height + listHeight},
+          .font = options.font});
+  if (options.itemHeight > 0) SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, options.itemHeight);
+  // The closed box: its selection field is the asked height less the frame's two pixels on either side.
+  SendMessageA(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), bounds.height - 6);
+}
+
+void ComboBox::SetItems(const std::vector<std::string>& items) {
+  Clear();
+  for (const std::string& item : items) SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+void ComboBox::Clear() { SendMessageA(Handle(), CB_RESETCONTENT, 0, 0); }
+
+int ComboBox::Count() const { return static_cast<int>(SendMessageA(Handle(), CB_GETCOUNT, 0, 0)); }
+
+std::string ComboBox::Item(int index) const {
+  const LRESULT length = SendMessageA(Handle(), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length == CB_ERR) throw std::out_of_range("Combo box entry index out of range");
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  SendMessageA(Handle(), CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(length));
+  return text;
+}
+
+int ComboBox::ItemIndex() const {
+  const std::string text = Text();
+  const auto current = static_cast<int>(SendMessageA(Handle(), CB_GETCURSEL, 0, 0));
+  if (current >= 0 && Item(current) == text) return current;
+  for (int i = 0; i < Count(); ++i) {
+    if (Item(i) == text) return i;
+  }
+  return -1;
+}
+
+void ComboBox::SetItemIndex(int index) {
+  if (index < -1 || index >= Count()) throw std::out_of_range("Combo box entry index out of range");
+  SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  if (index < 0) SetText("");
+}
+
+void ComboBox::OnCommand(WORD code) {
+  if (code == CBN_SELCHANGE) {
+    // The box shows the chosen entry only after this notification; show it now so that the handler
+    // reads the text and the index of the same entry.
+    const auto chosen = static_cast<int>(SendMessageA(Handle(), CB_GETCURSEL, 0, 0));
+    if (chosen >= 0) SetText(Item(chosen));
+    if (onChange) onChange();
+  } else if (code == CBN_EDITCHANGE) {
+    if (onChange) onChange();
+  }
+}
+
+}  // namespace kestrelle::ui

@@ -1,0 +1,320 @@
+#include "ui/control.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+#include <vector>
+
+#include "ui/application.h"
+#include "ui/form.h"
+#include "ui/menu.h"
+
+namespace kestrelle::ui {
+namespace {
+
+constexpr const char* kContainerClass = "KestrelleWindow";
+// The window property that links a window to the Control that owns it.
+constexpr const char* kControlProperty = "KestrelleControl";
+
+// The layer's own classes leave everything to DefWindowProc; each window is subclassed like any
+// standard control once created, so all windows take the same path through Control::WindowProc.
+void RegisterOwnClasses() {
+  static const bool registered = [] {
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    windowClass.lpszClassName = kContainerClass;
+    RegisterClassExA(&windowClass);
+    windowClass.hIcon = LoadIconA(instance, "MAINICON");
+    windowClass.hIconSm = static_cast<HICON>(LoadImageA(instance, "MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                        GetSystemMetrics(SM_CYSMICON), 0));
+    windowClass.lpszClassName = Control::kFormClass;
+    RegisterClassExA(&windowClass);
+    return true;
+  }();
+  (void)registered;
+}
+
+int NextChildId() {
+  static int next = 1000;
+  return next++;
+}
+
+const FontSpec& DefaultFont() {
+  static const FontSpec font{"MS Sans Serif", -11};
+  return font;
+}
+
+}  // namespace
+
+Control::~Control() {
+  if (hwnd_ != nullptr) DestroyWindow(hwnd_);  // WM_NCDESTROY detaches this object
+}
+
+Control* Control::FromHandle(HWND window) {
+  return window != nullptr ? static_cast<Control*>(GetPropA(window, kControlProperty)) : nullptr;
+}
+
+Form* Control::OwnerForm() {
+  for (Control* control = this; control != nullptr; control = control->parent_) {
+    if (auto* form = dynamic_cast<Form*>(control)) return form;
+  }
+  return nullptr;
+}
+
+void Control::Create(const CreateParams& params) {
+  RegisterOwnClasses();
+  parent_ = params.parent;
+  font_ = params.font;
+  fillsBackground_ = params.fillsBackground || params.className == nullptr || params.className == kFormClass;
+  const char* className = params.className != nullptr ? params.className : kContainerClass;
+  const HWND parentWindow = parent_ != nullptr ? parent_->Handle() : nullptr;
+  DWORD style = params.style;
+  // Overlapping siblings are drawn by their order, the upper one covering the lower.
+  if (parentWindow != nullptr) style |= WS_CHILD | WS_CLIPSIBLINGS;
+  const int id = params.id != 0 ? params.id : (parentWindow != nullptr ? NextChildId() : 0);
+  const std::string text(params.text);
+  const HWND window = CreateWindowExA(params.exStyle, className, text.c_str(), style, params.bounds.left,
+                                      params.bounds.top, params.bounds.width, params.bounds.height, parentWindow,
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+                                      nullptr);
+  if (window == nullptr) throw std::runtime_error(std::string("Cannot create a window of class ") + className);
+  Attach(window);
+  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(SharedFont(Font())), FALSE);
+}
+
+void Control::RecreateWithStyle(DWORD style) {
+  const HWND old = hwnd_;
+  char className[64] = {};
+  GetClassNameA(old, className, sizeof className);
+  const std::string text = Text();
+  const Rect bounds = Bounds();
+  const bool focused = Focused();
+  const HWND window = CreateWindowExA(static_cast<DWORD>(GetWindowLongPtrA(old, GWL_EXSTYLE)), className, text.c_str(),
+                                      style, bounds.left, bounds.top, bounds.width, bounds.height, GetParent(old),
+                                      reinterpret_cast<HMENU>(GetWindowLongPtrA(old, GWLP_ID)),
+                                      GetModuleHandleA(nullptr), nullptr);
+  if (window == nullptr) throw std::runtime_error(std::string("Cannot re-create a window of class ") + className);
+  SetWindowPos(window, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (!hint_.empty()) SendHintTool(TTM_DELTOOLA);
+  SetWindowLongPtrA(old, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProc_));
+  Detach();
+  DestroyWindow(old);
+  Attach(window);
+  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(SharedFont(Font())), FALSE);
+  if (!hint_.empty()) SendHintTool(TTM_ADDTOOLA);
+  if (focused) ::SetFocus(window);
+}
+
+void Control::Attach(HWND window) {
+  hwnd_ = window;
+  SetPropA(window, kControlProperty, this);
+  originalProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::WindowProc)));
+}
+
+void Control::Detach() {
+  if (hwnd_ == nullptr) return;
+  RemovePropA(hwnd_, kControlProperty);
+  hwnd_ = nullptr;
+}
+
+LRESULT CALLBACK Control::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<Control*>(GetPropA(window, kControlProperty));
+  if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+  const WNDPROC original = self->originalProc_;
+  if (message == WM_NCDESTROY) {
+    self->Detach();
+    return CallWindowProcA(original, window, message, wParam, lParam);
+  }
+  try {
+    return self->HandleMessage(message, wParam, lParam);
+  } catch (...) {
+    ReportCurrentException();
+  }
+  return CallWindowProcA(original, window, message, wParam, lParam);
+}
+
+LRESULT Control::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
+  return CallWindowProcA(originalProc_, hwnd_, message, wParam, lParam);
+}
+
+LRESULT Control::RouteToChild(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
+  handled = false;
+  switch (message) {
+    case WM_COMMAND:
+      if (lParam == 0) {
+        if (HIWORD(wParam) != 0) return 0;
+        MenuItem* item = MenuItem::FromCommandId(LOWORD(wParam));
+        if (item == nullptr) return 0;
+        handled = true;
+        item->Click();
+        return 0;
+      }
+      if (Control* child = FromHandle(reinterpret_cast<HWND>(lParam)); child != nullptr && child != this) {
+        handled = true;
+        child->OnCommand(HIWORD(wParam));
+      }
+      return 0;
+    case WM_NOTIFY: {
+      const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+      if (Control* child = FromHandle(header.hwndFrom); child != nullptr && child != this) {
+        handled = true;
+        return child->OnNotify(header);
+      }
+      return 0;
+    }
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (Control* child = FromHandle(reinterpret_cast<HWND>(lParam)); child != nullptr && child != this) {
+        handled = true;
+        child->OnScroll(LOWORD(wParam));
+      }
+      return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+      if (Control* child = FromHandle(reinterpret_cast<HWND>(lParam)); child != nullptr && child != this) {
+        if (HBRUSH brush = child->OnControlColour(reinterpret_cast<HDC>(wParam))) {
+          handled = true;
+          return reinterpret_cast<LRESULT>(brush);
+        }
+      }
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  bool handled = false;
+  const LRESULT result = RouteToChild(message, wParam, lParam, handled);
+  if (handled) return result;
+  switch (message) {
+    case WM_CONTEXTMENU:
+      if (popupMenu_ != nullptr) {
+        ShowPopupMenu(lParam);
+        return 0;
+      }
+      break;
+    case WM_ERASEBKGND:
+      if (fillsBackground_) {
+        RECT client;
+        GetClientRect(hwnd_, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, SharedBrush(BackgroundColour().Resolve()));
+        return 1;
+      }
+      break;
+    default:
+      break;
+  }
+  return DefaultHandling(message, wParam, lParam);
+}
+
+HBRUSH Control::OnControlColour(HDC dc) {
+  const COLORREF background = BackgroundColour().Resolve();
+  SetTextColor(dc, Font().colour.Resolve());
+  SetBkColor(dc, background);
+  return SharedBrush(background);
+}
+
+void Control::ShowPopupMenu(LPARAM lParam) {
+  POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  if (lParam == -1) {  // from the keyboard: the middle of the control
+    RECT window;
+    GetWindowRect(hwnd_, &window);
+    at = {(window.left + window.right) / 2, (window.top + window.bottom) / 2};
+  }
+  popupMenu_->Popup(hwnd_, at);
+}
+
+std::string Control::Text() const {
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd_)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(hwnd_, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+void Control::SetText(std::string_view text) { SetWindowTextA(hwnd_, std::string(text).c_str()); }
+
+Rect Control::Bounds() const {
+  RECT window;
+  GetWindowRect(hwnd_, &window);
+  if ((GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_CHILD) != 0) {
+    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd_), reinterpret_cast<POINT*>(&window), 2);
+  }
+  return {window.left, window.top, window.right - window.left, window.bottom - window.top};
+}
+
+void Control::SetBounds(const Rect& bounds) {
+  SetWindowPos(hwnd_, nullptr, bounds.left, bounds.top, bounds.width, bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Rect Control::ClientRect() const {
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  return {0, 0, client.right, client.bottom};
+}
+
+bool Control::Visible() const { return (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
+
+void Control::SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
+
+bool Control::Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
+
+void Control::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
+
+void Control::SetFocus() { ::SetFocus(hwnd_); }
+
+bool Control::Focused() const { return GetFocus() == hwnd_; }
+
+void Control::BringToFront() { SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE); }
+
+const FontSpec& Control::Font() const {
+  if (font_) return *font_;
+  return parent_ != nullptr ? parent_->Font() : DefaultFont();
+}
+
+void Control::SetFont(const FontSpec& font) {
+  font_ = font;
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(SharedFont(font)), TRUE);
+}
+
+Colour Control::BackgroundColour() const {
+  if (background_) return *background_;
+  if (auto own = ClassBackground()) return *own;
+  return parent_ != nullptr ? parent_->BackgroundColour() : colours::ButtonFace;
+}
+
+void Control::SetBackgroundColour(Colour colour) {
+  background_ = colour;
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Control::SetHint(std::string_view hint) {
+  if (!tooltip_) {
+    // Owned by the top-level window, so that it outlives a re-created control window.
+    tooltip_.Reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                   GetAncestor(hwnd_, GA_ROOT), nullptr, GetModuleHandleA(nullptr), nullptr));
+  }
+  if (!hint_.empty()) SendHintTool(TTM_DELTOOLA);
+  hint_ = hint;
+  if (!hint_.empty()) SendHintTool(TTM_ADDTOOLA);
+}
+
+void Control::SendHintTool(UINT message) {
+  TOOLINFOA tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = hwnd_;
+  tool.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+  tool.lpszText = hint_.data();
+  SendMessageA(tooltip_.Get(), message, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+}  // namespace kestrelle::ui

@@ -1,0 +1,141 @@
+#pragma once
+// The base of every window of the layer. A Control owns one window: it creates it, routes the window's
+// messages to its own handling, and destroys it. Notifications that the system sends to a parent
+// (WM_COMMAND, WM_NOTIFY, WM_HSCROLL, WM_CTLCOLOR...) are passed on to the Control that owns the child
+// window they are about, so each control class handles its own events. No exception leaves a window
+// procedure: it is shown in the error box and the message is finished by the system's default handling.
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ui/graphics.h"
+#include "ui/smart_handle.h"
+
+namespace kestrelle::ui {
+
+class Form;
+class PopupMenu;
+
+// A rectangle as left, top, width and height, in pixels relative to the parent's client area.
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+
+  int Right() const { return left + width; }
+  int Bottom() const { return top + height; }
+  friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+class Control {
+ public:
+  // The layer's own window class of top-level forms (with the program's icon).
+  static constexpr const char* kFormClass = "KestrelleForm";
+
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+  virtual ~Control();
+
+  // The Control that owns a window, or null for a window the layer did not create.
+  static Control* FromHandle(HWND window);
+
+  HWND Handle() const { return hwnd_; }
+  Control* Parent() const { return parent_; }
+  // The form this control lies on (itself for a form).
+  Form* OwnerForm();
+
+  // The caption or text: always the window text, so that accessibility tools read what is shown.
+  std::string Text() const;
+  void SetText(std::string_view text);
+
+  // Outer bounds relative to the parent's client area (screen coordinates for a top-level window).
+  Rect Bounds() const;
+  void SetBounds(const Rect& bounds);
+  Rect ClientRect() const;
+
+  // Whether the control itself is set visible (its parents may still hide it).
+  bool Visible() const;
+  void SetVisible(bool visible);
+  bool Enabled() const;
+  virtual void SetEnabled(bool enabled);
+  void SetFocus();
+  bool Focused() const;
+  // Puts the control above its overlapping siblings.
+  void BringToFront();
+
+  // The control's font: its own, or else its parent's.
+  const FontSpec& Font() const;
+  void SetFont(const FontSpec& font);
+  // The background colour: its own, or else the parent's (button face at the top).
+  Colour BackgroundColour() const;
+  void SetBackgroundColour(Colour colour);
+
+  // A pop-up menu shown on right click (centred on the click point) whose shortcuts act while the
+  // control or one of its children has the focus. The menu is not owned.
+  void SetPopupMenu(PopupMenu* menu) { popupMenu_ = menu; }
+  PopupMenu* AttachedPopupMenu() const { return popupMenu_; }
+
+  // A tip shown while the mouse rests on the control.
+  void SetHint(std::string_view hint);
+  const std::string& Hint() const { return hint_; }
+
+ protected:
+  Control() = default;
+
+  struct CreateParams {
+    const char* className = nullptr;  // null: the layer's own window class (kFormClass for forms)
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    Control* parent = nullptr;
+    Rect bounds;
+    std::string_view text;
+    std::optional<FontSpec> font;
+    int id = 0;  // 0: a fresh id for a child window
+    // Whether the control fills its background with its background colour when asked to erase it (always
+    // so for the layer's own classes; group boxes need it since they never paint their inside).
+    bool fillsBackground = false;
+  };
+  void Create(const CreateParams& params);
+
+  // Replaces the window by a new one of the same class with other styles, keeping its place among its
+  // siblings, bounds, text, font and focus (for styles that a window cannot change once created).
+  void RecreateWithStyle(DWORD style);
+
+  // The control's own messages. Overrides handle what they need and pass the rest to this base version.
+  virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // The handling of the window's class (or of the system for the layer's own windows).
+  LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
+
+  // Notifications about this control, received by its parent and passed on here.
+  virtual void OnCommand(WORD /*code*/) {}
+  virtual LRESULT OnNotify(const NMHDR& /*header*/) { return 0; }
+  virtual void OnScroll(WORD /*code*/) {}
+  // Colours for the control's own painting: null leaves them to the system.
+  virtual HBRUSH OnControlColour(HDC dc);
+  // The background colour when neither the control nor its parents set one.
+  virtual std::optional<Colour> ClassBackground() const { return std::nullopt; }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void Attach(HWND window);
+  void Detach();
+  LRESULT RouteToChild(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
+  void ShowPopupMenu(LPARAM lParam);
+  void SendHintTool(UINT message);
+
+  HWND hwnd_ = nullptr;
+  WNDPROC originalProc_ = nullptr;
+  bool fillsBackground_ = false;
+  Control* parent_ = nullptr;
+  std::optional<FontSpec> font_;
+  std::optional<Colour> background_;
+  PopupMenu* popupMenu_ = nullptr;
+  std::string hint_;
+  WindowHandle tooltip_;
+};
+
+}  // namespace kestrelle::ui

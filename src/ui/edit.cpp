@@ -1,0 +1,58 @@
+#include "ui/edit.h"
+
+namespace kestrelle::ui {
+
+LRESULT EditBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CHAR:
+      if (onKeyPress) {
+        char key = static_cast<char>(wParam);
+        onKeyPress(key);
+        if (key == 0) return 0;
+        wParam = static_cast<unsigned char>(key);
+      }
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      if (onMouseDown) onMouseDown();
+      break;
+    default:
+      break;
+  }
+  return Control::HandleMessage(message, wParam, lParam);
+}
+
+bool EditBase::ReadOnly() const { return (GetWindowLongPtrA(Handle(), GWL_STYLE) & ES_READONLY) != 0; }
+
+void EditBase::SetReadOnly(bool readOnly) { SendMessageA(Handle(), EM_SETREADONLY, readOnly ? TRUE : FALSE, 0); }
+
+void EditBase::SelectAll() { SendMessageA(Handle(), EM_SETSEL, 0, -1); }
+
+void EditBase::SetSelection(int start, int length) { SendMessageA(Handle(), EM_SETSEL, start, start + length); }
+
+int EditBase::SelectionStart() const {
+  DWORD start = 0;
+  SendMessageA(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+  return static_cast<int>(start);
+}
+
+int EditBase::SelectionLength() const {
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageA(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  return static_cast<int>(end - start);
+}
+
+Edit::Edit(Control& parent, const Rect& bounds, std::string_view text, const EditOptions& options) {
+  Create({.className = "EDIT",
+          .style = WS_VISIBLE | ES_AUTOHSCROLL | (options.tabStop ? WS_TABSTOP : 0u),
+          .exStyle = WS_EX_CLIENTEDGE,
+          .parent = &parent,
+          .bounds = bounds,
+          .text = text,
+          .font = options.font});
+  if (options.maxLength > 0) SendMessageA(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(options.maxLength), 0);
+}
+
+}  // namespace kestrelle::ui

@@ -1,0 +1,44 @@
+#pragma once
+// Text boxes: EditBase holds what the one-line edit, the masked edit and the memo share (key press and
+// mouse down events, selection, read-only mode); Edit is the plain one-line box.
+
+#include <functional>
+#include <optional>
+
+#include "ui/control.h"
+
+namespace kestrelle::ui {
+
+class EditBase : public Control {
+ public:
+  // A character typed into the box, before the box takes it; setting it to 0 swallows it.
+  std::function<void(char& key)> onKeyPress;
+  // Any mouse button pressed on the box.
+  std::function<void()> onMouseDown;
+
+  bool ReadOnly() const;
+  void SetReadOnly(bool readOnly);
+  void SelectAll();
+  void SetSelection(int start, int length);
+  int SelectionStart() const;
+  int SelectionLength() const;
+
+ protected:
+  EditBase() = default;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // Read-only boxes too keep the window colour.
+  std::optional<Colour> ClassBackground() const override { return colours::Window; }
+};
+
+struct EditOptions {
+  int maxLength = 0;  // 0: no limit beyond the system's
+  bool tabStop = true;
+  std::optional<FontSpec> font;
+};
+
+class Edit : public EditBase {
+ public:
+  Edit(Control& parent, const Rect& bounds, std::string_view text, const EditOptions& options = {});
+};
+
+}  // namespace kestrelle::ui

@@ -1,0 +1,37 @@
+#include "ui/file_dialog.h"
+
+#include <commdlg.h>
+
+#include <stdexcept>
+#include <vector>
+
+#include "ui/dialog_filter.h"
+
+namespace kestrelle::ui {
+
+bool FileDialog::Execute(HWND owner) {
+  std::vector<char> path(32768, '\0');
+  fileName.copy(path.data(), path.size() - 1);
+  const std::string filters = SystemFilterList(filter);
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = filter.empty() ? nullptr : filters.c_str();
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = path.data();
+  dialog.nMaxFile = static_cast<DWORD>(path.size());
+  dialog.lpstrInitialDir = initialDir.empty() ? nullptr : initialDir.c_str();
+  dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
+  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
+  const BOOL chosen = kind_ == Kind::Open ? GetOpenFileNameA(&dialog) : GetSaveFileNameA(&dialog);
+  if (!chosen) {
+    if (const DWORD error = CommDlgExtendedError(); error != 0) {
+      throw std::runtime_error("The file dialog failed (error " + std::to_string(error) + ")");
+    }
+    return false;
+  }
+  fileName = path.data();
+  return true;
+}
+
+}  // namespace kestrelle::ui

@@ -1,0 +1,156 @@
+#include "ui/form.h"
+
+#include <vector>
+
+#include "ui/application.h"
+#include "ui/button.h"
+#include "ui/menu.h"
+
+namespace kestrelle::ui {
+namespace {
+
+Form* mainForm = nullptr;
+
+// A single frame has the four-pixel sizing border; its edges are made inert (see WM_NCHITTEST), so the
+// window keeps the look and metrics of a fixed frame whose size only the program changes.
+DWORD StyleOf(FormBorder border) {
+  return border == FormBorder::Single
+             ? WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN
+             : WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+}
+
+DWORD ExStyleOf(FormBorder border) {
+  return WS_EX_CONTROLPARENT | (border == FormBorder::Dialog ? WS_EX_DLGMODALFRAME : 0);
+}
+
+BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM windows) {
+  if (IsWindowVisible(window) && IsWindowEnabled(window)) reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+  return TRUE;
+}
+
+}  // namespace
+
+Form::Form(std::string_view caption, const FormOptions& options) : border_(options.border) {
+  RECT outer{0, 0, options.clientWidth, options.clientHeight};
+  AdjustWindowRectEx(&outer, StyleOf(border_), FALSE, ExStyleOf(border_));
+  Create({.className = kFormClass,
+          .style = StyleOf(border_),
+          .exStyle = ExStyleOf(border_),
+          .bounds = {CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top},
+          .text = caption,
+          .font = options.font});
+  if (border_ == FormBorder::Single) DeleteMenu(GetSystemMenu(Handle(), FALSE), SC_SIZE, MF_BYCOMMAND);
+  if (mainForm == nullptr) mainForm = this;
+}
+
+Form::~Form() {
+  if (mainForm == this) mainForm = nullptr;
+}
+
+Form* Form::MainForm() { return mainForm; }
+
+void Form::Show() {
+  if (Visible()) return;
+  Guarded([this] {
+    if (onShow) onShow();
+  });
+  ShowWindow(Handle(), SW_SHOW);
+  SetForegroundWindow(Handle());
+}
+
+void Form::Close() {
+  if (this == mainForm) {
+    Hide();
+    PostQuitMessage(0);
+    return;
+  }
+  modal_ = false;
+  Hide();
+}
+
+void Form::ShowModal() {
+  std::vector<HWND> disabled;
+  EnumThreadWindows(GetCurrentThreadId(), &CollectEnabledWindow, reinterpret_cast<LPARAM>(&disabled));
+  for (HWND window : disabled) EnableWindow(window, FALSE);
+  modal_ = true;
+  Show();
+  MSG msg;
+  while (modal_ && Visible()) {
+    if (GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    DispatchQueuedMessage(msg);
+  }
+  modal_ = false;
+  // Enabled again before this form hides, so that the activation returns to the window it came from.
+  for (HWND window : disabled) EnableWindow(window, TRUE);
+  Hide();
+}
+
+void Form::SetMainMenu(MainMenu& menu) { menu.AttachTo(Handle()); }
+
+void Form::SetOuterSize(int width, int height) {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  GetWindowPlacement(Handle(), &placement);
+  if (placement.showCmd == SW_SHOWMINIMIZED || placement.showCmd == SW_SHOWMAXIMIZED) {
+    RECT& normal = placement.rcNormalPosition;
+    if (normal.right - normal.left == width && normal.bottom - normal.top == height) return;
+    normal.right = normal.left + width;
+    normal.bottom = normal.top + height;
+    placement.flags = 0;
+    SetWindowPlacement(Handle(), &placement);
+    if (placement.showCmd == SW_SHOWMINIMIZED) return;
+  }
+  const Rect bounds = Bounds();
+  if (bounds.width == width && bounds.height == height) return;
+  SetWindowPos(Handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::SetClientSize(int width, int height) {
+  RECT outer{0, 0, width, height};
+  AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE)), GetMenu(Handle()) != nullptr,
+                     static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE)));
+  SetOuterSize(outer.right - outer.left, outer.bottom - outer.top);
+}
+
+void Form::MoveTo(int left, int top) {
+  SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SIZE:
+      if (onResize) onResize();
+      return 0;
+    case WM_GETMINMAXINFO:
+      DefaultHandling(message, wParam, lParam);
+      if (onGetMinMaxInfo) onGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
+      return 0;
+    case WM_NCHITTEST: {
+      const LRESULT hit = DefaultHandling(message, wParam, lParam);
+      const bool sizingEdge = hit >= HTLEFT && hit <= HTBOTTOMRIGHT;
+      return border_ == FormBorder::Single && sizingEdge ? HTBORDER : hit;
+    }
+    case WM_CLOSE:
+      Close();
+      return 0;
+    case WM_COMMAND:
+      // Enter and Esc as the dialog keyboard interface reports them (no control window given).
+      if (lParam == 0 && LOWORD(wParam) == IDOK && defaultButton_ != nullptr) {
+        if (defaultButton_->Enabled()) defaultButton_->Click();
+        return 0;
+      }
+      if (lParam == 0 && LOWORD(wParam) == IDCANCEL) {
+        if (modal_) Close();
+        return 0;
+      }
+      break;
+    default:
+      break;
+  }
+  return Control::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace kestrelle::ui

@@ -1,0 +1,69 @@
+#pragma once
+// A top-level window: the main window or a dialog. The first form created is the application's main form;
+// closing it ends the message loop. Other forms are hidden when closed, which ends a modal showing.
+
+#include <functional>
+#include <string_view>
+
+#include "ui/control.h"
+
+namespace kestrelle::ui {
+
+class Button;
+class MainMenu;
+
+enum class FormBorder {
+  Single,  // caption, system menu, minimise and maximise buttons; a frame the user cannot drag
+  Dialog,  // caption and system menu only, dialog frame
+};
+
+struct FormOptions {
+  int clientWidth = 0;
+  int clientHeight = 0;
+  FontSpec font;
+  FormBorder border = FormBorder::Single;
+};
+
+class Form : public Control {
+ public:
+  Form(std::string_view caption, const FormOptions& options);
+  ~Form() override;
+
+  // Raised before the form becomes visible; an exception from it is reported and the form still shows.
+  std::function<void()> onShow;
+  // Raised for every change of the window's size, also one made by the system.
+  std::function<void()> onResize;
+  // Raised for WM_GETMINMAXINFO with the record the system filled.
+  std::function<void(MINMAXINFO&)> onGetMinMaxInfo;
+
+  static Form* MainForm();
+
+  void Show();
+  void Hide() { SetVisible(false); }
+  // The main form ends the message loop; any other form is hidden.
+  void Close();
+  // Shows the form with every other window of the program disabled and returns when it is hidden.
+  void ShowModal();
+  bool Modal() const { return modal_; }
+
+  void SetMainMenu(MainMenu& menu);
+  // Sets the outer size, also while the window is minimised or maximised (then for its restored state);
+  // does nothing when the size is already the one asked for.
+  void SetOuterSize(int width, int height);
+  void SetClientSize(int width, int height);
+  // Moves the window, keeping its size (screen coordinates).
+  void MoveTo(int left, int top);
+
+  // The button pressed by Enter when the focused control does not use the key itself.
+  void SetDefaultButton(Button* button) { defaultButton_ = button; }
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  FormBorder border_;
+  Button* defaultButton_ = nullptr;
+  bool modal_ = false;
+};
+
+}  // namespace kestrelle::ui

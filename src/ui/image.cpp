@@ -1,0 +1,51 @@
+#include "ui/image.h"
+
+namespace kestrelle::ui {
+
+Image::Image(Control& parent, const Rect& bounds) {
+  Create({.style = WS_VISIBLE, .parent = &parent, .bounds = bounds});
+}
+
+void Image::SetBitmap(BitmapHandle bitmap) {
+  bitmap_ = std::move(bitmap);
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+SIZE Image::BitmapSize() const {
+  BITMAP info{};
+  if (!bitmap_ || GetObjectA(bitmap_.Get(), sizeof info, &info) == 0) return {0, 0};
+  return {info.bmWidth, info.bmHeight};
+}
+
+void Image::Paint(HDC dc) {
+  RECT area;
+  GetClientRect(Handle(), &area);
+  FillRect(dc, &area, SharedBrush(BackgroundColour().Resolve()));
+  if (!bitmap_) return;
+  const SIZE size = BitmapSize();
+  MemoryDcHandle source(CreateCompatibleDC(dc));
+  SelectedObject picture(source.Get(), bitmap_.Get());
+  SetStretchBltMode(dc, COLORONCOLOR);
+  StretchBlt(dc, 0, 0, area.right, area.bottom, source.Get(), 0, 0, size.cx, size.cy, SRCCOPY);
+}
+
+LRESULT Image::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      const HDC dc = BeginPaint(Handle(), &paint);
+      Paint(dc);
+      EndPaint(Handle(), &paint);
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      Paint(reinterpret_cast<HDC>(wParam));
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // painted whole in WM_PAINT
+    default:
+      return Control::HandleMessage(message, wParam, lParam);
+  }
+}
+
+}  // namespace kestrelle::ui

@@ -1,0 +1,115 @@
+#include "ui/masked_edit.h"
+
+#include <string>
+
+#include "ui/digit_mask.h"
+
+namespace kestrelle::ui {
+namespace {
+
+std::string ClipboardText(HWND owner) {
+  std::string text;
+  if (!OpenClipboard(owner)) return text;
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (const auto* chars = static_cast<const char*>(GlobalLock(data))) {
+      text = chars;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+}  // namespace
+
+MaskedEdit::MaskedEdit(Control& parent, const Rect& bounds, std::string_view text, const MaskedEditOptions& options) {
+  Create({.className = "EDIT",
+          .style = WS_VISIBLE | ES_AUTOHSCROLL | (options.tabStop ? WS_TABSTOP : 0u),
+          .exStyle = WS_EX_CLIENTEDGE,
+          .parent = &parent,
+          .bounds = bounds,
+          .text = FitDigitMask(text),
+          .font = options.font});
+  SendMessageA(Handle(), EM_SETLIMITTEXT, kDigitMaskLength, 0);
+}
+
+DigitMaskState MaskedEdit::State() const {
+  DigitMaskState state;
+  state.text = FitDigitMask(Text());
+  state.selStart = static_cast<std::size_t>(SelectionStart());
+  state.selLength = static_cast<std::size_t>(SelectionLength());
+  return state;
+}
+
+void MaskedEdit::Apply(const DigitMaskState& state) {
+  SetText(state.text);
+  SetSelection(static_cast<int>(state.selStart), static_cast<int>(state.selLength));
+}
+
+void MaskedEdit::TypeText(std::string_view text) {
+  DigitMaskState state = State();
+  for (char ch : text) TypeIntoDigitMask(state, ch);
+  Apply(state);
+}
+
+LRESULT MaskedEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  const bool edits = message == WM_CHAR || message == WM_KEYDOWN || message == WM_CUT || message == WM_PASTE ||
+                     message == WM_CLEAR;
+  if (edits && ReadOnly()) return EditBase::HandleMessage(message, wParam, lParam);
+  switch (message) {
+    case WM_SETTEXT: {
+      const std::string fitted = FitDigitMask(lParam != 0 ? reinterpret_cast<const char*>(lParam) : "");
+      return DefaultHandling(message, wParam, reinterpret_cast<LPARAM>(fitted.c_str()));
+    }
+    case WM_CHAR: {
+      char key = static_cast<char>(wParam);
+      if (onKeyPress) {
+        onKeyPress(key);
+        if (key == 0) return 0;
+      }
+      DigitMaskState state = State();
+      if (key == '\b') {
+        BackspaceInDigitMask(state);
+      } else if (static_cast<unsigned char>(key) < ' ') {
+        return DefaultHandling(message, static_cast<unsigned char>(key), lParam);  // Ctrl+C, X, V: see below
+      } else if (!TypeIntoDigitMask(state, key)) {
+        MessageBeep(MB_OK);
+        return 0;
+      }
+      Apply(state);
+      return 0;
+    }
+    case WM_KEYDOWN:
+      if (wParam == VK_DELETE) {
+        DigitMaskState state = State();
+        DeleteInDigitMask(state);
+        Apply(state);
+        return 0;
+      }
+      break;
+    case WM_CUT: {
+      SendMessageA(Handle(), WM_COPY, 0, 0);
+      DigitMaskState state = State();
+      if (state.selLength > 0) DeleteInDigitMask(state);
+      Apply(state);
+      return 0;
+    }
+    case WM_PASTE:
+      TypeText(ClipboardText(Handle()));
+      return 0;
+    case WM_CLEAR: {
+      DigitMaskState state = State();
+      DeleteInDigitMask(state);
+      Apply(state);
+      return 0;
+    }
+    case WM_UNDO:
+    case EM_UNDO:
+      return 0;  // the box keeps no undo step that would respect the mask
+    default:
+      break;
+  }
+  return EditBase::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace kestrelle::ui

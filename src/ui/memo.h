@@ -1,0 +1,60 @@
+#pragma once
+// A multi-line text box. Its lines are read as displayed: with word wrap on, each wrapped piece of a
+// paragraph is a line of its own. Word wrap and scroll bars can be switched while the program runs (the
+// system fixes them when the window is created, so the window is then re-created with the same text).
+// The text has no length limit beyond memory: nothing typed, pasted or set is cut.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/edit.h"
+
+namespace kestrelle::ui {
+
+enum class ScrollBars { None, Vertical, Horizontal, Both };
+
+struct MemoOptions {
+  ScrollBars scrollBars = ScrollBars::None;
+  bool wordWrap = true;
+  bool readOnly = false;
+  bool tabStop = true;
+  std::optional<FontSpec> font;
+};
+
+class Memo : public EditBase {
+ public:
+  // Longest line that Line() reads.
+  static constexpr int kMaxLineLength = 4096;
+
+  Memo(Control& parent, const Rect& bounds, std::string_view text, const MemoOptions& options = {});
+
+  // The number of displayed lines; an empty last line after a final line break does not count.
+  int LineCount() const;
+  // A displayed line without its line break, at most kMaxLineLength characters.
+  std::string Line(int index) const;
+  std::vector<std::string> Lines() const;
+
+  void Clear() { SetText(""); }
+  // Adds a line at the end: the memo then ends with the text and a line break.
+  void AppendLine(std::string_view line);
+
+  bool WordWrap() const { return wordWrap_; }
+  void SetWordWrap(bool wordWrap);
+  ScrollBars ScrollBarsShown() const { return scrollBars_; }
+  void SetScrollBars(ScrollBars scrollBars);
+
+  void CutToClipboard();
+  void CopyToClipboard();
+  void PasteFromClipboard();
+
+ private:
+  DWORD Style() const;
+  void ApplyStyle();
+  void RemoveLengthLimit();
+
+  bool wordWrap_;
+  ScrollBars scrollBars_;
+};
+
+}  // namespace kestrelle::ui

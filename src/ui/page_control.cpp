@@ -1,0 +1,125 @@
+#include "ui/page_control.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+namespace kestrelle::ui {
+namespace {
+
+DWORD TabStyle(const TabOptions& options) {
+  DWORD style = WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  if (options.tabsAtBottom) style |= TCS_BOTTOM;
+  if (options.multiLine) style |= TCS_MULTILINE;
+  if (options.scrollOpposite) style |= TCS_SCROLLOPPOSITE;
+  if (options.hotTrack) style |= TCS_HOTTRACK;
+  return style;
+}
+
+void InsertTab(HWND tabs, int index, const std::string& caption) {
+  TCITEMA item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = const_cast<char*>(caption.c_str());
+  SendMessageA(tabs, TCM_INSERTITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+}
+
+std::string TabText(HWND tabs, int index) {
+  char text[256] = {};
+  TCITEMA item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = text;
+  item.cchTextMax = sizeof text;
+  if (!SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item))) {
+    throw std::out_of_range("Tab index out of range");
+  }
+  return text;
+}
+
+}  // namespace
+
+TabSheet::TabSheet(PageControl& owner, std::string_view caption) {
+  Create({.style = WS_CLIPCHILDREN, .exStyle = WS_EX_CONTROLPARENT, .parent = &owner, .text = caption});
+}
+
+PageControl::PageControl(Control& parent, const Rect& bounds, const TabOptions& options) {
+  Create({.className = WC_TABCONTROLA,
+          .style = TabStyle(options),
+          .exStyle = WS_EX_CONTROLPARENT,
+          .parent = &parent,
+          .bounds = bounds,
+          .font = options.font});
+}
+
+TabSheet& PageControl::AddPage(std::string_view caption) {
+  InsertTab(Handle(), PageCount(), std::string(caption));
+  TabSheet& page = *pages_.emplace_back(std::make_unique<TabSheet>(*this, caption));
+  page.SetBounds(PageArea());
+  if (PageCount() == 1) SetActivePage(0);
+  return page;
+}
+
+Rect PageControl::PageArea() const {
+  RECT area;
+  GetClientRect(Handle(), &area);
+  SendMessageA(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+  return {area.left, area.top, area.right - area.left, area.bottom - area.top};
+}
+
+int PageControl::ActivePageIndex() const { return static_cast<int>(SendMessageA(Handle(), TCM_GETCURSEL, 0, 0)); }
+
+void PageControl::SetActivePage(int index) {
+  if (index < 0 || index >= PageCount()) throw std::out_of_range("Page index out of range");
+  SendMessageA(Handle(), TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+  ShowActivePage();
+}
+
+void PageControl::ShowActivePage() {
+  const int active = ActivePageIndex();
+  // Taken again each time, since multi-line tab rows may have moved.
+  Page(active).SetBounds(PageArea());
+  Page(active).SetVisible(true);
+  for (int i = 0; i < PageCount(); ++i) {
+    if (i != active) Page(i).SetVisible(false);
+  }
+}
+
+LRESULT PageControl::OnNotify(const NMHDR& header) {
+  if (header.code == TCN_SELCHANGE) {
+    ShowActivePage();
+    if (onChange) onChange();
+  }
+  return 0;
+}
+
+TabControl::TabControl(Control& parent, const Rect& bounds, const TabOptions& options) {
+  Create({.className = WC_TABCONTROLA,
+          .style = TabStyle(options),
+          .exStyle = WS_EX_CONTROLPARENT,
+          .parent = &parent,
+          .bounds = bounds,
+          .font = options.font,
+          .fillsBackground = true});
+}
+
+void TabControl::SetTabs(const std::vector<std::string>& captions) {
+  SendMessageA(Handle(), TCM_DELETEALLITEMS, 0, 0);
+  for (std::size_t i = 0; i < captions.size(); ++i) InsertTab(Handle(), static_cast<int>(i), captions[i]);
+}
+
+int TabControl::TabCount() const { return static_cast<int>(SendMessageA(Handle(), TCM_GETITEMCOUNT, 0, 0)); }
+
+std::string TabControl::TabCaption(int index) const { return TabText(Handle(), index); }
+
+int TabControl::TabIndex() const { return static_cast<int>(SendMessageA(Handle(), TCM_GETCURSEL, 0, 0)); }
+
+void TabControl::SetTabIndex(int index) {
+  if (index < -1 || index >= TabCount()) throw std::out_of_range("Tab index out of range");
+  SendMessageA(Handle(), TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+LRESULT TabControl::OnNotify(const NMHDR& header) {
+  if (header.code == TCN_SELCHANGE && onChange) onChange();
+  return 0;
+}
+
+}  // namespace kestrelle::ui

@@ -1,0 +1,75 @@
+#pragma once
+// Tabbed controls. PageControl shows one page (a TabSheet, which holds that page's controls) per tab;
+// TabControl is a row of tabs over one area whose controls lie on the tab control itself.
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/control.h"
+
+namespace kestrelle::ui {
+
+struct TabOptions {
+  bool tabsAtBottom = false;
+  bool multiLine = false;
+  bool scrollOpposite = false;  // with multi-line tabs, the rows before the chosen one move to the far side
+  bool hotTrack = false;
+  std::optional<FontSpec> font;
+};
+
+class PageControl;
+
+// A page of a PageControl; its caption is the tab's text.
+class TabSheet : public Control {
+ public:
+  TabSheet(PageControl& owner, std::string_view caption);
+};
+
+class PageControl : public Control {
+ public:
+  PageControl(Control& parent, const Rect& bounds, const TabOptions& options = {});
+
+  // Raised when the user chooses another tab.
+  std::function<void()> onChange;
+
+  TabSheet& AddPage(std::string_view caption);
+  int PageCount() const { return static_cast<int>(pages_.size()); }
+  TabSheet& Page(int index) const { return *pages_.at(static_cast<std::size_t>(index)); }
+
+  int ActivePageIndex() const;
+  TabSheet& ActivePage() const { return Page(ActivePageIndex()); }
+  // Brings a page to the front; raises nothing.
+  void SetActivePage(int index);
+
+ protected:
+  LRESULT OnNotify(const NMHDR& header) override;
+
+ private:
+  Rect PageArea() const;
+  void ShowActivePage();
+
+  std::vector<std::unique_ptr<TabSheet>> pages_;
+};
+
+class TabControl : public Control {
+ public:
+  TabControl(Control& parent, const Rect& bounds, const TabOptions& options = {});
+
+  // Raised when the user chooses another tab.
+  std::function<void()> onChange;
+
+  void SetTabs(const std::vector<std::string>& captions);
+  int TabCount() const;
+  std::string TabCaption(int index) const;
+  int TabIndex() const;
+  // Selects a tab; raises nothing.
+  void SetTabIndex(int index);
+
+ protected:
+  LRESULT OnNotify(const NMHDR& header) override;
+};
+
+}  // namespace kestrelle::ui

@@ -1,0 +1,86 @@
+#include "ui/panel.h"
+
+namespace kestrelle::ui {
+namespace {
+
+// Draws a one-pixel bevel along the inside of a rectangle and shrinks the rectangle past it.
+void DrawBevel(HDC dc, RECT& area, Bevel bevel) {
+  if (bevel == Bevel::None) return;
+  const COLORREF light = colours::Highlight.Resolve();
+  const COLORREF dark = colours::Shadow.Resolve();
+  const COLORREF topLeft = bevel == Bevel::Raised ? light : dark;
+  const COLORREF bottomRight = bevel == Bevel::Raised ? dark : light;
+  const RECT top{area.left, area.top, area.right, area.top + 1};
+  const RECT left{area.left, area.top, area.left + 1, area.bottom};
+  const RECT bottom{area.left, area.bottom - 1, area.right, area.bottom};
+  const RECT right{area.right - 1, area.top, area.right, area.bottom};
+  FillRect(dc, &top, SharedBrush(topLeft));
+  FillRect(dc, &left, SharedBrush(topLeft));
+  FillRect(dc, &bottom, SharedBrush(bottomRight));
+  FillRect(dc, &right, SharedBrush(bottomRight));
+  InflateRect(&area, -1, -1);
+}
+
+}  // namespace
+
+Panel::Panel(Control& parent, const Rect& bounds, std::string_view caption, const PanelOptions& options)
+    : outer_(options.bevelOuter), inner_(options.bevelInner) {
+  Create({.style = WS_VISIBLE | WS_CLIPCHILDREN | (options.singleBorder ? WS_BORDER : 0u),
+          .exStyle = WS_EX_CONTROLPARENT,
+          .parent = &parent,
+          .bounds = bounds,
+          .text = caption,
+          .font = options.font});
+  if (options.colour) SetBackgroundColour(*options.colour);
+}
+
+void Panel::SetBevels(Bevel outer, Bevel inner) {
+  outer_ = outer;
+  inner_ = inner;
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void Panel::SetSingleBorder(bool single) {
+  auto style = static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE));
+  style = single ? style | WS_BORDER : style & ~static_cast<DWORD>(WS_BORDER);
+  SetWindowLongPtrA(Handle(), GWL_STYLE, static_cast<LONG_PTR>(style));
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void Panel::Paint(HDC dc) {
+  RECT area;
+  GetClientRect(Handle(), &area);
+  FillRect(dc, &area, SharedBrush(BackgroundColour().Resolve()));
+  DrawBevel(dc, area, outer_);
+  DrawBevel(dc, area, inner_);
+  const std::string caption = Text();
+  if (caption.empty()) return;
+  SelectedObject font(dc, SharedFont(Font()));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, Font().colour.Resolve());
+  DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      const HDC dc = BeginPaint(Handle(), &paint);
+      Paint(dc);
+      EndPaint(Handle(), &paint);
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      Paint(reinterpret_cast<HDC>(wParam));
+      return 0;
+    case WM_SETTEXT: {
+      const LRESULT result = DefaultHandling(message, wParam, lParam);
+      InvalidateRect(Handle(), nullptr, TRUE);
+      return result;
+    }
+    default:
+      return Control::HandleMessage(message, wParam, lParam);
+  }
+}
+
+}  // namespace kestrelle::ui

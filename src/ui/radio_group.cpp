@@ -1,0 +1,91 @@
+#include "ui/radio_group.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace kestrelle::ui {
+
+RadioGroup::RadioGroup(Control& parent, const Rect& bounds, std::string_view caption,
+                       const RadioGroupOptions& options) {
+  Create({.className = "BUTTON",
+          .style = WS_VISIBLE | BS_GROUPBOX | WS_CLIPCHILDREN,
+          .exStyle = WS_EX_CONTROLPARENT,
+          .parent = &parent,
+          .bounds = bounds,
+          .text = caption,
+          .font = options.font,
+          .fillsBackground = true});
+  const HFONT font = SharedFont(Font());
+  for (const std::string& item : options.items) {
+    const DWORD groupStart = buttons_.empty() ? WS_GROUP : 0;
+    const HWND button = CreateWindowExA(0, "BUTTON", item.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_RADIOBUTTON | groupStart,
+                                        0, 0, 0, 0, Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (button == nullptr) throw std::runtime_error("Cannot create a radio button");
+    SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    buttons_.push_back(button);
+  }
+  ArrangeButtons(std::max(options.columns, 1));
+}
+
+// The buttons share the space below the caption evenly, column by column, the left-over pixels split
+// above and below them.
+void RadioGroup::ArrangeButtons(int columns) {
+  if (buttons_.empty()) return;
+  TEXTMETRICA metrics{};
+  const HDC dc = GetDC(Handle());
+  {
+    SelectedObject font(dc, SharedFont(Font()));
+    GetTextMetricsA(dc, &metrics);
+  }
+  ReleaseDC(Handle(), dc);
+  const Rect client = ClientRect();
+  const int count = Count();
+  const int perColumn = (count + columns - 1) / columns;
+  const int buttonWidth = (client.width - 10) / columns;
+  const int space = client.height - metrics.tmHeight - 5;
+  const int buttonHeight = space / perColumn;
+  const int topMargin = metrics.tmHeight + 1 + (space % perColumn) / 2;
+  for (int i = 0; i < count; ++i) {
+    MoveWindow(buttons_[static_cast<std::size_t>(i)], (i / perColumn) * buttonWidth + 8,
+               (i % perColumn) * buttonHeight + topMargin, buttonWidth, buttonHeight, FALSE);
+  }
+}
+
+std::string RadioGroup::Item(int index) const {
+  const HWND button = ItemHandle(index);
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(button)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(button, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+void RadioGroup::SetItemIndex(int index) {
+  if (index < -1 || index >= Count()) throw std::out_of_range("Radio group item index out of range");
+  if (index == itemIndex_) return;
+  itemIndex_ = index;
+  for (int i = 0; i < Count(); ++i) {
+    SendMessageA(buttons_[static_cast<std::size_t>(i)], BM_SETCHECK, i == index ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
+  if (index >= 0 && onClick) onClick();
+}
+
+void RadioGroup::SetEnabled(bool enabled) {
+  Control::SetEnabled(enabled);
+  for (HWND button : buttons_) EnableWindow(button, enabled ? TRUE : FALSE);
+}
+
+LRESULT RadioGroup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+    const auto found = std::find(buttons_.begin(), buttons_.end(), reinterpret_cast<HWND>(lParam));
+    if (found != buttons_.end()) {
+      SetItemIndex(static_cast<int>(found - buttons_.begin()));
+      return 0;
+    }
+  }
+  if (message == WM_CTLCOLORBTN || message == WM_CTLCOLORSTATIC) {
+    const auto found = std::find(buttons_.begin(), buttons_.end(), reinterpret_cast<HWND>(lParam));
+    if (found != buttons_.end()) return reinterpret_cast<LRESULT>(OnControlColour(reinterpret_cast<HDC>(wParam)));
+  }
+  return Control::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace kestrelle::ui

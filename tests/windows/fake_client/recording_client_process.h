@@ -1,0 +1,52 @@
+#pragma once
+// Starts a recording game client (recording_client.exe) as a process of its own and reads back what it
+// received; used by the Windows-side tests and the typing benchmark.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+namespace kestrelle::testing {
+
+struct CharRecord {
+  unsigned message = 0;
+  unsigned long long wParam = 0;
+  long long lParam = 0;
+  long long microseconds = 0;  // performance counter, the same clock in every process
+  unsigned long tick = 0;      // GetTickCount when it arrived
+};
+
+struct RecordingClientOptions {
+  std::string className = "Ultima Online";
+  std::string title = "Recording game client";
+  long hangAfter = -1;       // stop handling messages after answering this many characters
+  std::string program;       // recording_client.exe; empty: the one beside the running program
+};
+
+class RecordingClient {
+ public:
+  // Starts the client and waits until its window exists; throws std::runtime_error when it does not come.
+  explicit RecordingClient(const RecordingClientOptions& options = {});
+  ~RecordingClient();  // ends the process and removes its log
+  RecordingClient(const RecordingClient&) = delete;
+  RecordingClient& operator=(const RecordingClient&) = delete;
+
+  HWND window() const { return window_; }
+  std::vector<CharRecord> Records() const;
+  // The WM_CHAR codes received, as text.
+  std::string Text() const;
+
+ private:
+  struct HandleCloser {
+    void operator()(HANDLE h) const { CloseHandle(h); }
+  };
+  using Handle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser>;
+
+  std::string logPath_;
+  Handle process_;
+  HWND window_ = nullptr;
+};
+
+}  // namespace kestrelle::testing

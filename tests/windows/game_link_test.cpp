@@ -1,0 +1,252 @@
+#include "translator/game_link.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "link_test_support.h"
+#include "recording_client_process.h"
+#include "translator/wait_pumping.h"
+
+namespace kestrelle {
+namespace {
+
+using testing::CharRecord;
+using testing::ExpectedKeys;
+using testing::KeysText;
+using testing::RecordingClient;
+using testing::TestWindow;
+
+std::string Letters(int n) {
+  std::string s;
+  for (int i = 0; i < n; ++i) s += static_cast<char>('a' + i % 26);
+  return s;
+}
+
+// A text with every kind of line end: a blank at 48, a carriage return from the text at 50 (after a
+// CR LF pair earlier in the line), a full line of 52, and a short tail.
+std::string MixedText() {
+  return Letters(47) + " " + Letters(20) + "\r\n" + Letters(29) + "\r" + Letters(52) + "tail, done.";
+}
+
+testing::RecordingClientOptions OfClass(std::string className, std::string title = "Recording game client") {
+  testing::RecordingClientOptions options;
+  options.className = std::move(className);
+  options.title = std::move(title);
+  return options;
+}
+
+testing::RecordingClientOptions HangingAfter(long characters) {
+  testing::RecordingClientOptions options;
+  options.hangAfter = characters;
+  return options;
+}
+
+bool HasThreadMessage(UINT message) {
+  MSG msg;
+  return PeekMessageA(&msg, reinterpret_cast<HWND>(-1), message, message, PM_REMOVE) != 0;
+}
+
+TEST(GameLink, TypesTheTextAsCharacterMessagesWithItsPauses) {
+  RecordingClient client;
+  const TypingDelays delays{20, 400};
+  const auto keys = ExpectedKeys(MixedText(), delays);
+  const CommandStop stop;
+
+  const long long started = testing::NowMicroseconds();
+  const SendResult result = SendToGame(MixedText(), delays, stop);
+  EXPECT_EQ(result.clients, 1);
+  EXPECT_EQ(result.completed, 1);
+  EXPECT_FALSE(result.stopped);
+
+  const std::vector<CharRecord> records = client.Records();
+  ASSERT_EQ(client.Text(), KeysText(keys));
+  ASSERT_EQ(records.size(), keys.size());
+  const long long slackUs = testing::TickResolutionMs() * 1000LL;
+  long long previous = started;
+  for (size_t i = 0; i < records.size(); ++i) {
+    EXPECT_EQ(records[i].message, static_cast<unsigned>(WM_CHAR));
+    EXPECT_EQ(records[i].lParam, 1);
+    EXPECT_GE(records[i].microseconds - previous, keys[i].waitedMs * 1000LL - slackUs)
+        << "character " << i << " came too early; it should follow a wait of " << keys[i].waitedMs << " ms";
+    previous = records[i].microseconds;
+  }
+}
+
+TEST(GameLink, EveryClientGetsTheWholeTextInTurn) {
+  RecordingClient one;
+  RecordingClient two;
+  const std::vector<HWND> found = FindGameClientWindows();
+  ASSERT_EQ(found.size(), 2u);
+  const RecordingClient& first = found[0] == one.window() ? one : two;
+  const RecordingClient& second = found[0] == one.window() ? two : one;
+  ASSERT_EQ(found[1], second.window());
+
+  const std::string text = MixedText();
+  const SendResult result = SendToGame(text, {2, 30}, CommandStop());
+  EXPECT_EQ(result.completed, 2);
+
+  const std::string expected = KeysText(ExpectedKeys(text, {}));
+  EXPECT_EQ(first.Text(), expected);
+  EXPECT_EQ(second.Text(), expected);
+  const auto firstRecords = first.Records();
+  const auto secondRecords = second.Records();
+  ASSERT_FALSE(firstRecords.empty());
+  ASSERT_FALSE(secondRecords.empty());
+  EXPECT_LT(firstRecords.back().microseconds, secondRecords.front().microseconds)
+      << "the second client was typed into before the first was done";
+}
+
+// A decoy of class "ultima online" would spoil the later tests: class names live in one case-blind atom
+// table, spelt as first registered, which may outlive the decoy; the letter case is checked natively.
+TEST(GameLink, OnlyWindowsOfExactlyTheClientClassGetText) {
+  RecordingClient longer(OfClass("Ultima Online 2"));
+  RecordingClient titled(OfClass("Other", "Ultima Online"));
+  RecordingClient client;
+
+  EXPECT_EQ(FindGameClientWindows(), std::vector<HWND>{client.window()});
+  SendToGame("Hi", {1, 1}, CommandStop());
+  EXPECT_EQ(client.Text(), "Hi\r");
+  EXPECT_TRUE(longer.Records().empty());
+  EXPECT_TRUE(titled.Records().empty());
+}
+
+TEST(GameLink, NoClientTypesNothing) {
+  const SendResult result = SendToGame("Hello there", {25, 3000}, CommandStop());
+  EXPECT_EQ(result.clients, 0);
+  EXPECT_FALSE(result.stopped);
+}
+
+TEST(GameLink, ZeroDelaysSendBackToBackWithoutDispatching) {
+  RecordingClient client;
+  PostThreadMessageA(GetCurrentThreadId(), WM_APP, 0, 0);
+  SendToGame(MixedText(), {0, 0}, CommandStop());
+  EXPECT_TRUE(HasThreadMessage(WM_APP)) << "a message was processed between characters";
+  EXPECT_EQ(client.Text(), KeysText(ExpectedKeys(MixedText(), {})));
+}
+
+TEST(GameLink, LineDelaySleepsInsteadOfKeepingTheProcessorBusy) {
+  RecordingClient client;
+  const std::string threeLines = Letters(3 * 52);  // the third line end brings the line delay
+  const DWORD startTick = GetTickCount();
+  const double startCpu = testing::ProcessorMs();
+  const SendResult result = SendToGame(threeLines, {0, 3000}, CommandStop());
+  const double cpuMs = testing::ProcessorMs() - startCpu;
+  const DWORD wallMs = GetTickCount() - startTick;
+
+  ASSERT_EQ(result.completed, 1) << "clients " << result.clients << ", dropped " << result.dropped;
+  EXPECT_EQ(client.Text().size(), threeLines.size() + 3);
+  EXPECT_GE(wallMs, 3000u);
+  EXPECT_LT(cpuMs, 0.05 * wallMs) << "processor " << cpuMs << " ms in " << wallMs << " ms";
+}
+
+TEST(GameLink, HungClientIsDroppedAndTheOthersStillGetTheText) {
+  RecordingClient hung(HangingAfter(3));
+  RecordingClient healthy;
+  const std::string text = "Hello there";
+
+  const DWORD startTick = GetTickCount();
+  const SendResult result = SendToGame(text, {5, 5}, CommandStop());
+  const DWORD wallMs = GetTickCount() - startTick;
+
+  EXPECT_EQ(result.clients, 2);
+  EXPECT_EQ(result.dropped, 1);
+  EXPECT_EQ(result.completed, 1);
+  EXPECT_EQ(hung.Text(), "Hel");
+  EXPECT_EQ(healthy.Text(), text + "\r");
+  EXPECT_LT(wallMs, kClientResponseTimeoutMs + 5000) << "the hung client held the typing";
+}
+
+TEST(GameLink, ClosingTheMainWindowEndsTheTypingAtItsNextWait) {
+  RecordingClient client;
+  CommandStop stop;
+  bool commandRunning = true;
+  bool closePending = false;
+  // Behaves as the main window does: a close during a command stops it and closes once it has returned.
+  TestWindow mainWindow([&](HWND window, UINT message, WPARAM, LPARAM) {
+    switch (message) {
+      case WM_TIMER:
+        KillTimer(window, 1);
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        return true;
+      case WM_CLOSE:
+        if (!commandRunning) return false;  // default: destroy
+        stop.Request();
+        closePending = true;
+        return true;
+      case WM_DESTROY:
+        PostQuitMessage(0);
+        return true;
+      default:
+        return false;
+    }
+  });
+  SetTimer(mainWindow.get(), 1, 300, nullptr);
+
+  const std::string text = Letters(200);
+  const DWORD startTick = GetTickCount();
+  const SendResult result = SendToGame(text, {25, 3000}, stop);
+  const DWORD wallMs = GetTickCount() - startTick;
+  commandRunning = false;
+
+  EXPECT_TRUE(result.stopped);
+  EXPECT_LT(wallMs, 2000u);
+  const std::string received = client.Text();
+  EXPECT_FALSE(received.empty());
+  EXPECT_LT(received.size(), 100u);
+  EXPECT_EQ(received, text.substr(0, received.size()));
+
+  ASSERT_TRUE(closePending);
+  PostMessageA(mainWindow.get(), WM_CLOSE, 0, 0);
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+  EXPECT_FALSE(IsWindow(mainWindow.get())) << "the message loop ended with the window";
+}
+
+TEST(GameLink, QuitDuringTheTypingEndsItAndStaysQueued) {
+  RecordingClient client;
+  PostQuitMessage(7);
+  const SendResult result = SendToGame("Hello there", {25, 3000}, CommandStop());
+  EXPECT_TRUE(result.stopped);
+  EXPECT_TRUE(client.Text().empty());
+
+  MSG msg;
+  ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));
+  EXPECT_EQ(msg.wParam, 7u);
+}
+
+TEST(WaitPumping, ZeroOrLessReturnsAtOnceWithoutDispatching) {
+  for (const std::int32_t ms : {0, -5}) {
+    PostThreadMessageA(GetCurrentThreadId(), WM_APP, 0, 0);
+    EXPECT_TRUE(WaitPumping(ms, CommandStop()));
+    EXPECT_TRUE(HasThreadMessage(WM_APP)) << ms;
+  }
+}
+
+TEST(WaitPumping, DispatchesMessagesUntilTheTimeIsUp) {
+  int handled = 0;
+  TestWindow window([&](HWND, UINT message, WPARAM, LPARAM) { return message == WM_APP && ++handled; });
+  PostMessageA(window.get(), WM_APP, 0, 0);
+  const DWORD startTick = GetTickCount();
+  EXPECT_TRUE(WaitPumping(150, CommandStop()));
+  EXPECT_GE(GetTickCount() - startTick, 150u);
+  EXPECT_EQ(handled, 1);
+}
+
+TEST(WaitPumping, StopRequestedByAHandlerEndsTheWait) {
+  CommandStop stop;
+  TestWindow window([&](HWND, UINT message, WPARAM, LPARAM) {
+    if (message != WM_TIMER) return false;
+    stop.Request();
+    return true;
+  });
+  SetTimer(window.get(), 1, 50, nullptr);
+  const DWORD startTick = GetTickCount();
+  EXPECT_FALSE(WaitPumping(10000, stop));
+  EXPECT_LT(GetTickCount() - startTick, 5000u);
+  EXPECT_FALSE(WaitPumping(100, stop)) << "a requested stop is final";
+}
+
+}  // namespace
+}  // namespace kestrelle

@@ -1,0 +1,23 @@
+"""The colours of the materials the pictures are made of."""
+
+STEEL = (178, 186, 198)
+IRON = (122, 128, 140)
+DARK_STEEL = (86, 90, 104)
+GOLD = (222, 176, 52)
+BRONZE = (198, 134, 66)
+COPPER = (184, 110, 70)
+
+WOOD = (152, 100, 54)
+LIGHT_WOOD = (190, 146, 92)
+DARK_WOOD = (102, 64, 36)
+BLACK_WOOD = (60, 48, 46)
+
+LEATHER = (142, 94, 54)
+DARK_LEATHER = (98, 62, 38)
+RED_LEATHER = (140, 52, 40)
+CLOTH_RED = (172, 44, 40)
+CLOTH_BLUE = (60, 84, 160)
+
+BONE = (232, 222, 188)
+HORN = (214, 196, 150)
+STRING = (96, 84, 70)
