@@ -124,8 +124,8 @@ TEST(Differential, ShippedStyles) {
     const std::vector<Rule> rules = ReadRuleSet(ShippedRules(), style.base);
     if (rules.empty()) continue;
     ++styles;
-    for (unsigned seed = 0; seed < 3; ++seed) {
-      ExpectSameAsPlainWalk(ShippedRules(), style.base, ChatFor(rules, seed, 6000), seed * 12345u,
+    for (unsigned seed = 0; seed < 2; ++seed) {
+      ExpectSameAsPlainWalk(ShippedRules(), style.base, ChatFor(rules, seed, 5000), seed * 12345u,
                             std::string(style.caption) + ", text seed " + std::to_string(seed));
     }
   }
