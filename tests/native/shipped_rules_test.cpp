@@ -16,6 +16,9 @@ struct ShippedStyle {
   int base;
   size_t rules;
 };
+void PrintTo(const ShippedStyle& style, std::ostream* out) {
+  *out << style.name;
+}
 constexpr ShippedStyle kShipped[] = {{"valley-girl", 1000, 86}, {"jive-talk", 2000, 118}, {"courtly", 3000, 263}};
 
 class ShippedRuleFile : public ::testing::TestWithParam<ShippedStyle> {
