@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build clang libclang-rt-14-dev googletest libbenchmark-dev
   mingw-w64 wine wine64 xvfb xauth x11-apps imagemagick
   fonts-liberation fonts-dejavu-core
-  hyperfine filters time
+  hyperfine filters time python3
 )
 
 missing=()

@@ -71,6 +71,9 @@ void TMainForm::FormShow() {
   odTranslate.filter = kTextFileFilter;
   sdTranslate.filter = kTextFileFilter;
   tpMain.SetActivePage(0);
+  LoadWeaponTable();
+  LoadArmourTable();
+  LoadAnimalTable();
 }
 
 void TMainForm::FormResize() { SetOuterSize(kOuterWidth, kOuterHeight); }

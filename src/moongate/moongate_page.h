@@ -1,7 +1,15 @@
 #pragma once
 // The Moongates page: the Enter and Exit towns, the six time windows (the main window's pnlTimes, inside
 // grpTimes) and the "By Enter Time" mode with its time box.
+//
+// Two modes: in pair mode the Exit group is enabled and the time box hidden, and choosing both towns
+// fills the panels; in time-entry mode ("By Enter Time" checked) the Exit group is cleared and disabled
+// and a typed clock time, confirmed with Enter, picks the Exit town and returns to pair mode.
 
+#include <array>
+#include <string>
+
+#include "moongate/moongate_cycle.h"
 #include "ui/check_box.h"
 #include "ui/edit.h"
 #include "ui/group_box.h"
@@ -25,6 +33,21 @@ class TMoongatePage {
   ui::GroupBox grpTimes;
   ui::CheckBox cbByTime;
   ui::Edit edtByTime;
+
+  // Recomputes the panels once both towns are chosen; before that they keep their text.
+  void rgStartClick();
+  void rgDestClick();
+  // Enters or leaves time-entry mode as the box now says; either way the panels are emptied.
+  void cbByTimeClick();
+  // Enter (carriage return) checks the typed time and shows where the Enter town's gate leads then;
+  // every other character passes unchanged.
+  void edtByTimeKeyPress(char& key);
+  // Writes the schedule of the chosen Enter and Exit towns into the six panels; both must be chosen.
+  void CalcMoongateTimes();
+
+ private:
+  void ShowTimes(const std::array<std::string, kScheduleRowCount>& rows);
+  void ClearTimes();
 };
 
 }  // namespace kestrelle

@@ -46,18 +46,4 @@ std::int32_t ParseDelayField(std::string_view field) {
   return value;
 }
 
-std::string PrepareForTranslation(std::string_view text) {
-  std::string prepared(text);
-  for (char& c : prepared) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  prepared += ' ';
-  return prepared;
-}
-
-void FinishTranslation(std::string& text) {
-  CapitaliseSentences(text);
-  text.erase(text.find_last_not_of(' ') + 1);
-}
-
 }  // namespace kestrelle

@@ -1,6 +1,6 @@
 #pragma once
 // The text steps of the Translate command that need no window: joining the input memo's displayed lines,
-// the blank test, reading a delay field, and preparing a text for the engine and finishing its result.
+// the blank test and reading a delay field (the preparation around the engine is text_preparation.h).
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -23,12 +23,5 @@ bool IsBlankText(std::string_view text);
 // no digit, or with anything but an optionally signed whole number, throws std::invalid_argument with the
 // message "'<value>' is not a valid integer value" (the value without its blanks).
 std::int32_t ParseDelayField(std::string_view field);
-
-// The engine's input: 'A'..'Z' lowered (nothing else changes) and one blank appended, so that the last
-// word ends like every other.
-std::string PrepareForTranslation(std::string_view text);
-
-// The engine's output made ready to send: sentence capitals restored and the trailing blanks removed.
-void FinishTranslation(std::string& text);
 
 }  // namespace kestrelle

@@ -1,12 +1,17 @@
 #include "translator/translator_page.h"
 
+#include <optional>
 #include <string>
 
 #include "app/main_form.h"
 #include "translator/command_text.h"
 #include "translator/game_link.h"
+#include "translator/shipped_rules.h"
+#include "translator/speech_styles.h"
 #include "translator/text_file.h"
+#include "translator/text_preparation.h"
 #include "ui/application.h"
+#include "ui/message_pump.h"
 
 namespace kestrelle {
 namespace {
@@ -93,13 +98,20 @@ TTranslatorPage::CommandEnd TTranslatorPage::RunTranslateCommand() {
 
   CommandControls controls(*this);
   const TypingDelays delays{ParseDelayField(meCharDelay.Text()), ParseDelayField(meLineDelay.Text())};
-  text = PrepareForTranslation(text);
-  FinishTranslation(text);
-  if (SendToGame(text, delays, commandStop_).stopped) {
+  // Between rule alternatives the window stays live; a close request or the end of the program stops it.
+  std::optional<std::string> translated =
+      translator.Translate(PrepareForTranslation(text), ShippedRules(),
+                           [this] { return !ui::ProcessPendingMessages() && !commandStop_.Requested(); });
+  if (!translated) {
     controls.LeaveAsTheyAre();
     return CommandEnd::Stopped;
   }
-  memoTranslated.AppendLine(text);
+  FinishTranslation(*translated);
+  if (SendToGame(*translated, delays, commandStop_).stopped) {
+    controls.LeaveAsTheyAre();
+    return CommandEnd::Stopped;
+  }
+  memoTranslated.AppendLine(*translated);
   return CommandEnd::Finished;
 }
 
@@ -110,7 +122,12 @@ bool TTranslatorPage::CanCloseWindow() {
   return false;
 }
 
-void TTranslatorPage::rgSpeakClick() {}
+void TTranslatorPage::rgSpeakClick() {
+  const int index = rgSpeak.ItemIndex();
+  if (index >= 0 && index < static_cast<int>(kSpeechStyles.size())) {
+    translator.StyleBase = kSpeechStyles[static_cast<size_t>(index)].base;
+  }
+}
 
 // Translate on Enter: the command's failure is reported here, so that the Enter it swallowed does not
 // break the line after all, and the text stays for another try.

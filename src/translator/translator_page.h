@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "translator/command_stop.h"
+#include "translator/translator.h"
 #include "ui/button.h"
 #include "ui/file_dialog.h"
 #include "ui/label.h"
@@ -38,6 +39,9 @@ class TTranslatorPage {
   ui::Label Label4;
   ui::MaskedEdit meLineDelay;
   ui::Button btnTranslate;
+
+  // The engine with the style chosen in rgSpeak; its random choices go on from one command to the next.
+  Translator translator;
 
   // The memo last clicked, the target of Open, Save, Save As, Cut, Copy and Paste; the input memo until
   // either memo has been clicked.

@@ -16,15 +16,29 @@ RadioGroup::RadioGroup(Control& parent, const Rect& bounds, std::string_view cap
           .font = options.font,
           .fillsBackground = true});
   const HFONT font = SharedFont(Font());
+  // Automatic radio buttons, so that the arrow keys of the dialog keyboard interface select the item
+  // they move to (each selection still comes here as BN_CLICKED).
   for (const std::string& item : options.items) {
     const DWORD groupStart = buttons_.empty() ? WS_GROUP : 0;
-    const HWND button = CreateWindowExA(0, "BUTTON", item.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_RADIOBUTTON | groupStart,
+    const HWND button = CreateWindowExA(0, "BUTTON", item.c_str(), WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | groupStart,
                                         0, 0, 0, 0, Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
     if (button == nullptr) throw std::runtime_error("Cannot create a radio button");
     SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     buttons_.push_back(button);
   }
   ArrangeButtons(std::max(options.columns, 1));
+  UpdateTabStop();
+}
+
+// Tab enters the group at its selected item (the first when there is none) and leaves it with the next
+// Tab; the arrow keys move within it.
+void RadioGroup::UpdateTabStop() {
+  const int stop = std::max(itemIndex_, 0);
+  for (int i = 0; i < Count(); ++i) {
+    const HWND button = buttons_[static_cast<std::size_t>(i)];
+    const LONG_PTR style = GetWindowLongPtrA(button, GWL_STYLE);
+    SetWindowLongPtrA(button, GWL_STYLE, i == stop ? style | WS_TABSTOP : style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+  }
 }
 
 // The buttons share the space below the caption evenly, column by column, the left-over pixels split
@@ -65,6 +79,7 @@ void RadioGroup::SetItemIndex(int index) {
   for (int i = 0; i < Count(); ++i) {
     SendMessageA(buttons_[static_cast<std::size_t>(i)], BM_SETCHECK, i == index ? BST_CHECKED : BST_UNCHECKED, 0);
   }
+  UpdateTabStop();
   if (index >= 0 && onClick) onClick();
 }
 

@@ -39,6 +39,7 @@ class RadioGroup : public Control {
 
  private:
   void ArrangeButtons(int columns);
+  void UpdateTabStop();
 
   std::vector<HWND> buttons_;  // children of the group's window, destroyed with it
   int itemIndex_ = -1;

@@ -83,31 +83,5 @@ TEST(ParseDelayField, RefusesAFieldWithoutANumber) {
   }
 }
 
-TEST(PrepareForTranslation, LowersOnlyAsciiCapitalsAndAppendsABlank) {
-  EXPECT_EQ(PrepareForTranslation("HELLO World"), "hello world ");
-  EXPECT_EQ(PrepareForTranslation("\xc9t\xc9 A1!"), "\xc9t\xc9 a1! ");
-  EXPECT_EQ(PrepareForTranslation("Line\r\nTwo"), "line\r\ntwo ");
-  EXPECT_EQ(PrepareForTranslation(""), " ");
-}
-
-TEST(FinishTranslation, CapitalisesAndRemovesTrailingBlanks) {
-  struct Case {
-    std::string in;
-    std::string out;
-  };
-  const Case cases[] = {
-      {"hello world ", "Hello world"},
-      {"well, i say. thuh end   ", "Well, I say. Thuh end"},
-      {" leading stays ", " Leading stays"},
-      {"ends in a break\r\n ", "Ends in a break\r\n"},
-      {"   ", ""},
-      {"", ""},
-  };
-  for (Case c : cases) {
-    FinishTranslation(c.in);
-    EXPECT_EQ(c.in, c.out);
-  }
-}
-
 }  // namespace
 }  // namespace kestrelle

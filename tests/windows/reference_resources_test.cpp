@@ -9,18 +9,28 @@
 #include "reference/picture_resource.h"
 #include "reference/reference_table.h"
 #include "reference/resource_data.h"
+#include "table_source.h"
 
 namespace kestrelle {
 namespace {
 
-// A table as the build compiled it. The build folder is a Unix path when the tests run under Wine, where
-// drive Z: is the Unix root.
+// Paths of the build are Unix paths when the tests run under Wine, where drive Z: is the Unix root.
+std::string UnderWine(std::string path) { return path.front() == '/' ? "Z:" + path : path; }
+
+// A table as the build compiled it.
 std::vector<std::uint8_t> CompiledTable(const std::string& name) {
-  std::string path = std::string(KESTRELLE_BINARY_DIR) + "/resources/tables/" + name + ".bin";
-  if (path.front() == '/') path = "Z:" + path;
+  const std::string path = UnderWine(std::string(KESTRELLE_BINARY_DIR) + "/resources/tables/" + name + ".bin");
   std::ifstream in(path, std::ios::binary);
   EXPECT_TRUE(in) << path;
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A table's text source, which lists the size of every entry's picture.
+std::vector<tables::TSourceRow> SourceRows(const std::string& name) {
+  const std::string path = UnderWine(std::string(KESTRELLE_SOURCE_DIR) + "/resources/tables/" + name + ".txt");
+  std::ifstream in(path);
+  EXPECT_TRUE(in) << path;
+  return tables::ParseTableSource(in, path).Rows;
 }
 
 TEST(ReferenceResources, TablesAreTheCompiledBytes) {
@@ -31,8 +41,9 @@ TEST(ReferenceResources, TablesAreTheCompiledBytes) {
   EXPECT_EQ(ReadAnimalTable(LoadDataResource(kAnimalTableResource)).Names.size(), 38u);
 }
 
-// Every entry's picture is found by the name its display text gives, whose case differs from the stored one.
-TEST(ReferenceResources, EveryPictureLoadsByItsDisplayName) {
+// Every entry's picture is found by the name its display text gives, whose case differs from the stored
+// one, and has the size its table lists.
+TEST(ReferenceResources, EveryPictureLoadsByItsDisplayNameAtItsListedSize) {
   std::vector<std::string> displayTexts;
   const auto weapons = ReadWeaponTable(LoadDataResource(kWeaponTableResource));
   for (const auto& category : weapons.Categories) {
@@ -46,10 +57,19 @@ TEST(ReferenceResources, EveryPictureLoadsByItsDisplayName) {
   displayTexts.insert(displayTexts.end(), animals.Names.begin(), animals.Names.end());
   ASSERT_EQ(displayTexts.size(), 127u);
 
-  for (const std::string& text : displayTexts) {
+  std::vector<tables::TSourceRow> rows;
+  for (const char* table : {"weapons", "armour", "animals"}) {
+    const std::vector<tables::TSourceRow> tableRows = SourceRows(table);
+    rows.insert(rows.end(), tableRows.begin(), tableRows.end());
+  }
+  ASSERT_EQ(rows.size(), displayTexts.size());
+
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const std::string& text = displayTexts[i];
+    EXPECT_TRUE(text.ends_with(rows[i].Name)) << text << " is listed as " << rows[i].Name;
     try {
       const TBitmapHandle bitmap = LoadPictureBitmap(PictureResourceName(text));
-      EXPECT_GT(bitmap.Size().Width, 0) << text;
+      EXPECT_EQ(bitmap.Size(), (TPictureSize{rows[i].PictureWidth, rows[i].PictureHeight})) << text;
     } catch (const EResourceNotFound& e) {
       ADD_FAILURE() << e.what();
     }

@@ -12,6 +12,9 @@
 
 #include "link_test_support.h"
 #include "recording_client_process.h"
+#include "translator/shipped_rules.h"
+#include "translator/speech_styles.h"
+#include "translator/text_preparation.h"
 #include "translator_test_support.h"
 
 namespace kestrelle {
@@ -165,6 +168,36 @@ TEST_F(TranslatorPageTest, NormalStyleTypesTheTextRecapitalised) {
   EXPECT_EQ(client.Text(), "Hello world\r");
   EXPECT_EQ(page.memoTranslated.Text(), "Hello world\r\n");
   EXPECT_TRUE(CommandControlsEnabled());
+}
+
+// The page translates with the rules of the chosen style, so its output is that of an engine of the same
+// style and the same (starting) random state.
+TEST_F(TranslatorPageTest, AStyledTranslationIsTypedAndShown) {
+  RecordingClient client;
+  const std::string text = "Well, i like it over there. Do you know the way?";
+  page.rgSpeak.SetItemIndex(3);
+  page.memoText.SetText(text);
+  PressTranslate();
+
+  Translator reference;
+  reference.StyleBase = 3000;
+  std::string expected = reference.Translate(PrepareForTranslation(text), ShippedRules());
+  FinishTranslation(expected);
+  std::string unstyled = PrepareForTranslation(text);
+  FinishTranslation(unstyled);
+  ASSERT_NE(expected, unstyled) << "the Courtly rules should change this text";
+  EXPECT_EQ(page.memoTranslated.Text(), expected + "\r\n");
+  EXPECT_EQ(client.Text(), testing::KeysText(testing::ExpectedKeys(expected, {})));
+  EXPECT_TRUE(CommandControlsEnabled());
+}
+
+TEST_F(TranslatorPageTest, TheStyleSelectorSetsTheRuleBase) {
+  for (const int index : {3, 1, 2, 0}) {
+    page.rgSpeak.SetItemIndex(index);
+    EXPECT_EQ(page.translator.StyleBase, kSpeechStyles[static_cast<size_t>(index)].base) << index;
+  }
+  page.rgSpeak.SetItemIndex(-1);
+  EXPECT_EQ(page.translator.StyleBase, 0) << "no selection leaves the style as it was";
 }
 
 TEST_F(TranslatorPageTest, TheCommandTypesWithTheDelaysOfTheFields) {
@@ -529,6 +562,20 @@ TEST_F(TranslatorPageTest, ClosingTheWindowEndsTheTypingAndThenCloses) {
   }
   EXPECT_TRUE(quit) << "the message loop ends";
   form.reset();
+}
+
+// A close that arrives while the rules are applied stops the translation: nothing is typed or shown.
+TEST_F(TranslatorPageTest, ClosingWhileTranslatingTypesNothing) {
+  RecordingClient client;
+  page.rgSpeak.SetItemIndex(3);
+  page.memoText.SetText("i like it over there");
+  PostMessageA(form->Handle(), WM_CLOSE, 0, 0);  // handled between the first rule alternatives
+  PressTranslate();
+  EXPECT_EQ(client.Text(), "");
+  EXPECT_EQ(page.memoTranslated.Text(), "");
+  EXPECT_FALSE(form->Visible());
+  MSG msg;
+  EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
 TEST_F(TranslatorPageTest, ClosingWithoutACommandClosesAtOnce) {

@@ -1,0 +1,147 @@
+// kestrelle-translate: the translator as a command-line filter. By default the whole input is one text,
+// prepared and finished as the Translate command does it, so the filter and the window give the same
+// output for the same text and seed.
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <sstream>
+
+#include "translator/filter_options.h"
+#include "translator/rule_file.h"
+#include "translator/shipped_rules.h"
+#include "translator/speech_styles.h"
+#include "translator/text_preparation.h"
+#include "translator/translator.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace kestrelle {
+namespace {
+
+// Exit status 1: an input or rule file that cannot be used. Usage errors are exit status 2.
+class InputError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class Filter {
+ public:
+  Filter(Translator& translator, const RuleStrings& rules) : translator_(translator), rules_(rules) {}
+
+  void WriteTranslation(std::string_view text) {
+    std::string translated = translator_.Translate(PrepareForTranslation(text), rules_);
+    FinishTranslation(translated);
+    std::fwrite(translated.data(), 1, translated.size(), stdout);
+  }
+
+  // Each line on its own; the line break (line feed, or carriage return and line feed) is kept as it is.
+  void TranslateLines(std::istream& in) {
+    std::string line;
+    while (std::getline(in, line)) {
+      const bool hadBreak = !in.eof();
+      std::string_view lineBreak = hadBreak ? "\n" : "";
+      std::string_view content = line;
+      if (hadBreak && content.ends_with('\r')) {
+        content.remove_suffix(1);
+        lineBreak = "\r\n";
+      }
+      WriteTranslation(content);
+      std::fwrite(lineBreak.data(), 1, lineBreak.size(), stdout);
+      std::fflush(stdout);
+    }
+  }
+
+ private:
+  Translator& translator_;
+  const RuleStrings& rules_;
+};
+
+// The named input, or standard input for "-".
+class Input {
+ public:
+  explicit Input(const std::string& name) : name_(name) {
+    if (name == "-") return;
+    file_ = std::make_unique<std::ifstream>(name, std::ios::binary);
+    if (!*file_) throw InputError("cannot open " + name);
+  }
+  std::istream& Stream() { return file_ ? *file_ : std::cin; }
+  void CheckRead() {
+    if (Stream().bad()) throw InputError("cannot read " + (file_ ? name_ : std::string("standard input")));
+  }
+
+ private:
+  std::string name_;
+  std::unique_ptr<std::ifstream> file_;
+};
+
+int Run(const FilterOptions& options) {
+  Translator translator;
+  translator.RandomSeed = options.seed;
+  RuleTable fileRules;
+  const RuleStrings* rules = &ShippedRules();
+  if (options.rulesFile) {
+    try {
+      fileRules.AddStyle(kSpeechStyles[1].base, ReadRuleFile(*options.rulesFile));
+    } catch (const RuleFileError& error) {
+      throw InputError(error.line() > 0 ? *options.rulesFile + ": " + error.what() : error.what());
+    }
+    rules = &fileRules;
+    translator.StyleBase = kSpeechStyles[1].base;
+  } else {
+    translator.StyleBase = FindSpeechStyle(options.style)->base;
+  }
+
+  Filter filter(translator, *rules);
+  const std::vector<std::string> inputs = options.inputs.empty() ? std::vector<std::string>{"-"} : options.inputs;
+  if (options.lines) {
+    for (const std::string& name : inputs) {
+      Input input(name);
+      filter.TranslateLines(input.Stream());
+      input.CheckRead();
+    }
+    return 0;
+  }
+  std::ostringstream whole;
+  for (const std::string& name : inputs) {
+    Input input(name);
+    whole << input.Stream().rdbuf();
+    input.CheckRead();
+  }
+  filter.WriteTranslation(whole.view());
+  return 0;
+}
+
+}  // namespace
+}  // namespace kestrelle
+
+int main(int argc, char** argv) {
+#ifdef _WIN32
+  _setmode(_fileno(stdin), _O_BINARY);
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
+  std::ios::sync_with_stdio(false);
+  try {
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    const kestrelle::FilterOptions options = kestrelle::ParseFilterOptions(args);
+    if (options.help) {
+      std::fputs(kestrelle::kFilterUsage, stdout);
+      return 0;
+    }
+    const int status = kestrelle::Run(options);
+    if (std::fflush(stdout) != 0) {
+      std::fputs("kestrelle-translate: cannot write standard output\n", stderr);
+      return 1;
+    }
+    return status;
+  } catch (const kestrelle::UsageError& error) {
+    std::fprintf(stderr, "kestrelle-translate: %s\nTry 'kestrelle-translate --help'.\n", error.what());
+    return 2;
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "kestrelle-translate: %s\n", error.what());
+    return 1;
+  }
+}

@@ -1,0 +1,12 @@
+#include "translator/speech_styles.h"
+
+namespace kestrelle {
+
+std::optional<SpeechStyle> FindSpeechStyle(std::string_view name) {
+  for (const SpeechStyle& style : kSpeechStyles) {
+    if (style.name == name) return style;
+  }
+  return std::nullopt;
+}
+
+}  // namespace kestrelle

@@ -1,0 +1,136 @@
+// The engine against the plain rule walk (tests/oracle): same text and same generator state, on generated
+// rule sets and texts and on the shipped styles.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "literal_translator.h"
+#include "rule_fixture.h"
+#include "translator/rule_set.h"
+#include "translator/shipped_rules.h"
+#include "translator/speech_styles.h"
+#include "translator/text_preparation.h"
+
+namespace kestrelle {
+namespace {
+
+class Generator {
+ public:
+  explicit Generator(unsigned seed) : random_(seed) {}
+
+  int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+  char Pick(std::string_view from) { return from[static_cast<size_t>(Below(static_cast<int>(from.size())))]; }
+
+  std::string Word(std::string_view alphabet, int maxLength) {
+    std::string word;
+    for (int n = Below(maxLength) + 1; n > 0; --n) word += Pick(alphabet);
+    return word;
+  }
+
+  // Alternatives over a small alphabet so that they occur often, overlap and meet inserted blanks.
+  std::string Pattern() {
+    std::string pattern;
+    for (int n = Below(3) + 1; n > 0; --n) {
+      if (!pattern.empty() || Below(8) == 0) pattern += '|';
+      if (Below(10) == 0) continue;  // an empty alternative
+      std::string alternative = Word("ab a.", 4);
+      if (Below(2) == 0) alternative += ' ';  // a word end
+      pattern += alternative;
+    }
+    if (Below(8) == 0) pattern += '|';
+    return pattern;
+  }
+
+  std::string Replacement() {
+    std::string replacement;
+    for (int n = Below(4); n > 0; --n) {
+      switch (Below(6)) {
+        case 0: replacement += "%ECHO"; break;
+        case 1: replacement += Word("ab xy.", 3); break;
+        case 2: replacement += ' '; break;
+        case 3: replacement += Below(6) == 0 ? "%" : "%RANDOM(" + Word("ab |", 6) + (Below(6) == 0 ? "" : ")"); break;
+        case 4: replacement += "%RANDOM(%ECHO|" + Word("xb ", 2) + " |)"; break;
+        default: replacement += Word("ba", 2) + ' '; break;
+      }
+    }
+    return replacement;
+  }
+
+  std::string Text(int maxLength) {
+    std::string text;
+    for (int n = Below(maxLength); n > 0; --n) text += Below(40) == 0 ? '\xe9' : Pick("aab b .,!?x\n");
+    return text + ' ';
+  }
+
+ private:
+  std::mt19937 random_;
+};
+
+void ExpectSameAsPlainWalk(const RuleStrings& rules, int base, const std::string& text, std::uint32_t seed,
+                           const std::string& context) {
+  Translator engine;
+  engine.StyleBase = base;
+  engine.RandomSeed = seed;
+  Translator plain = engine;
+  const std::string expected = oracle::LiteralTranslate(plain, text, rules);
+  ASSERT_EQ(engine.Translate(text, rules), expected) << context;
+  ASSERT_EQ(engine.RandomSeed, plain.RandomSeed) << context;
+}
+
+TEST(Differential, GeneratedRulesAndTexts) {
+  for (unsigned seed = 0; seed < 3000; ++seed) {
+    Generator generate(seed);
+    std::vector<std::string> strings;
+    for (int n = generate.Below(8) + 1; n > 0; --n) {
+      strings.push_back(generate.Pattern());
+      strings.push_back(generate.Replacement());
+    }
+    strings.emplace_back("%STOP");
+    const std::string text = generate.Text(seed % 10 == 0 ? 600 : 80);
+    std::string context = "generator seed " + std::to_string(seed) + "\ntext [" + text + "]\nrules:";
+    for (const std::string& s : strings) context += " [" + s + "]";
+    ExpectSameAsPlainWalk(testing::MakeRules(strings), testing::kTestBase, text, seed * 7919u, context);
+  }
+}
+
+// Players' chat and the rules' own phrases shuffled together, so that every rule finds something and
+// replacements meet each other.
+std::string ChatFor(const std::vector<Rule>& rules, unsigned seed, size_t size) {
+  static const char* const kChat[] = {
+      "Hello there, friend! ", "I want to buy a sword. ", "Where is the bank? ", "Thanks, see you later. ",
+      "Kill the dragon with fire! ", "What time is it? ", "My armour is broken, I need a smith. ",
+      "Do you want to go to Britain? ", "That's a lot of gold, isn't it? ", "I will be back soon.\n",
+  };
+  Generator generate(seed);
+  std::string text;
+  while (text.size() < size) {
+    if (generate.Below(2) == 0) {
+      text += kChat[generate.Below(10)];
+      continue;
+    }
+    const Rule& rule = rules[static_cast<size_t>(generate.Below(static_cast<int>(rules.size())))];
+    if (rule.alternatives.empty()) continue;
+    std::string phrase = rule.alternatives[static_cast<size_t>(generate.Below(static_cast<int>(rule.alternatives.size())))];
+    if (!phrase.empty() && phrase.back() == ' ') phrase.back() = generate.Pick(" .!?,");
+    text += phrase + generate.Pick("  .\n");
+  }
+  return PrepareForTranslation(text);
+}
+
+TEST(Differential, ShippedStyles) {
+  int styles = 0;
+  for (const SpeechStyle& style : kSpeechStyles) {
+    if (style.base == 0) continue;
+    const std::vector<Rule> rules = ReadRuleSet(ShippedRules(), style.base);
+    if (rules.empty()) continue;
+    ++styles;
+    for (unsigned seed = 0; seed < 2; ++seed) {
+      ExpectSameAsPlainWalk(ShippedRules(), style.base, ChatFor(rules, seed, 5000), seed * 12345u,
+                            std::string(style.caption) + ", text seed " + std::to_string(seed));
+    }
+  }
+  if (styles == 0) GTEST_SKIP() << "no shipped rule files in this build";
+}
+
+}  // namespace
+}  // namespace kestrelle

@@ -1,0 +1,120 @@
+// The kestrelle-translate program itself: options, exit codes, and the same output as the engine.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "translator/shipped_rules.h"
+#include "translator/text_preparation.h"
+#include "translator/translator.h"
+
+namespace kestrelle {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct FilterRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+class Filter : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::path(KESTRELLE_BINARY_DIR) / "filter_test" / ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    fs::create_directories(dir_);
+  }
+
+  fs::path Write(const std::string& name, const std::string& content) const {
+    const fs::path path = dir_ / name;
+    std::ofstream(path, std::ios::binary) << content;
+    return path;
+  }
+
+  static std::string Read(const fs::path& path) {
+    std::ostringstream content;
+    content << std::ifstream(path, std::ios::binary).rdbuf();
+    return content.str();
+  }
+
+  FilterRun Translate(const std::string& args, const std::string& input = "") const {
+    const fs::path in = Write("stdin", input);
+    const std::string command = std::string("'") + KESTRELLE_TRANSLATE_FILTER + "' " + args + " <'" + in.string() +
+                                "' >'" + (dir_ / "stdout").string() + "' 2>'" + (dir_ / "stderr").string() + "'";
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Read(dir_ / "stdout"), Read(dir_ / "stderr")};
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(Filter, UsageErrorsExitWithTwo) {
+  for (const char* args : {"--bogus", "--style bogus", "--style", "--seed x", "--seed 4294967296", "--seed=-1",
+                           "--lines=yes", "--style courtly --rules x.rules"}) {
+    const FilterRun run = Translate(args, "hi\n");
+    EXPECT_EQ(run.status, 2) << args;
+    EXPECT_TRUE(run.out.empty()) << args;
+    EXPECT_NE(run.err.find("--help"), std::string::npos) << args << ": " << run.err;
+  }
+  const FilterRun help = Translate("--help");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("--style STYLE"), std::string::npos);
+}
+
+TEST_F(Filter, UnreadableInputsAndBrokenRulesExitWithOne) {
+  const FilterRun missing = Translate("'" + (dir_ / "missing.txt").string() + "'");
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.err.find("missing.txt"), std::string::npos) << missing.err;
+
+  const FilterRun missingRules = Translate("--rules '" + (dir_ / "missing.rules").string() + "'", "hi\n");
+  EXPECT_EQ(missingRules.status, 1);
+  EXPECT_NE(missingRules.err.find("missing.rules"), std::string::npos) << missingRules.err;
+
+  const fs::path broken = Write("broken.rules", "# two rules\n\" a\"\n\" b\"\n\" c \"\n\"%STOP\"\n");
+  const FilterRun run = Translate("--rules '" + broken.string() + "'", "hi\n");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("broken.rules: line 5: \"%STOP\" where a replacement belongs"), std::string::npos) << run.err;
+  EXPECT_TRUE(run.out.empty());
+}
+
+TEST_F(Filter, PreparesTheTextAsTheTranslateCommand) {
+  EXPECT_EQ(Translate("", "HELLO World. i think so\r\nYES  \n").out, "Hello world. I think so\r\nyes  \n");
+  const fs::path rules = Write("thuh.rules", "\" the \"\n\" thuh \"\n\"%STOP\"\n");
+  EXPECT_EQ(Translate("--rules '" + rules.string() + "'", "The cat and THE dog.\nThe end").out,
+            "The cat and thuh dog.\nThe end");
+  const fs::path first = Write("first.txt", "see the");
+  const fs::path second = Write("second.txt", " end\n");
+  EXPECT_EQ(Translate("--rules '" + rules.string() + "' '" + first.string() + "' - '" + second.string() + "'", " the").out,
+            "See thuh thuh end\n")
+      << "files and standard input (-) make one text";
+}
+
+TEST_F(Filter, LinesAreTranslatedOnTheirOwnWithTheirBreaks) {
+  const fs::path rules = Write("thuh.rules", "\" the \"\n\" thuh \"\n\"%STOP\"\n");
+  const FilterRun run = Translate("--lines --rules '" + rules.string() + "'", "a the b\r\nthe end\n\nx the");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "A thuh b\r\nThe end\n\nX thuh");
+}
+
+TEST_F(Filter, SameOutputAsTheEngineWithTheShippedRules) {
+  const std::string text = "Hello there, friend! I want to buy a sword and some armour.\nWhat time is it? Thanks!\n";
+  for (const char* style : {"valley-girl", "jive-talk", "courtly"}) {
+    for (const std::uint32_t seed : {0u, 77u}) {
+      Translator translator;
+      translator.StyleBase = std::string(style) == "valley-girl" ? 1000 : std::string(style) == "jive-talk" ? 2000 : 3000;
+      translator.RandomSeed = seed;
+      std::string expected = translator.Translate(PrepareForTranslation(text), ShippedRules());
+      FinishTranslation(expected);
+      const FilterRun run = Translate(std::string("--style ") + style + " --seed " + std::to_string(seed), text);
+      EXPECT_EQ(run.status, 0);
+      EXPECT_EQ(run.out, expected) << style << " seed " << seed;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kestrelle

@@ -1,0 +1,80 @@
+#include "literal_translator.h"
+
+#include <vector>
+
+namespace kestrelle::oracle {
+
+namespace {
+
+// The text with a mark per character: inserted characters other than blanks never match again.
+struct MarkedText {
+  std::string chars;
+  std::vector<bool> marked;
+
+  size_t Find(std::string_view key) const {
+    if (key.empty()) return std::string::npos;
+    for (size_t pos = 0; pos + key.size() <= chars.size(); ++pos) {
+      bool match = true;
+      for (size_t i = 0; i < key.size() && match; ++i) match = !marked[pos + i] && chars[pos + i] == key[i];
+      if (match) return pos;
+    }
+    return std::string::npos;
+  }
+
+  void Replace(size_t pos, size_t length, const std::string& inserted) {
+    std::vector<bool> insertedMarks;
+    for (const char c : inserted) insertedMarks.push_back(c != ' ');
+    chars = chars.substr(0, pos) + inserted + chars.substr(pos + length);
+    std::vector<bool> marks(marked.begin(), marked.begin() + static_cast<long>(pos));
+    marks.insert(marks.end(), insertedMarks.begin(), insertedMarks.end());
+    marks.insert(marks.end(), marked.begin() + static_cast<long>(pos + length), marked.end());
+    marked = std::move(marks);
+  }
+};
+
+}  // namespace
+
+std::string LiteralTranslate(Translator& translator, std::string_view text, const RuleStrings& rules) {
+  const int base = translator.StyleBase;
+  if (base == 0) return std::string(text);
+  MarkedText t{std::string(text), std::vector<bool>(text.size(), false)};
+  for (int k = 0; base + 1 + 2 * k < base + 1000; ++k) {
+    std::string pattern = rules.Read(base + 1 + 2 * k);
+    if (pattern == "%STOP" || base + 2 + 2 * k >= base + 1000) break;
+    std::string replacement = rules.Read(base + 2 + 2 * k);
+    while (!pattern.empty() && !t.chars.empty()) {
+      std::string alternative;
+      const size_t bar = pattern.find('|');
+      if (bar != std::string::npos) {
+        alternative = pattern.substr(0, bar);
+        pattern.erase(0, bar + 1);
+      } else {
+        alternative = pattern;
+        pattern.clear();
+      }
+      if (alternative.find_first_not_of(' ') == std::string::npos) continue;
+      if (alternative.back() != ' ') {
+        for (size_t pos; (pos = t.Find(alternative)) != std::string::npos;) {
+          t.Replace(pos, alternative.size(), translator.ExpandMacros(replacement, alternative));
+        }
+        continue;
+      }
+      for (const char ender : {' ', '.', '!', '?', ','}) {
+        alternative.back() = ender;
+        for (size_t pos; (pos = t.Find(alternative)) != std::string::npos;) {
+          if (replacement.find("%RANDOM") != std::string::npos && replacement.find(')') != std::string::npos &&
+              ender != ' ') {
+            for (size_t i = 0; (i = replacement.find(" |", i)) != std::string::npos;) replacement[i] = ender;
+            for (size_t i = 0; (i = replacement.find(" )", i)) != std::string::npos;) replacement[i] = ender;
+          }
+          std::string inserted = translator.ExpandMacros(replacement, alternative);
+          if (!inserted.empty()) inserted.back() = ender;
+          t.Replace(pos, alternative.size(), inserted);
+        }
+      }
+    }
+  }
+  return t.chars;
+}
+
+}  // namespace kestrelle::oracle
