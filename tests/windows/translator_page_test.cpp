@@ -419,8 +419,7 @@ class TranslatorFilesTest : public TranslatorPageTest {
  protected:
   // Chooses a menu item and returns the message of the error box it shows, or nothing.
   std::optional<std::string> ChooseReportingError(const ui::MenuItem& item) {
-    test::ErrorBoxWatcher watcher("Kestrelle");
-    // The watcher gives up after a few seconds when no box comes; an empty caption would match nothing.
+    test::ErrorBoxWatcher watcher("Kestrelle");  // gives up after a few seconds when no box comes
     Choose(item);
     const auto seen = watcher.Result();
     return seen.found ? std::optional(seen.message) : std::nullopt;
