@@ -88,6 +88,21 @@ TEST(CheckBox, EveryChangeOfStateRaisesClick) {
   EXPECT_EQ(seen, (std::vector<bool>{true, false}));
 }
 
+TEST(Edit, KeyPressSeesEnterAndCanSwallowKeys) {
+  HostForm host;
+  ui::Edit edit(host, {10, 10, 72, 22}, "", {.maxLength = 5});
+  std::string seen;
+  edit.onKeyPress = [&](char& key) {
+    seen += key;
+    if (key == 'x') key = 0;
+  };
+  edit.SetFocus();
+  for (WPARAM key : {WPARAM{'A'}, WPARAM{'X'}, WPARAM{VK_RETURN}}) PostMessageA(edit.Handle(), WM_KEYDOWN, key, 1);
+  Pump();  // through the message loop's keyboard handling, as typed keys go
+  EXPECT_EQ(seen, "ax\r");
+  EXPECT_EQ(edit.Text(), "a") << "the swallowed key is not typed";
+}
+
 TEST(MaskedEdit, KeepsFourDigitOrBlankPositions) {
   HostForm host;
   ui::MaskedEdit edit(host, {10, 10, 35, 22}, "  25");
