@@ -52,6 +52,17 @@ TEST(MainForm, AnyResizeSnapsBack) {
   }
 }
 
+TEST(MainForm, MinimisingAndRestoringKeepsTheSize) {
+  auto form = test::ShowMainForm();
+  const ui::Rect before = form->Bounds();
+  ShowWindow(form->Handle(), SW_MINIMIZE);
+  Pump();
+  ShowWindow(form->Handle(), SW_RESTORE);
+  Pump();
+  EXPECT_EQ(form->Bounds(), before);
+  EXPECT_EQ(ClientOf(*form), (ui::Rect{0, 0, 320, 267}));
+}
+
 TEST(MainForm, EdgesCannotBeDragged) {
   auto form = test::ShowMainForm();
   const ui::Rect outer = form->Bounds();
