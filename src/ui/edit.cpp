@@ -26,6 +26,13 @@ LRESULT EditBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         wParam = static_cast<unsigned char>(key);
       }
       break;
+    case WM_GETDLGCODE: {
+      // With a key press handler the box takes Enter itself, rather than the form's keyboard interface.
+      const LRESULT code = Control::HandleMessage(message, wParam, lParam);
+      const auto* key = reinterpret_cast<const MSG*>(lParam);
+      const bool enter = key != nullptr && (key->message == WM_KEYDOWN || key->message == WM_CHAR) && key->wParam == VK_RETURN;
+      return onKeyPress && enter ? code | DLGC_WANTMESSAGE : code;
+    }
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
