@@ -1,23 +1,8 @@
 #include "ui/edit.h"
 
 namespace kestrelle::ui {
-namespace {
-
-// The Enter key as the dialog keyboard interface asks about it: first the key, then its character.
-bool IsReturnKey(const MSG* pending) {
-  return pending != nullptr && ((pending->message == WM_KEYDOWN && pending->wParam == VK_RETURN) ||
-                                (pending->message == WM_CHAR && pending->wParam == '\r'));
-}
-
-}  // namespace
-
 LRESULT EditBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_GETDLGCODE:
-      if (wantsReturn_ && IsReturnKey(reinterpret_cast<const MSG*>(lParam))) {
-        return DefaultHandling(message, wParam, lParam) | DLGC_WANTMESSAGE;
-      }
-      break;
     case WM_CHAR:
       if (onKeyPress) {
         char key = static_cast<char>(wParam);
@@ -73,7 +58,6 @@ Edit::Edit(Control& parent, const Rect& bounds, std::string_view text, const Edi
           .bounds = bounds,
           .text = text,
           .font = options.font});
-  wantsReturn_ = options.wantsReturn;
   if (options.maxLength > 0) SendMessageA(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(options.maxLength), 0);
 }
 
