@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs Kestrelle: installs what is missing, builds the windows preset and starts Kestrelle.exe through
 # Wine on the current display. Without a display it says so, shows the program on a virtual display
-# instead, saves a PNG picture of each of its five pages in build/screenshots/ and exits.
+# instead, saves a PNG picture of each of its five pages (and of the Moongates page after a typed time, and a
+# contact sheet of the item and animal pictures) in build/screenshots/ and exits.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -32,5 +33,6 @@ for bmp in "$out"/*.bmp; do
   convert "$bmp" "${bmp%.bmp}.png"
   rm "$bmp"
 done
+python3 tools/pictures/contact_sheet.py "$out/pictures.png"
 echo "Screenshots saved in $out:"
 ls -1 "$out"/*.png

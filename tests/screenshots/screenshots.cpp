@@ -29,10 +29,20 @@ std::function<void(TMainForm&)> ShowPage(int index) {
   return [index](TMainForm& form) { form.tpMain.SetActivePage(index); };
 }
 
+// The Moongates page after a player asked where Britain's gate leads at 3:45, typed as a player types it.
+void AskBritainAt345(TMainForm& form) {
+  form.tpMain.SetActivePage(0);
+  TMoongatePage& page = form.moongatePage;
+  SendMessageA(page.rgStart.ItemHandle(1), BM_CLICK, 0, 0);
+  SendMessageA(page.cbByTime.Handle(), BM_CLICK, 0, 0);
+  for (char c : std::string("345")) PostMessageA(page.edtByTime.Handle(), WM_CHAR, static_cast<WPARAM>(c), 1);
+  PostMessageA(page.edtByTime.Handle(), WM_KEYDOWN, VK_RETURN, 1);
+}
+
 std::vector<Shot> Shots() {
   return {
       {"moongates", ShowPage(0)}, {"translator", ShowPage(1)}, {"weapons", ShowPage(2)},
-      {"armour", ShowPage(3)},    {"animals", ShowPage(4)},
+      {"armour", ShowPage(3)},    {"animals", ShowPage(4)},    {"moongates-britain-345", AskBritainAt345},
   };
 }
 
