@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build clang libclang-rt-14-dev googletest libbenchmark-dev
   mingw-w64 wine wine64 xvfb xauth x11-apps imagemagick
-  fonts-liberation fonts-dejavu-core
+  fonts-liberation fonts-dejavu-core fonts-wine
   hyperfine filters time python3
 )
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # virtual-display.sh start|stop <build-dir>
 # start: runs Xvfb on a free display number, records it in <build-dir>/display, and prepares the Wine
-# prefix; stop: ends the Wine server of the prefix and that Xvfb.
+# prefix (see kestrelle_prepare_prefix in wine-env.sh); stop: ends the Wine server of the prefix and that Xvfb.
 set -euo pipefail
 action=$1
 build_dir=$(cd "$2" && pwd)
@@ -22,10 +22,7 @@ start() {
   done
   [ -e "/tmp/.X11-unix/X$n" ] || { echo "Xvfb did not start on :$n" >&2; cat "$state/xvfb.log" >&2; exit 1; }
   export DISPLAY=":$n"
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    echo "Preparing the Wine prefix in $WINEPREFIX"
-    wineboot --init >/dev/null 2>&1 || true
-  fi
+  kestrelle_prepare_prefix N
   wineserver -w
   echo "Virtual display $DISPLAY ready"
 }

@@ -33,7 +33,9 @@ TMainForm::TMainForm()
       PasteTranslate(Edit1.Add("&Paste", ui::Shortcut::Ctrl('V'))),
       odTranslate(ui::FileDialog::Kind::Open, "Open file for translation"),
       sdTranslate(ui::FileDialog::Kind::Save),
-      tpMain(*this, {0, 0, 320, 267}, {.tabsAtBottom = true, .multiLine = true, .scrollOpposite = true, .hotTrack = true}),
+      // Tabs 21 pixels high leave each page the 312 x 238 pixels its layout is made for.
+      tpMain(*this, {0, 0, 320, 267},
+             {.tabsAtBottom = true, .multiLine = true, .scrollOpposite = true, .hotTrack = true, .tabHeight = 21}),
       tsMoongate(tpMain.AddPage("Moongates")),
       tsSpeak(tpMain.AddPage("Translator")),
       TabSheet1(tpMain.AddPage("Weapons")),

@@ -30,7 +30,7 @@ TMoongatePage::TMoongatePage(TMainForm& owner, ui::TabSheet& page)
       rgDest(page, {104, 32, 104, 171}, "Exit", {.items = TownItems()}),
       grpTimes(page, {212, 33, 89, 145}, "Time Schedules"),
       cbByTime(page, {211, 185, 89, 17}, "By Enter Time"),
-      edtByTime(page, {228, 183, 72, 22}, "", {.maxLength = 5, .wantsReturn = true}) {
+      edtByTime(page, {228, 183, 72, 22}, "", {.maxLength = 5}) {
   edtByTime.SetVisible(false);
   edtByTime.BringToFront();  // when shown it covers the check box's caption, not its box
   rgStart.onClick = [this] { rgStartClick(); };

@@ -94,7 +94,7 @@ void Control::RecreateWithStyle(DWORD style) {
   const std::string text = Text();
   const Rect bounds = Bounds();
   const bool focused = Focused();
-  const HWND window = CreateWindowExA(static_cast<DWORD>(GetWindowLongPtrA(old, GWL_EXSTYLE)), className, text.c_str(),
+  const HWND window = CreateWindowExA(static_cast<DWORD>(GetWindowLongPtrA(old, GWL_EXSTYLE)), className, "",
                                       style, bounds.left, bounds.top, bounds.width, bounds.height, GetParent(old),
                                       reinterpret_cast<HMENU>(GetWindowLongPtrA(old, GWLP_ID)),
                                       GetModuleHandleA(nullptr), nullptr);
@@ -106,6 +106,8 @@ void Control::RecreateWithStyle(DWORD style) {
   DestroyWindow(old);
   Attach(window);
   SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(SharedFont(Font())), FALSE);
+  PrepareWindow();
+  SetText(text);
   if (!hint_.empty()) SendHintTool(TTM_ADDTOOLA);
   if (focused) ::SetFocus(window);
 }

@@ -104,6 +104,8 @@ class Control {
   // Replaces the window by a new one of the same class with other styles, keeping its place among its
   // siblings, bounds, text, font and focus (for styles that a window cannot change once created).
   void RecreateWithStyle(DWORD style);
+  // Settings of the control's own that a re-created window needs before it takes the text back.
+  virtual void PrepareWindow() {}
 
   // The control's own messages. Overrides handle what they need and pass the rest to this base version.
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,23 +1,8 @@
 #include "ui/edit.h"
 
 namespace kestrelle::ui {
-namespace {
-
-// The Enter key as the dialog keyboard interface asks about it: first the key, then its character.
-bool IsReturnKey(const MSG* pending) {
-  return pending != nullptr && ((pending->message == WM_KEYDOWN && pending->wParam == VK_RETURN) ||
-                                (pending->message == WM_CHAR && pending->wParam == '\r'));
-}
-
-}  // namespace
-
 LRESULT EditBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_GETDLGCODE:
-      if (wantsReturn_ && IsReturnKey(reinterpret_cast<const MSG*>(lParam))) {
-        return DefaultHandling(message, wParam, lParam) | DLGC_WANTMESSAGE;
-      }
-      break;
     case WM_CHAR:
       if (onKeyPress) {
         char key = static_cast<char>(wParam);
@@ -26,6 +11,13 @@ LRESULT EditBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         wParam = static_cast<unsigned char>(key);
       }
       break;
+    case WM_GETDLGCODE: {
+      // With a key press handler the box takes Enter itself, rather than the form's keyboard interface.
+      const LRESULT code = Control::HandleMessage(message, wParam, lParam);
+      const auto* key = reinterpret_cast<const MSG*>(lParam);
+      const bool enter = key != nullptr && (key->message == WM_KEYDOWN || key->message == WM_CHAR) && key->wParam == VK_RETURN;
+      return onKeyPress && enter ? code | DLGC_WANTMESSAGE : code;
+    }
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
@@ -66,7 +58,6 @@ Edit::Edit(Control& parent, const Rect& bounds, std::string_view text, const Edi
           .bounds = bounds,
           .text = text,
           .font = options.font});
-  wantsReturn_ = options.wantsReturn;
   if (options.maxLength > 0) SendMessageA(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(options.maxLength), 0);
 }
 

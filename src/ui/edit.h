@@ -25,9 +25,6 @@ class EditBase : public Control {
 
  protected:
   EditBase() = default;
-  // Enter reaches onKeyPress as a carriage return instead of being taken by the form's keyboard
-  // navigation (which would press the default button).
-  bool wantsReturn_ = false;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   // Read-only boxes too keep the window colour.
   std::optional<Colour> ClassBackground() const override { return colours::Window; }
@@ -36,7 +33,6 @@ class EditBase : public Control {
 struct EditOptions {
   int maxLength = 0;  // 0: no limit beyond the system's
   bool tabStop = true;
-  bool wantsReturn = false;  // see EditBase::wantsReturn_
   std::optional<FontSpec> font;
 };
 

@@ -9,12 +9,13 @@ Memo::Memo(Control& parent, const Rect& bounds, std::string_view text, const Mem
           .exStyle = WS_EX_CLIENTEDGE,
           .parent = &parent,
           .bounds = bounds,
-          .text = text,
           .font = options.font});
-  RemoveLengthLimit();
+  PrepareWindow();
+  SetText(text);
 }
 
-// The styles that word wrap and scroll bars decide; a multi-line box wraps when it may not scroll sideways.
+// The styles that word wrap and scroll bars decide. A multi-line box wraps only when it may not scroll
+// sideways, so a horizontal scroll bar keeps its lines unwrapped whatever the word wrap setting.
 DWORD Memo::Style() const {
   DWORD style = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
   if (!wordWrap_) style |= ES_AUTOHSCROLL;
@@ -23,7 +24,8 @@ DWORD Memo::Style() const {
   return style;
 }
 
-void Memo::RemoveLengthLimit() { SendMessageA(Handle(), EM_SETLIMITTEXT, 0, 0); }
+// Without this the system stops typing at 30000 characters and a window cannot even be made with more.
+void Memo::PrepareWindow() { SendMessageA(Handle(), EM_SETLIMITTEXT, 0, 0); }
 
 int Memo::LineCount() const {
   int count = static_cast<int>(SendMessageA(Handle(), EM_GETLINECOUNT, 0, 0));
@@ -80,7 +82,6 @@ void Memo::SetScrollBars(ScrollBars scrollBars) {
 void Memo::ApplyStyle() {
   const auto current = static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE));
   RecreateWithStyle((current & ~(ES_AUTOHSCROLL | WS_HSCROLL | WS_VSCROLL)) | Style());
-  RemoveLengthLimit();
 }
 
 void Memo::CutToClipboard() { SendMessageA(Handle(), WM_CUT, 0, 0); }

@@ -36,6 +36,7 @@ class Memo : public EditBase {
   // Adds a line at the end: the memo then ends with the text and a line break.
   void AppendLine(std::string_view line);
 
+  // Lines wrap when word wrap is on and there is no horizontal scroll bar.
   bool WordWrap() const { return wordWrap_; }
   void SetWordWrap(bool wordWrap);
   ScrollBars ScrollBarsShown() const { return scrollBars_; }
@@ -46,10 +47,10 @@ class Memo : public EditBase {
   void PasteFromClipboard();
 
  private:
+  void PrepareWindow() override;
   DWORD Style() const;
   std::string LineOf(const std::string& text, int index) const;
   void ApplyStyle();
-  void RemoveLengthLimit();
 
   bool wordWrap_;
   ScrollBars scrollBars_;

@@ -48,6 +48,7 @@ PageControl::PageControl(Control& parent, const Rect& bounds, const TabOptions& 
           .parent = &parent,
           .bounds = bounds,
           .font = options.font});
+  if (options.tabHeight > 0) SendMessageA(Handle(), TCM_SETITEMSIZE, 0, MAKELPARAM(0, options.tabHeight));
 }
 
 TabSheet& PageControl::AddPage(std::string_view caption) {

@@ -17,6 +17,7 @@ struct TabOptions {
   bool multiLine = false;
   bool scrollOpposite = false;  // with multi-line tabs, the rows before the chosen one move to the far side
   bool hotTrack = false;
+  int tabHeight = 0;  // 0: from the font, as the system sizes tabs
   std::optional<FontSpec> font;
 };
 

@@ -1,0 +1,77 @@
+// kestrelle_screenshots <folder>: creates the real main window, shows it as the program does, and saves a
+// picture of each shot below as <folder>\<name>.bmp (scripts/run.sh turns them into PNG files).
+//
+// A new shot is one more entry in Shots(): its file name and what to do to the main window first (choose
+// a page, select towns, type text...). A shot that pictures something other than the main window can
+// capture and save any window itself with CaptureWindow and SaveBmp.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/main_form.h"
+#include "capture.h"
+#include "ui/application.h"
+#include "ui/message_pump.h"
+
+namespace kestrelle::screenshots {
+namespace {
+
+struct Shot {
+  std::string name;
+  std::function<void(TMainForm&)> prepare;
+};
+
+std::function<void(TMainForm&)> ShowPage(int index) {
+  return [index](TMainForm& form) { form.tpMain.SetActivePage(index); };
+}
+
+// The Moongates page after a player asked where Britain's gate leads at 3:45, typed as a player types it.
+void AskBritainAt345(TMainForm& form) {
+  form.tpMain.SetActivePage(0);
+  TMoongatePage& page = form.moongatePage;
+  SendMessageA(page.rgStart.ItemHandle(1), BM_CLICK, 0, 0);
+  SendMessageA(page.cbByTime.Handle(), BM_CLICK, 0, 0);
+  for (char c : std::string("345")) PostMessageA(page.edtByTime.Handle(), WM_CHAR, static_cast<WPARAM>(c), 1);
+  PostMessageA(page.edtByTime.Handle(), WM_KEYDOWN, VK_RETURN, 1);
+}
+
+std::vector<Shot> Shots() {
+  return {
+      {"moongates", ShowPage(0)}, {"translator", ShowPage(1)}, {"weapons", ShowPage(2)},
+      {"armour", ShowPage(3)},    {"animals", ShowPage(4)},    {"moongates-britain-345", AskBritainAt345},
+  };
+}
+
+}  // namespace
+}  // namespace kestrelle::screenshots
+
+int main(int argc, char** argv) {
+  using namespace kestrelle;
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: kestrelle_screenshots <folder>\n");
+    return 2;
+  }
+  const std::string folder = argv[1];
+  ui::InitialiseControls();
+  ui::SetApplicationTitle("Kestrelle");
+  try {
+    TMainForm form;
+    form.Show();
+    ui::ProcessPendingMessages();
+    for (const screenshots::Shot& shot : screenshots::Shots()) {
+      shot.prepare(form);
+      ui::ProcessPendingMessages();
+      const std::string path = folder + "\\" + shot.name + ".bmp";
+      screenshots::SaveBmp(screenshots::CaptureWindow(form.Handle()), path);
+      std::printf("%s\n", path.c_str());
+    }
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "kestrelle_screenshots: %s\n", error.what());
+    return 1;
+  }
+  return 0;
+}

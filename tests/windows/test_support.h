@@ -1,0 +1,101 @@
+#pragma once
+// Helpers of the Windows-side tests: a shown main window, a plain host form for single controls, and a
+// watcher that finds the error box from another thread, reads it and closes it.
+
+#include <windows.h>
+
+#include <memory>
+#include <ostream>
+#include <string>
+#include <thread>
+
+#include "app/main_form.h"
+#include "ui/form.h"
+#include "ui/message_pump.h"
+
+namespace kestrelle::ui {
+
+inline void PrintTo(const Rect& rect, std::ostream* out) {
+  *out << "{" << rect.left << ", " << rect.top << ", " << rect.width << ", " << rect.height << "}";
+}
+
+}  // namespace kestrelle::ui
+
+namespace kestrelle::test {
+
+inline void Pump() { ui::ProcessPendingMessages(); }
+
+// The main window as the start routine shows it (without the message loop).
+inline std::unique_ptr<TMainForm> ShowMainForm() {
+  auto form = std::make_unique<TMainForm>();
+  form->Show();
+  Pump();
+  return form;
+}
+
+// An empty form for testing one control at a time.
+class HostForm : public ui::Form {
+ public:
+  HostForm() : Form("Host", {.clientWidth = 400, .clientHeight = 300, .font = {"Arial", -11}}) {
+    Show();
+    Pump();
+  }
+};
+
+// The text of a window of another thread or of this one.
+inline std::string WindowText(HWND window) {
+  char text[1024] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+// Waits on its own thread for a message box captioned with a given title, records its caption and
+// message, and closes it with OK. Result() waits for the thread.
+class ErrorBoxWatcher {
+ public:
+  explicit ErrorBoxWatcher(std::string caption) : caption_(std::move(caption)), thread_([this] { Watch(); }) {}
+  ErrorBoxWatcher(const ErrorBoxWatcher&) = delete;
+  ErrorBoxWatcher& operator=(const ErrorBoxWatcher&) = delete;
+  ~ErrorBoxWatcher() {
+    if (thread_.joinable()) thread_.join();
+  }
+
+  struct Seen {
+    bool found = false;
+    std::string caption;
+    std::string message;
+  };
+  Seen Result() {
+    if (thread_.joinable()) thread_.join();
+    return seen_;
+  }
+
+ private:
+  static BOOL CALLBACK CollectMessage(HWND child, LPARAM seen) {
+    char className[32] = {};
+    GetClassNameA(child, className, sizeof className);
+    const std::string text = WindowText(child);
+    auto& result = *reinterpret_cast<Seen*>(seen);
+    if (lstrcmpiA(className, "Static") == 0 && !text.empty() && result.message.empty()) result.message = text;
+    return TRUE;
+  }
+
+  void Watch() {
+    for (int attempt = 0; attempt < 500; ++attempt) {
+      if (HWND box = FindWindowA("#32770", caption_.c_str())) {
+        seen_.found = true;
+        seen_.caption = WindowText(box);
+        EnumChildWindows(box, &CollectMessage, reinterpret_cast<LPARAM>(&seen_));
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        return;
+      }
+      Sleep(10);
+    }
+  }
+
+  std::string caption_;
+  Seen seen_;
+  std::thread thread_;
+};
+
+}  // namespace kestrelle::test
