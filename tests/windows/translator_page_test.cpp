@@ -12,10 +12,10 @@
 
 #include "link_test_support.h"
 #include "recording_client_process.h"
+#include "test_support.h"
 #include "translator/shipped_rules.h"
 #include "translator/speech_styles.h"
 #include "translator/text_preparation.h"
-#include "translator_test_support.h"
 
 namespace kestrelle {
 namespace {
