@@ -48,7 +48,7 @@ struct FontSpec {
 };
 
 // The shared font for a description (ANSI character set); never null.
-HFONT SharedFont(const FontSpec& spec);
+HFONT SharedFont(const FontSpec& wanted);
 
 // The shared solid brush of a colour.
 HBRUSH SharedBrush(COLORREF colour);
