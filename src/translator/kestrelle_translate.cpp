@@ -132,7 +132,9 @@ int main(int argc, char** argv) {
       return 0;
     }
     const int status = kestrelle::Run(options);
-    if (std::fflush(stdout) != 0) {
+    // A write that failed earlier (a full disk, a closed pipe) leaves the error indicator set even when
+    // there is nothing left to flush.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
       std::fputs("kestrelle-translate: cannot write standard output\n", stderr);
       return 1;
     }

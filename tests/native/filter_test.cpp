@@ -81,6 +81,18 @@ TEST_F(Filter, UnreadableInputsAndBrokenRulesExitWithOne) {
   EXPECT_TRUE(run.out.empty());
 }
 
+TEST_F(Filter, OutputThatCannotBeWrittenExitsWithOne) {
+  // /dev/full takes nothing; a failed write must not pass for success, in either mode and whatever the
+  // size (a large text fails inside the writes, before the final flush).
+  const fs::path input = Write("input.txt", "hello\nworld\n" + std::string(100000, 'a'));
+  for (const char* args : {"", "--lines"}) {
+    const std::string command = std::string("'") + KESTRELLE_TRANSLATE_FILTER + "' " + args + " <'" +
+                                input.string() + "' >/dev/full 2>/dev/null";
+    const int raw = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1) << "args: '" << args << "'";
+  }
+}
+
 TEST_F(Filter, PreparesTheTextAsTheTranslateCommand) {
   EXPECT_EQ(Translate("", "HELLO World. i think so\r\nYES  \n").out, "Hello world. I think so\r\nyes  \n");
   const fs::path rules = Write("thuh.rules", "\" the \"\n\" thuh \"\n\"%STOP\"\n");
