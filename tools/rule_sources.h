@@ -3,10 +3,10 @@
 // with the program's own reader, so a file that breaks the format fails the build, naming the line.
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "output_file.h"
 #include "translator/rule_file.h"
 
 namespace kestrelle::tools {
@@ -38,15 +38,9 @@ inline std::vector<RuleSource> ReadRuleSources(int argc, char** argv, const char
   return sources;
 }
 
-// Writes the whole output or fails; a half-written file is removed so that the build runs the tool again.
+// Writes the whole output or fails (see output_file.h).
 inline void WriteOutput(const std::string& path, const std::string& content) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << content;
-  out.close();
-  if (!out) {
-    std::remove(path.c_str());
-    Fail("cannot write " + path);
-  }
+  if (!WriteWholeFile(path, content)) Fail("cannot write " + path);
 }
 
 }  // namespace kestrelle::tools

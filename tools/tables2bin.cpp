@@ -1,6 +1,5 @@
 // tables2bin [--end-zeros N] <source.txt> <output.bin>
 // Compiles a reference table source (see table_source.h) into the bytes of its raw data resource.
-#include <cstdio>
 #include <cstring>
 #include <exception>
 #include <fstream>
@@ -8,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "output_file.h"
 #include "table_source.h"
 
 namespace {
@@ -31,11 +31,7 @@ int Run(int argc, char** argv) {
   const std::vector<std::uint8_t> bytes =
       kestrelle::tables::EncodeTable(kestrelle::tables::ParseTableSource(source, sourcePath), endZeros);
 
-  std::ofstream output(outputPath, std::ios::binary | std::ios::trunc);
-  output.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  output.close();
-  if (!output) {
-    std::remove(outputPath.c_str());
+  if (!kestrelle::tools::WriteWholeFile(outputPath, {reinterpret_cast<const char*>(bytes.data()), bytes.size()})) {
     throw std::runtime_error(outputPath + ": cannot write");
   }
   return 0;

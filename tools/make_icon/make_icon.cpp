@@ -5,9 +5,10 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
+
+#include "output_file.h"
 
 namespace {
 
@@ -124,9 +125,7 @@ int main(int argc, char** argv) {
   }
   for (const auto& image : images) file.insert(file.end(), image.begin(), image.end());
 
-  std::ofstream out(argv[1], std::ios::binary);
-  out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
-  if (!out) {
+  if (!kestrelle::tools::WriteWholeFile(argv[1], {reinterpret_cast<const char*>(file.data()), file.size()})) {
     std::fprintf(stderr, "make_icon: cannot write %s\n", argv[1]);
     return 1;
   }
