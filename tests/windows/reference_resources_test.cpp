@@ -68,8 +68,8 @@ TEST(ReferenceResources, EveryPictureLoadsByItsDisplayNameAtItsListedSize) {
     const std::string& text = displayTexts[i];
     EXPECT_TRUE(text.ends_with(rows[i].Name)) << text << " is listed as " << rows[i].Name;
     try {
-      const TBitmapHandle bitmap = LoadPictureBitmap(PictureResourceName(text));
-      EXPECT_EQ(bitmap.Size(), (TPictureSize{rows[i].PictureWidth, rows[i].PictureHeight})) << text;
+      const ui::BitmapHandle bitmap = LoadPictureBitmap(PictureResourceName(text));
+      EXPECT_EQ(PictureSizeOf(bitmap.Get()), (TPictureSize{rows[i].PictureWidth, rows[i].PictureHeight})) << text;
     } catch (const EResourceNotFound& e) {
       ADD_FAILURE() << e.what();
     }
@@ -80,7 +80,7 @@ TEST(ReferenceResources, EveryPictureLoadsByItsDisplayNameAtItsListedSize) {
   };
   for (const Known& known : {Known{"Executioner_s_Axe", {36, 28}}, Known{"helmets_bascinet", {10, 18}},
                              Known{"Mountian_Goat", {36, 34}}, Known{"SCORPION", {115, 97}}}) {
-    EXPECT_EQ(LoadPictureBitmap(known.name).Size(), known.size) << known.name;
+    EXPECT_EQ(PictureSizeOf(LoadPictureBitmap(known.name).Get()), known.size) << known.name;
   }
 }
 
