@@ -6,15 +6,8 @@
 namespace kestrelle::ui {
 
 RadioGroup::RadioGroup(Control& parent, const Rect& bounds, std::string_view caption,
-                       const RadioGroupOptions& options) {
-  Create({.className = "BUTTON",
-          .style = WS_VISIBLE | BS_GROUPBOX | WS_CLIPCHILDREN,
-          .exStyle = WS_EX_CONTROLPARENT,
-          .parent = &parent,
-          .bounds = bounds,
-          .text = caption,
-          .font = options.font,
-          .fillsBackground = true});
+                       const RadioGroupOptions& options)
+    : GroupBox(parent, bounds, caption, {.font = options.font}) {
   const HFONT font = SharedFont(Font());
   // Automatic radio buttons, so that the arrow keys of the dialog keyboard interface select the item
   // they move to (each selection still comes here as BN_CLICKED).
@@ -100,7 +93,7 @@ LRESULT RadioGroup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const auto found = std::find(buttons_.begin(), buttons_.end(), reinterpret_cast<HWND>(lParam));
     if (found != buttons_.end()) return reinterpret_cast<LRESULT>(OnControlColour(reinterpret_cast<HDC>(wParam)));
   }
-  return Control::HandleMessage(message, wParam, lParam);
+  return GroupBox::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace kestrelle::ui

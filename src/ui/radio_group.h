@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/control.h"
+#include "ui/group_box.h"
 
 namespace kestrelle::ui {
 
@@ -18,7 +18,7 @@ struct RadioGroupOptions {
   std::optional<FontSpec> font;
 };
 
-class RadioGroup : public Control {
+class RadioGroup : public GroupBox {
  public:
   RadioGroup(Control& parent, const Rect& bounds, std::string_view caption, const RadioGroupOptions& options);
 
