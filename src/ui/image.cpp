@@ -30,22 +30,8 @@ void Image::Paint(HDC dc) {
 }
 
 LRESULT Image::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      const HDC dc = BeginPaint(Handle(), &paint);
-      Paint(dc);
-      EndPaint(Handle(), &paint);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;  // painted whole in WM_PAINT
-    default:
-      return Control::HandleMessage(message, wParam, lParam);
-  }
+  if (message == WM_ERASEBKGND) return 1;  // painted whole in WM_PAINT
+  return PaintedControl::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace kestrelle::ui

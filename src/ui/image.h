@@ -1,11 +1,11 @@
 #pragma once
 // A picture: draws its bitmap stretched to its own size. It never sizes itself to the bitmap.
 
-#include "ui/control.h"
+#include "ui/painted_control.h"
 
 namespace kestrelle::ui {
 
-class Image : public Control {
+class Image : public PaintedControl {
  public:
   Image(Control& parent, const Rect& bounds);
 
@@ -19,7 +19,7 @@ class Image : public Control {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void Paint(HDC dc);
+  void Paint(HDC dc) override;
 
   BitmapHandle bitmap_;
 };

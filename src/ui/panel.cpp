@@ -62,25 +62,12 @@ void Panel::Paint(HDC dc) {
 }
 
 LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      const HDC dc = BeginPaint(Handle(), &paint);
-      Paint(dc);
-      EndPaint(Handle(), &paint);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
-    case WM_SETTEXT: {
-      const LRESULT result = DefaultHandling(message, wParam, lParam);
-      InvalidateRect(Handle(), nullptr, TRUE);
-      return result;
-    }
-    default:
-      return Control::HandleMessage(message, wParam, lParam);
+  if (message == WM_SETTEXT) {  // the caption is drawn by Paint
+    const LRESULT result = DefaultHandling(message, wParam, lParam);
+    InvalidateRect(Handle(), nullptr, TRUE);
+    return result;
   }
+  return PaintedControl::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace kestrelle::ui

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "ui/control.h"
+#include "ui/painted_control.h"
 
 namespace kestrelle::ui {
 
@@ -18,7 +18,7 @@ struct PanelOptions {
   std::optional<FontSpec> font;
 };
 
-class Panel : public Control {
+class Panel : public PaintedControl {
  public:
   Panel(Control& parent, const Rect& bounds, std::string_view caption, const PanelOptions& options = {});
 
@@ -29,7 +29,7 @@ class Panel : public Control {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void Paint(HDC dc);
+  void Paint(HDC dc) override;
 
   Bevel outer_;
   Bevel inner_;
