@@ -11,9 +11,9 @@ using layout::ValuePanelAt;
 TAnimalsPage::TAnimalsPage(TMainForm& owner, ui::TabSheet& page)
     : form(owner),
       Animals(page),
-      pnlAnimalsDisplay(page, {2, 2, 160, 174}, "", layout::kPictureFrame),
+      pnlAnimalsDisplay(page, layout::PictureFrameAt(2, 2, kAnimalPictureFrame), "", layout::kPictureFrame),
       imgAnimals(pnlAnimalsDisplay, {16, 8, 113, 137}),
-      sbAnimals(page, {2, 176, 160, 12}, {.min = 5, .max = 30, .position = 20}),
+      sbAnimals(page, {2, 176, 160, 12}, layout::kZoomBar),
       cbAnimals(page, {6, 202, 154, 22}, {.itemHeight = 14}),
       Label18(page, LabelEndingAt(221, 7), "Damage:", layout::kStatLabel),
       pnlAnimalDam(page, ValuePanelAt(223, 2), " ", layout::kValuePanel),

@@ -1,10 +1,13 @@
 #pragma once
 // The control styles that the Weapons, Armour and Animals pages share: a statistic is shown in a value
-// panel with a right-aligned label ending just left of it, and pictures sit in a white frame.
+// panel with a right-aligned label ending just left of it, and pictures sit in a white frame of the size
+// the picture geometry fits them to, above a zoom bar.
 
+#include "reference/picture_geometry.h"
 #include "ui/control.h"
 #include "ui/label.h"
 #include "ui/panel.h"
+#include "ui/scroll_bar.h"
 
 namespace kestrelle::layout {
 
@@ -23,5 +26,14 @@ inline const ui::LabelOptions kStatLabel{.alignment = ui::Alignment::Right};
 inline const ui::PanelOptions kValuePanel{.bevelOuter = ui::Bevel::Lowered, .colour = ui::colours::Window};
 inline const ui::PanelOptions kPictureFrame{.singleBorder = true, .colour = ui::colours::White};
 inline const ui::FontSpec kBoldArial{"Arial", -11, true};
+
+// The zoom bar under a picture, in tenths of the picture's own size.
+inline constexpr ui::ScrollBarOptions kZoomBar{
+    .min = kZoomPositionMin, .max = kZoomPositionMax, .position = kZoomPositionDefault};
+
+// A picture frame of the given outer size with its top-left corner at left, top.
+constexpr ui::Rect PictureFrameAt(int left, int top, TPictureSize frame) {
+  return {left, top, frame.Width, frame.Height};
+}
 
 }  // namespace kestrelle::layout
