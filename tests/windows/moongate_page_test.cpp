@@ -8,8 +8,7 @@
 #include <string>
 
 #include "app/main_form.h"
-#include "ui/application.h"
-#include "ui/message_pump.h"
+#include "test_support.h"
 
 namespace kestrelle {
 namespace {
@@ -31,20 +30,16 @@ constexpr int kYew = 3;
 constexpr int kTrinsic = 5;
 constexpr int kMagincia = 7;
 
-void Pump() { ui::ProcessPendingMessages(); }
+using test::Pump;
 
 class MoongatePageTest : public testing::Test {
  protected:
-  static void SetUpTestSuite() { ui::InitialiseControls(); }
-
   void SetUp() override { ShowNewForm(); }
 
   // A main window as the program starts it, replacing any earlier one.
   void ShowNewForm() {
     form_.reset();
-    form_ = std::make_unique<TMainForm>();
-    form_->Show();
-    Pump();
+    form_ = test::ShowMainForm();
     ASSERT_EQ(GetActiveWindow(), form_->Handle()) << "keys reach the page through the active form";
   }
 

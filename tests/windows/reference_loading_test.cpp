@@ -13,17 +13,12 @@
 #include <vector>
 
 #include "app/main_form.h"
-#include "ui/message_pump.h"
+#include "test_support.h"
 
 namespace kestrelle {
 namespace {
 
-std::unique_ptr<TMainForm> ShowMainForm() {
-  auto form = std::make_unique<TMainForm>();
-  form->Show();
-  ui::ProcessPendingMessages();
-  return form;
-}
+using test::ShowMainForm;
 
 std::vector<std::string> Captions(const ui::TabControl& tabs) {
   std::vector<std::string> captions;
@@ -131,7 +126,7 @@ TEST(ReferenceLoading, EachPageHandlerRunsOnceAfterItsPageIsFilled) {
   form.armourPage.tcArmour.onChange = [&] { record("tcArmourChange"); };
   form.animalsPage.cbAnimals.onChange = [&] { record("cbAnimalsChange"); };
   form.Show();
-  ui::ProcessPendingMessages();
+  test::Pump();
   EXPECT_EQ(calls, (std::vector<std::string>{
                        "tcWeaponsChange: weapons 8/0, armour 0/-1, animals 0/-1, page 0",
                        "tcArmourChange: weapons 8/0, armour 8/0, animals 0/-1, page 0",
