@@ -85,6 +85,7 @@ int Run(const FilterOptions& options) {
   const RuleStrings* rules = &ShippedRules();
   if (options.rulesFile) {
     try {
+      // A rule file of the user's takes the ids of the first styled slot; any style base would do.
       fileRules.AddStyle(kSpeechStyles[1].base, ReadRuleFile(*options.rulesFile));
     } catch (const RuleFileError& error) {
       throw InputError(error.line() > 0 ? *options.rulesFile + ": " + error.what() : error.what());

@@ -9,4 +9,10 @@ std::optional<SpeechStyle> FindSpeechStyle(std::string_view name) {
   return std::nullopt;
 }
 
+std::vector<std::string> SpeechStyleCaptions() {
+  std::vector<std::string> captions;
+  for (const SpeechStyle& style : kSpeechStyles) captions.emplace_back(style.caption);
+  return captions;
+}
+
 }  // namespace kestrelle

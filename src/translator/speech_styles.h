@@ -2,7 +2,9 @@
 // The speech styles in the order of the style selector, with the id base of their rules.
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace kestrelle {
 
@@ -21,5 +23,8 @@ inline constexpr std::array<SpeechStyle, 4> kSpeechStyles{{
 
 // The style with this command-line name, if any.
 std::optional<SpeechStyle> FindSpeechStyle(std::string_view name);
+
+// The captions in selector order, for the "Speech Style" radio group.
+std::vector<std::string> SpeechStyleCaptions();
 
 }  // namespace kestrelle

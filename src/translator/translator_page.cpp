@@ -61,7 +61,7 @@ TTranslatorPage::TTranslatorPage(TMainForm& owner, ui::TabSheet& page)
       memoTranslated(page, {1, 129, 201, 93}, "",
                      {.scrollBars = ui::ScrollBars::Vertical, .readOnly = true, .tabStop = false, .font = kMemoFont}),
       rgSpeak(page, {206, 10, 105, 97}, "Speech Style",
-              {.items = {"Normal", "Valley Girl", "Jive Talk", "Courtly"}, .font = kStyleFont}),
+              {.items = SpeechStyleCaptions(), .font = kStyleFont}),
       Label3(page, {207, 119, 59, 13}, "Char Delay:", kDelayLabel),
       meCharDelay(page, {270, 112, 35, 22}, "  25", {.tabStop = false}),
       Label4(page, {206, 150, 59, 13}, "Line Delay:", kDelayLabel),

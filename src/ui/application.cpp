@@ -75,8 +75,9 @@ void DispatchQueuedMessage(MSG& msg) {
 int RunMessageLoop(Form& mainForm) {
   mainForm.Show();
   MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchQueuedMessage(msg);
-  return static_cast<int>(msg.wParam);
+  BOOL got;
+  while ((got = GetMessageA(&msg, nullptr, 0, 0)) > 0) DispatchQueuedMessage(msg);
+  return got == 0 ? static_cast<int>(msg.wParam) : 1;  // -1: the loop failed and msg holds nothing
 }
 
 }  // namespace kestrelle::ui
