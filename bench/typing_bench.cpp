@@ -62,7 +62,7 @@ double NowMs() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  kestrelle::testing::RecordingClientOptions client;
+  kestrelle::test::RecordingClientOptions client;
   TypingDelays delays{25, 3000};
   size_t length = 500;
   for (int i = 1; i + 1 < argc; i += 2) {
@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
     const long long lineDelays = WaitUnits(text, {0, 1});
     const double idealMs = static_cast<double>(charWaits) * delays.charDelay + static_cast<double>(lineDelays) * delays.lineDelay;
 
-    kestrelle::testing::RecordingClient recorder(client);
+    kestrelle::test::RecordingClient recorder(client);
     const double startCpu = ProcessorMs();
     const double start = NowMs();
     const kestrelle::SendResult result = kestrelle::SendToGame(text, delays, kestrelle::CommandStop());

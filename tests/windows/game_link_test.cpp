@@ -11,11 +11,11 @@
 namespace kestrelle {
 namespace {
 
-using testing::CharRecord;
-using testing::ExpectedKeys;
-using testing::KeysText;
-using testing::RecordingClient;
-using testing::TestWindow;
+using test::CharRecord;
+using test::ExpectedKeys;
+using test::KeysText;
+using test::RecordingClient;
+using test::TestWindow;
 
 std::string Letters(int n) {
   std::string s;
@@ -29,15 +29,15 @@ std::string MixedText() {
   return Letters(47) + " " + Letters(20) + "\r\n" + Letters(29) + "\r" + Letters(52) + "tail, done.";
 }
 
-testing::RecordingClientOptions OfClass(std::string className, std::string title = "Recording game client") {
-  testing::RecordingClientOptions options;
+test::RecordingClientOptions OfClass(std::string className, std::string title = "Recording game client") {
+  test::RecordingClientOptions options;
   options.className = std::move(className);
   options.title = std::move(title);
   return options;
 }
 
-testing::RecordingClientOptions HangingAfter(long characters) {
-  testing::RecordingClientOptions options;
+test::RecordingClientOptions HangingAfter(long characters) {
+  test::RecordingClientOptions options;
   options.hangAfter = characters;
   return options;
 }
@@ -53,7 +53,7 @@ TEST(GameLink, TypesTheTextAsCharacterMessagesWithItsPauses) {
   const auto keys = ExpectedKeys(MixedText(), delays);
   const CommandStop stop;
 
-  const long long started = testing::NowMicroseconds();
+  const long long started = test::NowMicroseconds();
   const SendResult result = SendToGame(MixedText(), delays, stop);
   EXPECT_EQ(result.clients, 1);
   EXPECT_EQ(result.completed, 1);
@@ -62,7 +62,7 @@ TEST(GameLink, TypesTheTextAsCharacterMessagesWithItsPauses) {
   const std::vector<CharRecord> records = client.Records();
   ASSERT_EQ(client.Text(), KeysText(keys));
   ASSERT_EQ(records.size(), keys.size());
-  const long long slackUs = testing::TickResolutionMs() * 1000LL;
+  const long long slackUs = test::TickResolutionMs() * 1000LL;
   long long previous = started;
   for (size_t i = 0; i < records.size(); ++i) {
     EXPECT_EQ(records[i].message, static_cast<unsigned>(WM_CHAR));
@@ -129,9 +129,9 @@ TEST(GameLink, LineDelaySleepsInsteadOfKeepingTheProcessorBusy) {
   RecordingClient client;
   const std::string threeLines = Letters(3 * 52);  // the third line end brings the line delay
   const DWORD startTick = GetTickCount();
-  const double startCpu = testing::ProcessorMs();
+  const double startCpu = test::ProcessorMs();
   const SendResult result = SendToGame(threeLines, {0, 3000}, CommandStop());
-  const double cpuMs = testing::ProcessorMs() - startCpu;
+  const double cpuMs = test::ProcessorMs() - startCpu;
   const DWORD wallMs = GetTickCount() - startTick;
 
   ASSERT_EQ(result.completed, 1) << "clients " << result.clients << ", dropped " << result.dropped;

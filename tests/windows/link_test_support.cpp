@@ -1,6 +1,6 @@
 #include "link_test_support.h"
 
-namespace kestrelle::testing {
+namespace kestrelle::test {
 
 namespace {
 
@@ -96,4 +96,4 @@ LRESULT CALLBACK TestWindow::Proc(HWND window, UINT message, WPARAM wParam, LPAR
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-}  // namespace kestrelle::testing
+}  // namespace kestrelle::test

@@ -11,7 +11,7 @@
 
 #include "translator/typing.h"
 
-namespace kestrelle::testing {
+namespace kestrelle::test {
 
 // One character the typing sends, with the milliseconds of waiting asked for since the previous one.
 struct ExpectedKey {
@@ -44,4 +44,4 @@ class TestWindow {
   HWND window_ = nullptr;
 };
 
-}  // namespace kestrelle::testing
+}  // namespace kestrelle::test

@@ -21,7 +21,7 @@ namespace kestrelle {
 namespace {
 
 using test::Pump;
-using testing::RecordingClient;
+using test::RecordingClient;
 
 // What the file dialogs were asked and what they answered, in place of the system's dialogs.
 class FileChooser {
@@ -122,7 +122,7 @@ void SetClipboardText(const std::string& text) {
   CloseClipboard();
 }
 
-class TranslatorPageTest : public ::testing::Test {
+class TranslatorPageTest : public testing::Test {
  protected:
   TranslatorPageTest() : form(test::ShowMainForm()), page(form->translatorPage) {
     form->tpMain.SetActivePage(1);
@@ -187,7 +187,7 @@ TEST_F(TranslatorPageTest, AStyledTranslationIsTypedAndShown) {
   FinishTranslation(unstyled);
   ASSERT_NE(expected, unstyled) << "the Courtly rules should change this text";
   EXPECT_EQ(page.memoTranslated.Text(), expected + "\r\n");
-  EXPECT_EQ(client.Text(), testing::KeysText(testing::ExpectedKeys(expected, {})));
+  EXPECT_EQ(client.Text(), test::KeysText(test::ExpectedKeys(expected, {})));
   EXPECT_TRUE(CommandControlsEnabled());
 }
 
@@ -207,7 +207,7 @@ TEST_F(TranslatorPageTest, TheCommandTypesWithTheDelaysOfTheFields) {
   PressTranslate();
   const auto records = client.Records();
   ASSERT_EQ(client.Text(), "Abc\r");
-  const long long slackUs = testing::TickResolutionMs() * 1000LL;
+  const long long slackUs = test::TickResolutionMs() * 1000LL;
   for (size_t i = 1; i < 3; ++i) {
     EXPECT_GE(records[i].microseconds - records[i - 1].microseconds, 20000 - slackUs) << "character " << i;
   }

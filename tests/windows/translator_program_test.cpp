@@ -56,7 +56,7 @@ BOOL CALLBACK FindControls(HWND window, LPARAM param) {
 }
 
 TEST(TranslatorProgram, ClosingWhileTypingEndsTheProgramCleanly) {
-  testing::RecordingClient client;
+  test::RecordingClient client;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <stdexcept>
 
-namespace kestrelle::testing {
+namespace kestrelle::test {
 
 namespace {
 
@@ -105,4 +105,4 @@ std::string RecordingClient::Text() const {
   return text;
 }
 
-}  // namespace kestrelle::testing
+}  // namespace kestrelle::test

@@ -8,7 +8,7 @@
 #include <type_traits>
 #include <vector>
 
-namespace kestrelle::testing {
+namespace kestrelle::test {
 
 struct CharRecord {
   unsigned message = 0;
@@ -49,4 +49,4 @@ class RecordingClient {
   HWND window_ = nullptr;
 };
 
-}  // namespace kestrelle::testing
+}  // namespace kestrelle::test
