@@ -8,12 +8,10 @@
 //   if (sent.stopped) return;  // the window is closing: touch no control, leave the handler at once
 // Every wait dispatches the window's messages, so handlers run nested inside SendToGame.
 //
-// Closing while typing: the translator page owns one CommandStop for the main window's lifetime and
-// passes it to every command. When it is asked to close (WM_CLOSE) while a command runs, it calls stop.Request() and closes
-// itself only after the command has returned (for example by posting itself WM_CLOSE again, or by a
-// close-pending flag checked when the command ends): the command ends at its next wait without any
-// control having been destroyed under it. Should the window be destroyed during a wait anyway, the
-// WM_QUIT that follows ends the typing as well, and is posted again so the message loop still ends.
+// Closing while typing: the translator page owns one CommandStop for the main window's lifetime. A close
+// asked for while a command runs requests the stop and is put off; the command ends at its next wait, and
+// the page closes the window once the command has returned, so no control is destroyed under it. A WM_QUIT
+// met during a wait ends the typing as well, and is posted again so the message loop still ends.
 #include <windows.h>
 
 #include <cstdint>
