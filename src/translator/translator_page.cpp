@@ -173,9 +173,17 @@ void TTranslatorPage::pmtWordWrapClick() {
 void TTranslatorPage::pmAutoTranslateClick() { form.pmAutoTranslate.SetChecked(!form.pmAutoTranslate.Checked()); }
 
 // The file is read whole before the memo changes, so a file that can't be read leaves the memo as it was.
+// Nor does it become the file that Save writes back to: a refused file (one that is not plain text, say)
+// would otherwise be overwritten by the next Save without a word.
 void TTranslatorPage::pmtOpenClick() {
+  const std::string lastOpened = form.odTranslate.fileName;
   if (!showFileDialog(form.odTranslate)) return;
-  ActiveMemo->SetText(ReadTextFile(form.odTranslate.fileName));
+  try {
+    ActiveMemo->SetText(ReadTextFile(form.odTranslate.fileName));
+  } catch (...) {
+    form.odTranslate.fileName = lastOpened;
+    throw;
+  }
 }
 
 // Saves back to the file last opened, whatever Save As chose since.

@@ -490,6 +490,22 @@ TEST_F(TranslatorFilesTest, SaveWritesBackToTheFileLastOpened) {
   EXPECT_EQ(chooser.offered.back(), folder / "notes.txt");
 }
 
+// A file that could not be opened is not the file last opened: Save leaves it alone.
+TEST_F(TranslatorFilesTest, SaveAfterAFailedOpenDoesNotWriteToTheRefusedFile) {
+  WriteBytes(folder / "notes.txt", "old");
+  const std::string binary("text\0more", 9);
+  WriteBytes(folder / "binary.dat", binary);
+  chooser.answer = folder / "notes.txt";
+  Choose(form->pmtOpen);
+  chooser.answer = folder / "binary.dat";
+  ASSERT_TRUE(ChooseReportingError(form->pmtOpen).has_value());
+
+  page.memoText.SetText("saved");
+  Choose(form->pmtSave);
+  EXPECT_EQ(ReadBytes(folder / "binary.dat"), binary);
+  EXPECT_EQ(ReadBytes(folder / "notes.txt"), "saved") << "Save writes back to the file last opened";
+}
+
 TEST_F(TranslatorFilesTest, SaveWithoutAnOpenedFileIsSaveAs) {
   MouseDown(page.memoTranslated);
   page.memoTranslated.SetText("the output\r\n");
