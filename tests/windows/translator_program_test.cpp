@@ -55,20 +55,43 @@ BOOL CALLBACK FindControls(HWND window, LPARAM param) {
   return TRUE;
 }
 
+// The started program, ended by force if a failed assertion leaves the test before the program has ended
+// on its own, so that no copy outlives the test.
+class StartedProgram {
+ public:
+  explicit StartedProgram(const std::string& program) : commandLine_('"' + program + '"') {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    started_ = CreateProcessA(nullptr, commandLine_.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                              &process_) != 0;
+  }
+  ~StartedProgram() {
+    if (!started_) return;
+    if (WaitForSingleObject(process_.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(process_.hProcess, 99);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+  }
+  StartedProgram(const StartedProgram&) = delete;
+  StartedProgram& operator=(const StartedProgram&) = delete;
+
+  bool Started() const { return started_; }
+  const std::string& CommandLine() const { return commandLine_; }
+  DWORD Id() const { return process_.dwProcessId; }
+  HANDLE Handle() const { return process_.hProcess; }
+
+ private:
+  std::string commandLine_;
+  PROCESS_INFORMATION process_{};
+  bool started_ = false;
+};
+
 TEST(TranslatorProgram, ClosingWhileTypingEndsTheProgramCleanly) {
   test::RecordingClient client;
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  const std::string program = ProgramPath();
-  std::string commandLine;
-  commandLine.append(1, '"').append(program).append(1, '"');
-  ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                             &process))
-      << commandLine;
+  const StartedProgram program(ProgramPath());
+  ASSERT_TRUE(program.Started()) << program.CommandLine();
 
   WindowSearch search;
-  search.processId = process.dwProcessId;
+  search.processId = program.Id();
   for (int attempt = 0; attempt < 500 && search.mainWindow == nullptr; ++attempt) {
     Sleep(20);
     EnumWindows(&FindMainWindow, reinterpret_cast<LPARAM>(&search));
@@ -88,14 +111,9 @@ TEST(TranslatorProgram, ClosingWhileTypingEndsTheProgramCleanly) {
   ASSERT_GE(client.Text().size(), 5u) << "the typing did not start";
 
   PostMessageA(search.mainWindow, WM_CLOSE, 0, 0);
-  const DWORD waited = WaitForSingleObject(process.hProcess, 8000);
-  if (waited != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 99);
+  ASSERT_EQ(WaitForSingleObject(program.Handle(), 8000), WAIT_OBJECT_0) << "Kestrelle did not end";
   DWORD exitCode = 1;
-  GetExitCodeProcess(process.hProcess, &exitCode);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-
-  ASSERT_EQ(waited, WAIT_OBJECT_0) << "Kestrelle did not end";
+  GetExitCodeProcess(program.Handle(), &exitCode);
   EXPECT_EQ(exitCode, 0u);
   EXPECT_LT(client.Text().size(), 100u) << "the typing went on after the close";
 }
