@@ -63,7 +63,7 @@ TEST(Typing, LinesArePaddedAndBroken) {
       {"empty text types nothing", "", ""},
       {"60 letters break at the 52nd", Letters(60),
        Keys(Letters(52)) + "\r" + Keys(Letters(60).substr(52)) + "\r"},
-      {"exactly 52 letters need no final carriage return", Letters(52), Keys(Letters(52)) + "\r"},
+      {"exactly 52 letters: the line end's carriage return is the only one", Letters(52), Keys(Letters(52)) + "\r"},
       {"a blank as 48th character ends the line, padded to 52", l47 + " next",
        Keys(l47 + " ") + Keys("    ") + "\r" + Keys("next") + "\r"},
       {"punctuation from column 48 ends the line", l47 + "!x", Keys(l47 + "!") + Keys("    ") + "\r" + Keys("x") + "\r"},
