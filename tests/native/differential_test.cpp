@@ -89,7 +89,7 @@ TEST(Differential, GeneratedRulesAndTexts) {
     const std::string text = generate.Text(seed % 10 == 0 ? 600 : 80);
     std::string context = "generator seed " + std::to_string(seed) + "\ntext [" + text + "]\nrules:";
     for (const std::string& s : strings) context += " [" + s + "]";
-    ExpectSameAsPlainWalk(testing::MakeRules(strings), testing::kTestBase, text, seed * 7919u, context);
+    ExpectSameAsPlainWalk(test::MakeRules(strings), test::kTestBase, text, seed * 7919u, context);
   }
 }
 

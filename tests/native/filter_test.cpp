@@ -22,10 +22,10 @@ struct FilterRun {
   std::string err;
 };
 
-class Filter : public ::testing::Test {
+class Filter : public testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::path(KESTRELLE_BINARY_DIR) / "filter_test" / ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    dir_ = fs::path(KESTRELLE_BINARY_DIR) / "filter_test" / testing::UnitTest::GetInstance()->current_test_info()->name();
     fs::create_directories(dir_);
   }
 

@@ -154,7 +154,7 @@ TEST(PictureGeometry, EveryTablePictureMatchesLongDoubleAtEveryPosition) {
   if (!kHasX87LongDouble) GTEST_SKIP() << "long double is not the 80-bit extended format here";
   for (const char* name : {"weapons", "armour", "animals"}) {
     const bool animals = std::string(name) == "animals";
-    for (const tables::TSourceRow& row : testing::TableSource(name).Rows) {
+    for (const tables::TSourceRow& row : test::TableSource(name).Rows) {
       for (int position = kZoomPositionMin; position <= kZoomPositionMax; ++position) {
         int width = LongDoubleZoom(row.PictureWidth, position);
         int height = LongDoubleZoom(row.PictureHeight, position);

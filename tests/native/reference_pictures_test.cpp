@@ -28,14 +28,14 @@ TEST(ReferencePictures, EveryTableEntryHasAnEightBitBitmapOfItsListedSize) {
   std::set<std::string> names;
   for (const char* table : {"weapons", "armour", "animals"}) {
     const bool armour = std::string(table) == "armour";
-    for (const tables::TSourceRow& row : testing::TableSource(table).Rows) {
+    for (const tables::TSourceRow& row : test::TableSource(table).Rows) {
       // Armour pictures are named after the tab caption and the piece ("Bone Arm Plates").
       const std::string name = UpperCase(PictureResourceName(armour ? row.Category + " " + row.Name : row.Name));
       names.insert(name);
       const std::string path = std::string(KESTRELLE_SOURCE_DIR) + "/resources/pictures/" + name + ".bmp";
       std::vector<std::uint8_t> bmp;
       try {
-        bmp = testing::ReadFileBytes(path);
+        bmp = test::ReadFileBytes(path);
       } catch (const std::exception& e) {
         ADD_FAILURE() << e.what();
         continue;

@@ -13,8 +13,8 @@ namespace kestrelle {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-using testing::CompiledTable;
-using testing::TableSource;
+using test::CompiledTable;
+using test::TableSource;
 
 Bytes ToBytes(std::string_view text) { return Bytes(text.begin(), text.end()); }
 

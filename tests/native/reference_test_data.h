@@ -9,7 +9,7 @@
 
 #include "table_source.h"
 
-namespace kestrelle::testing {
+namespace kestrelle::test {
 
 inline std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -29,4 +29,4 @@ inline tables::TTableSource TableSource(const std::string& name) {
   return tables::ParseTableSource(in, path);
 }
 
-}  // namespace kestrelle::testing
+}  // namespace kestrelle::test

@@ -6,7 +6,7 @@
 #include "translator/rule_strings.h"
 #include "translator/translator.h"
 
-namespace kestrelle::testing {
+namespace kestrelle::test {
 
 inline constexpr int kTestBase = 1000;
 
@@ -38,4 +38,4 @@ class CountingRules final : public RuleStrings {
   const RuleStrings& inner_;
 };
 
-}  // namespace kestrelle::testing
+}  // namespace kestrelle::test

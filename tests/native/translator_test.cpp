@@ -11,10 +11,10 @@
 namespace kestrelle {
 namespace {
 
-using testing::CountingRules;
-using testing::kTestBase;
-using testing::MakeRules;
-using testing::TranslateWith;
+using test::CountingRules;
+using test::kTestBase;
+using test::MakeRules;
+using test::TranslateWith;
 
 TEST(RandomGenerator, FirstDrawsFromSeedZero) {
   Translator translator;
