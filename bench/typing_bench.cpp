@@ -10,6 +10,7 @@
 #include <exception>
 #include <string>
 
+#include "process_clocks.h"
 #include "recording_client_process.h"
 #include "translator/game_link.h"
 
@@ -45,19 +46,7 @@ long long WaitUnits(const std::string& text, TypingDelays unitDelays) {
   return counter.units;
 }
 
-double ProcessorMs() {
-  FILETIME created, exited, kernel, user;
-  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-  const auto ticks = [](FILETIME t) { return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
-  return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
-}
-
-double NowMs() {
-  LARGE_INTEGER now, frequency;
-  QueryPerformanceCounter(&now);
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
+double NowMs() { return static_cast<double>(kestrelle::test::NowMicroseconds()) / 1000.0; }
 
 }  // namespace
 
@@ -84,11 +73,11 @@ int main(int argc, char** argv) {
     const double idealMs = static_cast<double>(charWaits) * delays.charDelay + static_cast<double>(lineDelays) * delays.lineDelay;
 
     kestrelle::test::RecordingClient recorder(client);
-    const double startCpu = ProcessorMs();
+    const double startCpu = kestrelle::test::ProcessorMs();
     const double start = NowMs();
     const kestrelle::SendResult result = kestrelle::SendToGame(text, delays, kestrelle::CommandStop());
     const double wallMs = NowMs() - start;
-    const double cpuMs = ProcessorMs() - startCpu;
+    const double cpuMs = kestrelle::test::ProcessorMs() - startCpu;
     const size_t received = recorder.Text().size();
 
     std::printf("text             %zu characters, %lld typed with padding, %lld line delays\n", text.size(), charWaits,

@@ -54,21 +54,6 @@ int TickResolutionMs() {
   return resolution;
 }
 
-double ProcessorMs() {
-  FILETIME created, exited, kernel, user;
-  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-  const auto hundredNs = [](FILETIME t) { return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
-  return static_cast<double>(hundredNs(kernel) + hundredNs(user)) / 10000.0;
-}
-
-long long NowMicroseconds() {
-  LARGE_INTEGER now, frequency;
-  QueryPerformanceCounter(&now);
-  QueryPerformanceFrequency(&frequency);
-  const long long f = frequency.QuadPart;
-  return now.QuadPart / f * 1000000 + now.QuadPart % f * 1000000 / f;
-}
-
 TestWindow::TestWindow(Handler handler) : handler_(std::move(handler)) {
   static const ATOM registered = [] {
     WNDCLASSA windowClass = {};

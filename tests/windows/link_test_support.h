@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "process_clocks.h"
 #include "translator/typing.h"
 
 namespace kestrelle::test {
@@ -25,8 +26,6 @@ std::string KeysText(const std::vector<ExpectedKey>& keys);
 int TickResolutionMs();
 
 // User plus kernel time of this process, in milliseconds.
-double ProcessorMs();
-long long NowMicroseconds();  // the clock of the recording client's log
 
 class TestWindow {
  public:

@@ -13,6 +13,8 @@
 #include <cstring>
 #include <string>
 
+#include "process_clocks.h"
+
 namespace {
 
 struct Options {
@@ -26,20 +28,12 @@ struct Options {
 HANDLE logFile = INVALID_HANDLE_VALUE;
 long charactersSeen = 0;
 long hangAfter = -1;
-LARGE_INTEGER counterFrequency;
-
-long long Microseconds() {
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  const long long f = counterFrequency.QuadPart;
-  return now.QuadPart / f * 1000000 + now.QuadPart % f * 1000000 / f;
-}
 
 void Record(UINT message, WPARAM wParam, LPARAM lParam) {
   char line[128];
   const int n = std::snprintf(line, sizeof line, "%u %llu %lld %lld %lu\n", message,
                               static_cast<unsigned long long>(wParam), static_cast<long long>(lParam),
-                              Microseconds(), GetTickCount());
+                              kestrelle::test::NowMicroseconds(), GetTickCount());
   DWORD written = 0;
   WriteFile(logFile, line, static_cast<DWORD>(n), &written, nullptr);
 }
@@ -93,7 +87,6 @@ int main(int argc, char** argv) {
                          "[--hang-after <n>] [--lifetime-ms <ms>]\n");
     return 2;
   }
-  QueryPerformanceFrequency(&counterFrequency);
   hangAfter = options.hangAfter;
   logFile = CreateFileA(options.log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                         nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
