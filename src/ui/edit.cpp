@@ -50,14 +50,19 @@ int EditBase::SelectionLength() const {
   return static_cast<int>(end - start);
 }
 
-Edit::Edit(Control& parent, const Rect& bounds, std::string_view text, const EditOptions& options) {
+void EditBase::CreateOneLine(Control& parent, const Rect& bounds, std::string_view text, bool tabStop,
+                             const std::optional<FontSpec>& font) {
   Create({.className = "EDIT",
-          .style = WS_VISIBLE | ES_AUTOHSCROLL | (options.tabStop ? WS_TABSTOP : 0u),
+          .style = WS_VISIBLE | ES_AUTOHSCROLL | (tabStop ? WS_TABSTOP : 0u),
           .exStyle = WS_EX_CLIENTEDGE,
           .parent = &parent,
           .bounds = bounds,
           .text = text,
-          .font = options.font});
+          .font = font});
+}
+
+Edit::Edit(Control& parent, const Rect& bounds, std::string_view text, const EditOptions& options) {
+  CreateOneLine(parent, bounds, text, options.tabStop, options.font);
   if (options.maxLength > 0) SendMessageA(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(options.maxLength), 0);
 }
 

@@ -25,6 +25,9 @@ class EditBase : public Control {
 
  protected:
   EditBase() = default;
+  // Creates the one-line box that Edit and MaskedEdit share.
+  void CreateOneLine(Control& parent, const Rect& bounds, std::string_view text, bool tabStop,
+                     const std::optional<FontSpec>& font);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   // Read-only boxes too keep the window colour.
   std::optional<Colour> ClassBackground() const override { return colours::Window; }

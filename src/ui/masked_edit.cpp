@@ -23,13 +23,7 @@ std::string ClipboardText(HWND owner) {
 }  // namespace
 
 MaskedEdit::MaskedEdit(Control& parent, const Rect& bounds, std::string_view text, const MaskedEditOptions& options) {
-  Create({.className = "EDIT",
-          .style = WS_VISIBLE | ES_AUTOHSCROLL | (options.tabStop ? WS_TABSTOP : 0u),
-          .exStyle = WS_EX_CLIENTEDGE,
-          .parent = &parent,
-          .bounds = bounds,
-          .text = FitDigitMask(text),
-          .font = options.font});
+  CreateOneLine(parent, bounds, FitDigitMask(text), options.tabStop, options.font);
   SendMessageA(Handle(), EM_SETLIMITTEXT, kDigitMaskLength, 0);
 }
 
