@@ -81,19 +81,29 @@ TExtendedReal ExtendedMultiply(TExtendedReal a, TExtendedReal b) {
   return RoundToSignificand(Multiply(a.Significand, b.Significand), a.Exponent + b.Exponent, false);
 }
 
-TExtendedReal ExtendedDivide(std::uint32_t dividend, std::uint32_t divisor) {
-  // Long division of dividend × 2^96 in 32-bit digits: the quotient has at least 65 significant bits (a
-  // 32-bit divisor), so with the remainder it carries all that rounding to 64 bits needs.
-  const std::uint32_t digits[4] = {dividend, 0, 0, 0};
-  std::uint64_t remainder = 0;
-  TUInt128 quotient;
-  for (const std::uint32_t digit : digits) {
-    const std::uint64_t current = (remainder << 32) | digit;
-    quotient = ShiftLeft(quotient, 32);
-    quotient.Low |= current / divisor;
-    remainder = current % divisor;
+TExtendedReal ExtendedDivide(TExtendedReal dividend, TExtendedReal divisor) {
+  if (dividend.Significand == 0) return {};
+  // Long division, one quotient bit at a time, until the quotient holds two bits more than a significand:
+  // with the remainder as a sticky bit, that is all that rounding to nearest needs.
+  const std::uint64_t d = divisor.Significand;
+  TUInt128 quotient{0, dividend.Significand / d};
+  TUInt128 remainder{0, dividend.Significand % d};
+  int fractionBits = 0;
+  while (BitLength(quotient) < kSignificandBits + 2) {
+    remainder = ShiftLeft(remainder, 1);
+    quotient = ShiftLeft(quotient, 1);
+    if (!Less(remainder, TUInt128{0, d})) {
+      remainder = Subtract(remainder, TUInt128{0, d});
+      quotient.Low |= 1;
+    }
+    ++fractionBits;
   }
-  return RoundToSignificand(quotient, -96, remainder != 0);
+  const bool inexact = remainder.High != 0 || remainder.Low != 0;
+  return RoundToSignificand(quotient, dividend.Exponent - divisor.Exponent - fractionBits, inexact);
+}
+
+TExtendedReal ExtendedDivide(std::uint32_t dividend, std::uint32_t divisor) {
+  return ExtendedDivide(ExtendedFromInteger(dividend), ExtendedFromInteger(divisor));
 }
 
 std::int64_t RoundHalfEven(TExtendedReal value) {

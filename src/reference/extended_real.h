@@ -1,5 +1,6 @@
 #pragma once
-// Exact emulation of the x87 80-bit extended format's arithmetic, as far as picture sizes need it:
+// Exact emulation of the x87 80-bit extended format's arithmetic, as far as picture sizes and magic odds
+// need it:
 // non-negative values with a 64-bit significand, every operation rounded to nearest with ties to even, and
 // the final rounding to a whole number with ties to even. Done in integers so that every compiler (also
 // those without an 80-bit long double) gives the same pixel sizes.
@@ -19,6 +20,7 @@ TExtendedReal ExtendedFromInteger(std::uint32_t value);
 TExtendedReal ExtendedMultiply(TExtendedReal a, TExtendedReal b);
 
 // dividend ÷ divisor, rounded to a 64-bit significand; divisor must not be 0.
+TExtendedReal ExtendedDivide(TExtendedReal dividend, TExtendedReal divisor);
 TExtendedReal ExtendedDivide(std::uint32_t dividend, std::uint32_t divisor);
 
 // The nearest whole number, an exact half going to the even one. Values of 2^63 and above saturate.
