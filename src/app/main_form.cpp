@@ -43,9 +43,9 @@ TMainForm::TMainForm()
       Animals(tpMain.AddPage("Animals")),
       moongatePage(*this, tsMoongate),
       translatorPage(*this, tsSpeak),
-      weaponsPage(*this, TabSheet1),
-      armourPage(*this, tsArmour),
-      animalsPage(*this, Animals) {
+      weaponsPage(TabSheet1),
+      armourPage(tsArmour),
+      animalsPage(Animals) {
   pmtWordWrap.SetChecked(true);
   SetMainMenu(MainMenu1);
   SetClientSize(320, 267);
@@ -73,9 +73,9 @@ void TMainForm::FormShow() {
   odTranslate.filter = kTextFileFilter;
   sdTranslate.filter = kTextFileFilter;
   tpMain.SetActivePage(0);
-  LoadWeaponTable();
-  LoadArmourTable();
-  LoadAnimalTable();
+  weaponsPage.LoadWeaponTable();
+  armourPage.LoadArmourTable();
+  animalsPage.LoadAnimalTable();
 }
 
 void TMainForm::FormResize() { SetOuterSize(kOuterWidth, kOuterHeight); }

@@ -6,12 +6,10 @@
 
 #include <array>
 #include <memory>
-#include <vector>
 
 #include "moongate/moongate_page.h"
 #include "reference/animals_page.h"
 #include "reference/armour_page.h"
-#include "reference/reference_records.h"
 #include "reference/weapons_page.h"
 #include "translator/translator_page.h"
 #include "ui/file_dialog.h"
@@ -77,22 +75,11 @@ class TMainForm : public ui::Form {
   // The moongate time panels, entries 1 to 6 at indexes 0 to 5; created by FormShow inside grpTimes.
   std::array<std::unique_ptr<ui::Panel>, 6> pnlTimes;
 
-  // The reference tables, loaded by FormShow and kept unchanged until the window goes: entry i of a
-  // category list belongs to tab i of its tab control, animal record i to line i of cbAnimals.
-  std::vector<TReferenceCategory<TWeaponRecord>> WeaponCategories;
-  std::vector<TReferenceCategory<TArmourRecord>> ArmourCategories;
-  std::vector<TAnimalRecord> AnimalRecords;
-
   void FormShow();
   void FormResize();
   void WMGetMinMaxInfo(MINMAXINFO& info);
   void Exit1Click();
   void About1Click();
-
-  // Each fills its page from the table resource and then shows the page's first item.
-  void LoadWeaponTable();
-  void LoadArmourTable();
-  void LoadAnimalTable();
 
  private:
   TAboutBox* aboutBox_ = nullptr;

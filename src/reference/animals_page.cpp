@@ -1,17 +1,18 @@
 #include "reference/animals_page.h"
 
-#include "app/main_form.h"
+#include "reference/picture_view.h"
 #include "reference/reference_layout.h"
+#include "reference/reference_table.h"
+#include "reference/resource_data.h"
+#include "reference/statistic_texts.h"
 
 namespace kestrelle {
 
 using layout::LabelEndingAt;
 using layout::ValuePanelAt;
 
-TAnimalsPage::TAnimalsPage(TMainForm& owner, ui::TabSheet& page)
-    : form(owner),
-      Animals(page),
-      pnlAnimalsDisplay(page, layout::PictureFrameAt(2, 2, kAnimalPictureFrame), "", layout::kPictureFrame),
+TAnimalsPage::TAnimalsPage(ui::TabSheet& page)
+    : pnlAnimalsDisplay(page, layout::PictureFrameAt(2, 2, kAnimalPictureFrame), "", layout::kPictureFrame),
       imgAnimals(pnlAnimalsDisplay, {16, 8, 113, 137}),
       sbAnimals(page, {2, 176, 160, 12}, layout::kZoomBar),
       cbAnimals(page, {6, 202, 154, 22}, {.itemHeight = 14}),
@@ -31,7 +32,34 @@ TAnimalsPage::TAnimalsPage(TMainForm& owner, ui::TabSheet& page)
       pnlAnimalHP(page, ValuePanelAt(223, 179), " ", layout::kValuePanel),
       Label25(page, LabelEndingAt(221, 212), "Items:", layout::kStatLabel),
       pnlAnimalItems(page, ValuePanelAt(223, 208), " ", layout::kValuePanel) {
-  // The page's event handlers are bound here once they exist (cbAnimals.onChange, sbAnimals.onChange).
+  cbAnimals.onChange = [this] { cbAnimalsChange(); };
+  sbAnimals.onChange = [this] { sbAnimalsChange(); };
+}
+
+// Selects the first animal and shows it as if the user had chosen it.
+void TAnimalsPage::LoadAnimalTable() {
+  TItemTable<TAnimalRecord> table = ReadAnimalTable(LoadDataResource(kAnimalTableResource));
+  AnimalRecords = std::move(table.Records);
+  cbAnimals.SetItems(table.Names);
+  cbAnimals.SetItemIndex(0);
+  if (cbAnimals.onChange) cbAnimals.onChange();
+}
+
+void TAnimalsPage::cbAnimalsChange() {
+  sbAnimalsChange();
+  const TAnimalRecord& animal = AnimalRecords.at(static_cast<std::size_t>(cbAnimals.ItemIndex()));
+  pnlAnimalDam.SetText(RangeText(animal.DamageMin(), animal.DamageMax()));
+  pnlAnimalStr.SetText(RangeText(animal.StrengthMin(), animal.StrengthMax()));
+  pnlAnimalDex.SetText(RangeText(animal.DexterityMin(), animal.DexterityMax()));
+  pnlAnimalInt.SetText(RangeText(animal.IntelligenceMin(), animal.IntelligenceMax()));
+  pnlAnimalAC.SetText(std::to_string(animal.ArmourRating()));
+  pnlAnimalAlign.SetText(AlignmentText(animal.Alignment()));
+  pnlAnimalHP.SetText(RangeText(animal.HitPointsMin(), animal.HitPointsMax()));
+  pnlAnimalItems.SetText(AnimalItemsText(animal.ItemFlags()));
+}
+
+void TAnimalsPage::sbAnimalsChange() {
+  ShowPicture(imgAnimals, cbAnimals.SelectedItem(), sbAnimals.Position(), &AnimalPictureBounds);
 }
 
 }  // namespace kestrelle

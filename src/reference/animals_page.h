@@ -1,6 +1,9 @@
 #pragma once
 // The Animals page: a zoomable picture, the animal box and eight statistics.
 
+#include <vector>
+
+#include "reference/reference_records.h"
 #include "ui/combo_box.h"
 #include "ui/image.h"
 #include "ui/label.h"
@@ -10,14 +13,15 @@
 
 namespace kestrelle {
 
-class TMainForm;
-
 class TAnimalsPage {
  public:
-  TAnimalsPage(TMainForm& owner, ui::TabSheet& page);
+  explicit TAnimalsPage(ui::TabSheet& page);
 
-  TMainForm& form;
-  ui::TabSheet& Animals;
+  // Reads the animal table into AnimalRecords and the animal box, then shows the first animal.
+  void LoadAnimalTable();
+
+  // Record i belongs to line i of cbAnimals; loaded once and kept unchanged.
+  std::vector<TAnimalRecord> AnimalRecords;
   ui::Panel pnlAnimalsDisplay;
   ui::Image imgAnimals;
   ui::ScrollBar sbAnimals;
@@ -38,6 +42,10 @@ class TAnimalsPage {
   ui::Panel pnlAnimalHP;
   ui::Label Label25;
   ui::Panel pnlAnimalItems;
+
+  // The picture first: a missing picture ends the handler before the panels change.
+  void cbAnimalsChange();
+  void sbAnimalsChange();
 };
 
 }  // namespace kestrelle

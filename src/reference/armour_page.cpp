@@ -1,21 +1,23 @@
 #include "reference/armour_page.h"
 
-#include "app/main_form.h"
+#include "reference/armour_magic.h"
+#include "reference/category_page.h"
+#include "reference/description_memo.h"
+#include "reference/picture_view.h"
 #include "reference/reference_layout.h"
+#include "reference/statistic_texts.h"
 
 namespace kestrelle {
 
 using layout::LabelEndingAt;
 using layout::ValuePanelAt;
 
-TArmourPage::TArmourPage(TMainForm& owner, ui::TabSheet& page)
-    : form(owner),
-      tsArmour(page),
-      pnlArmourMagic(page, {0, 0, 312, 238}, ""),
+TArmourPage::TArmourPage(ui::TabSheet& page)
+    : pnlArmourMagic(page, {0, 0, 312, 238}, ""),
       rgMagicAmrDura(pnlArmourMagic, {8, 14, 136, 107}, "AC Modifiers",
-                     {.items = {"Durable", "Substantial", "Massive", "Fortified", "Indestructible"}}),
+                     {.items = ModifierWords(kArmourClassModifiers)}),
       rgMagicArmourAHP(pnlArmourMagic, {152, 14, 153, 107}, "Durability Modifiers",
-                       {.items = {"Defense", "Guarding", "Hardening", "Fortification", "Invulnerability"}}),
+                       {.items = ModifierWords(kArmourHitPointModifiers)}),
       memoMagicAmr(pnlArmourMagic, {6, 132, 235, 106}, "",
                    {.scrollBars = ui::ScrollBars::Vertical, .wordWrap = false, .readOnly = true}),
       Button4(pnlArmourMagic, {248, 177, 57, 20}, "Clear All", {.font = layout::kBoldArial}),
@@ -38,8 +40,64 @@ TArmourPage::TArmourPage(TMainForm& owner, ui::TabSheet& page)
       pnlArmourWt(tcArmour, ValuePanelAt(212, 175), " ", layout::kValuePanel) {
   pnlArmourMagic.SetVisible(false);
   sbArmour.BringToFront();  // its top row lies on the picture frame's bottom edge
-  // The page's event handlers are bound here once they exist (tcArmour.onChange, cbArmour.onChange,
-  // sbArmour.onChange, btnArmourMagic.onClick, Button1/Button4.onClick, both groups' onClick).
+  tcArmour.onChange = [this] { tcArmourChange(); };
+  cbArmour.onChange = [this] { cbArmourChange(); };
+  sbArmour.onChange = [this] { sbArmourChange(); };
+  btnArmourMagic.onClick = [this] { btnArmourMagicClick(); };
+  Button1.onClick = [this] { Button1Click(); };
+  Button4.onClick = [this] { Button4Click(); };
+  rgMagicAmrDura.onClick = [this] { rgMagicAmrDuraClick(); };
+  rgMagicArmourAHP.onClick = [this] { rgMagicAmrDuraClick(); };
+}
+
+void TArmourPage::LoadArmourTable() { LoadCategories(kArmourTableResource, &ReadArmourTable, ArmourCategories, tcArmour); }
+
+void TArmourPage::tcArmourChange() {
+  ListCategory(SelectedCategory(ArmourCategories, tcArmour), cbArmour);
+  cbArmourChange();
+}
+
+void TArmourPage::cbArmourChange() {
+  sbArmourChange();
+  const TArmourRecord& piece = SelectedRecord(ArmourCategories, tcArmour, cbArmour);
+  pnlArmourAC.SetText(std::to_string(piece.ArmourRating()));
+  pnlArmourHP.SetText(RangeText(piece.HitPointsMin(), piece.HitPointsMax()));
+  pnlArmourGend.SetText(GenderText(piece.Gender()));
+  pnlArmourStr.SetText(std::to_string(piece.StrengthRequired()));
+  pnlArmourWt.SetText(WeightText(piece.Weight()));
+}
+
+// The pictures are named after the category and the item: "Bone Arm Plates" finds BONE_ARM_PLATES.
+void TArmourPage::sbArmourChange() {
+  const std::string displayText = tcArmour.TabCaption(tcArmour.TabIndex()) + " " + cbArmour.SelectedItem();
+  ShowPicture(imgArmour, displayText, sbArmour.Position(), &ItemPictureBounds);
+}
+
+void TArmourPage::btnArmourMagicClick() {
+  tcArmour.SetVisible(false);
+  pnlArmourMagic.SetVisible(true);
+  rgMagicAmrDura.SetFocus();
+}
+
+void TArmourPage::Button1Click() {
+  Button4Click();
+  tcArmour.SetVisible(true);
+  pnlArmourMagic.SetVisible(false);
+  btnArmourMagic.SetFocus();
+}
+
+void TArmourPage::rgMagicAmrDuraClick() { DescribeArmourMagic(); }
+
+void TArmourPage::DescribeArmourMagic() {
+  const TArmourMagicChoice choice{rgMagicAmrDura.ItemIndex(), rgMagicArmourAHP.ItemIndex()};
+  const std::string category = tcArmour.TabCaption(tcArmour.TabIndex());
+  ShowDescription(memoMagicAmr, ArmourMagicDescription(choice, category, cbArmour.Text()));
+}
+
+void TArmourPage::Button4Click() {
+  rgMagicAmrDura.SetItemIndex(kNoModifier);
+  rgMagicArmourAHP.SetItemIndex(kNoModifier);
+  memoMagicAmr.Clear();
 }
 
 }  // namespace kestrelle

@@ -2,6 +2,9 @@
 // The Armour page: category tabs over a zoomable picture, the item box and five statistics, and the
 // armour magic lookup panel that takes the tabs' place while it is open.
 
+#include <vector>
+
+#include "reference/reference_records.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
 #include "ui/image.h"
@@ -14,14 +17,15 @@
 
 namespace kestrelle {
 
-class TMainForm;
-
 class TArmourPage {
  public:
-  TArmourPage(TMainForm& owner, ui::TabSheet& page);
+  explicit TArmourPage(ui::TabSheet& page);
 
-  TMainForm& form;
-  ui::TabSheet& tsArmour;
+  // Reads the armour table into ArmourCategories and the tabs, then shows the first category.
+  void LoadArmourTable();
+
+  // Entry i belongs to tab i of tcArmour; loaded once and kept unchanged.
+  std::vector<TReferenceCategory<TArmourRecord>> ArmourCategories;
 
   // The magic lookup panel (hidden at start).
   ui::Panel pnlArmourMagic;
@@ -48,6 +52,18 @@ class TArmourPage {
   ui::Panel pnlArmourStr;
   ui::Label Label17;
   ui::Panel pnlArmourWt;
+
+  void tcArmourChange();
+  // The picture first: a missing picture ends the handler before the panels change.
+  void cbArmourChange();
+  void sbArmourChange();
+  void btnArmourMagicClick();
+  void Button1Click();
+
+  // Shared by both modifier groups.
+  void rgMagicAmrDuraClick();
+  void DescribeArmourMagic();
+  void Button4Click();
 };
 
 }  // namespace kestrelle

@@ -1,28 +1,27 @@
 #include "reference/weapons_page.h"
 
-#include "app/main_form.h"
+#include "reference/category_page.h"
+#include "reference/description_memo.h"
+#include "reference/picture_view.h"
 #include "reference/reference_layout.h"
+#include "reference/statistic_texts.h"
+#include "reference/weapon_magic.h"
 
 namespace kestrelle {
 
 using layout::LabelEndingAt;
 using layout::ValuePanelAt;
 
-TWeaponsPage::TWeaponsPage(TMainForm& owner, ui::TabSheet& page)
-    : form(owner),
-      TabSheet1(page),
-      pnlWeaponMagic(page, {0, 0, 312, 238}, ""),
+TWeaponsPage::TWeaponsPage(ui::TabSheet& page)
+    : pnlWeaponMagic(page, {0, 0, 312, 238}, ""),
       rgMagicWpnSkill(pnlWeaponMagic, {7, 6, 166, 80}, "Skill Modifiers",
-                      {.items = {"Accurate", "Surpassingly Accurate", "Eminently Accurate", "Exceedingly Accurate",
-                                 "Supremely Accurate"}}),
+                      {.items = ModifierWords(kWeaponSkillModifiers)}),
       rgMagicWpnDura(pnlWeaponMagic, {175, 6, 130, 80}, "Durability Modifiers",
-                     {.items = {"Durable", "Substantial", "Massive", "Fortified", "Indestructible"}}),
+                     {.items = ModifierWords(kWeaponDurabilityModifiers)}),
       rgMagicWpnDam(pnlWeaponMagic, {6, 97, 88, 80}, "Damage Modifiers",
-                    {.items = {"Ruin", "Might", "Force", "Power", "Vanquishing"}}),
+                    {.items = ModifierWords(kWeaponDamageModifiers)}),
       rgMagicWpnMagic(pnlWeaponMagic, {96, 97, 210, 80}, "Magic Spell Modifiers",
-                      {.items = {"Clumsiness", "Feeblemindedness", "Burning", "Weakness", "Wounding", "Ghoul's Touch",
-                                 "Daemon's Breath", "Evil", "Mage's Bane", "Thunder"},
-                       .columns = 2}),
+                      {.items = ModifierWords(kWeaponSpellModifiers), .columns = 2}),
       memoMagicWpnDescription(pnlWeaponMagic, {6, 179, 235, 55}, "",
                               {.scrollBars = ui::ScrollBars::Vertical, .wordWrap = false, .readOnly = true}),
       Button3(pnlWeaponMagic, {248, 181, 57, 20}, "Clear All", {.font = layout::kBoldArial}),
@@ -49,8 +48,68 @@ TWeaponsPage::TWeaponsPage(TMainForm& owner, ui::TabSheet& page)
       pnlWeaponWt(tcWeapons, ValuePanelAt(212, 209), " ", layout::kValuePanel) {
   pnlWeaponMagic.SetVisible(false);
   sbWeapons.BringToFront();  // its top row lies on the picture frame's bottom edge
-  // The page's event handlers are bound here once they exist (tcWeapons.onChange, cbWeapons.onChange,
-  // sbWeapons.onChange, btnWpnMagic.onClick, Button2/Button3.onClick, the four groups' onClick).
+  tcWeapons.onChange = [this] { tcWeaponsChange(); };
+  cbWeapons.onChange = [this] { cbWeaponsChange(); };
+  sbWeapons.onChange = [this] { sbWeaponsChange(); };
+  btnWpnMagic.onClick = [this] { btnWpnMagicClick(); };
+  Button2.onClick = [this] { Button2Click(); };
+  Button3.onClick = [this] { Button3Click(); };
+  for (ui::RadioGroup* group : {&rgMagicWpnSkill, &rgMagicWpnDura, &rgMagicWpnDam, &rgMagicWpnMagic}) {
+    group->onClick = [this] { rgMagicWpnlClick(); };
+  }
+}
+
+void TWeaponsPage::LoadWeaponTable() {
+  LoadCategories(kWeaponTableResource, &ReadWeaponTable, WeaponCategories, tcWeapons);
+}
+
+void TWeaponsPage::tcWeaponsChange() {
+  ListCategory(SelectedCategory(WeaponCategories, tcWeapons), cbWeapons);
+  cbWeaponsChange();
+}
+
+void TWeaponsPage::cbWeaponsChange() {
+  sbWeaponsChange();
+  const TWeaponRecord& weapon = SelectedRecord(WeaponCategories, tcWeapons, cbWeapons);
+  pnlWeaponDmg.SetText(RangeText(weapon.DamageMin(), weapon.DamageMax()));
+  pnlWeaponHP.SetText(RangeText(weapon.HitPointsMin(), weapon.HitPointsMax()));
+  pnlWeaponSpd.SetText(std::to_string(weapon.Speed()));
+  pnlWeaponSkill.SetText(SkillText(weapon.Skill()));
+  pnlWeaponStr.SetText(std::to_string(weapon.StrengthRequired()));
+  pnlWeapon2H.SetText(TwoHandedText(weapon.TwoHanded()));
+  pnlWeaponWt.SetText(WeightText(weapon.Weight()));
+}
+
+void TWeaponsPage::sbWeaponsChange() {
+  ShowPicture(imgWeapon, cbWeapons.SelectedItem(), sbWeapons.Position(), &ItemPictureBounds);
+}
+
+void TWeaponsPage::btnWpnMagicClick() {
+  tcWeapons.SetVisible(false);
+  pnlWeaponMagic.SetVisible(true);
+  rgMagicWpnSkill.SetFocus();
+}
+
+void TWeaponsPage::Button2Click() {
+  Button3Click();
+  tcWeapons.SetVisible(true);
+  pnlWeaponMagic.SetVisible(false);
+  btnWpnMagic.SetFocus();
+}
+
+void TWeaponsPage::rgMagicWpnlClick() { DescribeWeaponMagic(); }
+
+void TWeaponsPage::DescribeWeaponMagic() {
+  const TWeaponMagicChoice choice{rgMagicWpnSkill.ItemIndex(), rgMagicWpnDura.ItemIndex(), rgMagicWpnDam.ItemIndex(),
+                                  rgMagicWpnMagic.ItemIndex()};
+  ShowDescription(memoMagicWpnDescription, WeaponMagicDescription(choice, cbWeapons.Text(), pnlWeaponSkill.Text()));
+}
+
+void TWeaponsPage::Button3Click() {
+  for (ui::RadioGroup* group : {&rgMagicWpnSkill, &rgMagicWpnDura, &rgMagicWpnDam, &rgMagicWpnMagic}) {
+    group->SetItemIndex(kNoModifier);
+  }
+  memoMagicWpnDescription.Clear();
 }
 
 }  // namespace kestrelle

@@ -2,6 +2,9 @@
 // The Weapons page: category tabs over a zoomable picture, the weapon box and seven statistics, and the
 // weapon magic lookup panel that takes the tabs' place while it is open.
 
+#include <vector>
+
+#include "reference/reference_records.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
 #include "ui/image.h"
@@ -14,14 +17,15 @@
 
 namespace kestrelle {
 
-class TMainForm;
-
 class TWeaponsPage {
  public:
-  TWeaponsPage(TMainForm& owner, ui::TabSheet& page);
+  explicit TWeaponsPage(ui::TabSheet& page);
 
-  TMainForm& form;
-  ui::TabSheet& TabSheet1;
+  // Reads the weapon table into WeaponCategories and the tabs, then shows the first category.
+  void LoadWeaponTable();
+
+  // Entry i belongs to tab i of tcWeapons; loaded once and kept unchanged.
+  std::vector<TReferenceCategory<TWeaponRecord>> WeaponCategories;
 
   // The magic lookup panel (hidden at start).
   ui::Panel pnlWeaponMagic;
@@ -54,6 +58,17 @@ class TWeaponsPage {
   ui::Panel pnlWeapon2H;
   ui::Label Label12;
   ui::Panel pnlWeaponWt;
+
+  void tcWeaponsChange();
+  // The picture first: a missing picture ends the handler before the panels change.
+  void cbWeaponsChange();
+  void sbWeaponsChange();
+  void btnWpnMagicClick();
+  void Button2Click();
+
+  void rgMagicWpnlClick();
+  void DescribeWeaponMagic();
+  void Button3Click();
 };
 
 }  // namespace kestrelle

@@ -21,7 +21,10 @@ void ComboBox::SetItems(const std::vector<std::string>& items) {
   for (const std::string& item : items) SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }
 
-void ComboBox::Clear() { SendMessageA(Handle(), CB_RESETCONTENT, 0, 0); }
+void ComboBox::Clear() {
+  SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
+  selected_ = -1;
+}
 
 int ComboBox::Count() const { return static_cast<int>(SendMessageA(Handle(), CB_GETCOUNT, 0, 0)); }
 
@@ -34,31 +37,44 @@ std::string ComboBox::Item(int index) const {
   return text;
 }
 
-int ComboBox::ItemIndex() const {
-  const std::string text = Text();
-  const auto current = static_cast<int>(SendMessageA(Handle(), CB_GETCURSEL, 0, 0));
-  if (current >= 0 && Item(current) == text) return current;
-  for (int i = 0; i < Count(); ++i) {
-    if (Item(i) == text) return i;
-  }
-  return -1;
-}
-
 void ComboBox::SetItemIndex(int index) {
   if (index < -1 || index >= Count()) throw std::out_of_range("Combo box entry index out of range");
+  selected_ = index;
   SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
   if (index < 0) SetText("");
 }
 
+void ComboBox::HighlightSelected() const {
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  if (GetComboBoxInfo(Handle(), &info)) SendMessageA(info.hwndList, LB_SETCURSEL, static_cast<WPARAM>(selected_), 0);
+}
+
+void ComboBox::SelectAsTyped() {
+  const std::string text = Text();
+  const LRESULT found =
+      text.empty() ? CB_ERR : SendMessageA(Handle(), CB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
+  const int previous = selected_;
+  if (found != CB_ERR) selected_ = static_cast<int>(found);
+  // The system drops the list's selection when the text is edited.
+  HighlightSelected();
+  if (selected_ != previous && onChange) onChange();
+}
+
 void ComboBox::OnCommand(WORD code) {
   if (code == CBN_SELCHANGE) {
+    const auto chosen = static_cast<int>(SendMessageA(Handle(), CB_GETCURSEL, 0, 0));
+    if (chosen < 0) return;
+    selected_ = chosen;
     // The box shows the chosen entry only after this notification; show it now so that the handler
     // reads the text and the index of the same entry.
-    const auto chosen = static_cast<int>(SendMessageA(Handle(), CB_GETCURSEL, 0, 0));
-    if (chosen >= 0) SetText(Item(chosen));
+    SetText(Item(chosen));
+    HighlightSelected();
     if (onChange) onChange();
   } else if (code == CBN_EDITCHANGE) {
-    if (onChange) onChange();
+    SelectAsTyped();
+  } else if (code == CBN_KILLFOCUS && selected_ >= 0 && Text() != Item(selected_)) {
+    SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(selected_), 0);
   }
 }
 

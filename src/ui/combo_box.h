@@ -1,6 +1,9 @@
 #pragma once
-// An editable drop-down list. Choosing an entry and typing into the box both raise onChange; the selected
-// index is the entry the text equals, or -1 when the text is no entry.
+// An editable drop-down list that searches as the user types. The box stands for one entry, its selected
+// index: choosing an entry selects it; typing selects the first entry that begins with the typed text,
+// ignoring case, and keeps the text as typed; a text that begins no entry (or no text) keeps the
+// selection. Each change of the selection raises onChange. When the box loses the focus its text becomes
+// the selected entry's again, so a finished search reads as the entry it found.
 
 #include <functional>
 #include <optional>
@@ -29,13 +32,22 @@ class ComboBox : public Control {
   int Count() const;
   std::string Item(int index) const;
 
-  int ItemIndex() const;
+  int ItemIndex() const { return selected_; }
+  // The selected entry's text; empty when no entry is selected.
+  std::string SelectedItem() const { return selected_ >= 0 ? Item(selected_) : std::string(); }
   // Selects an entry and shows its text, or empties the box for -1; raises nothing.
   void SetItemIndex(int index);
 
  protected:
   void OnCommand(WORD code) override;
   std::optional<Colour> ClassBackground() const override { return colours::Window; }
+
+ private:
+  void SelectAsTyped();
+  // Highlights the selected entry in the list without touching the typed text.
+  void HighlightSelected() const;
+
+  int selected_ = -1;
 };
 
 }  // namespace kestrelle::ui

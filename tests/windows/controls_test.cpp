@@ -11,6 +11,7 @@
 #include "test_support.h"
 #include "ui/check_box.h"
 #include "ui/combo_box.h"
+#include "ui/edit.h"
 #include "ui/image.h"
 #include "ui/masked_edit.h"
 #include "ui/memo.h"
@@ -217,11 +218,12 @@ TEST(Memo, CutsNothingOfALongText) {
   EXPECT_EQ(memo.Text(), words + "!\r\nend\r\n");
 }
 
-TEST(ComboBox, ReportsChosenEntriesAndTypedText) {
+TEST(ComboBox, ChosenEntriesAndASearchAsTyped) {
   HostForm host;
   ui::ComboBox combo(host, {10, 10, 129, 22}, {.itemHeight = 14});
+  ui::Edit other(host, {10, 100, 100, 21}, "");
   EXPECT_EQ(combo.Bounds().height, 22);
-  combo.SetItems({"Axe", "Battle Axe", "Dagger"});
+  combo.SetItems({"Axe", "Battle Axe", "Bow", "Dagger"});
   struct Change {
     std::string text;
     int index;
@@ -235,19 +237,43 @@ TEST(ComboBox, ReportsChosenEntriesAndTypedText) {
   EXPECT_EQ(combo.ItemIndex(), 1);
   EXPECT_TRUE(changes.empty()) << "selecting from the program raises nothing";
 
-  SendMessageA(combo.Handle(), CB_SETCURSEL, 2, 0);  // as the user chooses from the list
+  SendMessageA(combo.Handle(), CB_SETCURSEL, 3, 0);  // as the user chooses from the list
   NotifyParent(combo, CBN_SELCHANGE);
-  ASSERT_EQ(changes.size(), 1u);
-  EXPECT_EQ(changes[0], (Change{"Dagger", 2}));
+  ASSERT_EQ(changes, (std::vector<Change>{{"Dagger", 3}}));
 
   const HWND edit = FindWindowExA(combo.Handle(), nullptr, "Edit", nullptr);
   ASSERT_NE(edit, nullptr);
+  combo.SetFocus();
   SendMessageA(edit, EM_SETSEL, 0, -1);
-  TypeChars(edit, "Ax");
-  ASSERT_EQ(changes.size(), 3u);
-  EXPECT_EQ(changes[2], (Change{"Ax", -1})) << "a text that is no entry";
-  TypeChars(edit, "e");
-  EXPECT_EQ(changes.back(), (Change{"Axe", 0})) << "typed text that is an entry";
+  // Each step types into the box; a change is raised only when the entry the box stands for changes.
+  const struct {
+    const char* typed;  // "\b" deletes a character
+    const char* text;
+    int index;
+    bool raised;
+  } steps[] = {
+      {"b", "b", 1, true},        // the first entry that begins with the text
+      {"o", "bo", 2, true},       // the search goes on
+      {"x", "box", 2, false},     // a text that begins no entry keeps the entry
+      {"\b\b", "b", 1, true},   // deleting searches again
+      {"\b", "", 1, false},      // an empty box keeps the entry
+      {"dAG", "dAG", 3, true},    // case does not matter
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.typed);
+    const std::size_t before = changes.size();
+    TypeChars(edit, step.typed);
+    EXPECT_EQ(combo.Text(), step.text);
+    EXPECT_EQ(combo.ItemIndex(), step.index);
+    EXPECT_EQ(changes.size() > before, step.raised);
+    if (changes.size() > before) {
+      EXPECT_EQ(changes.back().index, step.index) << "the handler reads the new entry";
+    }
+  }
+
+  other.SetFocus();
+  EXPECT_EQ(combo.Text(), "Dagger") << "leaving the box shows the entry it found";
+  EXPECT_EQ(combo.ItemIndex(), 3);
 
   combo.SetItemIndex(-1);
   EXPECT_EQ(combo.Text(), "");

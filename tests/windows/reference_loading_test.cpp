@@ -64,7 +64,7 @@ TEST(ReferenceLoading, FillsTheTabsAndTheAnimalBoxWithTheFirstEntriesSelected) {
 TEST(ReferenceLoading, TheWindowKeepsTheTablesByCategory) {
   auto form = ShowMainForm();
   std::vector<std::size_t> weaponCounts;
-  for (const auto& category : form->WeaponCategories) {
+  for (const auto& category : form->weaponsPage.WeaponCategories) {
     weaponCounts.push_back(category.Items.size());
     EXPECT_EQ(category.Names.size(), category.Items.size());
     EXPECT_EQ(category.ItemIndex, 0);
@@ -72,37 +72,37 @@ TEST(ReferenceLoading, TheWindowKeepsTheTablesByCategory) {
   EXPECT_EQ(weaponCounts, (std::vector<std::size_t>{8, 3, 5, 7, 2, 4, 4, 6}));
 
   std::size_t armourPieces = 0;
-  for (const auto& category : form->ArmourCategories) {
+  for (const auto& category : form->armourPage.ArmourCategories) {
     armourPieces += category.Items.size();
     EXPECT_FALSE(category.Items.empty());
     EXPECT_EQ(category.Names.size(), category.Items.size());
     EXPECT_EQ(category.ItemIndex, 0);
   }
-  EXPECT_EQ(form->ArmourCategories.size(), 8u);
+  EXPECT_EQ(form->armourPage.ArmourCategories.size(), 8u);
   EXPECT_EQ(armourPieces, 50u);
-  ASSERT_EQ(form->AnimalRecords.size(), 38u);
+  ASSERT_EQ(form->animalsPage.AnimalRecords.size(), 38u);
 
   // The ends of each table, field by field, so that a shifted record would show.
-  const TWeaponRecord& executionersAxe = form->WeaponCategories.front().Items.front();
-  EXPECT_EQ(form->WeaponCategories.front().Names.front(), "Executioner's Axe");
+  const TWeaponRecord& executionersAxe = form->weaponsPage.WeaponCategories.front().Items.front();
+  EXPECT_EQ(form->weaponsPage.WeaponCategories.front().Names.front(), "Executioner's Axe");
   EXPECT_EQ(executionersAxe.DamageMax(), 28);
   EXPECT_EQ(executionersAxe.HitPointsMax(), 90);
   EXPECT_EQ(executionersAxe.Weight(), 0);
-  const TWeaponRecord& vikingSword = form->WeaponCategories.back().Items.back();
-  EXPECT_EQ(form->WeaponCategories.back().Names.back(), "Viking Sword");
+  const TWeaponRecord& vikingSword = form->weaponsPage.WeaponCategories.back().Items.back();
+  EXPECT_EQ(form->weaponsPage.WeaponCategories.back().Names.back(), "Viking Sword");
   EXPECT_EQ(vikingSword.StrengthRequired(), 40);
   EXPECT_EQ(vikingSword.Weight(), 6);
 
-  const TArmourRecord& woodenShield = form->ArmourCategories.back().Items.back();
-  EXPECT_EQ(form->ArmourCategories.back().Names.back(), "Wooden");
+  const TArmourRecord& woodenShield = form->armourPage.ArmourCategories.back().Items.back();
+  EXPECT_EQ(form->armourPage.ArmourCategories.back().Names.back(), "Wooden");
   EXPECT_EQ(woodenShield.ArmourRating(), 8);
   EXPECT_EQ(woodenShield.Weight(), 5);
 
-  const TAnimalRecord& alligator = form->AnimalRecords.front();
+  const TAnimalRecord& alligator = form->animalsPage.AnimalRecords.front();
   EXPECT_EQ(alligator.DamageMax(), 14);
   EXPECT_EQ(alligator.Alignment(), 3);
   EXPECT_EQ(alligator.ItemFlags(), 3);
-  const TAnimalRecord& whiteWolf = form->AnimalRecords.back();
+  const TAnimalRecord& whiteWolf = form->animalsPage.AnimalRecords.back();
   EXPECT_EQ(whiteWolf.StrengthMax(), 80);
   EXPECT_EQ(whiteWolf.HitPointsMax(), 80);
   EXPECT_EQ(whiteWolf.ItemFlags(), 1);
