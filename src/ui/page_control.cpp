@@ -92,35 +92,63 @@ LRESULT PageControl::OnNotify(const NMHDR& header) {
   return 0;
 }
 
+class TabControl::Strip : public Control {
+ public:
+  Strip(TabControl& owner, const TabOptions& options) : owner_(owner) {
+    const Rect area = owner.ClientRect();
+    Create({.className = WC_TABCONTROLA,
+            .style = TabStyle(options) | TCS_FOCUSONBUTTONDOWN,
+            .parent = &owner,
+            .bounds = {0, 0, area.width, area.height},
+            .font = options.font});
+  }
+
+ protected:
+  LRESULT OnNotify(const NMHDR& header) override {
+    if (header.code == TCN_SELCHANGE && owner_.onChange) owner_.onChange();
+    return 0;
+  }
+
+ private:
+  TabControl& owner_;
+};
+
 TabControl::TabControl(Control& parent, const Rect& bounds, const TabOptions& options) {
-  Create({.className = WC_TABCONTROLA,
-          .style = TabStyle(options),
+  Create({.style = WS_VISIBLE | WS_CLIPCHILDREN,
           .exStyle = WS_EX_CONTROLPARENT,
           .parent = &parent,
           .bounds = bounds,
           .font = options.font,
           .fillsBackground = true});
+  strip_ = std::make_unique<Strip>(*this, options);
+}
+
+TabControl::~TabControl() = default;
+
+HWND TabControl::StripHandle() const { return strip_->Handle(); }
+
+LRESULT TabControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // Each control put on the tab control goes above the strip, which paints around it.
+  if (message == WM_PARENTNOTIFY && LOWORD(wParam) == WM_CREATE && strip_ != nullptr) {
+    SetWindowPos(strip_->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  return Control::HandleMessage(message, wParam, lParam);
 }
 
 void TabControl::SetTabs(const std::vector<std::string>& captions) {
-  SendMessageA(Handle(), TCM_DELETEALLITEMS, 0, 0);
-  for (std::size_t i = 0; i < captions.size(); ++i) InsertTab(Handle(), static_cast<int>(i), captions[i]);
+  SendMessageA(StripHandle(), TCM_DELETEALLITEMS, 0, 0);
+  for (std::size_t i = 0; i < captions.size(); ++i) InsertTab(StripHandle(), static_cast<int>(i), captions[i]);
 }
 
-int TabControl::TabCount() const { return static_cast<int>(SendMessageA(Handle(), TCM_GETITEMCOUNT, 0, 0)); }
+int TabControl::TabCount() const { return static_cast<int>(SendMessageA(StripHandle(), TCM_GETITEMCOUNT, 0, 0)); }
 
-std::string TabControl::TabCaption(int index) const { return TabText(Handle(), index); }
+std::string TabControl::TabCaption(int index) const { return TabText(StripHandle(), index); }
 
-int TabControl::TabIndex() const { return static_cast<int>(SendMessageA(Handle(), TCM_GETCURSEL, 0, 0)); }
+int TabControl::TabIndex() const { return static_cast<int>(SendMessageA(StripHandle(), TCM_GETCURSEL, 0, 0)); }
 
 void TabControl::SetTabIndex(int index) {
   if (index < -1 || index >= TabCount()) throw std::out_of_range("Tab index out of range");
-  SendMessageA(Handle(), TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
-}
-
-LRESULT TabControl::OnNotify(const NMHDR& header) {
-  if (header.code == TCN_SELCHANGE && onChange) onChange();
-  return 0;
+  SendMessageA(StripHandle(), TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 }  // namespace kestrelle::ui

@@ -55,9 +55,13 @@ class PageControl : public Control {
   std::vector<std::unique_ptr<TabSheet>> pages_;
 };
 
+// The controls on a TabControl are children of its own window, above the system's tab strip, which lies
+// at the bottom of them: a window that holds controls is never a stop of the Tab key itself, so the strip
+// is a control beside the others and takes the focus (and the arrow keys) like them.
 class TabControl : public Control {
  public:
   TabControl(Control& parent, const Rect& bounds, const TabOptions& options = {});
+  ~TabControl() override;
 
   // Raised when the user chooses another tab.
   std::function<void()> onChange;
@@ -68,9 +72,15 @@ class TabControl : public Control {
   int TabIndex() const;
   // Selects a tab; raises nothing.
   void SetTabIndex(int index);
+  // The tab strip's window.
+  HWND StripHandle() const;
 
  protected:
-  LRESULT OnNotify(const NMHDR& header) override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  class Strip;
+  std::unique_ptr<Strip> strip_;
 };
 
 }  // namespace kestrelle::ui

@@ -30,6 +30,7 @@ constexpr int kYew = 3;
 constexpr int kTrinsic = 5;
 constexpr int kMagincia = 7;
 
+using test::Press;
 using test::Pump;
 
 class MoongatePageTest : public testing::Test {
@@ -64,14 +65,6 @@ class MoongatePageTest : public testing::Test {
     Pump();
   }
   // A key pressed and released on whatever has the focus; the form's keyboard interface sees it first.
-  static void Press(UINT key) {
-    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
-    const HWND focus = GetFocus();
-    PostMessageA(focus, WM_KEYDOWN, key, scan | 1);
-    PostMessageA(focus, WM_KEYUP, key, scan | 1 | (LPARAM{3} << 30));
-    Pump();
-  }
-
   // Time-entry mode as it must look, whatever the player did in it.
   void ExpectTimeEntryMode() {
     EXPECT_TRUE(Page().cbByTime.Checked());

@@ -206,7 +206,7 @@ Ink PlainTextInk(HFONT font, const std::string& text) {
 // What a tab of the tab control shows: the control paints itself into a bitmap, and the text is the ink
 // inside the tab's rectangle less its frame.
 Ink TabInk(const ui::TabControl& tabs, int index) {
-  const HWND window = tabs.Handle();
+  const HWND window = tabs.StripHandle();
   RECT client;
   GetClientRect(window, &client);
   Canvas canvas(client.right, client.bottom, reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)));
@@ -223,7 +223,7 @@ Ink TabInk(const ui::TabControl& tabs, int index) {
 TEST(ReferenceLoading, TheThirdWeaponTabShowsASingleAmpersand) {
   auto form = ShowMainForm();
   const ui::TabControl& tabs = form->weaponsPage.tcWeapons;
-  const auto font = reinterpret_cast<HFONT>(SendMessageA(tabs.Handle(), WM_GETFONT, 0, 0));
+  const auto font = reinterpret_cast<HFONT>(SendMessageA(tabs.StripHandle(), WM_GETFONT, 0, 0));
   const struct {
     int tab;
     const char* shown;

@@ -33,6 +33,16 @@ inline std::unique_ptr<TMainForm> ShowMainForm() {
   return form;
 }
 
+// A key pressed and released on the focused window, posted so that it passes the form's keyboard
+// interface (Tab, arrows in groups) as a typed key does.
+inline void Press(UINT key) {
+  const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
+  const HWND focus = GetFocus();
+  PostMessageA(focus, WM_KEYDOWN, key, scan | 1);
+  PostMessageA(focus, WM_KEYUP, key, scan | 1 | (LPARAM{3} << 30));
+  Pump();
+}
+
 // An empty form for testing one control at a time.
 class HostForm : public ui::Form {
  public:
