@@ -39,10 +39,75 @@ void AskBritainAt345(TMainForm& form) {
   PostMessageA(page.edtByTime.Handle(), WM_KEYDOWN, VK_RETURN, 1);
 }
 
+void Click(HWND button) { SendMessageA(button, BM_CLICK, 0, 0); }
+
+// Chooses a list entry as the user does, with the notification the system sends.
+void ChooseItem(ui::ComboBox& box, const char* item) {
+  const LRESULT index =
+      SendMessageA(box.Handle(), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(item));
+  SendMessageA(box.Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  SendMessageA(GetParent(box.Handle()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box.Handle()), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(box.Handle()));
+}
+
+void ChooseTab(ui::TabControl& tabs, int index) {
+  tabs.SetTabIndex(index);
+  if (tabs.onChange) tabs.onChange();
+}
+
+// The Pole Arms tab's Bardiche at zoom 1.5, and the magic lookup on a Katana with a word from each group.
+void WeaponsBardiche(TMainForm& form) {
+  form.tpMain.SetActivePage(2);
+  TWeaponsPage& page = form.weaponsPage;
+  ChooseTab(page.tcWeapons, 4);
+  ChooseItem(page.cbWeapons, "Bardiche");
+  page.sbWeapons.SetPosition(15);
+}
+
+void WeaponMagicKatana(TMainForm& form) {
+  TWeaponsPage& page = form.weaponsPage;
+  ChooseTab(page.tcWeapons, 7);
+  ChooseItem(page.cbWeapons, "Katana");
+  Click(page.btnWpnMagic.Handle());
+  Click(page.rgMagicWpnSkill.ItemHandle(2));
+  Click(page.rgMagicWpnDura.ItemHandle(3));
+  Click(page.rgMagicWpnDam.ItemHandle(4));
+  Click(page.rgMagicWpnMagic.ItemHandle(6));
+}
+
+void ArmourPlateBreastPlate(TMainForm& form) {
+  form.tpMain.SetActivePage(3);
+  TArmourPage& page = form.armourPage;
+  ChooseTab(page.tcArmour, 3);
+  ChooseItem(page.cbArmour, "Breast Plate");
+}
+
+void ArmourMagic(TMainForm& form) {
+  TArmourPage& page = form.armourPage;
+  Click(page.btnArmourMagic.Handle());
+  Click(page.rgMagicAmrDura.ItemHandle(1));
+  Click(page.rgMagicArmourAHP.ItemHandle(3));
+}
+
+void AnimalsGrizzlyBear(TMainForm& form) {
+  form.tpMain.SetActivePage(4);
+  ChooseItem(form.animalsPage.cbAnimals, "Grizzly Bear");
+  form.animalsPage.sbAnimals.SetPosition(30);
+}
+
 std::vector<Shot> Shots() {
   return {
-      {"moongates", ShowPage(0)}, {"translator", ShowPage(1)}, {"weapons", ShowPage(2)},
-      {"armour", ShowPage(3)},    {"animals", ShowPage(4)},    {"moongates-britain-345", AskBritainAt345},
+      {"moongates", ShowPage(0)},
+      {"translator", ShowPage(1)},
+      {"weapons", ShowPage(2)},
+      {"armour", ShowPage(3)},
+      {"animals", ShowPage(4)},
+      {"moongates-britain-345", AskBritainAt345},
+      {"weapons-bardiche-zoom-15", WeaponsBardiche},
+      {"weapons-magic-lookup", WeaponMagicKatana},
+      {"armour-plate-breast-plate", ArmourPlateBreastPlate},
+      {"armour-magic-lookup", ArmourMagic},
+      {"animals-grizzly-bear-zoom-30", AnimalsGrizzlyBear},
   };
 }
 
