@@ -213,20 +213,15 @@ TEST_F(ReferencePagesTest, WeaponMagicLookup) {
     const char* tab;
     const char* weapon;
     std::vector<int> choice;  // per group, -1 for none
-    Texts lines;              // only the first line when the rest is left out
+    Texts lines;
   } cases[] = {
       {"Axes", "Axe", {-1, -1, 0, -1},
        {"An Axe of Ruin.", "This weapon will give an extra 1 points damage each hit.",
         "The odds of this weapon having these properties are 1 in 6."}},
-      {"Axes", "Axe", {0, 0, 0, 0},
-       {"An Accurate and Durable Axe of Ruin and Clumsiness.",
-        "This weapon will increase your Swordsmanship skill by 5 when used.",
-        "This weapons durablity (hit points) points are 10 points higher than normal.",
-        "This weapon will give an extra 1 points damage each hit.",
-        "This Axe may cast a Clumsy spell on any foe it hits.",
-        "The odds of this weapon having these properties are 1 in 2671."}},
-      {"Axes", "Hatchet", {-1, 1, 3, -1}, {"A Substantial Hatchet of Power."}},
-      {"Swords", "Katana", {-1, -1, -1, 7}, {"A Katana of Evil."}},
+      {"Bows", "Bow", {4, -1, -1, 9},  // the skill comes from the Skill panel
+       {"A Supremely Accurate Bow of Thunder.", "This weapon will increase your Archery skill by 25 when used.",
+        "This Bow may cast a Lightning spell on any foe it hits.",
+        "The odds of this weapon having these properties are 1 in 5000."}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.weapon);
@@ -238,12 +233,7 @@ TEST_F(ReferencePagesTest, WeaponMagicLookup) {
     for (std::size_t g = 0; g < groups.size(); ++g) {
       if (c.choice[g] >= 0) Click(groups[g]->ItemHandle(c.choice[g]));
     }
-    const std::string text = page.memoMagicWpnDescription.Text();
-    if (c.lines.size() > 1) {
-      EXPECT_EQ(text, MemoText(c.lines));
-    } else {
-      EXPECT_EQ(text.substr(0, text.find("\r\n")), c.lines.front());
-    }
+    EXPECT_EQ(page.memoMagicWpnDescription.Text(), MemoText(c.lines));
     EXPECT_TRUE(page.memoMagicWpnDescription.WordWrap());
 
     Click(page.Button3.Handle());
@@ -271,12 +261,6 @@ TEST_F(ReferencePagesTest, ArmourMagicLookup) {
       {"Bone", "Armor", 0, -1,
        {"Durable Bone Armor.", "The armour class points are 5 points higher than normal.",
         "The odds of this armour having these properties are 1 in 8."}},
-      {"Bone", "Armor", -1, 0,
-       {"Bone Armor of Defense.", "This armour has an extra 5 hit points.",
-        "The odds of this armour having these properties are 1 in 3."}},
-      {"Bone", "Armor", 4, 4,
-       {"Indestructible Bone Armor of Invulnerability.", "The armour class points are 25 points higher than normal.",
-        "This armour has an extra 25 hit points.", "The odds of this armour having these properties are 1 in 500."}},
       {"Plate", "Breast Plate", 0, 0,
        {"Durable Plate Breast Plate of Defense.", "The armour class points are 5 points higher than normal.",
         "This armour has an extra 5 hit points.", "The odds of this armour having these properties are 1 in 23."}},
