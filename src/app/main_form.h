@@ -1,22 +1,18 @@
 #pragma once
 // The main window: a fixed-size frame with the five pages on a page control whose tabs are at the
-// bottom, the main menu, the translator's pop-up menu and file dialogs, and the six moongate time panels.
+// bottom, and the main menu. Each page owns its controls, menus and dialogs; the window composes them and
+// runs their start-up steps when it is first shown.
 
 #include <windows.h>
-
-#include <array>
-#include <memory>
 
 #include "moongate/moongate_page.h"
 #include "reference/animals_page.h"
 #include "reference/armour_page.h"
 #include "reference/weapons_page.h"
 #include "translator/translator_page.h"
-#include "ui/file_dialog.h"
 #include "ui/form.h"
 #include "ui/menu.h"
 #include "ui/page_control.h"
-#include "ui/panel.h"
 
 namespace kestrelle {
 
@@ -39,26 +35,6 @@ class TMainForm : public ui::Form {
   ui::MenuItem& N1;
   ui::MenuItem& About1;
 
-  ui::PopupMenu pmTranslate;
-  ui::MenuItem& pmtClear;
-  ui::MenuItem& N2;
-  ui::MenuItem& Settings1;
-  ui::MenuItem& pmtWordWrap;
-  ui::MenuItem& pmAutoTranslate;
-  ui::MenuItem& N3;
-  ui::MenuItem& File2;
-  ui::MenuItem& pmtOpen;
-  ui::MenuItem& N4;
-  ui::MenuItem& pmtSave;
-  ui::MenuItem& pmtSaveAs;
-  ui::MenuItem& Edit1;
-  ui::MenuItem& cutTranslate;
-  ui::MenuItem& CopyTranslate;
-  ui::MenuItem& PasteTranslate;
-
-  ui::FileDialog odTranslate;
-  ui::FileDialog sdTranslate;
-
   ui::PageControl tpMain;
   ui::TabSheet& tsMoongate;
   ui::TabSheet& tsSpeak;
@@ -71,9 +47,6 @@ class TMainForm : public ui::Form {
   TWeaponsPage weaponsPage;
   TArmourPage armourPage;
   TAnimalsPage animalsPage;
-
-  // The moongate time panels, entries 1 to 6 at indexes 0 to 5; created by FormShow inside grpTimes.
-  std::array<std::unique_ptr<ui::Panel>, 6> pnlTimes;
 
   void FormShow();
   void FormResize();

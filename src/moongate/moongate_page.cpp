@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "app/main_form.h"
 #include "moongate/enter_time.h"
 
 namespace kestrelle {
@@ -18,14 +17,10 @@ const ui::FontSpec kTitleFont{"Courier New", -24, true, false, ui::colours::Navy
 constexpr char kCarriageReturn = '\r';
 constexpr const char* kInvalidTimeText = "ERROR";
 
-static_assert(std::tuple_size_v<decltype(TMainForm::pnlTimes)> == kScheduleRowCount);
-
 }  // namespace
 
-TMoongatePage::TMoongatePage(TMainForm& owner, ui::TabSheet& page)
-    : form(owner),
-      tsMoongate(page),
-      Label2(page, {23, 4, 252, 27}, "MoonGate Schedules", {.font = kTitleFont}),
+TMoongatePage::TMoongatePage(ui::TabSheet& page)
+    : Label2(page, {23, 4, 252, 27}, "MoonGate Schedules", {.font = kTitleFont}),
       rgStart(page, {2, 32, 104, 171}, "Enter", {.items = TownItems()}),
       rgDest(page, {104, 32, 104, 171}, "Exit", {.items = TownItems()}),
       grpTimes(page, {212, 33, 89, 145}, "Time Schedules"),
@@ -83,10 +78,20 @@ void TMoongatePage::edtByTimeKeyPress(char& key) {
   if (typedHere) cbByTime.SetFocus();
 }
 
+void TMoongatePage::CreateTimePanels() {
+  for (std::size_t i = 0; i < pnlTimes.size(); ++i) {
+    pnlTimes[i] = std::make_unique<ui::Panel>(grpTimes, ui::Rect{8, 17 + 20 * static_cast<int>(i), 73, 21}, "",
+                                              ui::PanelOptions{.bevelOuter = ui::Bevel::None,
+                                                               .bevelInner = ui::Bevel::Lowered,
+                                                               .singleBorder = true,
+                                                               .colour = ui::colours::Yellow});
+  }
+}
+
 void TMoongatePage::CalcMoongateTimes() { ShowTimes(MoongateScheduleRows(rgStart.ItemIndex(), rgDest.ItemIndex())); }
 
 void TMoongatePage::ShowTimes(const std::array<std::string, kScheduleRowCount>& rows) {
-  for (std::size_t i = 0; i < rows.size(); ++i) form.pnlTimes[i]->SetText(rows[i]);
+  for (std::size_t i = 0; i < rows.size(); ++i) pnlTimes[i]->SetText(rows[i]);
 }
 
 void TMoongatePage::ClearTimes() { ShowTimes({}); }

@@ -7,6 +7,7 @@
 // and a typed clock time, confirmed with Enter, picks the Exit town and returns to pair mode.
 
 #include <array>
+#include <memory>
 #include <string>
 
 #include "moongate/moongate_cycle.h"
@@ -15,24 +16,25 @@
 #include "ui/group_box.h"
 #include "ui/label.h"
 #include "ui/page_control.h"
+#include "ui/panel.h"
 #include "ui/radio_group.h"
 
 namespace kestrelle {
 
-class TMainForm;
-
 class TMoongatePage {
  public:
-  TMoongatePage(TMainForm& owner, ui::TabSheet& page);
-
-  TMainForm& form;
-  ui::TabSheet& tsMoongate;
+  explicit TMoongatePage(ui::TabSheet& page);
   ui::Label Label2;
   ui::RadioGroup rgStart;
   ui::RadioGroup rgDest;
   ui::GroupBox grpTimes;
   ui::CheckBox cbByTime;
   ui::Edit edtByTime;
+  // The time panels, entries 1 to 6 at indexes 0 to 5; made inside grpTimes by CreateTimePanels.
+  std::array<std::unique_ptr<ui::Panel>, kScheduleRowCount> pnlTimes;
+
+  // The main window's start-up step for this page.
+  void CreateTimePanels();
 
   // Recomputes the panels once both towns are chosen; before that they keep their text.
   void rgStartClick();

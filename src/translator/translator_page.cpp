@@ -3,7 +3,6 @@
 #include <optional>
 #include <string>
 
-#include "app/main_form.h"
 #include "translator/command_text.h"
 #include "translator/game_link.h"
 #include "translator/shipped_rules.h"
@@ -19,6 +18,7 @@ namespace {
 const ui::FontSpec kMemoFont{"MS Sans Serif", -13};
 const ui::FontSpec kStyleFont{"MS Sans Serif", -11};
 const ui::LabelOptions kDelayLabel{.alignment = ui::Alignment::Right};
+const char* const kTextFileFilter = "Text files (*.txt)|*.TXT|Any file (*.*)|*.*";
 
 }  // namespace
 
@@ -34,7 +34,7 @@ class TTranslatorPage::CommandControls {
   ~CommandControls() {
     page_.commandRunning_ = false;
     if (enableAgain_) SetEnabled(true);
-    if (page_.closePending_) ui::Guarded([this] { page_.form.Close(); });
+    if (page_.closePending_) ui::Guarded([this] { page_.window_.Close(); });
   }
   CommandControls(const CommandControls&) = delete;
   CommandControls& operator=(const CommandControls&) = delete;
@@ -52,9 +52,24 @@ class TTranslatorPage::CommandControls {
   bool enableAgain_ = true;
 };
 
-TTranslatorPage::TTranslatorPage(TMainForm& owner, ui::TabSheet& page)
-    : form(owner),
-      tsSpeak(page),
+TTranslatorPage::TTranslatorPage(ui::Form& window, ui::TabSheet& page)
+    : pmtClear(pmTranslate.Add("Clear Text")),
+      N2(pmTranslate.AddSeparator()),
+      Settings1(pmTranslate.Add("Settings")),
+      pmtWordWrap(Settings1.Add("Word wrap")),
+      pmAutoTranslate(Settings1.Add("Auto Translate on Enter")),
+      N3(pmTranslate.AddSeparator()),
+      File2(pmTranslate.Add("&File")),
+      pmtOpen(File2.Add("&Open", ui::Shortcut::Ctrl('O'))),
+      N4(File2.AddSeparator()),
+      pmtSave(File2.Add("&Save", ui::Shortcut::Ctrl('S'))),
+      pmtSaveAs(File2.Add("Save &As...")),
+      Edit1(pmTranslate.Add("&Edit")),
+      cutTranslate(Edit1.Add("Cu&t", ui::Shortcut::Ctrl('X'))),
+      CopyTranslate(Edit1.Add("&Copy", ui::Shortcut::Ctrl('C'))),
+      PasteTranslate(Edit1.Add("&Paste", ui::Shortcut::Ctrl('V'))),
+      odTranslate(ui::FileDialog::Kind::Open, "Open file for translation"),
+      sdTranslate(ui::FileDialog::Kind::Save),
       memoText(page, {1, 15, 201, 93}, "", {.scrollBars = ui::ScrollBars::Vertical, .font = kMemoFont}),
       Label1(page, {49, 0, 96, 14}, "TEXT TO TRANSMIT"),
       Label5(page, {52, 114, 98, 14}, "TEXT TRANSMITTED"),
@@ -67,26 +82,33 @@ TTranslatorPage::TTranslatorPage(TMainForm& owner, ui::TabSheet& page)
       Label4(page, {206, 150, 59, 13}, "Line Delay:", kDelayLabel),
       meLineDelay(page, {270, 144, 35, 22}, "3000", {.tabStop = false}),
       btnTranslate(page, {212, 185, 96, 37}, "Translate"),
-      showFileDialog([this](ui::FileDialog& dialog) { return dialog.Execute(form.Handle()); }) {
+      showFileDialog([this](ui::FileDialog& dialog) { return dialog.Execute(window_.Handle()); }),
+      window_(window) {
+  pmtWordWrap.SetChecked(true);
   memoText.SetHint("Type text to be translated and or sent here.");
-  memoText.SetPopupMenu(&form.pmTranslate);
-  memoTranslated.SetPopupMenu(&form.pmTranslate);
+  memoText.SetPopupMenu(&pmTranslate);
+  memoTranslated.SetPopupMenu(&pmTranslate);
 
   btnTranslate.onClick = [this] { btnTranslateClick(); };
   rgSpeak.onClick = [this] { rgSpeakClick(); };
   memoText.onKeyPress = [this](char& key) { memoTextKeyPress(key); };
   memoText.onMouseDown = [this] { memoTextMouseDown(); };
   memoTranslated.onMouseDown = [this] { memoTranslatedMouseDown(); };
-  form.pmtClear.onClick = [this] { pmtClearClick(); };
-  form.pmtWordWrap.onClick = [this] { pmtWordWrapClick(); };
-  form.pmAutoTranslate.onClick = [this] { pmAutoTranslateClick(); };
-  form.pmtOpen.onClick = [this] { pmtOpenClick(); };
-  form.pmtSave.onClick = [this] { pmtSaveClick(); };
-  form.pmtSaveAs.onClick = [this] { pmtSaveAsClick(); };
-  form.cutTranslate.onClick = [this] { cutTranslateClick(); };
-  form.CopyTranslate.onClick = [this] { CopyTranslateClick(); };
-  form.PasteTranslate.onClick = [this] { PasteTranslateClick(); };
-  form.onCloseQuery = [this] { return CanCloseWindow(); };
+  pmtClear.onClick = [this] { pmtClearClick(); };
+  pmtWordWrap.onClick = [this] { pmtWordWrapClick(); };
+  pmAutoTranslate.onClick = [this] { pmAutoTranslateClick(); };
+  pmtOpen.onClick = [this] { pmtOpenClick(); };
+  pmtSave.onClick = [this] { pmtSaveClick(); };
+  pmtSaveAs.onClick = [this] { pmtSaveAsClick(); };
+  cutTranslate.onClick = [this] { cutTranslateClick(); };
+  CopyTranslate.onClick = [this] { CopyTranslateClick(); };
+  PasteTranslate.onClick = [this] { PasteTranslateClick(); };
+}
+
+void TTranslatorPage::FormShow() {
+  rgSpeak.SetItemIndex(0);
+  odTranslate.filter = kTextFileFilter;
+  sdTranslate.filter = kTextFileFilter;
 }
 
 void TTranslatorPage::btnTranslateClick() { RunTranslateCommand(); }
@@ -132,7 +154,7 @@ void TTranslatorPage::rgSpeakClick() {
 // Translate on Enter: the command's failure is reported here, so that the Enter it swallowed does not
 // break the line after all, and the text stays for another try.
 void TTranslatorPage::memoTextKeyPress(char& key) {
-  if (key != '\r' || !form.pmAutoTranslate.Checked()) return;
+  if (key != '\r' || !pmAutoTranslate.Checked()) return;
   key = 0;
   bool finished = false;
   ui::Guarded([&] { finished = RunTranslateCommand() == CommandEnd::Finished; });
@@ -148,12 +170,12 @@ void TTranslatorPage::memoTranslatedMouseDown() { Activate(memoTranslated); }
 void TTranslatorPage::Activate(ui::Memo& memo) {
   ActiveMemo = &memo;
   const bool input = &memo == &memoText;
-  form.cutTranslate.SetEnabled(input);
-  form.PasteTranslate.SetEnabled(input);
-  form.pmtOpen.SetEnabled(input);
+  cutTranslate.SetEnabled(input);
+  PasteTranslate.SetEnabled(input);
+  pmtOpen.SetEnabled(input);
   const bool hasText = memo.LineCount() > 0;
-  form.pmtSave.SetEnabled(hasText);
-  form.pmtSaveAs.SetEnabled(hasText);
+  pmtSave.SetEnabled(hasText);
+  pmtSaveAs.SetEnabled(hasText);
 }
 
 void TTranslatorPage::pmtClearClick() {
@@ -162,44 +184,44 @@ void TTranslatorPage::pmtClearClick() {
 }
 
 void TTranslatorPage::pmtWordWrapClick() {
-  const bool wrap = !form.pmtWordWrap.Checked();
-  form.pmtWordWrap.SetChecked(wrap);
+  const bool wrap = !pmtWordWrap.Checked();
+  pmtWordWrap.SetChecked(wrap);
   for (ui::Memo* memo : {&memoText, &memoTranslated}) {
     memo->SetWordWrap(wrap);
     memo->SetScrollBars(wrap ? ui::ScrollBars::Vertical : ui::ScrollBars::Both);
   }
 }
 
-void TTranslatorPage::pmAutoTranslateClick() { form.pmAutoTranslate.SetChecked(!form.pmAutoTranslate.Checked()); }
+void TTranslatorPage::pmAutoTranslateClick() { pmAutoTranslate.SetChecked(!pmAutoTranslate.Checked()); }
 
 // The file is read whole before the memo changes, so a file that can't be read leaves the memo as it was.
 // Nor does it become the file that Save writes back to: a refused file (one that is not plain text, say)
 // would otherwise be overwritten by the next Save without a word.
 void TTranslatorPage::pmtOpenClick() {
-  const std::string lastOpened = form.odTranslate.fileName;
-  if (!showFileDialog(form.odTranslate)) return;
+  const std::string lastOpened = odTranslate.fileName;
+  if (!showFileDialog(odTranslate)) return;
   try {
-    ActiveMemo->SetText(ReadTextFile(form.odTranslate.fileName));
+    ActiveMemo->SetText(ReadTextFile(odTranslate.fileName));
   } catch (...) {
-    form.odTranslate.fileName = lastOpened;
+    odTranslate.fileName = lastOpened;
     throw;
   }
 }
 
 // Saves back to the file last opened, whatever Save As chose since.
 void TTranslatorPage::pmtSaveClick() {
-  form.sdTranslate.initialDir = form.odTranslate.initialDir;
-  form.sdTranslate.fileName = form.odTranslate.fileName;
-  if (form.sdTranslate.fileName.empty()) {
+  sdTranslate.initialDir = odTranslate.initialDir;
+  sdTranslate.fileName = odTranslate.fileName;
+  if (sdTranslate.fileName.empty()) {
     pmtSaveAsClick();
     return;
   }
-  WriteTextFile(form.sdTranslate.fileName, ActiveMemo->Text());
+  WriteTextFile(sdTranslate.fileName, ActiveMemo->Text());
 }
 
 void TTranslatorPage::pmtSaveAsClick() {
-  if (!showFileDialog(form.sdTranslate)) return;
-  WriteTextFile(form.sdTranslate.fileName, ActiveMemo->Text());
+  if (!showFileDialog(sdTranslate)) return;
+  WriteTextFile(sdTranslate.fileName, ActiveMemo->Text());
 }
 
 void TTranslatorPage::cutTranslateClick() { ActiveMemo->CutToClipboard(); }

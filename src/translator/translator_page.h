@@ -1,6 +1,6 @@
 #pragma once
 // The Translator page: the text to send, the speech style, the typing delays, the Translate button and
-// the text sent. Both memos share the main window's pop-up menu pmTranslate and file dialogs.
+// the text sent. Both memos share the page's pop-up menu pmTranslate and its file dialogs.
 //
 // The Translate command processes window messages while it translates and types, so every other handler
 // may run nested inside it. It keeps the input memo, the Translate button and the style selector disabled
@@ -13,22 +13,42 @@
 #include "translator/translator.h"
 #include "ui/button.h"
 #include "ui/file_dialog.h"
+#include "ui/form.h"
 #include "ui/label.h"
 #include "ui/masked_edit.h"
 #include "ui/memo.h"
+#include "ui/menu.h"
 #include "ui/page_control.h"
 #include "ui/radio_group.h"
 
 namespace kestrelle {
 
-class TMainForm;
-
 class TTranslatorPage {
  public:
-  TTranslatorPage(TMainForm& owner, ui::TabSheet& page);
+  // window: the main window, which owns the file dialogs and is closed when a close waited for the
+  // Translate command.
+  TTranslatorPage(ui::Form& window, ui::TabSheet& page);
 
-  TMainForm& form;
-  ui::TabSheet& tsSpeak;
+  ui::PopupMenu pmTranslate;
+  ui::MenuItem& pmtClear;
+  ui::MenuItem& N2;
+  ui::MenuItem& Settings1;
+  ui::MenuItem& pmtWordWrap;
+  ui::MenuItem& pmAutoTranslate;
+  ui::MenuItem& N3;
+  ui::MenuItem& File2;
+  ui::MenuItem& pmtOpen;
+  ui::MenuItem& N4;
+  ui::MenuItem& pmtSave;
+  ui::MenuItem& pmtSaveAs;
+  ui::MenuItem& Edit1;
+  ui::MenuItem& cutTranslate;
+  ui::MenuItem& CopyTranslate;
+  ui::MenuItem& PasteTranslate;
+
+  ui::FileDialog odTranslate;
+  ui::FileDialog sdTranslate;
+
   ui::Memo memoText;  // first, so first in the tab order
   ui::Label Label1;
   ui::Label Label5;
@@ -50,6 +70,9 @@ class TTranslatorPage {
   // Shows a file dialog and reports whether a file was chosen (the dialog then holds its name). Tests put
   // in a chooser of their own in place of the system's dialog.
   std::function<bool(ui::FileDialog&)> showFileDialog;
+
+  // The main window's start-up steps for this page: the "Normal" style and the file filters.
+  void FormShow();
 
   void btnTranslateClick();
   void rgSpeakClick();
@@ -80,6 +103,7 @@ class TTranslatorPage {
   void CloseIfPending();
   void Activate(ui::Memo& memo);
 
+  ui::Form& window_;
   CommandStop commandStop_;
   bool commandRunning_ = false;
   bool closePending_ = false;

@@ -282,7 +282,7 @@ TEST(MainForm, StartState) {
   }
   for (int i = 0; i < 6; ++i) {
     SCOPED_TRACE("pnlTimes entry " + std::to_string(i + 1));
-    const auto& panel = form->pnlTimes[static_cast<std::size_t>(i)];
+    const auto& panel = form->moongatePage.pnlTimes[static_cast<std::size_t>(i)];
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->Parent(), &moongates.grpTimes);
     EXPECT_EQ(GetParent(panel->Handle()), moongates.grpTimes.Handle());
@@ -297,19 +297,19 @@ TEST(MainForm, StartState) {
   const TTranslatorPage& translator = form->translatorPage;
   EXPECT_EQ(translator.rgSpeak.ItemIndex(), 0);
   EXPECT_EQ(SendMessageA(translator.rgSpeak.ItemHandle(0), BM_GETCHECK, 0, 0), BST_CHECKED);
-  EXPECT_TRUE(form->pmtWordWrap.Checked());
-  EXPECT_FALSE(form->pmAutoTranslate.Checked());
+  EXPECT_TRUE(form->translatorPage.pmtWordWrap.Checked());
+  EXPECT_FALSE(form->translatorPage.pmAutoTranslate.Checked());
   EXPECT_TRUE(translator.memoText.WordWrap());
   EXPECT_TRUE(translator.memoTranslated.WordWrap());
   EXPECT_TRUE(translator.memoTranslated.ReadOnly());
   EXPECT_EQ(translator.memoText.Hint(), "Type text to be translated and or sent here.");
-  EXPECT_EQ(translator.memoText.AttachedPopupMenu(), &form->pmTranslate);
-  EXPECT_EQ(translator.memoTranslated.AttachedPopupMenu(), &form->pmTranslate);
+  EXPECT_EQ(translator.memoText.AttachedPopupMenu(), &form->translatorPage.pmTranslate);
+  EXPECT_EQ(translator.memoTranslated.AttachedPopupMenu(), &form->translatorPage.pmTranslate);
   const char* filter = "Text files (*.txt)|*.TXT|Any file (*.*)|*.*";
-  EXPECT_EQ(form->odTranslate.filter, filter);
-  EXPECT_EQ(form->sdTranslate.filter, filter);
-  EXPECT_EQ(form->odTranslate.title, "Open file for translation");
-  EXPECT_EQ(form->sdTranslate.title, "");
+  EXPECT_EQ(form->translatorPage.odTranslate.filter, filter);
+  EXPECT_EQ(form->translatorPage.sdTranslate.filter, filter);
+  EXPECT_EQ(form->translatorPage.odTranslate.title, "Open file for translation");
+  EXPECT_EQ(form->translatorPage.sdTranslate.title, "");
 
   for (const ui::Panel* magic : {&form->weaponsPage.pnlWeaponMagic, &form->armourPage.pnlArmourMagic}) {
     EXPECT_FALSE(magic->Visible());
@@ -354,7 +354,7 @@ TEST(MainForm, MainMenuWithTheHelpSeparatorFirst) {
 TEST(MainForm, TranslatorPopupMenuWithItsShortcuts) {
   auto form = test::ShowMainForm();
   std::vector<std::string> lines;
-  DescribeMenu(form->pmTranslate.Handle(), "", lines);
+  DescribeMenu(form->translatorPage.pmTranslate.Handle(), "", lines);
   const std::vector<std::string> expected = {
       "Clear Text", "-", "Settings", "  Word wrap [checked]", "  Auto Translate on Enter", "-",
       "&File", "  &Open\tCtrl+O", "  -", "  &Save\tCtrl+S", "  Save &As...",

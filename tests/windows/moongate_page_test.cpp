@@ -48,7 +48,7 @@ class MoongatePageTest : public testing::Test {
 
   Rows Panels() const {
     Rows rows;
-    for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = form_->pnlTimes[i]->Text();
+    for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = form_->moongatePage.pnlTimes[i]->Text();
     return rows;
   }
 

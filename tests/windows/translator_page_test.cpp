@@ -28,7 +28,7 @@ class FileChooser {
  public:
   FileChooser(TTranslatorPage& page, TMainForm& form) : form_(form) {
     page.showFileDialog = [this](ui::FileDialog& dialog) {
-      shown.push_back(&dialog == &form_.odTranslate ? "open" : "save");
+      shown.push_back(&dialog == &form_.translatorPage.odTranslate ? "open" : "save");
       offered.push_back(dialog.fileName);
       if (!answer) return false;
       dialog.fileName = *answer;
@@ -247,8 +247,8 @@ TEST_F(TranslatorPageTest, WordWrapDecidesHowTheLinesJoin) {
   PressTranslate();
   EXPECT_EQ(page.memoTranslated.Text(), "Hi there how are you\r\n");
 
-  Choose(form->pmtWordWrap);
-  EXPECT_FALSE(form->pmtWordWrap.Checked());
+  Choose(form->translatorPage.pmtWordWrap);
+  EXPECT_FALSE(form->translatorPage.pmtWordWrap.Checked());
   PressTranslate();
   EXPECT_EQ(page.memoTranslated.Text(), "Hi there\r\nhow are you\r\n");
   EXPECT_EQ(client.Text(), "Hi there how are you\r" "Hi there\rhow are you\r");
@@ -264,8 +264,8 @@ TEST_F(TranslatorPageTest, AWrappedParagraphJoinsAtTheBlanksItBrokeAt) {
 
 TEST_F(TranslatorPageTest, WordWrapSwitchesBothMemosAndTheirScrollBars) {
   for (const bool wrap : {false, true}) {
-    Choose(form->pmtWordWrap);
-    EXPECT_EQ(form->pmtWordWrap.Checked(), wrap);
+    Choose(form->translatorPage.pmtWordWrap);
+    EXPECT_EQ(form->translatorPage.pmtWordWrap.Checked(), wrap);
     for (const ui::Memo* memo : {&page.memoText, &page.memoTranslated}) {
       EXPECT_EQ(memo->WordWrap(), wrap);
       EXPECT_EQ(memo->ScrollBarsShown(), wrap ? ui::ScrollBars::Vertical : ui::ScrollBars::Both);
@@ -274,7 +274,7 @@ TEST_F(TranslatorPageTest, WordWrapSwitchesBothMemosAndTheirScrollBars) {
 }
 
 TEST_F(TranslatorPageTest, LongLinesAreNeverCut) {
-  Choose(form->pmtWordWrap);  // off: the whole line is one displayed line
+  Choose(form->translatorPage.pmtWordWrap);  // off: the whole line is one displayed line
   const std::string line = std::string(6000, 'a') + " end";
   page.memoText.SetText(line);
   PressTranslate();
@@ -290,8 +290,8 @@ TEST_F(TranslatorPageTest, EnterTranslatesWhenAutoTranslateIsOn) {
   EXPECT_EQ(client.Text(), "") << "auto translate is off at start";
   EXPECT_EQ(page.memoText.Text(), "hello\r\n there") << "Enter breaks the line as usual";
 
-  Choose(form->pmAutoTranslate);
-  ASSERT_TRUE(form->pmAutoTranslate.Checked());
+  Choose(form->translatorPage.pmAutoTranslate);
+  ASSERT_TRUE(form->translatorPage.pmAutoTranslate.Checked());
   page.memoText.SetText("hello there");
   SendMessageA(page.memoText.Handle(), WM_CHAR, '\r', 1);
   EXPECT_EQ(client.Text(), "Hello there\r");
@@ -307,12 +307,12 @@ TEST_F(TranslatorPageTest, EnterTranslatesWhenAutoTranslateIsOn) {
   EXPECT_EQ(page.memoTranslated.Text(), "");
   EXPECT_EQ(client.Text(), "Hello there\r") << "blank input types nothing";
 
-  Choose(form->pmAutoTranslate);
-  EXPECT_FALSE(form->pmAutoTranslate.Checked());
+  Choose(form->translatorPage.pmAutoTranslate);
+  EXPECT_FALSE(form->translatorPage.pmAutoTranslate.Checked());
 }
 
 TEST_F(TranslatorPageTest, AFailedAutoTranslateKeepsTheTextAndTheEnter) {
-  Choose(form->pmAutoTranslate);
+  Choose(form->translatorPage.pmAutoTranslate);
   SetDelays("    ", "   0");
   page.memoText.SetText("hello");
   test::ErrorBoxWatcher watcher("Kestrelle");
@@ -326,7 +326,7 @@ TEST_F(TranslatorPageTest, ClearTextEmptiesBothMemos) {
   page.memoText.SetText("in");
   page.memoTranslated.SetText("out");
   MouseDown(page.memoTranslated);
-  Choose(form->pmtClear);
+  Choose(form->translatorPage.pmtClear);
   EXPECT_EQ(page.memoText.Text(), "");
   EXPECT_EQ(page.memoTranslated.Text(), "");
 }
@@ -352,13 +352,13 @@ TEST_F(TranslatorPageTest, MenuItemsFollowTheMemoLastClicked) {
     memo.SetText(c.text);
     MouseDown(memo, c.button);
     EXPECT_EQ(page.ActiveMemo, &memo);
-    EXPECT_EQ(form->cutTranslate.Enabled(), c.input);
-    EXPECT_EQ(form->PasteTranslate.Enabled(), c.input);
-    EXPECT_EQ(form->pmtOpen.Enabled(), c.input);
-    EXPECT_EQ(form->pmtSave.Enabled(), c.saveEnabled);
-    EXPECT_EQ(form->pmtSaveAs.Enabled(), c.saveEnabled);
-    EXPECT_TRUE(form->CopyTranslate.Enabled());
-    EXPECT_TRUE(form->pmtClear.Enabled());
+    EXPECT_EQ(form->translatorPage.cutTranslate.Enabled(), c.input);
+    EXPECT_EQ(form->translatorPage.PasteTranslate.Enabled(), c.input);
+    EXPECT_EQ(form->translatorPage.pmtOpen.Enabled(), c.input);
+    EXPECT_EQ(form->translatorPage.pmtSave.Enabled(), c.saveEnabled);
+    EXPECT_EQ(form->translatorPage.pmtSaveAs.Enabled(), c.saveEnabled);
+    EXPECT_TRUE(form->translatorPage.CopyTranslate.Enabled());
+    EXPECT_TRUE(form->translatorPage.pmtClear.Enabled());
     memo.SetText("");
   }
 }
@@ -369,20 +369,20 @@ TEST_F(TranslatorPageTest, ClipboardCommandsActOnTheActiveMemo) {
   page.memoText.SetText("input text");
   page.memoTranslated.SetText("output text");
   page.memoText.SelectAll();
-  Choose(form->CopyTranslate);
+  Choose(form->translatorPage.CopyTranslate);
   EXPECT_EQ(ClipboardText(), "input text");
 
   page.memoText.SetSelection(0, 6);
-  Choose(form->cutTranslate);
+  Choose(form->translatorPage.cutTranslate);
   EXPECT_EQ(ClipboardText(), "input ");
   EXPECT_EQ(page.memoText.Text(), "text");
   page.memoText.SetSelection(4, 0);
-  Choose(form->PasteTranslate);
+  Choose(form->translatorPage.PasteTranslate);
   EXPECT_EQ(page.memoText.Text(), "textinput ");
 
   MouseDown(page.memoTranslated);
   page.memoTranslated.SetSelection(0, 6);
-  Choose(form->CopyTranslate);
+  Choose(form->translatorPage.CopyTranslate);
   EXPECT_EQ(ClipboardText(), "output");
 }
 
@@ -434,7 +434,7 @@ TEST_F(TranslatorFilesTest, OpenShowsTheWholeFileWithItsLineBreaks) {
   WriteBytes(folder / "notes.txt", "first line\nsecond\r\n" + longLine + "\rlast");
   page.memoText.SetText("replaced");
   chooser.answer = folder / "notes.txt";
-  Choose(form->pmtOpen);
+  Choose(form->translatorPage.pmtOpen);
   EXPECT_EQ(chooser.shown, std::vector<std::string>{"open"});
   EXPECT_EQ(page.memoText.Text(), "first line\r\nsecond\r\n" + longLine + "\r\nlast");
 }
@@ -443,9 +443,9 @@ TEST_F(TranslatorFilesTest, CancelledDialogsChangeNothing) {
   WriteBytes(folder / "kept.txt", "kept");
   page.memoText.SetText("memo");
   chooser.answer.reset();
-  Choose(form->pmtOpen);
-  Choose(form->pmtSaveAs);
-  Choose(form->pmtSave);
+  Choose(form->translatorPage.pmtOpen);
+  Choose(form->translatorPage.pmtSaveAs);
+  Choose(form->translatorPage.pmtSave);
   EXPECT_EQ(chooser.shown, (std::vector<std::string>{"open", "save", "save"}));
   EXPECT_EQ(page.memoText.Text(), "memo");
   EXPECT_EQ(folder.Files(), std::vector<std::string>{"kept.txt"});
@@ -463,7 +463,7 @@ TEST_F(TranslatorFilesTest, AFileThatCannotBeOpenedLeavesTheMemoAsItWas) {
   for (const auto& c : cases) {
     page.memoText.SetText("keep me");
     chooser.answer = c.file;
-    EXPECT_EQ(ChooseReportingError(form->pmtOpen), c.message);
+    EXPECT_EQ(ChooseReportingError(form->translatorPage.pmtOpen), c.message);
     EXPECT_EQ(page.memoText.Text(), "keep me");
   }
 }
@@ -471,22 +471,22 @@ TEST_F(TranslatorFilesTest, AFileThatCannotBeOpenedLeavesTheMemoAsItWas) {
 TEST_F(TranslatorFilesTest, SaveWritesBackToTheFileLastOpened) {
   WriteBytes(folder / "notes.txt", "old");
   chooser.answer = folder / "notes.txt";
-  Choose(form->pmtOpen);
+  Choose(form->translatorPage.pmtOpen);
   page.memoText.SetText("new text\r\nline two");
   chooser.answer = folder / "other.txt";
-  Choose(form->pmtSaveAs);
+  Choose(form->translatorPage.pmtSaveAs);
   EXPECT_EQ(ReadBytes(folder / "other.txt"), "new text\r\nline two");
 
   page.memoText.SetText("saved again");
-  Choose(form->pmtSave);
+  Choose(form->translatorPage.pmtSave);
   EXPECT_EQ(chooser.shown, (std::vector<std::string>{"open", "save"})) << "Save shows no dialog";
   EXPECT_EQ(ReadBytes(folder / "notes.txt"), "saved again");
   EXPECT_EQ(ReadBytes(folder / "other.txt"), "new text\r\nline two");
-  EXPECT_EQ(form->sdTranslate.fileName, folder / "notes.txt");
+  EXPECT_EQ(form->translatorPage.sdTranslate.fileName, folder / "notes.txt");
 
   // Save As offers the name Save left in it.
   chooser.answer.reset();
-  Choose(form->pmtSaveAs);
+  Choose(form->translatorPage.pmtSaveAs);
   EXPECT_EQ(chooser.offered.back(), folder / "notes.txt");
 }
 
@@ -496,12 +496,12 @@ TEST_F(TranslatorFilesTest, SaveAfterAFailedOpenDoesNotWriteToTheRefusedFile) {
   const std::string binary("text\0more", 9);
   WriteBytes(folder / "binary.dat", binary);
   chooser.answer = folder / "notes.txt";
-  Choose(form->pmtOpen);
+  Choose(form->translatorPage.pmtOpen);
   chooser.answer = folder / "binary.dat";
-  ASSERT_TRUE(ChooseReportingError(form->pmtOpen).has_value());
+  ASSERT_TRUE(ChooseReportingError(form->translatorPage.pmtOpen).has_value());
 
   page.memoText.SetText("saved");
-  Choose(form->pmtSave);
+  Choose(form->translatorPage.pmtSave);
   EXPECT_EQ(ReadBytes(folder / "binary.dat"), binary);
   EXPECT_EQ(ReadBytes(folder / "notes.txt"), "saved") << "Save writes back to the file last opened";
 }
@@ -510,7 +510,7 @@ TEST_F(TranslatorFilesTest, SaveWithoutAnOpenedFileIsSaveAs) {
   MouseDown(page.memoTranslated);
   page.memoTranslated.SetText("the output\r\n");
   chooser.answer = folder / "out.txt";
-  Choose(form->pmtSave);
+  Choose(form->translatorPage.pmtSave);
   EXPECT_EQ(chooser.shown, std::vector<std::string>{"save"});
   EXPECT_EQ(ReadBytes(folder / "out.txt"), "the output\r\n") << "the active memo is saved";
 }
@@ -524,7 +524,7 @@ TEST_F(TranslatorFilesTest, AFailedSaveLosesNothing) {
   for (const std::string& target : {missingFolder, readOnly}) {
     SCOPED_TRACE(target);
     chooser.answer = target;
-    EXPECT_EQ(ChooseReportingError(form->pmtSaveAs), "Cannot create file " + target);
+    EXPECT_EQ(ChooseReportingError(form->translatorPage.pmtSaveAs), "Cannot create file " + target);
     EXPECT_EQ(page.memoText.Text(), "memo text");
   }
   EXPECT_EQ(ReadBytes(readOnly), "precious");
@@ -535,7 +535,7 @@ TEST_F(TranslatorFilesTest, SavingReplacesAnExistingFileWhole) {
   WriteBytes(folder / "notes.txt", std::string(10000, 'o'));
   page.memoText.SetText("short");
   chooser.answer = folder / "notes.txt";
-  Choose(form->pmtSaveAs);
+  Choose(form->translatorPage.pmtSaveAs);
   EXPECT_EQ(ReadBytes(folder / "notes.txt"), "short");
   EXPECT_EQ(folder.Files(), std::vector<std::string>{"notes.txt"});
 }
