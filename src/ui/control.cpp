@@ -15,9 +15,11 @@ namespace {
 constexpr const char* kContainerClass = "KestrelleWindow";
 // The window property that links a window to the Control that owns it.
 constexpr const char* kControlProperty = "KestrelleControl";
+// The id of the layer's subclass on each window it owns.
+constexpr UINT_PTR kSubclassId = 1;
 
 // The layer's own classes leave everything to DefWindowProc; each window is subclassed like any
-// standard control once created, so all windows take the same path through Control::WindowProc.
+// standard control once created, so all windows take the same path through Control::SubclassProc.
 void RegisterOwnClasses() {
   static const bool registered = [] {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
@@ -101,7 +103,6 @@ void Control::RecreateWithStyle(DWORD style) {
   if (window == nullptr) throw std::runtime_error(std::string("Cannot re-create a window of class ") + className);
   SetWindowPos(window, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   if (!hint_.empty()) SendHintTool(TTM_DELTOOLA);
-  SetWindowLongPtrA(old, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProc_));
   Detach();
   DestroyWindow(old);
   Attach(window);
@@ -115,34 +116,38 @@ void Control::RecreateWithStyle(DWORD style) {
 void Control::Attach(HWND window) {
   hwnd_ = window;
   SetPropA(window, kControlProperty, this);
-  originalProc_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::WindowProc)));
+  if (!SetWindowSubclass(window, &Control::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
+    RemovePropA(window, kControlProperty);
+    DestroyWindow(window);
+    hwnd_ = nullptr;
+    throw std::runtime_error("Cannot subclass a window");
+  }
 }
 
 void Control::Detach() {
   if (hwnd_ == nullptr) return;
+  RemoveWindowSubclass(hwnd_, &Control::SubclassProc, kSubclassId);
   RemovePropA(hwnd_, kControlProperty);
   hwnd_ = nullptr;
 }
 
-LRESULT CALLBACK Control::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<Control*>(GetPropA(window, kControlProperty));
-  if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-  const WNDPROC original = self->originalProc_;
+LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                       DWORD_PTR selfData) {
+  auto* self = reinterpret_cast<Control*>(selfData);
   if (message == WM_NCDESTROY) {
     self->Detach();
-    return CallWindowProcA(original, window, message, wParam, lParam);
+    return DefSubclassProc(window, message, wParam, lParam);
   }
   try {
     return self->HandleMessage(message, wParam, lParam);
   } catch (...) {
     ReportCurrentException();
   }
-  return CallWindowProcA(original, window, message, wParam, lParam);
+  return DefSubclassProc(window, message, wParam, lParam);
 }
 
 LRESULT Control::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
-  return CallWindowProcA(originalProc_, hwnd_, message, wParam, lParam);
+  return DefSubclassProc(hwnd_, message, wParam, lParam);
 }
 
 LRESULT Control::RouteToChild(UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {

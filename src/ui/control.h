@@ -122,7 +122,8 @@ class Control {
   virtual std::optional<Colour> ClassBackground() const { return std::nullopt; }
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                       DWORD_PTR self);
   void Attach(HWND window);
   void Detach();
   LRESULT RouteToChild(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
@@ -130,7 +131,6 @@ class Control {
   void SendHintTool(UINT message);
 
   HWND hwnd_ = nullptr;
-  WNDPROC originalProc_ = nullptr;
   bool fillsBackground_ = false;
   Control* parent_ = nullptr;
   std::optional<FontSpec> font_;
