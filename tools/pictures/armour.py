@@ -31,7 +31,7 @@ BONE_M = Material(BONE, bone_bands, trim=(170, 150, 110))
 CHAIN_M = Material(STEEL, chain_links, None, trim=IRON)
 LEATHER_M = Material(LEATHER, stitches, trim=DARK_LEATHER)
 PLATE_M = Material(STEEL, None, "bevel", trim=GOLD)
-RING_M = Material((164, 168, 178), ring_links, None, trim=LEATHER)
+RING_M = Material(DARK_LEATHER, ring_links, None, trim=LEATHER)
 STUDDED_M = Material((124, 82, 50), studs, trim=DARK_LEATHER)
 
 ITEMS = []
