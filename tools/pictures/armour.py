@@ -99,17 +99,33 @@ def skirt(p, m):
     p.line([(24, 10), (76, 10)], 9, m.trim)
 
 
-def sleeves(p, m, plates=False):
-    """A pair of sleeves joined across the shoulders, arms held out to the sides."""
-    yoke = p.polygon_mask([(26, 8), (42, 8), (50, 18), (58, 8), (74, 8), (76, 46), (24, 46)])
-    arms = join(*(p.polygon_mask([(50 + side * 12, 10), (50 + side * 48, 66), (50 + side * 40, 97),
-                                  (50 + side * 12, 52)]) for side in (-1, 1)))
+def sleeves(p, m):
+    """A pair of sleeves on a short yoke, seen from the front: rounded shoulders, the arms bent a little
+    at the elbows, cuffs at the wrists and the back of the yoke showing dark between the arms."""
+    p.polygon([(30, 12), (70, 12), (72, 46), (50, 52), (28, 46)], darker(m.fill, 0.45))
+    yoke = p.polygon_mask([(30, 2), (42, 2), (50, 10), (58, 2), (70, 2), (72, 16), (28, 16)])
+    arms = join(*(p.polygon_mask([(50 + side * 20, 2), (50 + side * 36, 6), (50 + side * 44, 20),
+                                  (50 + side * 48, 56), (50 + side * 47, 97), (50 + side * 29, 97),
+                                  (50 + side * 30, 56), (50 + side * 26, 36), (50 + side * 20, 16)])
+                  for side in (-1, 1)))
     m.paint(p, yoke | arms)
     for side in (-1, 1):
-        p.line([(50 + side * 46, 70), (50 + side * 40, 92)], 10, m.trim)
-        if plates:
-            m.paint(p, p.ellipse_mask(50 + side * 22, 24, 16, 18))
-            m.paint(p, p.ellipse_mask(50 + side * 33, 62, 8, 9))
+        p.line([(50 + side * 22, 4), (50 + side * 26, 18), (50 + side * 27, 34)], 2, darker(m.fill, 0.3),
+               outline=None)
+        p.line([(50 + side * 31, 88), (50 + side * 45, 88)], 10, m.trim)
+
+
+def arm_plates(p, m):
+    """A pair of arm guards joined across the shoulders: big domed shoulder plates, the arms hanging out
+    and down with round elbow guards, and cuffs at the wrists."""
+    yoke = p.polygon_mask([(30, 4), (42, 4), (50, 16), (58, 4), (70, 4), (72, 30), (28, 30)])
+    arms = join(*(p.line_mask([(50 + side * 24, 24), (50 + side * 36, 56), (50 + side * 44, 86)], 22)
+                  for side in (-1, 1)))
+    m.paint(p, yoke | arms)
+    for side in (-1, 1):
+        p.line([(50 + side * 38, 86), (50 + side * 50, 83)], 10, m.trim)
+        m.paint(p, p.ellipse_mask(50 + side * 29, 28, 18, 26))
+        m.paint(p, p.ellipse_mask(50 + side * 38, 58, 9, 14))
 
 
 def join(*masks):
@@ -135,10 +151,12 @@ def gloves(p, m, cuff_colour=None):
 
 
 def gorget(p, m):
-    """A collar that guards the throat: a broad crescent around the neck opening."""
-    collar = p.ellipse_mask(50, 30, 48, 66) - p.ellipse_mask(50, 22, 24, 30)
-    collar = {(x, y) for x, y in collar if y >= p.height * 0.06}
-    m.paint(p, collar)
+    """A collar that guards the throat, seen from the front and a little above: a closed ring, buckled
+    behind the neck and broad over the throat; a plain one (of plate) shows its curved lames."""
+    m.paint(p, p.ellipse_mask(50, 48, 48, 48) - p.ellipse_mask(50, 32, 28, 20))
+    for ry in (34, 46) if m.texture is None else ():
+        p.line(p.arc_points(50, 32, ry * 1.3, ry, 40, 140, 12), 1.5, darker(m.fill, 0.35), outline=None)
+    p.rect(42, 2, 58, 14, GOLD, outline=None)
 
 
 def bustier(p, m):
@@ -165,14 +183,6 @@ def bone_armor(p):
     cuirass(p, BONE_M, ribs=True)
     for cx in (16, 84):
         p.ellipse(cx, 24, 8, 6, BONE, outline=(150, 130, 100))
-
-
-def bone_arm_plates(p):
-    """Two bone arm guards lying side by side."""
-    for y in (28, 72):
-        BONE_M.paint(p, p.polygon_mask([(6, y - 14), (80, y - 18), (96, y), (80, y + 18), (6, y + 14)]))
-        p.line([(30, y - 15), (30, y + 15)], 5, (170, 150, 110), outline=None)
-        p.line([(58, y - 16), (58, y + 16)], 5, (170, 150, 110), outline=None)
 
 
 # -- helms -------------------------------------------------------------------------------------------------
@@ -343,7 +353,7 @@ def wooden_shield(p):
 # -- the table -----------------------------------------------------------------------------------------------
 
 item("Bone Armor", 45, 45, bone_armor)
-item("Bone Arm Plates", 21, 13, bone_arm_plates)
+item("Bone Arm Plates", 21, 13, arm_plates, BONE_M)
 item("Bone Gauntlets", 17, 20, gloves, BONE_M)
 item("Bone Helm", 13, 14, bone_helm)
 item("Bone Leg Plates", 31, 28, leggings, BONE_M, True)
@@ -360,7 +370,7 @@ item("Leather Armour", 27, 27, female_armour, LEATHER_M, False)
 item("Leather Shorts", 18, 18, shorts, LEATHER_M)
 item("Leather Skirt", 19, 19, skirt, LEATHER_M)
 item("Leather Bustier", 26, 24, bustier, LEATHER_M)
-item("Plate Arm Plates", 30, 26, sleeves, PLATE_M, True)
+item("Plate Arm Plates", 30, 26, arm_plates, PLATE_M)
 item("Plate Breast Plate", 34, 36, cuirass, PLATE_M)
 item("Plate Gauntlets", 23, 22, gloves, PLATE_M)
 item("Plate Gorget", 17, 11, gorget, PLATE_M)
