@@ -167,15 +167,14 @@ def bustier(p, m):
     p.line([(28, 34), (30, 58), (50, 44), (70, 58), (72, 34)], 3, darker(m.fill, 0.3), outline=None)
 
 
-def female_armour(p, m, skirted=True):
+def female_armour(p, m):
     """Armour cut for a woman: a fitted bodice with a shaped chest, and a short skirt."""
     body = p.polygon_mask([(30, 6), (50, 16), (70, 6), (86, 14), (84, 36), (74, 56), (78, 70), (22, 70),
                            (26, 56), (16, 36), (14, 14)])
     m.paint(p, body)
     for cx in (38, 62):
         m.paint(p, p.ellipse_mask(cx, 34, 13, 11))
-    if skirted:
-        m.paint(p, p.polygon_mask([(22, 68), (78, 68), (92, 96), (8, 96)]), darker(m.fill, 0.1))
+    m.paint(p, p.polygon_mask([(22, 68), (78, 68), (92, 96), (8, 96)]), darker(m.fill, 0.1))
     p.line([(24, 68), (76, 68)], 5, m.trim)
 
 
@@ -210,12 +209,16 @@ def leather_cap(p):
 
 
 def plate_helm(p):
-    """A tall closed helm with a rounded crown and a narrow eye slit."""
-    helm = p.ellipse_mask(50, 36, 46, 34) | p.polygon_mask([(4, 36), (96, 36), (92, 92), (8, 92)])
+    """A knight's closed helm with a red plume: a rounded crown, two eye slits either side of a nasal bar,
+    a breathing hole in each cheek, and the visor squared off at the chin."""
+    p.polygon([(40, 24), (28, 8), (38, 0), (62, 0), (72, 8), (60, 24)], CLOTH_RED)
+    helm = p.ellipse_mask(50, 48, 47, 32) | p.polygon_mask([(3, 48), (97, 48), (88, 90), (72, 98), (28, 98),
+                                                              (12, 90)])
     p.paint(helm, STEEL, shade="bevel")
-    p.rect(10, 40, 90, 48, INSIDE, outline=None)
-    p.line([(50, 52), (50, 88)], 4, DARK_STEEL, outline=None)
-    p.line([(50, 4), (50, 36)], 4, GOLD, outline=None)
+    for x0, x1 in ((10, 44), (56, 90)):
+        p.rect(x0, 48, x1, 55, INSIDE, outline=None)
+    for x in (30, 70):
+        p.dot(x, 74, INSIDE)
 
 
 def bascinet(p):
@@ -310,8 +313,10 @@ def chaos_shield(p):
 def heater(p):
     shield = heater_outline(p)
     p.paint(shield, CLOTH_BLUE, shade="bevel")
-    p.polygon([(8, 62), (50, 26), (92, 62), (92, 76), (50, 40), (8, 76)], GOLD, outline=None)
-    p.paint(heater_outline(p) - heater_outline(p, 8, 90, 13, 87), (140, 144, 156), outline=None)
+    field = heater_outline(p, 9, 89, 14, 86)
+    chevron = p.polygon_mask([(8, 62), (50, 26), (92, 62), (92, 76), (50, 40), (8, 76)])
+    p.paint(chevron & field, GOLD, outline=None)
+    p.paint(shield - field, (140, 144, 156), outline=None)
 
 
 def metal_shield(p):
@@ -327,13 +332,21 @@ def wooden_kite(p):
     p.line([(16, 32), (84, 32)], 6, IRON)
 
 
+def order_outline(p, inset=0):
+    """A shield with a flat top pointed at the corners, straight sides and a round base."""
+    left, right, mid = 6 + inset, 94 - inset, 56
+    top = p.polygon_mask([(left, 4 + inset), (50, 10 + inset), (right, 4 + inset), (right, mid), (left, mid)])
+    base = p.ellipse_mask(50, mid, 44 - inset, 42 - inset) & p.rect_mask(0, mid - 1, 100, 100)
+    return top | base
+
+
 def order_shield(p):
-    shield = p.ellipse_mask(50, 40, 44, 36) | p.polygon_mask([(6, 40), (94, 40), (50, 98)])
-    p.paint(shield, (236, 236, 242), shade="bevel", outline=(40, 60, 130))
-    ring = p.ellipse_mask(50, 42, 20, 20) - p.ellipse_mask(50, 42, 12, 12)
+    """Quartered in white and blue inside a gold rim, a gold ring at the crossing."""
+    quarters = lambda x, y: CLOTH_BLUE if (x < p.width / 2) == (y < p.height * 0.5) else None
+    p.paint(order_outline(p), (236, 236, 242), shade="bevel", texture=quarters)
+    p.paint(order_outline(p) - order_outline(p, 8), GOLD, outline=(150, 110, 20))
+    ring = p.ellipse_mask(50, 50, 18, 18) - p.ellipse_mask(50, 50, 9, 9)
     p.paint(ring, GOLD, outline=(150, 110, 20))
-    for dx, dy in ((0, -30), (0, 30), (-30, 0), (30, 0)):
-        p.line([(50 + dx * 0.7, 42 + dy * 0.7), (50 + dx, 42 + dy)], 5, CLOTH_BLUE, outline=None)
 
 
 def round_bronze(p):
@@ -366,7 +379,7 @@ item("Leather Leggings", 40, 32, leggings, LEATHER_M)
 item("Leather Sleeves", 24, 22, sleeves, LEATHER_M)
 item("Leather Tunic", 35, 36, leather_tunic, LEATHER_M)
 item("Leather Cap", 15, 15, leather_cap)
-item("Leather Armour", 27, 27, female_armour, LEATHER_M, False)
+item("Leather Armour", 27, 27, cuirass, LEATHER_M)
 item("Leather Shorts", 18, 18, shorts, LEATHER_M)
 item("Leather Skirt", 19, 19, skirt, LEATHER_M)
 item("Leather Bustier", 26, 24, bustier, LEATHER_M)
