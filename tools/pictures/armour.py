@@ -342,7 +342,9 @@ def order_outline(p, inset=0):
 
 def order_shield(p):
     """Quartered in white and blue inside a gold rim, a gold ring at the crossing."""
-    quarters = lambda x, y: CLOTH_BLUE if (x < p.width / 2) == (y < p.height * 0.5) else None
+    def quarters(x, y):
+        return CLOTH_BLUE if (x < p.width / 2) == (y < p.height / 2) else None
+
     p.paint(order_outline(p), (236, 236, 242), shade="bevel", texture=quarters)
     p.paint(order_outline(p) - order_outline(p, 8), GOLD, outline=(150, 110, 20))
     ring = p.ellipse_mask(50, 50, 18, 18) - p.ellipse_mask(50, 50, 9, 9)

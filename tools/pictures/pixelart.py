@@ -288,6 +288,7 @@ def chain_links(x, y):
 
 
 RING_LIT = (214, 218, 226)
+RING_STEEL = (176, 180, 190)
 RING_SHADOW = (132, 136, 148)
 
 
@@ -298,7 +299,7 @@ def ring_links(x, y):
     rx, ry = (x + (row % 2) * 2) % 4, y % 4
     if rx == 3 or ry == 3 or (rx, ry) == (1, 1):
         return None
-    return RING_LIT if rx + ry < 2 else RING_SHADOW if rx + ry > 2 else (176, 180, 190)
+    return RING_LIT if rx + ry < 2 else RING_SHADOW if rx + ry > 2 else RING_STEEL
 
 
 def studs(x, y):

@@ -9,7 +9,7 @@ as a fraction of the length.
 import math
 
 from materials import (BLACK_WOOD, BRONZE, CLOTH_RED, DARK_LEATHER, DARK_STEEL, DARK_WOOD, GOLD,
-                       IRON, LEATHER, LIGHT_WOOD, RED_LEATHER, STEEL, STRING, WOOD)
+                       HONED_STEEL, IRON, LEATHER, LIGHT_WOOD, RED_LEATHER, STEEL, STRING, WOOD)
 from pixelart import WHITE
 
 ITEMS = []
@@ -93,9 +93,6 @@ def curved_blade(f, a0, a1, bend, spine, edge, point=0.15, colour=STEEL):
         back.append((a, centre + spine * narrow))
         front.append((a, centre - edge * (narrow if t < 1 - point else narrow ** 0.6)))
     f.polygon(back + list(reversed(front)), colour, shade="bevel")
-
-
-EDGE = (232, 236, 242)
 
 
 def guard(f, a, half_width, thickness=1.5, colour=GOLD):
@@ -266,7 +263,7 @@ def cleaver(p):
     p.dot(3, 6, STEEL)
     p.dot(5.5, 6, STEEL)
     p.polygon([(6.5, 3), (19.5, 2), (19.5, 12), (8, 14.5), (6.5, 13)], STEEL, shade="bevel")
-    p.polygon([(8.2, 12.4), (18.8, 10.1), (18.8, 11.2), (8.2, 13.5)], EDGE, outline=None)
+    p.polygon([(8.2, 12.4), (18.8, 10.1), (18.8, 11.2), (8.2, 13.5)], HONED_STEEL, outline=None)
     p.rect(13.6, 3.6, 16.6, 6.6, DARK_STEEL, outline=None)
     p.rect(14.6, 4.6, 16.6, 6.6, WHITE, outline=None)
 
