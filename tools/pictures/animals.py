@@ -21,8 +21,8 @@ YELLOW_EYE = (236, 210, 60)
 ITEMS = []
 
 
-def item(name, width, height, drawing, *args):
-    ITEMS.append((name, width, height, lambda p: drawing(p, *args)))
+def item(name, width, height, drawing, *args, **options):
+    ITEMS.append((name, width, height, lambda p: drawing(p, *args, **options)))
 
 
 def join(*masks):
@@ -184,21 +184,24 @@ def chicken(p):
         p.line([(x, 15.5), (x, 19), (x + 1.5, 19)], 1, (226, 160, 40), outline=None)
 
 
-def big_cat(p, coat):
-    """A cougar or a panther on the prowl, drawn for 50 x 40."""
+def big_cat(p, coat, tail_tip=None):
+    """A cougar or a panther on the prowl, drawn for 50 x 40: a long low body, a small round head with a
+    short muzzle and round ears, and a long tail that sweeps down and curls up at its end."""
     p.view(50, 40)
-    p.paint(legs(p, [((14, 24), (13, 36)), ((35, 24), (35, 36))], 3.8), darker(coat.fill, 0.25))
-    body = join(p.ellipse_mask(24, 21, 15, 7), p.ellipse_mask(40, 15, 5, 4.8),
-                p.polygon_mask([(32, 14), (38, 11), (42, 20), (34, 26)]),
-                p.polygon_mask([(43, 13), (48, 16), (47.5, 19), (42, 19)]),
-                p.polygon_mask([(37, 12), (38, 8), (40.5, 11)]),
-                legs(p, [((11, 24), (9, 37)), ((31, 24), (32, 37))], 4),
-                p.line_mask([(10, 19), (4, 22), (2, 28), (4, 33)], 2.4))
+    p.paint(legs(p, [((15, 26), (14, 36.5)), ((34, 26), (35.5, 36.5))], 4), darker(coat.fill, 0.25))
+    tail = p.line_mask([(11, 19), (5.5, 21), (2.8, 26), (2.8, 32), (4.5, 35.5), (7, 34.5)], 3)
+    body = join(p.ellipse_mask(23, 22, 13, 6.2), p.ellipse_mask(34, 21.5, 6.5, 6.5),
+                p.polygon_mask([(35, 17), (40, 16), (42, 22), (39, 27)]), p.ellipse_mask(43, 18, 4.5, 4.3),
+                p.ellipse_mask(46.8, 20, 2.4, 2), p.polygon_mask([(39.8, 15.5), (40.8, 11.6), (43, 14.2)]),
+                p.polygon_mask([(43.4, 14), (45.2, 11.4), (46.6, 15)]),
+                legs(p, [((12, 26), (11, 37.5)), ((31, 26), (32, 37.5))], 4.4), tail)
     p.paint(body, coat.fill, shade="belly")
+    if tail_tip:
+        p.paint(p.ellipse_mask(5.5, 35, 3, 2.5) & tail, tail_tip, outline=None)
     if coat.belly:
-        p.polygon([(44, 18), (47.5, 17.5), (47, 19.5), (43, 20)], coat.belly, outline=None)
-    p.dot(42, 14, coat.eye)
-    p.dot(48, 16.5, coat.nose)
+        p.paint(p.ellipse_mask(46.5, 21.4, 2.6, 1.5) & body, coat.belly, outline=None)
+    p.dot(44.6, 17, coat.eye)
+    p.dot(48.8, 19.2, coat.nose)
 
 
 def dog(p):
@@ -321,18 +324,24 @@ def horse(p):
         p.rect(x, 67, x + 4, 70, HOOF, outline=None)
 
 
-def rabbit(p, coat, ear_tips):
-    """A rabbit sitting up, ears raised (10 x 19); the jackrabbit's ears have black tips."""
-    body = join(p.ellipse_mask(4.6, 14.5, 4.4, 4.5), p.ellipse_mask(6.6, 8.6, 3.1, 2.7),
-                p.ellipse_mask(5.6, 3.6, 1.2, 3.6), p.ellipse_mask(8.1, 4.0, 1.2, 3.4, angle=20),
-                p.ellipse_mask(7.5, 17.8, 2, 1.2))
-    p.paint(body, coat.fill, shade="belly")
-    if ear_tips:
-        p.dot(5.5, 0.5, BLACK)
-        p.dot(8.8, 1.2, BLACK)
-    p.dot(7.5, 8, BLACK)
-    p.dot(9.3, 9.2, PINK)
-    p.dot(0.6, 14, WHITE_ISH)
+def rabbit(p, coat, jack):
+    """A rabbit sitting up, facing right (10 x 19). The rabbit is round and low, with short ears and a
+    white tail; the jackrabbit sits tall and lean on long hind feet, its long ears tipped black."""
+    if jack:
+        body = join(p.rect_mask(4, 0, 6, 7), p.rect_mask(7, 0, 9, 7), p.ellipse_mask(7, 7.8, 3, 2.2),
+                    p.ellipse_mask(4.5, 13, 3.6, 4.6), p.rect_mask(0, 17, 10, 19), p.rect_mask(7, 11, 9, 17))
+        eye, nose = (7.5, 7.5), (9.5, 8.5)
+    else:
+        body = join(p.rect_mask(4, 4, 6, 10), p.rect_mask(7, 5, 9, 10), p.ellipse_mask(7, 10.5, 2.8, 2.3),
+                    p.ellipse_mask(5, 14.8, 4.4, 4), p.ellipse_mask(7.5, 18, 2, 1))
+        eye, nose = (7.5, 10.5), (9.5, 11.5)
+    p.paint(body, coat.fill, shade="belly", outline=darker(coat.fill, 0.45))
+    if jack:
+        p.paint(p.rect_mask(0, 0, 10, 1.5) & body, BLACK, outline=None)
+    else:
+        p.ellipse(1.5, 14.5, 1.5, 1.5, WHITE_ISH, outline=darker(coat.fill, 0.45))
+    p.dot(*eye, BLACK)
+    p.dot(*nose, PINK)
 
 
 def llama(p):
@@ -441,24 +450,44 @@ def walrus(p):
         p.line([(62, y), (66, y - 1)], 1, (60, 44, 36), outline=None)
 
 
-def wolf(p, coat):
-    """A wolf standing, tail hanging, ears up (39 x 35): the grey, timber, white and dire wolves and the
-    hell hound share it."""
-    p.paint(legs(p, [((12, 22), (11, 33)), ((26, 22), (27, 33))], 3), darker(coat.fill, 0.25))
-    body = join(p.ellipse_mask(18, 19, 11.5, 5.5), p.polygon_mask([(24, 16), (29, 9), (33, 11), (31, 23)]),
-                p.ellipse_mask(31, 11, 4, 3.6), p.polygon_mask([(31, 9), (38.5, 13), (38, 15), (31, 14.5)]),
-                p.polygon_mask([(28.5, 9), (28.5, 3), (31.5, 8)]),
-                legs(p, [((9, 22), (8, 34)), ((23, 22), (23, 34))], 3.2),
-                p.polygon_mask([(8, 16), (4, 19), (1.5, 27), (3, 31), (6.5, 23), (10, 19)]))
+CREST = [(10, 2.6), (12.5, 3.8), (15, 2.8), (17.5, 4.2), (20, 3), (22.5, 4.6), (25, 3.4), (27.5, 4.2)]
+FIRE = [(238, 110, 30), (250, 200, 60)]
+
+
+def crest(p, shrink=0.0):
+    """A ragged row of points along a wolf's neck and back; `shrink` pixels lower and narrower."""
+    points = set()
+    for x, h in CREST:
+        base = 13.5 if x < 23 else 13.5 - (x - 23) * 0.8
+        w = 1.4 - shrink / 4
+        points |= p.polygon_mask([(x - w, base + 1.5), (x - w, base), (x + 0.4, base - h + shrink), (x + w, base),
+                                  (x + w, base + 1.5)])
+    return points
+
+
+def wolf(p, coat, saddle=None, tail_tip=None, hackles=False, flames=False):
+    """A wolf standing, ears pricked, bushy tail hanging (39 x 35): the grey, timber, white and dire
+    wolves and the hell hound share it. `saddle` darkens the back, `tail_tip` colours the end of the tail;
+    `hackles` raise the fur of the neck and back in points, `flames` run along them instead."""
+    p.paint(legs(p, [((14, 22), (13, 33)), ((28, 22), (29, 33))], 3), darker(coat.fill, 0.25))
+    tail = p.line_mask([(9, 15), (5.5, 18), (4, 24), (4.5, 29)], 4.6)
+    body = join(p.ellipse_mask(13, 17.5, 6.5, 4.8), p.ellipse_mask(24, 18.5, 7.5, 6.5),
+                p.polygon_mask([(24, 13), (28, 10), (33, 11), (31, 23)]), p.ellipse_mask(31.5, 12.5, 3.8, 3.6),
+                p.polygon_mask([(32, 10.5), (37.5, 12.2), (38.8, 13.2), (38.6, 15), (33, 16.5)]),
+                p.polygon_mask([(28, 11), (29, 4.5), (32.5, 9.5)]), p.polygon_mask([(30.5, 10), (33, 5), (35, 11)]),
+                legs(p, [((11, 21), (10, 34)), ((25, 21), (25, 34))], 3.2), tail,
+                crest(p) if hackles else set())
     p.paint(body, coat.fill, shade="belly", texture=coat.detail)
+    if saddle:
+        p.paint(p.ellipse_mask(18, 13.5, 9, 3.2) & body, saddle, outline=None)
+    if tail_tip:
+        p.paint(p.ellipse_mask(4.5, 29, 2.5, 3) & tail, tail_tip, outline=None)
     if coat.belly:
-        p.polygon([(30, 14), (38, 14.5), (30, 19)], coat.belly, outline=None)
-    p.dot(32, 10.5, coat.eye)
-    p.dot(38, 13.2, coat.nose)
-
-
-def flames(x, y):
-    return (238, 110, 30) if y < 16 and (x * 5 + y * 3) % 7 == 0 else None
+        p.paint(p.polygon_mask([(30, 15.5), (34.5, 15.5), (32, 19), (29.5, 22)]) & body, coat.belly, outline=None)
+    for i, colour in enumerate(FIRE if flames else ()):
+        p.paint(crest(p, 1.6 * i), colour, outline=None)
+    p.dot(33, 11.5, coat.eye)
+    p.dot(38.3, 13.5, coat.nose)
 
 
 # -- the table -----------------------------------------------------------------------------------------------
@@ -475,19 +504,21 @@ item("Bull", 63, 46, cattle, Coat((70, 46, 36), belly=(150, 110, 96)),
                                                               (48, 9)]])
 item("Cat", 22, 19, cat)
 item("Chicken", 17, 20, chicken)
-item("Cougar", 50, 40, big_cat, Coat((196, 148, 96), belly=WHITE_ISH))
+item("Cougar", 50, 40, big_cat, Coat((196, 148, 96), belly=WHITE_ISH), tail_tip=(60, 44, 36))
 item("Cow", 51, 49, cattle, Coat(WHITE_ISH, eye=BLACK), [[(52, 12.5), (55, 12), (53.5, 8)]], True,
      [(16, 17, 6, 5), (33, 24, 7, 5), (44, 14, 4, 4), (10, 29, 4, 3)])
-item("Dire Wolf", 39, 35, wolf, Coat((62, 40, 40), belly=(120, 50, 44), eye=RED_EYE))
+item("Dire Wolf", 39, 35, wolf, Coat((62, 40, 40), belly=(120, 50, 44), eye=RED_EYE),
+     hackles=True)
 item("Dog", 27, 26, dog)
 item("Dolphin", 77, 46, dolphin)
 item("Eagle", 48, 48, eagle)
 item("Giant Rat", 55, 29, rat, Coat((104, 76, 56), eye=RED_EYE), 2.4)
 item("Goat", 36, 34, goat, Coat((170, 130, 92)), HORN)
 item("Great Hart", 43, 54, deer, Coat((150, 92, 52)), True)
-item("Grey Wolf", 39, 35, wolf, Coat((140, 140, 146), belly=(214, 214, 216)))
+item("Grey Wolf", 39, 35, wolf, Coat((140, 140, 146), belly=(214, 214, 216)), saddle=(96, 96, 104))
 item("Grizzly Bear", 60, 51, bear, Coat((140, 100, 64), belly=(190, 150, 110), detail=grizzled), 1.5)
-item("Hell Hound", 39, 35, wolf, Coat((52, 40, 40), belly=(200, 70, 30), eye=RED_EYE, detail=flames))
+item("Hell Hound", 39, 35, wolf, Coat((52, 40, 40), belly=(200, 70, 30), eye=YELLOW_EYE),
+     flames=True)
 item("Hind", 36, 39, deer, Coat((176, 120, 70)), False)
 item("Horse", 67, 71, horse)
 item("Jackrabbit", 10, 19, rabbit, Coat((196, 160, 110)), True)
@@ -502,6 +533,7 @@ item("Scorpion", 115, 97, scorpion)
 item("Sheep", 24, 23, sheep)
 item("Snake", 34, 15, snake)
 item("Spider", 86, 54, spider)
-item("Timber Wolf", 39, 35, wolf, Coat((128, 98, 66), belly=(200, 176, 140)))
+item("Timber Wolf", 39, 35, wolf, Coat((128, 98, 66), belly=(200, 176, 140)), saddle=(60, 48, 40),
+     tail_tip=(40, 32, 28))
 item("Walrus", 70, 36, walrus)
 item("White Wolf", 39, 35, wolf, Coat((236, 236, 232), belly=None, eye=(60, 100, 160)))

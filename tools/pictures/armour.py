@@ -31,7 +31,7 @@ BONE_M = Material(BONE, bone_bands, trim=(170, 150, 110))
 CHAIN_M = Material(STEEL, chain_links, None, trim=IRON)
 LEATHER_M = Material(LEATHER, stitches, trim=DARK_LEATHER)
 PLATE_M = Material(STEEL, None, "bevel", trim=GOLD)
-RING_M = Material((164, 168, 178), ring_links, None, trim=LEATHER)
+RING_M = Material(DARK_LEATHER, ring_links, None, trim=LEATHER)
 STUDDED_M = Material((124, 82, 50), studs, trim=DARK_LEATHER)
 
 ITEMS = []
@@ -99,17 +99,33 @@ def skirt(p, m):
     p.line([(24, 10), (76, 10)], 9, m.trim)
 
 
-def sleeves(p, m, plates=False):
-    """A pair of sleeves joined across the shoulders, arms held out to the sides."""
-    yoke = p.polygon_mask([(26, 8), (42, 8), (50, 18), (58, 8), (74, 8), (76, 46), (24, 46)])
-    arms = join(*(p.polygon_mask([(50 + side * 12, 10), (50 + side * 48, 66), (50 + side * 40, 97),
-                                  (50 + side * 12, 52)]) for side in (-1, 1)))
+def sleeves(p, m):
+    """A pair of sleeves on a short yoke, seen from the front: rounded shoulders, the arms bent a little
+    at the elbows, cuffs at the wrists and the back of the yoke showing dark between the arms."""
+    p.polygon([(30, 12), (70, 12), (72, 46), (50, 52), (28, 46)], darker(m.fill, 0.45))
+    yoke = p.polygon_mask([(30, 2), (42, 2), (50, 10), (58, 2), (70, 2), (72, 16), (28, 16)])
+    arms = join(*(p.polygon_mask([(50 + side * 20, 2), (50 + side * 36, 6), (50 + side * 44, 20),
+                                  (50 + side * 48, 56), (50 + side * 47, 97), (50 + side * 29, 97),
+                                  (50 + side * 30, 56), (50 + side * 26, 36), (50 + side * 20, 16)])
+                  for side in (-1, 1)))
     m.paint(p, yoke | arms)
     for side in (-1, 1):
-        p.line([(50 + side * 46, 70), (50 + side * 40, 92)], 10, m.trim)
-        if plates:
-            m.paint(p, p.ellipse_mask(50 + side * 22, 24, 16, 18))
-            m.paint(p, p.ellipse_mask(50 + side * 33, 62, 8, 9))
+        p.line([(50 + side * 22, 4), (50 + side * 26, 18), (50 + side * 27, 34)], 2, darker(m.fill, 0.3),
+               outline=None)
+        p.line([(50 + side * 31, 88), (50 + side * 45, 88)], 10, m.trim)
+
+
+def arm_plates(p, m):
+    """A pair of arm guards joined across the shoulders: big domed shoulder plates, the arms hanging out
+    and down with round elbow guards, and cuffs at the wrists."""
+    yoke = p.polygon_mask([(30, 4), (42, 4), (50, 16), (58, 4), (70, 4), (72, 30), (28, 30)])
+    arms = join(*(p.line_mask([(50 + side * 24, 24), (50 + side * 36, 56), (50 + side * 44, 86)], 22)
+                  for side in (-1, 1)))
+    m.paint(p, yoke | arms)
+    for side in (-1, 1):
+        p.line([(50 + side * 38, 86), (50 + side * 50, 83)], 10, m.trim)
+        m.paint(p, p.ellipse_mask(50 + side * 29, 28, 18, 26))
+        m.paint(p, p.ellipse_mask(50 + side * 38, 58, 9, 14))
 
 
 def join(*masks):
@@ -135,10 +151,12 @@ def gloves(p, m, cuff_colour=None):
 
 
 def gorget(p, m):
-    """A collar that guards the throat: a broad crescent around the neck opening."""
-    collar = p.ellipse_mask(50, 30, 48, 66) - p.ellipse_mask(50, 22, 24, 30)
-    collar = {(x, y) for x, y in collar if y >= p.height * 0.06}
-    m.paint(p, collar)
+    """A collar that guards the throat, seen from the front and a little above: a closed ring, buckled
+    behind the neck and broad over the throat; a plain one (of plate) shows its curved lames."""
+    m.paint(p, p.ellipse_mask(50, 48, 48, 48) - p.ellipse_mask(50, 32, 28, 20))
+    for ry in (34, 46) if m.texture is None else ():
+        p.line(p.arc_points(50, 32, ry * 1.3, ry, 40, 140, 12), 1.5, darker(m.fill, 0.35), outline=None)
+    p.rect(42, 2, 58, 14, GOLD, outline=None)
 
 
 def bustier(p, m):
@@ -149,15 +167,14 @@ def bustier(p, m):
     p.line([(28, 34), (30, 58), (50, 44), (70, 58), (72, 34)], 3, darker(m.fill, 0.3), outline=None)
 
 
-def female_armour(p, m, skirted=True):
+def female_armour(p, m):
     """Armour cut for a woman: a fitted bodice with a shaped chest, and a short skirt."""
     body = p.polygon_mask([(30, 6), (50, 16), (70, 6), (86, 14), (84, 36), (74, 56), (78, 70), (22, 70),
                            (26, 56), (16, 36), (14, 14)])
     m.paint(p, body)
     for cx in (38, 62):
         m.paint(p, p.ellipse_mask(cx, 34, 13, 11))
-    if skirted:
-        m.paint(p, p.polygon_mask([(22, 68), (78, 68), (92, 96), (8, 96)]), darker(m.fill, 0.1))
+    m.paint(p, p.polygon_mask([(22, 68), (78, 68), (92, 96), (8, 96)]), darker(m.fill, 0.1))
     p.line([(24, 68), (76, 68)], 5, m.trim)
 
 
@@ -165,14 +182,6 @@ def bone_armor(p):
     cuirass(p, BONE_M, ribs=True)
     for cx in (16, 84):
         p.ellipse(cx, 24, 8, 6, BONE, outline=(150, 130, 100))
-
-
-def bone_arm_plates(p):
-    """Two bone arm guards lying side by side."""
-    for y in (28, 72):
-        BONE_M.paint(p, p.polygon_mask([(6, y - 14), (80, y - 18), (96, y), (80, y + 18), (6, y + 14)]))
-        p.line([(30, y - 15), (30, y + 15)], 5, (170, 150, 110), outline=None)
-        p.line([(58, y - 16), (58, y + 16)], 5, (170, 150, 110), outline=None)
 
 
 # -- helms -------------------------------------------------------------------------------------------------
@@ -200,12 +209,16 @@ def leather_cap(p):
 
 
 def plate_helm(p):
-    """A tall closed helm with a rounded crown and a narrow eye slit."""
-    helm = p.ellipse_mask(50, 36, 46, 34) | p.polygon_mask([(4, 36), (96, 36), (92, 92), (8, 92)])
+    """A knight's closed helm with a red plume: a rounded crown, two eye slits either side of a nasal bar,
+    a breathing hole in each cheek, and the visor squared off at the chin."""
+    p.polygon([(40, 24), (28, 8), (38, 0), (62, 0), (72, 8), (60, 24)], CLOTH_RED)
+    helm = p.ellipse_mask(50, 48, 47, 32) | p.polygon_mask([(3, 48), (97, 48), (88, 90), (72, 98), (28, 98),
+                                                              (12, 90)])
     p.paint(helm, STEEL, shade="bevel")
-    p.rect(10, 40, 90, 48, INSIDE, outline=None)
-    p.line([(50, 52), (50, 88)], 4, DARK_STEEL, outline=None)
-    p.line([(50, 4), (50, 36)], 4, GOLD, outline=None)
+    for x0, x1 in ((10, 44), (56, 90)):
+        p.rect(x0, 48, x1, 55, INSIDE, outline=None)
+    for x in (30, 70):
+        p.dot(x, 74, INSIDE)
 
 
 def bascinet(p):
@@ -300,8 +313,10 @@ def chaos_shield(p):
 def heater(p):
     shield = heater_outline(p)
     p.paint(shield, CLOTH_BLUE, shade="bevel")
-    p.polygon([(8, 62), (50, 26), (92, 62), (92, 76), (50, 40), (8, 76)], GOLD, outline=None)
-    p.paint(heater_outline(p) - heater_outline(p, 8, 90, 13, 87), (140, 144, 156), outline=None)
+    field = heater_outline(p, 9, 89, 14, 86)
+    chevron = p.polygon_mask([(8, 62), (50, 26), (92, 62), (92, 76), (50, 40), (8, 76)])
+    p.paint(chevron & field, GOLD, outline=None)
+    p.paint(shield - field, (140, 144, 156), outline=None)
 
 
 def metal_shield(p):
@@ -317,13 +332,23 @@ def wooden_kite(p):
     p.line([(16, 32), (84, 32)], 6, IRON)
 
 
+def order_outline(p, inset=0):
+    """A shield with a flat top pointed at the corners, straight sides and a round base."""
+    left, right, mid = 6 + inset, 94 - inset, 56
+    top = p.polygon_mask([(left, 4 + inset), (50, 10 + inset), (right, 4 + inset), (right, mid), (left, mid)])
+    base = p.ellipse_mask(50, mid, 44 - inset, 42 - inset) & p.rect_mask(0, mid - 1, 100, 100)
+    return top | base
+
+
 def order_shield(p):
-    shield = p.ellipse_mask(50, 40, 44, 36) | p.polygon_mask([(6, 40), (94, 40), (50, 98)])
-    p.paint(shield, (236, 236, 242), shade="bevel", outline=(40, 60, 130))
-    ring = p.ellipse_mask(50, 42, 20, 20) - p.ellipse_mask(50, 42, 12, 12)
+    """Quartered in white and blue inside a gold rim, a gold ring at the crossing."""
+    def quarters(x, y):
+        return CLOTH_BLUE if (x < p.width / 2) == (y < p.height / 2) else None
+
+    p.paint(order_outline(p), (236, 236, 242), shade="bevel", texture=quarters)
+    p.paint(order_outline(p) - order_outline(p, 8), GOLD, outline=(150, 110, 20))
+    ring = p.ellipse_mask(50, 50, 18, 18) - p.ellipse_mask(50, 50, 9, 9)
     p.paint(ring, GOLD, outline=(150, 110, 20))
-    for dx, dy in ((0, -30), (0, 30), (-30, 0), (30, 0)):
-        p.line([(50 + dx * 0.7, 42 + dy * 0.7), (50 + dx, 42 + dy)], 5, CLOTH_BLUE, outline=None)
 
 
 def round_bronze(p):
@@ -343,7 +368,7 @@ def wooden_shield(p):
 # -- the table -----------------------------------------------------------------------------------------------
 
 item("Bone Armor", 45, 45, bone_armor)
-item("Bone Arm Plates", 21, 13, bone_arm_plates)
+item("Bone Arm Plates", 21, 13, arm_plates, BONE_M)
 item("Bone Gauntlets", 17, 20, gloves, BONE_M)
 item("Bone Helm", 13, 14, bone_helm)
 item("Bone Leg Plates", 31, 28, leggings, BONE_M, True)
@@ -356,11 +381,11 @@ item("Leather Leggings", 40, 32, leggings, LEATHER_M)
 item("Leather Sleeves", 24, 22, sleeves, LEATHER_M)
 item("Leather Tunic", 35, 36, leather_tunic, LEATHER_M)
 item("Leather Cap", 15, 15, leather_cap)
-item("Leather Armour", 27, 27, female_armour, LEATHER_M, False)
+item("Leather Armour", 27, 27, cuirass, LEATHER_M)
 item("Leather Shorts", 18, 18, shorts, LEATHER_M)
 item("Leather Skirt", 19, 19, skirt, LEATHER_M)
 item("Leather Bustier", 26, 24, bustier, LEATHER_M)
-item("Plate Arm Plates", 30, 26, sleeves, PLATE_M, True)
+item("Plate Arm Plates", 30, 26, arm_plates, PLATE_M)
 item("Plate Breast Plate", 34, 36, cuirass, PLATE_M)
 item("Plate Gauntlets", 23, 22, gloves, PLATE_M)
 item("Plate Gorget", 17, 11, gorget, PLATE_M)

@@ -1,6 +1,7 @@
 """The colours of the materials the pictures are made of."""
 
 STEEL = (178, 186, 198)
+HONED_STEEL = (232, 236, 242)
 IRON = (122, 128, 140)
 DARK_STEEL = (86, 90, 104)
 GOLD = (222, 176, 52)

@@ -282,18 +282,24 @@ def _shade_tone(shade, x, y, border, mask, u, v):
 # -- material textures for the armour --------------------------------------------------------------------
 
 def chain_links(x, y):
-    """Fine interlocking links: a dark dot on every other pixel of every other row."""
-    return "dark" if y % 2 == 0 and (x + y // 2) % 2 == 0 else None
+    """Fine interlocking links: short lit links with dark gaps, each row offset by half a link."""
+    r = (x + (y % 2) * 2) % 4
+    return "light" if r == 0 else "dark" if r == 2 else None
+
+
+RING_LIT = (214, 218, 226)
+RING_STEEL = (176, 180, 190)
+RING_SHADOW = (132, 136, 148)
 
 
 def ring_links(x, y):
-    """Larger separate rings, three pixels across, in offset rows."""
-    row = y // 3
-    cx = (x + (row % 2) * 2) % 4
-    cy = y % 3
-    if (cy == 1 and cx in (0, 2)) or (cx == 1 and cy in (0, 2)):
-        return "dark"
-    return None
+    """Separate steel rings, three pixels across with the backing showing through their middles, sewn on
+    in offset rows with gaps between them."""
+    row = y // 4
+    rx, ry = (x + (row % 2) * 2) % 4, y % 4
+    if rx == 3 or ry == 3 or (rx, ry) == (1, 1):
+        return None
+    return RING_LIT if rx + ry < 2 else RING_SHADOW if rx + ry > 2 else RING_STEEL
 
 
 def studs(x, y):

@@ -9,7 +9,8 @@ as a fraction of the length.
 import math
 
 from materials import (BLACK_WOOD, BRONZE, CLOTH_RED, DARK_LEATHER, DARK_STEEL, DARK_WOOD, GOLD,
-                       IRON, LEATHER, LIGHT_WOOD, RED_LEATHER, STEEL, STRING, WOOD)
+                       HONED_STEEL, IRON, LEATHER, LIGHT_WOOD, RED_LEATHER, STEEL, STRING, WOOD)
+from pixelart import WHITE
 
 ITEMS = []
 
@@ -36,23 +37,30 @@ def grip(f, a0, a1, width, colour=LEATHER):
         f.line([(a, width / 2 - 0.2), (a + 0.6 / f.length, -width / 2 + 0.2)], 1, DARK_LEATHER, outline=None)
 
 
-def axe_blade(f, a_low, a_high, reach, flare, side=-1, beard=0.0, colour=STEEL, bow=0.1):
+def axe_blade(f, a_low, a_high, reach, flare, side=-1, beard=0.0, colour=STEEL, bow=0.1, waist=0.2):
     """An axe blade fixed to the haft between a_low and a_high (fractions), its edge `reach` pixels away.
 
     The edge runs `flare` pixels beyond the fixing at both ends, and `beard` pixels more at the lower end;
-    `bow` is how much the edge bulges outwards, as a share of the reach.
+    `bow` is how much the edge bulges outwards, as a share of the reach. `waist` places the blade's sides
+    halfway out, as a share of the flare: 0.5 gives straight sides (a wedge), less a fan or, below 0, a
+    crescent whose horns sweep out from a narrow neck.
     """
     s = side
     flare /= f.length
     beard /= f.length
     top = a_high + flare
     bottom = a_low - flare - beard
-    pts = [(a_high, 0), (a_high + flare * 0.2, s * reach * 0.5), (top, s * reach * (1 - bow))]
+    pts = [(a_high, 0), (a_high + flare * waist, s * reach * 0.5), (top, s * reach * (1 - bow))]
     for i in range(1, 10):
         t = i / 10
         pts.append((top + (bottom - top) * t, s * reach * (1 - bow + bow * math.sin(math.pi * t))))
-    pts += [(bottom, s * reach * (1 - bow)), (a_low - (flare + beard) * 0.2, s * reach * 0.5), (a_low, 0)]
+    pts += [(bottom, s * reach * (1 - bow)), (a_low - (flare + beard) * waist, s * reach * 0.5), (a_low, 0)]
     f.polygon(pts, colour, shade="bevel")
+
+
+def poll(f, a_low, a_high, length, colour=IRON):
+    """The blunt back of an axe head, `length` pixels out on the side opposite the blade."""
+    f.polygon([(a_low, 0), (a_low, length), (a_high, length), (a_high, 0)], colour, shade="bevel")
 
 
 def spike(f, a, length, side, half_width=1.5, colour=STEEL, lean=0.0):
@@ -106,49 +114,53 @@ def diagonal(p, margin=1.5, **ends):
 
 @item("Executioner's Axe", 36, 28)
 def executioners_axe(p):
-    f = p.frame((2, 26.5), (21, 3))
+    """A huge blade with a long straight edge, far wider than any other axe's."""
+    f = p.frame((2, 26.5), (19, 3))
     haft(f, 0, 1.02, 2.6, WOOD, shade="bevel")
     grip(f, 0.02, 0.28, 2.6)
-    axe_blade(f, 0.66, 0.92, 14, 5, beard=4, bow=0.18)
-    f.line([(0.6, 0), (1.0, 0)], 2.2, DARK_STEEL)
+    axe_blade(f, 0.6, 0.94, 15, 2.5, beard=4, bow=0.06, waist=0.5)
+    f.line([(0.56, 0), (1.0, 0)], 2.2, DARK_STEEL)
 
 
 @item("Axe", 31, 27)
 def axe(p):
+    """The plain axe: a fan-shaped blade spreading from a narrow neck, a blunt poll behind."""
     f = p.frame((3, 25), (19, 3))
     haft(f, 0, 1.02, 2.4, WOOD, shade="bevel")
-    axe_blade(f, 0.72, 0.93, 10, 3, beard=2)
-    f.line([(0.7, 0.4), (0.96, 0.4)], 2.4, IRON)
-    spike(f, 0.83, 3.2, +1, half_width=2.4, colour=IRON)
+    axe_blade(f, 0.76, 0.92, 10, 4, bow=0.3, waist=-0.1)
+    poll(f, 0.76, 0.92, 3)
 
 
 @item("Large Battle Axe", 30, 25)
 def large_battle_axe(p):
+    """Two crescent blades whose horns sweep up and down from narrow necks."""
     f = p.frame((4, 23.5), (22, 3))
     haft(f, 0, 1.02, 2.2, DARK_WOOD)
-    axe_blade(f, 0.66, 0.86, 9.5, 4.5, side=-1, bow=0.25)
-    axe_blade(f, 0.66, 0.86, 9.5, 4.5, side=+1, bow=0.25)
-    f.line([(0.62, 0), (1.02, 0)], 2.2, IRON)
-    f.dot(0.76, 0, GOLD)
+    for side in (-1, +1):
+        axe_blade(f, 0.64, 0.78, 9.5, 5, side=side, bow=0.35, waist=-0.1)
+    f.line([(0.6, 0), (1.02, 0)], 2.2, IRON)
+    f.dot(0.71, 0, GOLD)
 
 
 @item("Double Axe", 31, 25)
 def double_axe(p):
-    f = p.frame((3, 23.5), (23, 2))
-    haft(f, 0, 0.9, 2.2, WOOD, shade="bevel")
-    axe_blade(f, 0.7, 0.82, 7, 2.5, side=-1, bow=0.08)
-    axe_blade(f, 0.7, 0.82, 7, 2.5, side=+1, bow=0.08)
-    tip(f, 0.8, 6, 1.6)
+    """Two small straight-sided wedge blades and a spike on top."""
+    f = p.frame((3, 23.5), (24.5, 1.5))
+    haft(f, 0, 0.8, 2.2, WOOD, shade="bevel")
+    for side in (-1, +1):
+        axe_blade(f, 0.58, 0.68, 7.5, 2.5, side=side, bow=0.0, waist=0.5)
+    tip(f, 0.74, 8, 2.2)
     grip(f, 0.02, 0.22, 2.2)
 
 
 @item("Hatchet", 30, 24)
 def hatchet(p):
+    """A small head on a short, thick handle: a square blade and a hammer poll."""
     f = p.frame((5, 22), (19, 6))
     haft(f, 0, 1.0, 3.2, LIGHT_WOOD, shade="bevel")
-    axe_blade(f, 0.72, 0.96, 8.5, 3.5, beard=1, bow=0.15)
+    axe_blade(f, 0.72, 0.96, 8.5, 1, beard=2, bow=0.1, waist=0.5)
     f.line([(0.7, 0), (1.0, 0)], 3.4, IRON)
-    f.polygon([(0.76, 0), (0.76, 4), (0.96, 4), (0.96, 0)], IRON, shade="bevel")
+    poll(f, 0.76, 0.96, 4)
 
 
 @item("Pickaxe", 32, 30)
@@ -165,13 +177,14 @@ def pickaxe(p):
 
 @item("Two-Handed Axe", 29, 26)
 def two_handed_axe(p):
+    """A long haft with a bearded blade: a flat top, the edge hooking far down the haft."""
     f = p.frame((2, 24.5), (24, 2))
     haft(f, 0, 0.97, 2.2, DARK_WOOD, shade="bevel")
     grip(f, 0.02, 0.2, 2.2, RED_LEATHER)
     grip(f, 0.42, 0.56, 2.2, RED_LEATHER)
-    axe_blade(f, 0.76, 0.88, 7.5, 1.5, beard=7, bow=0.05)
-    spike(f, 0.82, 5, +1, half_width=1.8, lean=-1.5)
-    tip(f, 0.86, 5, 1.4)
+    axe_blade(f, 0.78, 0.9, 8.5, 0.5, beard=8, bow=0.05, waist=0.1)
+    spike(f, 0.84, 5, +1, half_width=1.8, lean=-1.5)
+    tip(f, 0.88, 5, 1.4)
 
 
 @item("War Axe", 34, 28)
@@ -245,11 +258,14 @@ def butcher_knife(p):
 
 @item("Cleaver", 20, 16)
 def cleaver(p):
-    p.line([(1.5, 13), (8, 10.5)], 2.6, DARK_WOOD)
-    p.dot(3.5, 12.3, STEEL)
-    p.dot(6, 11.3, STEEL)
-    p.polygon([(7.5, 12.5), (18.5, 8.5), (16, 1.5), (5.5, 5.5)], STEEL, shade="bevel")
-    p.ellipse(14.8, 4.8, 1.1, 1.1, (255, 255, 255), outline=DARK_STEEL)
+    """A butcher's cleaver: a broad blade hanging below the line of the handle, a hole near its nose."""
+    p.line([(1.5, 6.5), (7.5, 5.5)], 3, DARK_WOOD)
+    p.dot(3, 6, STEEL)
+    p.dot(5.5, 6, STEEL)
+    p.polygon([(6.5, 3), (19.5, 2), (19.5, 12), (8, 14.5), (6.5, 13)], STEEL, shade="bevel")
+    p.polygon([(8.2, 12.4), (18.8, 10.1), (18.8, 11.2), (8.2, 13.5)], HONED_STEEL, outline=None)
+    p.rect(13.6, 3.6, 16.6, 6.6, DARK_STEEL, outline=None)
+    p.rect(14.6, 4.6, 16.6, 6.6, WHITE, outline=None)
 
 
 @item("Dagger", 17, 15)
@@ -339,12 +355,16 @@ def smithy_hammer(p):
 
 @item("War Hammer", 26, 22)
 def war_hammer(p):
-    f = p.frame((2.5, 20), (20.5, 4.5))
-    haft(f, 0, 1.02, 2.0, DARK_WOOD)
-    grip(f, 0.02, 0.22, 2.2, RED_LEATHER)
-    f.polygon([(0.82, 0), (0.82, 6), (1.0, 6), (1.0, 0)], STEEL, shade="bevel")
-    f.polygon([(0.84, 0), (0.91, -5), (0.98, 0)], STEEL)
-    tip(f, 0.96, 5, 1.3)
+    """A long-hafted hammer held nearly upright: a straight head across the top, a blunt square face on
+    one end, a spike on the other, and a point above."""
+    f = p.frame((9, 21), (13, 1))
+    haft(f, 0, 0.9, 3, WOOD, shade="bevel")
+    grip(f, 0.02, 0.3, 2.6, RED_LEATHER)
+    tip(f, 0.8, 6, 2.2)
+    a, n = 0.74, 1 / f.length
+    f.polygon([(a - 2.5 * n, 0), (a - 0.5 * n, 9), (a + 0.5 * n, 9), (a + 2.5 * n, 0)], STEEL, shade="bevel")
+    f.polygon([(a - 3 * n, 1), (a - 3 * n, -10.5), (a + 3 * n, -10.5), (a + 3 * n, 1)], STEEL, shade="bevel")
+    f.line([(a - 2 * n, -8.5), (a + 2 * n, -8.5)], 1, DARK_STEEL, outline=None)
 
 
 @item("War Mace", 18, 18)
