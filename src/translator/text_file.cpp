@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "translator/text_file_content.h"
+#include "ui/wide_text.h"
 
 namespace kestrelle {
 
@@ -54,42 +55,46 @@ bool WriteAll(HANDLE file, std::string_view text) {
 }
 
 // Writes text to a new temporary file in folder; returns its name, or an empty name when that failed.
-std::string WriteTemporaryFile(const std::string& folder, std::string_view text) {
-  char name[MAX_PATH + 1] = {};
-  if (GetTempFileNameA(folder.c_str(), "kes", 0, name) == 0) return {};
-  FileHandle file(CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+std::wstring WriteTemporaryFile(const std::wstring& folder, std::string_view text) {
+  wchar_t name[MAX_PATH + 1] = {};
+  if (GetTempFileNameW(folder.c_str(), L"kes", 0, name) == 0) return {};
+  FileHandle file(CreateFileW(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (file.Valid() && WriteAll(file.get(), text) && file.Close()) return name;
   if (file.Valid()) file.Close();
-  DeleteFileA(name);
+  DeleteFileW(name);
   return {};
 }
 
 // Not every system refuses to move a file over a read-only one, so the target's attributes are checked
 // first: a read-only file, like a folder, is never replaced.
-bool MayReplace(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+bool MayReplace(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
   return attributes == INVALID_FILE_ATTRIBUTES ||
          (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) == 0;
 }
 
+std::runtime_error FileError(const char* what, const std::wstring& path, const char* why = "") {
+  return std::runtime_error(what + ui::Utf8FromWide(path) + why);
+}
+
 }  // namespace
 
-std::string ReadTextFile(const std::string& path) {
-  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+std::string ReadTextFile(const std::wstring& path) {
+  FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
   std::string bytes;
-  if (!file.Valid() || !ReadAll(file.get(), bytes)) throw std::runtime_error("Cannot open file " + path);
-  if (!IsPlainText(bytes)) throw std::runtime_error("Cannot open file " + path + ": it is not a plain text file");
+  if (!file.Valid() || !ReadAll(file.get(), bytes)) throw FileError("Cannot open file ", path);
+  if (!IsPlainText(bytes)) throw FileError("Cannot open file ", path, ": it is not a plain text file");
   return NormaliseLineBreaks(bytes);
 }
 
-void WriteTextFile(const std::string& path, std::string_view text) {
-  if (!MayReplace(path)) throw std::runtime_error("Cannot create file " + path);
-  const std::string written = WriteTemporaryFile(FolderOfFile(path), text);
-  if (written.empty()) throw std::runtime_error("Cannot create file " + path);
-  if (!MoveFileExA(written.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    DeleteFileA(written.c_str());
-    throw std::runtime_error("Cannot create file " + path);
+void WriteTextFile(const std::wstring& path, std::string_view text) {
+  if (!MayReplace(path)) throw FileError("Cannot create file ", path);
+  const std::wstring written = WriteTemporaryFile(FolderOfFile(path), text);
+  if (written.empty()) throw FileError("Cannot create file ", path);
+  if (!MoveFileExW(written.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DeleteFileW(written.c_str());
+    throw FileError("Cannot create file ", path);
   }
 }
 

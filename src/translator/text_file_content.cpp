@@ -19,15 +19,15 @@ std::string NormaliseLineBreaks(std::string_view text) {
   return result;
 }
 
-std::string FolderOfFile(std::string_view path) {
-  const size_t separator = path.find_last_of("\\/");
-  if (separator == std::string_view::npos) {
-    const size_t drive = path.find(':');
-    return drive == std::string_view::npos ? "." : std::string(path.substr(0, drive + 1));
+std::wstring FolderOfFile(std::wstring_view path) {
+  const size_t separator = path.find_last_of(L"\\/");
+  if (separator == std::wstring_view::npos) {
+    const size_t drive = path.find(L':');
+    return drive == std::wstring_view::npos ? L"." : std::wstring(path.substr(0, drive + 1));
   }
   // A separator right after the drive (or at the very start) belongs to the root folder's name.
-  const bool root = separator == 0 || path[separator - 1] == ':';
-  return std::string(path.substr(0, root ? separator + 1 : separator));
+  const bool root = separator == 0 || path[separator - 1] == L':';
+  return std::wstring(path.substr(0, root ? separator + 1 : separator));
 }
 
 }  // namespace kestrelle

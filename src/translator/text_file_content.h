@@ -16,6 +16,6 @@ std::string NormaliseLineBreaks(std::string_view text);
 
 // The folder part of a file path ("C:\notes\a.txt" -> "C:\notes"); "." for a bare file name, the root
 // itself for a file in a root folder ("C:\a.txt" -> "C:\", "C:a.txt" -> "C:").
-std::string FolderOfFile(std::string_view path);
+std::wstring FolderOfFile(std::wstring_view path);
 
 }  // namespace kestrelle

@@ -198,7 +198,7 @@ void TTranslatorPage::pmAutoTranslateClick() { pmAutoTranslate.SetChecked(!pmAut
 // Nor does it become the file that Save writes back to: a refused file (one that is not plain text, say)
 // would otherwise be overwritten by the next Save without a word.
 void TTranslatorPage::pmtOpenClick() {
-  const std::string lastOpened = odTranslate.fileName;
+  const std::wstring lastOpened = odTranslate.fileName;
   if (!showFileDialog(odTranslate)) return;
   try {
     ActiveMemo->SetText(ReadTextFile(odTranslate.fileName));

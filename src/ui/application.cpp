@@ -7,6 +7,7 @@
 #include "ui/control.h"
 #include "ui/form.h"
 #include "ui/menu.h"
+#include "ui/wide_text.h"
 
 namespace kestrelle::ui {
 namespace {
@@ -48,7 +49,8 @@ void SetApplicationTitle(std::string_view title) { TitleStorage() = title; }
 const std::string& ApplicationTitle() { return TitleStorage(); }
 
 void ShowErrorBox(const std::string& message) noexcept {
-  MessageBoxA(GetActiveWindow(), message.c_str(), TitleStorage().c_str(), MB_OK | MB_ICONERROR);
+  MessageBoxW(GetActiveWindow(), WideFromUtf8(message).c_str(), WideFromAnsi(TitleStorage()).c_str(),
+              MB_OK | MB_ICONERROR);
 }
 
 void ReportCurrentException() noexcept {

@@ -6,14 +6,16 @@
 #include <vector>
 
 #include "ui/dialog_filter.h"
+#include "ui/wide_text.h"
 
 namespace kestrelle::ui {
 
 bool FileDialog::Execute(HWND owner) {
-  std::vector<char> path(32768, '\0');
+  std::vector<wchar_t> path(32768, L'\0');
   fileName.copy(path.data(), path.size() - 1);
-  const std::string filters = SystemFilterList(filter);
-  OPENFILENAMEA dialog{};
+  const std::wstring filters = WideFromAnsi(SystemFilterList(filter));
+  const std::wstring wideTitle = WideFromAnsi(title);
+  OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
   dialog.lpstrFilter = filter.empty() ? nullptr : filters.c_str();
@@ -21,9 +23,9 @@ bool FileDialog::Execute(HWND owner) {
   dialog.lpstrFile = path.data();
   dialog.nMaxFile = static_cast<DWORD>(path.size());
   dialog.lpstrInitialDir = initialDir.empty() ? nullptr : initialDir.c_str();
-  dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
+  dialog.lpstrTitle = title.empty() ? nullptr : wideTitle.c_str();
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
-  const BOOL chosen = kind_ == Kind::Open ? GetOpenFileNameA(&dialog) : GetSaveFileNameA(&dialog);
+  const BOOL chosen = kind_ == Kind::Open ? GetOpenFileNameW(&dialog) : GetSaveFileNameW(&dialog);
   if (!chosen) {
     if (const DWORD error = CommDlgExtendedError(); error != 0) {
       throw std::runtime_error("The file dialog failed (error " + std::to_string(error) + ")");

@@ -1,6 +1,7 @@
 #pragma once
 // The system's open and save dialogs. The filter is written as "Description|Pattern|...", e.g.
-// "Text files (*.txt)|*.TXT|Any file (*.*)|*.*"; the chosen file is kept for the next showing.
+// "Text files (*.txt)|*.TXT|Any file (*.*)|*.*"; the chosen file is kept for the next showing. File and
+// folder names are wide, so that any name the system allows can be chosen.
 
 #include <windows.h>
 
@@ -24,8 +25,8 @@ class FileDialog {
  public:
   std::string title;       // empty: the system's title
   std::string filter;
-  std::string fileName;    // offered when the dialog opens, the chosen file after it
-  std::string initialDir;  // empty: the system's choice
+  std::wstring fileName;    // offered when the dialog opens, the chosen file after it
+  std::wstring initialDir;  // empty: the system's choice
 };
 
 }  // namespace kestrelle::ui

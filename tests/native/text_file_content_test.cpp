@@ -29,20 +29,20 @@ TEST(TextFileContent, EveryLineBreakBecomesCarriageReturnAndLineFeed) {
 
 TEST(TextFileContent, FolderOfAFile) {
   struct Case {
-    const char* path;
-    const char* folder;
+    const wchar_t* path;
+    const wchar_t* folder;
   };
   const Case cases[] = {
-      {"C:\\notes\\a.txt", "C:\\notes"},
-      {"C:\\notes\\deeper\\a.txt", "C:\\notes\\deeper"},
-      {"C:/notes/a.txt", "C:/notes"},
-      {"C:\\a.txt", "C:\\"},
-      {"C:a.txt", "C:"},
-      {"a.txt", "."},
-      {"\\a.txt", "\\"},
-      {"\\\\server\\share\\a.txt", "\\\\server\\share"},
+      {L"C:\\notes\\a.txt", L"C:\\notes"},
+      {L"C:\\notes\\deeper\\a.txt", L"C:\\notes\\deeper"},
+      {L"C:/notes/a.txt", L"C:/notes"},
+      {L"C:\\a.txt", L"C:\\"},
+      {L"C:a.txt", L"C:"},
+      {L"a.txt", L"."},
+      {L"\\a.txt", L"\\"},
+      {L"\\\\server\\share\\a.txt", L"\\\\server\\share"},
   };
-  for (const Case& c : cases) EXPECT_EQ(FolderOfFile(c.path), c.folder) << c.path;
+  for (const Case& c : cases) EXPECT_EQ(FolderOfFile(c.path), c.folder);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "translator/shipped_rules.h"
 #include "translator/speech_styles.h"
 #include "translator/text_preparation.h"
+#include "ui/wide_text.h"
 
 namespace kestrelle {
 namespace {
@@ -35,63 +36,67 @@ class FileChooser {
       return true;
     };
   }
-  std::optional<std::string> answer;  // nothing: the dialog is cancelled
+  std::optional<std::wstring> answer;  // nothing: the dialog is cancelled
   std::vector<std::string> shown;
-  std::vector<std::string> offered;
+  std::vector<std::wstring> offered;
 
  private:
   TMainForm& form_;
 };
 
-// A folder of its own for a test's files, removed with everything in it.
+// A folder of its own for a test's files, removed with everything in it (and with the folders made in it).
 class TempFolder {
  public:
   TempFolder() {
-    char base[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, base);
+    wchar_t base[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, base);
     static int made = 0;
-    path_ = std::string(base) + "kestrelle-page-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-            std::to_string(++made);
-    CreateDirectoryA(path_.c_str(), nullptr);
+    path_ = std::wstring(base) + L"kestrelle-page-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+            std::to_wstring(++made);
+    CreateDirectoryW(path_.c_str(), nullptr);
+  }
+  TempFolder(const TempFolder& parent, const std::wstring& name) : path_(parent / name) {
+    CreateDirectoryW(path_.c_str(), nullptr);
   }
   ~TempFolder() {
     for (const std::string& name : Files()) {
-      const std::string file = path_ + "\\" + name;
-      SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-      DeleteFileA(file.c_str());
+      const std::wstring file = *this / ui::WideFromUtf8(name);
+      SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileW(file.c_str());
     }
-    RemoveDirectoryA(path_.c_str());
+    RemoveDirectoryW(path_.c_str());
   }
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
 
-  std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
+  std::wstring operator/(const std::wstring& name) const { return path_ + L"\\" + name; }
+  // The names of the files in it, in UTF-8.
   std::vector<std::string> Files() const {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &found);
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW((path_ + L"\\*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return names;
     do {
-      if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.push_back(found.cFileName);
-    } while (FindNextFileA(search, &found));
+      if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.push_back(ui::Utf8FromWide(found.cFileName));
+    } while (FindNextFileW(search, &found));
     FindClose(search);
     return names;
   }
 
  private:
-  std::string path_;
+  std::wstring path_;
 };
 
-void WriteBytes(const std::string& path, const std::string& bytes) {
-  const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+void WriteBytes(const std::wstring& path, const std::string& bytes) {
+  const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE) << ui::Utf8FromWide(path);
   DWORD written = 0;
   WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   CloseHandle(file);
 }
 
-std::optional<std::string> ReadBytes(const std::string& path) {
-  const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+std::optional<std::string> ReadBytes(const std::wstring& path) {
+  const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::nullopt;
   std::string bytes(GetFileSize(file, nullptr), '\0');
   DWORD read = 0;
@@ -431,16 +436,16 @@ class TranslatorFilesTest : public TranslatorPageTest {
 
 TEST_F(TranslatorFilesTest, OpenShowsTheWholeFileWithItsLineBreaks) {
   const std::string longLine(5000, 'x');
-  WriteBytes(folder / "notes.txt", "first line\nsecond\r\n" + longLine + "\rlast");
+  WriteBytes(folder / L"notes.txt", "first line\nsecond\r\n" + longLine + "\rlast");
   page.memoText.SetText("replaced");
-  chooser.answer = folder / "notes.txt";
+  chooser.answer = folder / L"notes.txt";
   Choose(form->translatorPage.pmtOpen);
   EXPECT_EQ(chooser.shown, std::vector<std::string>{"open"});
   EXPECT_EQ(page.memoText.Text(), "first line\r\nsecond\r\n" + longLine + "\r\nlast");
 }
 
 TEST_F(TranslatorFilesTest, CancelledDialogsChangeNothing) {
-  WriteBytes(folder / "kept.txt", "kept");
+  WriteBytes(folder / L"kept.txt", "kept");
   page.memoText.SetText("memo");
   chooser.answer.reset();
   Choose(form->translatorPage.pmtOpen);
@@ -452,13 +457,14 @@ TEST_F(TranslatorFilesTest, CancelledDialogsChangeNothing) {
 }
 
 TEST_F(TranslatorFilesTest, AFileThatCannotBeOpenedLeavesTheMemoAsItWas) {
-  WriteBytes(folder / "binary.dat", std::string("text\0more", 9));
+  WriteBytes(folder / L"binary.dat", std::string("text\0more", 9));
   const struct {
-    std::string file;
+    std::wstring file;
     std::string message;
   } cases[] = {
-      {folder / "missing.txt", "Cannot open file " + (folder / "missing.txt")},
-      {folder / "binary.dat", "Cannot open file " + (folder / "binary.dat") + ": it is not a plain text file"},
+      {folder / L"missing.txt", "Cannot open file " + ui::Utf8FromWide(folder / L"missing.txt")},
+      {folder / L"binary.dat",
+       "Cannot open file " + ui::Utf8FromWide(folder / L"binary.dat") + ": it is not a plain text file"},
   };
   for (const auto& c : cases) {
     page.memoText.SetText("keep me");
@@ -469,62 +475,62 @@ TEST_F(TranslatorFilesTest, AFileThatCannotBeOpenedLeavesTheMemoAsItWas) {
 }
 
 TEST_F(TranslatorFilesTest, SaveWritesBackToTheFileLastOpened) {
-  WriteBytes(folder / "notes.txt", "old");
-  chooser.answer = folder / "notes.txt";
+  WriteBytes(folder / L"notes.txt", "old");
+  chooser.answer = folder / L"notes.txt";
   Choose(form->translatorPage.pmtOpen);
   page.memoText.SetText("new text\r\nline two");
-  chooser.answer = folder / "other.txt";
+  chooser.answer = folder / L"other.txt";
   Choose(form->translatorPage.pmtSaveAs);
-  EXPECT_EQ(ReadBytes(folder / "other.txt"), "new text\r\nline two");
+  EXPECT_EQ(ReadBytes(folder / L"other.txt"), "new text\r\nline two");
 
   page.memoText.SetText("saved again");
   Choose(form->translatorPage.pmtSave);
   EXPECT_EQ(chooser.shown, (std::vector<std::string>{"open", "save"})) << "Save shows no dialog";
-  EXPECT_EQ(ReadBytes(folder / "notes.txt"), "saved again");
-  EXPECT_EQ(ReadBytes(folder / "other.txt"), "new text\r\nline two");
-  EXPECT_EQ(form->translatorPage.sdTranslate.fileName, folder / "notes.txt");
+  EXPECT_EQ(ReadBytes(folder / L"notes.txt"), "saved again");
+  EXPECT_EQ(ReadBytes(folder / L"other.txt"), "new text\r\nline two");
+  EXPECT_EQ(form->translatorPage.sdTranslate.fileName, folder / L"notes.txt");
 
   // Save As offers the name Save left in it.
   chooser.answer.reset();
   Choose(form->translatorPage.pmtSaveAs);
-  EXPECT_EQ(chooser.offered.back(), folder / "notes.txt");
+  EXPECT_EQ(chooser.offered.back(), folder / L"notes.txt");
 }
 
 // A file that could not be opened is not the file last opened: Save leaves it alone.
 TEST_F(TranslatorFilesTest, SaveAfterAFailedOpenDoesNotWriteToTheRefusedFile) {
-  WriteBytes(folder / "notes.txt", "old");
+  WriteBytes(folder / L"notes.txt", "old");
   const std::string binary("text\0more", 9);
-  WriteBytes(folder / "binary.dat", binary);
-  chooser.answer = folder / "notes.txt";
+  WriteBytes(folder / L"binary.dat", binary);
+  chooser.answer = folder / L"notes.txt";
   Choose(form->translatorPage.pmtOpen);
-  chooser.answer = folder / "binary.dat";
+  chooser.answer = folder / L"binary.dat";
   ASSERT_TRUE(ChooseReportingError(form->translatorPage.pmtOpen).has_value());
 
   page.memoText.SetText("saved");
   Choose(form->translatorPage.pmtSave);
-  EXPECT_EQ(ReadBytes(folder / "binary.dat"), binary);
-  EXPECT_EQ(ReadBytes(folder / "notes.txt"), "saved") << "Save writes back to the file last opened";
+  EXPECT_EQ(ReadBytes(folder / L"binary.dat"), binary);
+  EXPECT_EQ(ReadBytes(folder / L"notes.txt"), "saved") << "Save writes back to the file last opened";
 }
 
 TEST_F(TranslatorFilesTest, SaveWithoutAnOpenedFileIsSaveAs) {
   MouseDown(page.memoTranslated);
   page.memoTranslated.SetText("the output\r\n");
-  chooser.answer = folder / "out.txt";
+  chooser.answer = folder / L"out.txt";
   Choose(form->translatorPage.pmtSave);
   EXPECT_EQ(chooser.shown, std::vector<std::string>{"save"});
-  EXPECT_EQ(ReadBytes(folder / "out.txt"), "the output\r\n") << "the active memo is saved";
+  EXPECT_EQ(ReadBytes(folder / L"out.txt"), "the output\r\n") << "the active memo is saved";
 }
 
 TEST_F(TranslatorFilesTest, AFailedSaveLosesNothing) {
-  const std::string readOnly = folder / "read-only.txt";
+  const std::wstring readOnly = folder / L"read-only.txt";
   WriteBytes(readOnly, "precious");
-  SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
+  SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
   page.memoText.SetText("memo text");
-  const std::string missingFolder = folder / "no such folder\\out.txt";
-  for (const std::string& target : {missingFolder, readOnly}) {
-    SCOPED_TRACE(target);
+  const std::wstring missingFolder = folder / L"no such folder\\out.txt";
+  for (const std::wstring& target : {missingFolder, readOnly}) {
+    SCOPED_TRACE(ui::Utf8FromWide(target));
     chooser.answer = target;
-    EXPECT_EQ(ChooseReportingError(form->translatorPage.pmtSaveAs), "Cannot create file " + target);
+    EXPECT_EQ(ChooseReportingError(form->translatorPage.pmtSaveAs), "Cannot create file " + ui::Utf8FromWide(target));
     EXPECT_EQ(page.memoText.Text(), "memo text");
   }
   EXPECT_EQ(ReadBytes(readOnly), "precious");
@@ -532,12 +538,28 @@ TEST_F(TranslatorFilesTest, AFailedSaveLosesNothing) {
 }
 
 TEST_F(TranslatorFilesTest, SavingReplacesAnExistingFileWhole) {
-  WriteBytes(folder / "notes.txt", std::string(10000, 'o'));
+  WriteBytes(folder / L"notes.txt", std::string(10000, 'o'));
   page.memoText.SetText("short");
-  chooser.answer = folder / "notes.txt";
+  chooser.answer = folder / L"notes.txt";
   Choose(form->translatorPage.pmtSaveAs);
-  EXPECT_EQ(ReadBytes(folder / "notes.txt"), "short");
+  EXPECT_EQ(ReadBytes(folder / L"notes.txt"), "short");
   EXPECT_EQ(folder.Files(), std::vector<std::string>{"notes.txt"});
+}
+
+// File names outside the ANSI code page (a folder named in Cyrillic and Chinese) open and save; the text
+// stays 8-bit.
+TEST_F(TranslatorFilesTest, AnyFileNameOpensAndSaves) {
+  const TempFolder named(folder, L"\u041f\u0438\u0441\u044c\u043c\u0430 \u4fe1\u4ef6");
+  WriteBytes(named / L"\u0437\u0430\u043c\u0435\u0442\u043a\u0438.txt", "caf\xe9 au lait");
+  chooser.answer = named / L"\u0437\u0430\u043c\u0435\u0442\u043a\u0438.txt";
+  Choose(form->translatorPage.pmtOpen);
+  EXPECT_EQ(page.memoText.Text(), "caf\xe9 au lait");
+  page.memoText.SetText("saved \xe9");
+  Choose(form->translatorPage.pmtSave);
+  chooser.answer = named / L"\u7b14\u8bb0.txt";
+  Choose(form->translatorPage.pmtSaveAs);
+  EXPECT_EQ(ReadBytes(named / L"\u0437\u0430\u043c\u0435\u0442\u043a\u0438.txt"), "saved \xe9");
+  EXPECT_EQ(ReadBytes(named / L"\u7b14\u8bb0.txt"), "saved \xe9");
 }
 
 // Closing while the command types: the typing ends at its next wait, the output memo and the controls
