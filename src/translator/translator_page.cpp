@@ -129,12 +129,16 @@ TTranslatorPage::CommandEnd TTranslatorPage::RunTranslateCommand() {
     return CommandEnd::Stopped;
   }
   FinishTranslation(*translated);
-  if (SendToGame(*translated, delays, commandStop_).stopped) {
+  const SendResult sent = SendToGame(*translated, delays, commandStop_);
+  if (sent.stopped) {
     controls.LeaveAsTheyAre();
     return CommandEnd::Stopped;
   }
   memoTranslated.AppendLine(*translated);
-  return CommandEnd::Finished;
+  if (sent.completed > 0) return CommandEnd::Finished;
+  // The game is closed or every client hung: the player hears it, and a line typed for Enter stays.
+  MessageBeep(MB_OK);
+  return CommandEnd::NotDelivered;
 }
 
 bool TTranslatorPage::CanCloseWindow() {
@@ -152,7 +156,7 @@ void TTranslatorPage::rgSpeakClick() {
 }
 
 // Translate on Enter: the command's failure is reported here, so that the Enter it swallowed does not
-// break the line after all, and the text stays for another try.
+// break the line after all, and the text stays for another try; so does a line that no game client took.
 void TTranslatorPage::memoTextKeyPress(char& key) {
   if (key != '\r' || !pmAutoTranslate.Checked()) return;
   key = 0;

@@ -94,10 +94,12 @@ class TTranslatorPage {
   bool CanCloseWindow();
 
  private:
-  enum class CommandEnd { Finished, Stopped };
+  // Finished: typed into at least one game client (or nothing to type); NotDelivered: no client took the
+  // text; Stopped: ended early because the program is closing.
+  enum class CommandEnd { Finished, NotDelivered, Stopped };
   class CommandControls;
 
-  // Steps of the Translate command; Stopped when it ended early because the program is closing.
+  // Steps of the Translate command.
   CommandEnd RunTranslateCommand();
   // Closes the main window if that was asked for while the command ran.
   void CloseIfPending();

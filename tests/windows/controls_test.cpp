@@ -6,12 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "test_support.h"
 #include "ui/check_box.h"
 #include "ui/combo_box.h"
 #include "ui/edit.h"
+#include "ui/file_dialog.h"
 #include "ui/image.h"
 #include "ui/masked_edit.h"
 #include "ui/memo.h"
@@ -278,6 +280,50 @@ TEST(ComboBox, ChosenEntriesAndASearchAsTyped) {
   combo.SetItemIndex(-1);
   EXPECT_EQ(combo.Text(), "");
   EXPECT_EQ(combo.ItemIndex(), -1);
+}
+
+// A dialog box of this thread's other side: the first visible one captioned so, or owned by owner.
+HWND WaitForDialog(const char* caption, HWND owner) {
+  for (int attempt = 0; attempt < 500; ++attempt) {
+    HWND found = nullptr;
+    for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", nullptr); w != nullptr;
+         w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
+      if (!IsWindowVisible(w)) continue;
+      if ((caption != nullptr && test::WindowText(w) == caption) || (owner != nullptr && GetWindow(w, GW_OWNER) == owner)) {
+        found = w;
+      }
+    }
+    if (found != nullptr) return found;
+    Sleep(10);
+  }
+  return nullptr;
+}
+
+TEST(FileDialog, SavingOverAnExistingFileAsksFirst) {
+  HostForm host;
+  wchar_t folder[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, folder);
+  const std::wstring path = std::wstring(folder) + L"kestrelle-dialog-test.txt";
+  CloseHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  ui::FileDialog dialog(ui::FileDialog::Kind::Save, "Save the notes");
+  dialog.fileName = path;
+
+  bool asked = false;
+  std::thread player([&] {
+    const HWND save = WaitForDialog("Save the notes", nullptr);
+    if (save == nullptr) return;
+    PostMessageA(save, WM_COMMAND, IDOK, 0);
+    if (const HWND question = WaitForDialog(nullptr, save)) {
+      asked = true;
+      PostMessageA(question, WM_COMMAND, IDNO, 0);
+      while (IsWindow(question)) Sleep(10);
+    }
+    PostMessageA(save, WM_COMMAND, IDCANCEL, 0);
+  });
+  EXPECT_FALSE(dialog.Execute(host.Handle())) << "No to the question leaves the dialog, which is then cancelled";
+  player.join();
+  EXPECT_TRUE(asked);
+  DeleteFileW(path.c_str());
 }
 
 TEST(ScrollBar, ChangesWithinItsRange) {

@@ -327,6 +327,15 @@ TEST_F(TranslatorPageTest, AFailedAutoTranslateKeepsTheTextAndTheEnter) {
   EXPECT_TRUE(CommandControlsEnabled());
 }
 
+TEST_F(TranslatorPageTest, ALineThatNoGameClientTookStays) {
+  Choose(form->translatorPage.pmAutoTranslate);
+  page.memoText.SetText("hello");
+  SendMessageA(page.memoText.Handle(), WM_CHAR, '\r', 1);
+  EXPECT_EQ(page.memoText.Text(), "hello") << "the game is closed: the line is not lost";
+  EXPECT_EQ(page.memoTranslated.Text(), "Hello\r\n");
+  EXPECT_TRUE(CommandControlsEnabled());
+}
+
 TEST_F(TranslatorPageTest, ClearTextEmptiesBothMemos) {
   page.memoText.SetText("in");
   page.memoTranslated.SetText("out");
