@@ -35,6 +35,7 @@ class TTranslatorPage {
   ui::MenuItem& Settings1;
   ui::MenuItem& pmtWordWrap;
   ui::MenuItem& pmAutoTranslate;
+  ui::MenuItem& pmtLeaveCommands;  // game command lines ("[bank", ".resync") go to the game as typed
   ui::MenuItem& N3;
   ui::MenuItem& File2;
   ui::MenuItem& pmtOpen;
@@ -82,6 +83,7 @@ class TTranslatorPage {
   void pmtClearClick();
   void pmtWordWrapClick();
   void pmAutoTranslateClick();
+  void pmtLeaveCommandsClick();
   void pmtOpenClick();
   void pmtSaveClick();
   void pmtSaveAsClick();

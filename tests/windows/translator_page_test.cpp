@@ -196,6 +196,29 @@ TEST_F(TranslatorPageTest, AStyledTranslationIsTypedAndShown) {
   EXPECT_TRUE(CommandControlsEnabled());
 }
 
+// A command line reaches the game as typed while the speech around it is styled; with "Leave Game
+// Commands Alone" unchecked the command is translated like speech.
+TEST_F(TranslatorPageTest, GameCommandsReachTheGameAsTyped) {
+  RecordingClient client;
+  const std::string text = "[Bank\r\nwhere is the bank?";
+  page.rgSpeak.SetItemIndex(2);
+  ASSERT_TRUE(page.pmtLeaveCommands.Checked());
+  Translator reference = page.translator;
+  const std::string expected =
+      TranslateText(reference, text, ShippedRules(), [] { return true; }, GameCommands::LeaveAlone).value();
+  ASSERT_TRUE(expected.starts_with("[Bank\r\n"));
+  page.memoText.SetText(text);
+  PressTranslate();
+  EXPECT_EQ(client.Text(), test::KeysText(test::ExpectedKeys(expected, {})));
+
+  Choose(page.pmtLeaveCommands);
+  EXPECT_FALSE(page.pmtLeaveCommands.Checked());
+  page.memoText.SetText(text);
+  const std::size_t before = client.Text().size();
+  PressTranslate();
+  EXPECT_FALSE(client.Text().substr(before).starts_with("[Bank\r")) << "unchecked, the command is speech";
+}
+
 TEST_F(TranslatorPageTest, TheStyleSelectorSetsTheRuleBase) {
   for (const int index : {3, 1, 2, 0}) {
     page.rgSpeak.SetItemIndex(index);
