@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/only_one.h"
 #include "moongate/moongate_page.h"
 #include "reference/animals_page.h"
 #include "reference/armour_page.h"
@@ -60,6 +61,9 @@ class TMainForm : public ui::Form {
 
   ui::FileDialog odTranslate;
   ui::FileDialog sdTranslate;
+
+  // Built with the window: a second copy of the program brings the first forward and ends.
+  TOnlyOne OnlyOne1;
 
   ui::PageControl tpMain;
   ui::TabSheet& tsMoongate;
