@@ -38,7 +38,8 @@ Form::Form(std::string_view caption, const FormOptions& options) : border_(optio
           .exStyle = ExStyleOf(border_),
           .bounds = {CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top},
           .text = caption,
-          .font = options.font});
+          .font = options.font,
+          .fillsBackground = true});
   if (border_ == FormBorder::Single) DeleteMenu(GetSystemMenu(Handle(), FALSE), SC_SIZE, MF_BYCOMMAND);
   if (mainForm == nullptr) mainForm = this;
 }

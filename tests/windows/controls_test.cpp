@@ -298,6 +298,17 @@ TEST(PageControl, ShowsOnlyTheActivePage) {
   EXPECT_FALSE(second.Visible());
 }
 
+TEST(Form, ErasesItsClientAreaInItsBackgroundColour) {
+  HostForm host;
+  const HDC screen = GetDC(nullptr);
+  ui::BitmapHandle target(CreateCompatibleBitmap(screen, 20, 20));
+  ReleaseDC(nullptr, screen);
+  ui::MemoryDcHandle canvas(CreateCompatibleDC(nullptr));
+  ui::SelectedObject selected(canvas.Get(), target.Get());
+  EXPECT_NE(SendMessageA(host.Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.Get()), 0), 0);
+  EXPECT_EQ(GetPixel(canvas.Get(), 10, 10), ui::colours::ButtonFace.Resolve());
+}
+
 TEST(Image, DrawsItsBitmapStretchedToItsOwnSize) {
   HostForm host;
   ui::Image image(host, {10, 10, 40, 20});
