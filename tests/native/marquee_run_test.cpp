@@ -53,8 +53,6 @@ TEST(MarqueeRun, LastsUntilTheTextHasPassedTheView) {
   } runs[] = {
       {"credits upward", kCredits, false, 1538, 0, 1537},
       {"credits downward", kCredits, true, 1538, 1537, 0},
-      {"one line upward", {.Width = 50, .Height = 20, .ClientHeight = 20, .LineCount = 1, .LineHeight = 10},
-       false, 31, 0, 30},
       // Upward runs count the client height, downward ones start one outer height below the text.
       {"bordered upward", {.Width = 60, .Height = 50, .ClientHeight = 48, .LineCount = 3, .LineHeight = 12},
        false, 85, 0, 84},
