@@ -23,7 +23,9 @@ MciPlayer::MciPlayer(Control& parent, const Rect& bounds) {
 }
 
 MciPlayer::~MciPlayer() {
-  if (IsOpen()) mciSendCommandA(device_, MCI_CLOSE, MCI_WAIT, 0);
+  if (!IsOpen()) return;
+  MCI_GENERIC_PARMS close{};
+  mciSendCommandA(device_, MCI_CLOSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&close));
 }
 
 void MciPlayer::Command(UINT message, DWORD_PTR flags, void* parameters) const {
@@ -43,7 +45,10 @@ void MciPlayer::Open(const std::string& fileName) {
   device_ = open.wDeviceID;
 }
 
-void MciPlayer::SeekToStart() { Command(MCI_SEEK, MCI_SEEK_TO_START | MCI_WAIT, nullptr); }
+void MciPlayer::SeekToStart() {
+  MCI_SEEK_PARMS seek{};
+  Command(MCI_SEEK, MCI_SEEK_TO_START | MCI_WAIT, &seek);
+}
 
 void MciPlayer::Play() {
   MCI_STATUS_PARMS position{};
@@ -58,13 +63,19 @@ void MciPlayer::Play() {
   Command(MCI_PLAY, MCI_NOTIFY, &play);
 }
 
-void MciPlayer::Stop() { Command(MCI_STOP, MCI_WAIT, nullptr); }
+void MciPlayer::Stop() {
+  MCI_GENERIC_PARMS stop{};
+  Command(MCI_STOP, MCI_WAIT, &stop);
+}
 
 void MciPlayer::Close() {
   if (!IsOpen()) ThrowMciError(MCIERR_INVALID_DEVICE_ID);
   const UINT device = device_;
   device_ = 0;  // closed for this player even if the device reports an error
-  if (const MCIERROR error = mciSendCommandA(device, MCI_CLOSE, MCI_WAIT, 0)) ThrowMciError(error);
+  MCI_GENERIC_PARMS close{};
+  if (const MCIERROR error = mciSendCommandA(device, MCI_CLOSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&close))) {
+    ThrowMciError(error);
+  }
 }
 
 LRESULT MciPlayer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
