@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "ui/combo_box.h"
 #include "ui/image.h"
 #include "ui/masked_edit.h"
+#include "ui/mci_player.h"
 #include "ui/memo.h"
 #include "ui/menu.h"
 #include "ui/page_control.h"
@@ -326,6 +328,16 @@ TEST(Image, DrawsItsBitmapStretchedToItsOwnSize) {
   SendMessageA(image.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Get()), PRF_CLIENT);
   EXPECT_EQ(GetPixel(canvas.Get(), 2, 18), RGB(255, 0, 0));
   EXPECT_EQ(GetPixel(canvas.Get(), 37, 1), RGB(0, 0, 255));
+}
+
+// The device's own message for a file it cannot open; nothing is open afterwards to stop or close.
+TEST(MciPlayer, FileItCannotOpenRaisesTheDeviceMessage) {
+  HostForm host;
+  ui::MciPlayer player(host, {0, 0, 10, 10});
+  EXPECT_THROW(player.Open("C:\\no such folder\\stones2.mid"), std::runtime_error);
+  EXPECT_FALSE(player.IsOpen());
+  EXPECT_THROW(player.Stop(), std::runtime_error);
+  EXPECT_THROW(player.Close(), std::runtime_error);
 }
 
 TEST(PopupMenu, ShortcutsActWhileTheControlHasTheFocus) {
