@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs Kestrelle: installs what is missing, builds the windows preset and starts Kestrelle.exe through
 # Wine on the current display. Without a display it says so, shows the program on a virtual display
-# instead, saves a PNG picture of each of its five pages (and of the Moongates page after a typed time, and a
-# contact sheet of the item and animal pictures) in build/screenshots/ and exits.
+# instead, saves a PNG picture of each of its five pages (and of the Moongates page after a typed time, of the
+# about box with its credits scrolling and opened again, and a contact sheet of the item and animal pictures)
+# in build/screenshots/ and exits.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -19,7 +20,7 @@ if [ -n "${DISPLAY:-}" ]; then
   exec wine "$build_dir/src/app/Kestrelle.exe"
 fi
 
-echo "No display (DISPLAY is not set): taking pictures of the five pages on a virtual display instead."
+echo "No display (DISPLAY is not set): taking pictures of the five pages and the about box on a virtual display instead."
 scripts/virtual-display.sh start "$build_dir" >/dev/null
 trap 'scripts/virtual-display.sh stop "$build_dir"' EXIT
 DISPLAY=$(cat "$build_dir/display/name")

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "ui/file_dialog.h"
 #include "ui/image.h"
 #include "ui/masked_edit.h"
+#include "ui/mci_player.h"
 #include "ui/memo.h"
 #include "ui/menu.h"
 #include "ui/page_control.h"
@@ -370,6 +372,17 @@ TEST(PageControl, ShowsOnlyTheActivePage) {
   EXPECT_FALSE(second.Visible());
 }
 
+TEST(Form, ErasesItsClientAreaInItsBackgroundColour) {
+  HostForm host;
+  const HDC screen = GetDC(nullptr);
+  ui::BitmapHandle target(CreateCompatibleBitmap(screen, 20, 20));
+  ReleaseDC(nullptr, screen);
+  ui::MemoryDcHandle canvas(CreateCompatibleDC(nullptr));
+  ui::SelectedObject selected(canvas.Get(), target.Get());
+  EXPECT_NE(SendMessageA(host.Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.Get()), 0), 0);
+  EXPECT_EQ(GetPixel(canvas.Get(), 10, 10), ui::colours::ButtonFace.Resolve());
+}
+
 TEST(Image, DrawsItsBitmapStretchedToItsOwnSize) {
   HostForm host;
   ui::Image image(host, {10, 10, 40, 20});
@@ -387,6 +400,16 @@ TEST(Image, DrawsItsBitmapStretchedToItsOwnSize) {
   SendMessageA(image.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Get()), PRF_CLIENT);
   EXPECT_EQ(GetPixel(canvas.Get(), 2, 18), RGB(255, 0, 0));
   EXPECT_EQ(GetPixel(canvas.Get(), 37, 1), RGB(0, 0, 255));
+}
+
+// The device's own message for a file it cannot open; nothing is open afterwards to stop or close.
+TEST(MciPlayer, FileItCannotOpenRaisesTheDeviceMessage) {
+  HostForm host;
+  ui::MciPlayer player(host, {0, 0, 10, 10});
+  EXPECT_THROW(player.Open("C:\\no such folder\\stones2.mid"), std::runtime_error);
+  EXPECT_FALSE(player.IsOpen());
+  EXPECT_THROW(player.Stop(), std::runtime_error);
+  EXPECT_THROW(player.Close(), std::runtime_error);
 }
 
 TEST(PopupMenu, ShortcutsActWhileTheControlHasTheFocus) {

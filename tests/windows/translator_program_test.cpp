@@ -8,37 +8,15 @@
 #include <string>
 
 #include "recording_client_process.h"
+#include "started_program.h"
 
 namespace kestrelle {
 namespace {
 
-// Kestrelle.exe of the same build (tests/windows/ -> src/app/).
-std::string ProgramPath() {
-  char path[MAX_PATH] = {};
-  const std::string self(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
-  std::string folder = self.substr(0, self.find_last_of("\\/"));
-  folder = folder.substr(0, folder.find_last_of("\\/"));
-  return folder.substr(0, folder.find_last_of("\\/")) + "\\src\\app\\Kestrelle.exe";
-}
-
 struct WindowSearch {
-  DWORD processId = 0;
-  HWND mainWindow = nullptr;
   HWND inputMemo = nullptr;
   HWND translateButton = nullptr;
 };
-
-BOOL CALLBACK FindMainWindow(HWND window, LPARAM param) {
-  auto& search = *reinterpret_cast<WindowSearch*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  char className[64] = {};
-  GetClassNameA(window, className, sizeof className);
-  if (owner == search.processId && std::string(className) == "KestrelleForm" && IsWindowVisible(window)) {
-    search.mainWindow = window;
-  }
-  return TRUE;
-}
 
 // The input memo is the one multi-line box that is not read-only.
 BOOL CALLBACK FindControls(HWND window, LPARAM param) {
@@ -55,49 +33,15 @@ BOOL CALLBACK FindControls(HWND window, LPARAM param) {
   return TRUE;
 }
 
-// The started program, ended by force if a failed assertion leaves the test before the program has ended
-// on its own, so that no copy outlives the test.
-class StartedProgram {
- public:
-  explicit StartedProgram(const std::string& program) : commandLine_('"' + program + '"') {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    started_ = CreateProcessA(nullptr, commandLine_.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                              &process_) != 0;
-  }
-  ~StartedProgram() {
-    if (!started_) return;
-    if (WaitForSingleObject(process_.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(process_.hProcess, 99);
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
-  }
-  StartedProgram(const StartedProgram&) = delete;
-  StartedProgram& operator=(const StartedProgram&) = delete;
-
-  bool Started() const { return started_; }
-  const std::string& CommandLine() const { return commandLine_; }
-  DWORD Id() const { return process_.dwProcessId; }
-  HANDLE Handle() const { return process_.hProcess; }
-
- private:
-  std::string commandLine_;
-  PROCESS_INFORMATION process_{};
-  bool started_ = false;
-};
-
 TEST(TranslatorProgram, ClosingWhileTypingEndsTheProgramCleanly) {
   test::RecordingClient client;
-  const StartedProgram program(ProgramPath());
+  const test::StartedProgram program;
   ASSERT_TRUE(program.Started()) << program.CommandLine();
 
+  const HWND mainWindow = program.WaitForMainWindow();
+  ASSERT_NE(mainWindow, nullptr) << "Kestrelle's window did not show";
   WindowSearch search;
-  search.processId = program.Id();
-  for (int attempt = 0; attempt < 500 && search.mainWindow == nullptr; ++attempt) {
-    Sleep(20);
-    EnumWindows(&FindMainWindow, reinterpret_cast<LPARAM>(&search));
-  }
-  ASSERT_NE(search.mainWindow, nullptr) << "Kestrelle's window did not show";
-  EnumChildWindows(search.mainWindow, &FindControls, reinterpret_cast<LPARAM>(&search));
+  EnumChildWindows(mainWindow, &FindControls, reinterpret_cast<LPARAM>(&search));
   ASSERT_NE(search.inputMemo, nullptr);
   ASSERT_NE(search.translateButton, nullptr);
 
@@ -110,11 +54,9 @@ TEST(TranslatorProgram, ClosingWhileTypingEndsTheProgramCleanly) {
   for (int attempt = 0; attempt < 500 && client.Text().size() < 5; ++attempt) Sleep(10);
   ASSERT_GE(client.Text().size(), 5u) << "the typing did not start";
 
-  PostMessageA(search.mainWindow, WM_CLOSE, 0, 0);
-  ASSERT_EQ(WaitForSingleObject(program.Handle(), 8000), WAIT_OBJECT_0) << "Kestrelle did not end";
-  DWORD exitCode = 1;
-  GetExitCodeProcess(program.Handle(), &exitCode);
-  EXPECT_EQ(exitCode, 0u);
+  PostMessageA(mainWindow, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(program.Ended(8000)) << "Kestrelle did not end";
+  EXPECT_EQ(program.ExitCode(), 0u);
   EXPECT_LT(client.Text().size(), 100u) << "the typing went on after the close";
 }
 
