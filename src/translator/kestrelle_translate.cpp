@@ -2,15 +2,17 @@
 // prepared and finished as the Translate command does it, so the filter and the window give the same
 // output for the same text and seed.
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
-#include <sstream>
+#include <new>
 
 #include "translator/filter_options.h"
 #include "translator/rule_file.h"
 #include "translator/shipped_rules.h"
 #include "translator/speech_styles.h"
+#include "translator/stream_reading.h"
 #include "translator/text_preparation.h"
 #include "translator/translator.h"
 
@@ -60,20 +62,28 @@ class Filter {
   const RuleStrings& rules_;
 };
 
-// The named input, or standard input for "-".
+// The named input, or standard input for "-". Every input is read in full or named in an InputError.
 class Input {
  public:
-  explicit Input(const std::string& name) : name_(name) {
+  explicit Input(const std::string& name) : name_(name == "-" ? "standard input" : name) {
     if (name == "-") return;
+    // Some systems open a directory as an empty file; it is refused by name instead.
+    std::error_code unknown;
+    if (std::filesystem::is_directory(name, unknown)) throw InputError(name + " is a directory");
     file_ = std::make_unique<std::ifstream>(name, std::ios::binary);
     if (!*file_) throw InputError("cannot open " + name);
   }
   std::istream& Stream() { return file_ ? *file_ : std::cin; }
+  void AppendTo(std::string& text) {
+    if (!AppendStream(Stream(), text)) throw ReadError();
+  }
   void CheckRead() {
-    if (Stream().bad()) throw InputError("cannot read " + (file_ ? name_ : std::string("standard input")));
+    if (Stream().bad()) throw ReadError();
   }
 
  private:
+  InputError ReadError() const { return InputError("cannot read " + name_); }
+
   std::string name_;
   std::unique_ptr<std::ifstream> file_;
 };
@@ -88,7 +98,7 @@ int Run(const FilterOptions& options) {
       // A rule file of the user's takes the ids of the first styled slot; any style base would do.
       fileRules.AddStyle(kSpeechStyles[1].base, ReadRuleFile(*options.rulesFile));
     } catch (const RuleFileError& error) {
-      throw InputError(error.line() > 0 ? *options.rulesFile + ": " + error.what() : error.what());
+      throw InputError(*options.rulesFile + ": " + error.what());
     }
     rules = &fileRules;
     translator.StyleBase = kSpeechStyles[1].base;
@@ -106,13 +116,9 @@ int Run(const FilterOptions& options) {
     }
     return 0;
   }
-  std::ostringstream whole;
-  for (const std::string& name : inputs) {
-    Input input(name);
-    whole << input.Stream().rdbuf();
-    input.CheckRead();
-  }
-  filter.WriteTranslation(whole.view());
+  std::string whole;
+  for (const std::string& name : inputs) Input(name).AppendTo(whole);
+  filter.WriteTranslation(whole);
   return 0;
 }
 
@@ -143,6 +149,9 @@ int main(int argc, char** argv) {
   } catch (const kestrelle::UsageError& error) {
     std::fprintf(stderr, "kestrelle-translate: %s\nTry 'kestrelle-translate --help'.\n", error.what());
     return 2;
+  } catch (const std::bad_alloc&) {
+    std::fputs("kestrelle-translate: not enough memory to translate this text\n", stderr);
+    return 1;
   } catch (const std::exception& error) {
     std::fprintf(stderr, "kestrelle-translate: %s\n", error.what());
     return 1;
