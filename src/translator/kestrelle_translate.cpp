@@ -1,6 +1,7 @@
 // kestrelle-translate: the translator as a command-line filter. By default the whole input is one text,
 // prepared and finished as the Translate command does it, so the filter and the window give the same
 // output for the same text and seed.
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -8,8 +9,12 @@
 #include <memory>
 #include <new>
 
+#include "translator/compiled_rules.h"
 #include "translator/filter_options.h"
+#include "translator/linked_text.h"
+#include "translator/rewrite_engine.h"
 #include "translator/rule_file.h"
+#include "translator/rule_set.h"
 #include "translator/shipped_rules.h"
 #include "translator/speech_styles.h"
 #include "translator/stream_reading.h"
@@ -30,17 +35,32 @@ class InputError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Translates texts one after another in one style and writes each to standard output, finished as the
+// Translate command finishes it. The rules are compiled once for all the texts.
 class Filter {
  public:
-  Filter(Translator& translator, const RuleStrings& rules) : translator_(translator), rules_(rules) {}
+  Filter(Translator& translator, const RuleStrings& rules) : translator_(translator) {
+    if (translator.StyleBase == 0) return;
+    compiled_ = std::make_unique<CompiledRules>(ReadRuleSet(rules, translator.StyleBase));
+    engine_ = std::make_unique<RewriteEngine>(*compiled_);
+  }
 
-  void WriteTranslation(std::string_view text) {
-    std::string translated = translator_.Translate(PrepareForTranslation(text), rules_);
-    FinishTranslation(translated);
-    std::fwrite(translated.data(), 1, translated.size(), stdout);
+  // The text is prepared in place and, translated, written piece by piece: nothing is held twice.
+  void WriteTranslation(std::string text) {
+    FinishedTextWriter writer([](std::string_view piece) { std::fwrite(piece.data(), 1, piece.size(), stdout); });
+    text = PrepareForTranslation(std::move(text));
+    if (!engine_) {
+      writer.Add(text);
+    } else {
+      LinkedText linked(std::move(text));
+      engine_->Run(linked, translator_, BetweenAlternatives());
+      linked.ForEachPiece([&](std::string_view piece) { writer.Add(piece); });
+    }
+    writer.End();
   }
 
   // Each line on its own; the line break (line feed, or carriage return and line feed) is kept as it is.
+  // The output is flushed whenever no more input is waiting, so that a line typed in is answered at once.
   void TranslateLines(std::istream& in) {
     std::string line;
     while (std::getline(in, line)) {
@@ -51,15 +71,16 @@ class Filter {
         content.remove_suffix(1);
         lineBreak = "\r\n";
       }
-      WriteTranslation(content);
+      WriteTranslation(std::string(content));
       std::fwrite(lineBreak.data(), 1, lineBreak.size(), stdout);
-      std::fflush(stdout);
+      if (in.rdbuf()->in_avail() <= 0) std::fflush(stdout);
     }
   }
 
  private:
   Translator& translator_;
-  const RuleStrings& rules_;
+  std::unique_ptr<CompiledRules> compiled_;  // none for the unchanged style
+  std::unique_ptr<RewriteEngine> engine_;
 };
 
 // The named input, or standard input for "-". Every input is read in full or named in an InputError.
@@ -116,9 +137,18 @@ int Run(const FilterOptions& options) {
     }
     return 0;
   }
+  // Room for the files and the blank that the preparation appends, so that the text is never moved.
+  size_t expected = 1;
+  for (const std::string& name : inputs) {
+    if (name == "-") continue;
+    std::error_code unknown;
+    const std::uintmax_t size = std::filesystem::file_size(name, unknown);
+    if (!unknown) expected += static_cast<size_t>(size);
+  }
   std::string whole;
+  whole.reserve(expected);
   for (const std::string& name : inputs) Input(name).AppendTo(whole);
-  filter.WriteTranslation(whole);
+  filter.WriteTranslation(std::move(whole));
   return 0;
 }
 
