@@ -11,7 +11,8 @@ class BitFlags {
  public:
   // Makes room for ids below size; new flags are clear.
   void Resize(size_t size) { words_.resize((size + 63) / 64); }
-  void Reserve(size_t size) { words_.reserve((size + 63) / 64); }
+  // Flags for ids below size, all clear.
+  void Assign(size_t size) { words_.assign((size + 63) / 64, 0); }
 
   bool Test(size_t id) const { return (words_[id / 64] >> (id % 64) & 1) != 0; }
   void Set(size_t id) { words_[id / 64] |= std::uint64_t{1} << (id % 64); }

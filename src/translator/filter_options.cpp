@@ -17,8 +17,8 @@ const char* const kFilterUsage =
     "  --lines        translate each line on its own, writing it as soon as it is read\n"
     "  --help         show this help\n"
     "\n"
-    "Exit status: 0 done, 1 an input or rule file could not be read or a rule file breaks the format,\n"
-    "2 an unknown option or style.\n";
+    "Exit status: 0 done; 1 an input or rule file could not be read, a rule file breaks the format, the\n"
+    "output could not be written or there was not enough memory; 2 an unknown option or style.\n";
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "translator/id_map.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace kestrelle {
@@ -11,6 +12,17 @@ void IdMap::Set(std::uint32_t key, std::uint32_t value) {
   while (slots_[slot].first != key && slots_[slot].first != kNone) slot = (slot + 1) & (slots_.size() - 1);
   if (slots_[slot].first == kNone) ++size_;
   slots_[slot] = {key, value};
+}
+
+void IdMap::Clear() {
+  constexpr size_t kKeptSlots = 1024;
+  if (slots_.size() > kKeptSlots) {
+    slots_ = {};
+    bits_ = 0;
+  } else if (size_ > 0) {
+    std::fill(slots_.begin(), slots_.end(), std::pair{kNone, kNone});
+  }
+  size_ = 0;
 }
 
 void IdMap::Grow() {

@@ -14,6 +14,8 @@ class IdMap {
   static constexpr std::uint32_t kNone = UINT32_MAX;  // never a key; the value of a missing key
 
   void Set(std::uint32_t key, std::uint32_t value);
+  // Empty again; a small table is kept for reuse, a large one given back.
+  void Clear();
   std::uint32_t Get(std::uint32_t key) const {
     if (slots_.empty()) return kNone;
     for (size_t slot = SlotOf(key);; slot = (slot + 1) & (slots_.size() - 1)) {

@@ -52,9 +52,9 @@ class Filter {
     if (!engine_) {
       writer.Add(text);
     } else {
-      LinkedText linked(std::move(text));
-      engine_->Run(linked, translator_, BetweenAlternatives());
-      linked.ForEachPiece([&](std::string_view piece) { writer.Add(piece); });
+      linked_.Assign(std::move(text));
+      engine_->Run(linked_, translator_, BetweenAlternatives());
+      linked_.ForEachPiece([&](std::string_view piece) { writer.Add(piece); });
     }
     writer.End();
   }
@@ -81,6 +81,7 @@ class Filter {
   Translator& translator_;
   std::unique_ptr<CompiledRules> compiled_;  // none for the unchanged style
   std::unique_ptr<RewriteEngine> engine_;
+  LinkedText linked_{std::string()};  // reused from text to text
 };
 
 // The named input, or standard input for "-". Every input is read in full or named in an InputError.

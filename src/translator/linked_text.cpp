@@ -10,12 +10,20 @@ namespace {
 constexpr std::uint64_t kEndLabel = std::uint64_t{1} << 63;
 }  // namespace
 
-LinkedText::LinkedText(std::string text)
-    : original_(std::move(text)),
-      shift_(static_cast<unsigned>(62 - std::bit_width(static_cast<std::uint64_t>(original_.size()) + 1))),
-      head_(original_.empty() ? kNoChar : 0) {
-  if (original_.size() >= kNoChar / 2) throw std::length_error("text too long to translate");
-  for (BitFlags* flags : {&removed_, &nextChanged_, &prevChanged_}) flags->Resize(original_.size());
+LinkedText::LinkedText(std::string text) { Assign(std::move(text)); }
+
+void LinkedText::Assign(std::string text) {
+  if (text.size() >= kNoChar / 2) throw std::length_error("text too long to translate");
+  original_ = std::move(text);
+  inserted_.clear();
+  shift_ = static_cast<unsigned>(62 - std::bit_width(static_cast<std::uint64_t>(original_.size()) + 1));
+  head_ = original_.empty() ? kNoChar : 0;
+  for (BitFlags* flags : {&removed_, &nextChanged_, &prevChanged_}) flags->Assign(original_.size());
+  next_.Clear();
+  prev_.Clear();
+  for (std::vector<CharId>* list : {&insertionStart_, &insertionNext_, &insertionPrev_}) list->clear();
+  insertionLabel_.clear();
+  labelsDistinct_ = true;
   if (!original_.empty()) Link(static_cast<CharId>(original_.size() - 1), kNoChar);
 }
 

@@ -24,6 +24,8 @@ inline constexpr CharId kNoChar = IdMap::kNone;
 class LinkedText {
  public:
   explicit LinkedText(std::string text);
+  // Starts over with another text, keeping the room the last one took (the filter's --lines).
+  void Assign(std::string text);
 
   CharId Head() const { return head_; }
   CharId Next(CharId c) const { return nextChanged_.Test(c) ? StoredNext(c) : c + 1; }
@@ -72,8 +74,8 @@ class LinkedText {
 
   std::string original_;
   std::string inserted_;  // every insertion, one after another
-  unsigned shift_;
-  CharId head_;
+  unsigned shift_ = 0;
+  CharId head_ = kNoChar;
   BitFlags removed_;
   BitFlags nextChanged_;  // the next character is not c + 1 but next_.Get(c)
   BitFlags prevChanged_;
