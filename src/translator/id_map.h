@@ -11,7 +11,7 @@ namespace kestrelle {
 
 class IdMap {
  public:
-  static constexpr std::uint32_t kNone = UINT32_MAX;  // never a key; the value of a missing key
+  static constexpr std::uint32_t kNone = UINT32_MAX;  // never a key; what a missing key reads as
 
   void Set(std::uint32_t key, std::uint32_t value);
   // Empty again; a small table is kept for reuse, a large one given back.

@@ -47,16 +47,15 @@ class Filter {
 
   // The text is prepared in place and, translated, written piece by piece: nothing is held twice.
   void WriteTranslation(std::string text) {
-    FinishedTextWriter writer([](std::string_view piece) { std::fwrite(piece.data(), 1, piece.size(), stdout); });
     text = PrepareForTranslation(std::move(text));
     if (!engine_) {
-      writer.Add(text);
+      writer_.Add(text);
     } else {
-      linked_.Assign(std::move(text));
+      spare_ = linked_.Assign(std::move(text));
       engine_->Run(linked_, translator_, BetweenAlternatives());
-      linked_.ForEachPiece([&](std::string_view piece) { writer.Add(piece); });
+      linked_.ForEachPiece([&](std::string_view piece) { writer_.Add(piece); });
     }
-    writer.End();
+    writer_.End();
   }
 
   // Each line on its own; the line break (line feed, or carriage return and line feed) is kept as it is.
@@ -71,7 +70,8 @@ class Filter {
         content.remove_suffix(1);
         lineBreak = "\r\n";
       }
-      WriteTranslation(std::string(content));
+      spare_.assign(content);
+      WriteTranslation(std::move(spare_));
       std::fwrite(lineBreak.data(), 1, lineBreak.size(), stdout);
       if (in.rdbuf()->in_avail() <= 0) std::fflush(stdout);
     }
@@ -81,7 +81,10 @@ class Filter {
   Translator& translator_;
   std::unique_ptr<CompiledRules> compiled_;  // none for the unchanged style
   std::unique_ptr<RewriteEngine> engine_;
-  LinkedText linked_{std::string()};  // reused from text to text
+  // Reused from text to text, so that a line needs no memory of its own.
+  LinkedText linked_{std::string()};
+  std::string spare_;  // the string of the text before, for the next line
+  FinishedTextWriter writer_{[](std::string_view piece) { std::fwrite(piece.data(), 1, piece.size(), stdout); }};
 };
 
 // The named input, or standard input for "-". Every input is read in full or named in an InputError.

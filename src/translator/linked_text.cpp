@@ -12,9 +12,9 @@ constexpr std::uint64_t kEndLabel = std::uint64_t{1} << 63;
 
 LinkedText::LinkedText(std::string text) { Assign(std::move(text)); }
 
-void LinkedText::Assign(std::string text) {
+std::string LinkedText::Assign(std::string text) {
   if (text.size() >= kNoChar / 2) throw std::length_error("text too long to translate");
-  original_ = std::move(text);
+  std::swap(original_, text);
   inserted_.clear();
   shift_ = static_cast<unsigned>(62 - std::bit_width(static_cast<std::uint64_t>(original_.size()) + 1));
   head_ = original_.empty() ? kNoChar : 0;
@@ -24,7 +24,10 @@ void LinkedText::Assign(std::string text) {
   for (std::vector<CharId>* list : {&insertionStart_, &insertionNext_, &insertionPrev_}) list->clear();
   insertionLabel_.clear();
   labelsDistinct_ = true;
-  if (!original_.empty()) Link(static_cast<CharId>(original_.size() - 1), kNoChar);
+  // The last character is followed by none: the flag alone says so, as a link that is not stored reads
+  // as none.
+  if (!original_.empty()) nextChanged_.Set(original_.size() - 1);
+  return text;
 }
 
 void LinkedText::Link(CharId from, CharId to) {

@@ -24,8 +24,9 @@ inline constexpr CharId kNoChar = IdMap::kNone;
 class LinkedText {
  public:
   explicit LinkedText(std::string text);
-  // Starts over with another text, keeping the room the last one took (the filter's --lines).
-  void Assign(std::string text);
+  // Starts over with another text, keeping the room the last one took, and gives back the string of the
+  // last one, for the caller to reuse (the filter's --lines).
+  std::string Assign(std::string text);
 
   CharId Head() const { return head_; }
   CharId Next(CharId c) const { return nextChanged_.Test(c) ? StoredNext(c) : c + 1; }

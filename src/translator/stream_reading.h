@@ -1,6 +1,6 @@
 #pragma once
-// Reading a whole stream into text in fixed-size pieces, so that nothing is held twice and an empty stream
-// is just empty (copying a stream buffer into another stream fails on an empty one and then stops copying).
+// Reading a whole stream into text, so that nothing is held twice and an empty stream is just empty
+// (copying a stream buffer into another stream fails on an empty one and then stops copying).
 #include <istream>
 #include <string>
 

@@ -45,6 +45,8 @@ void FinishedTextWriter::Finish(bool atEnd) {
   if (atEnd) {
     held_.clear();
     capitalised_ = 0;
+    capitals_ = SentenceCapitals();
+    before_ = '\0';
     return;
   }
   held_.erase(0, written);

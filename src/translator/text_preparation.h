@@ -26,7 +26,8 @@ class FinishedTextWriter {
   explicit FinishedTextWriter(Write write) : write_(std::move(write)) {}
 
   void Add(std::string_view piece);
-  // The text ends: what is held is written, less the blanks at its end.
+  // The text ends: what is held is written, less the blanks at its end. The writer is then ready for
+  // another text.
   void End();
 
  private:
