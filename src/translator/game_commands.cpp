@@ -18,6 +18,15 @@ bool IsGameCommandLine(std::string_view line) {
   return line.size() >= 2 && (line[0] == '[' || line[0] == '.') && IsAsciiLetter(line[1]);
 }
 
+bool HasGameCommandLine(std::string_view text) {
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
+    if (IsGameCommandLine(text.substr(start, end - start))) return true;
+    start = LineBreakEnd(text, end);
+  }
+  return false;
+}
+
 std::optional<std::string> TranslateAroundGameCommands(std::string_view text, const SpeechTranslation& translate) {
   std::string result;
   std::size_t speechStart = 0;

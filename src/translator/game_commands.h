@@ -12,6 +12,9 @@ namespace kestrelle {
 // its very start. "...", ". . .", "[5" and a line with blanks before the prefix are speech.
 bool IsGameCommandLine(std::string_view line);
 
+// Whether any line of the text is a game command.
+bool HasGameCommandLine(std::string_view text);
+
 // Translates one run of speech: one or more whole lines, without the line break after the last.
 // Returns nothing when the translation was asked to stop.
 using SpeechTranslation = std::function<std::optional<std::string>(std::string_view speech)>;
