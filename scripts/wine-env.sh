@@ -19,10 +19,12 @@ kestrelle_prepare_prefix() {
     wineboot --init >/dev/null 2>&1 || true
   fi
   if [ ! -f "$stamp" ] || [ "$settings" -nt "$stamp" ]; then
-    # Wine's own fonts (Marlett for the caption buttons, Tahoma for menus) where this Wine does not find
-    # them by itself.
+    # Wine's own fonts where this Wine does not find them by itself: Marlett for the caption buttons, Tahoma
+    # for menus, and MS Sans Serif, whose screen font is sserife.fon (Wine skips ms_sans_serif.ttf, which
+    # holds only bitmaps).
     if [ -d /usr/share/wine/fonts ]; then
-      cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+      cp -n /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/sserife.fon "$WINEPREFIX/drive_c/windows/Fonts/" \
+        2>/dev/null || true
     fi
     wine regedit /S "$(winepath -w "$settings")" >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f >/dev/null 2>&1
