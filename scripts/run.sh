@@ -6,10 +6,12 @@
 # Without a display it says so, shows the program on a virtual display instead (always in the build's own
 # prefix), saves PNG pictures of its pages in build/screenshots/, lists them and exits.
 set -euo pipefail
+player_prefix=${WINEPREFIX:-}
+# A relative WINEPREFIX is taken from where the player stands.
+if [ -n "$player_prefix" ] && [ -d "$player_prefix" ]; then player_prefix=$(cd "$player_prefix" && pwd); fi
 cd "$(dirname "$0")/.."
 root=$(pwd)
 build_dir="$root/build/windows"
-player_prefix=${WINEPREFIX:-}
 
 if [ -z "${DISPLAY:-}" ]; then
   echo "No display (DISPLAY is not set): Kestrelle will be built (a few minutes the first time), shown on a"
