@@ -4,7 +4,7 @@
 # Kestrelle can type into it; it must exist and be 64-bit), or else in the build's own. In a player's prefix
 # it sets the font stand-ins that its captions need, says so, and changes nothing else there.
 # Without a display it says so, shows the program on a virtual display instead (always in the build's own
-# prefix), saves PNG pictures of its pages in build/screenshots/, lists them and exits.
+# prefix), saves PNG pictures of its pages and its about box in build/screenshots/, lists them and exits.
 set -euo pipefail
 player_prefix=${WINEPREFIX:-}
 # A relative WINEPREFIX is taken from where the player stands.
@@ -15,7 +15,7 @@ build_dir="$root/build/windows"
 
 if [ -z "${DISPLAY:-}" ]; then
   echo "No display (DISPLAY is not set): Kestrelle will be built (a few minutes the first time), shown on a"
-  echo "virtual display, and pictures of its pages saved in build/screenshots/."
+  echo "virtual display, and pictures of its pages and its about box saved in build/screenshots/."
   [ -z "$player_prefix" ] || echo "WINEPREFIX is left alone: the pictures are taken in the build's own prefix."
 elif [ -n "$player_prefix" ]; then
   if [ ! -d "$player_prefix/drive_c" ]; then

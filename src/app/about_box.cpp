@@ -1,16 +1,120 @@
 #include "app/about_box.h"
 
-#include <algorithm>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "app/credits.h"
+#include "app/game_installation.h"
+#include "app/game_music.h"
+#include "ui/mci_player.h"
 
 namespace kestrelle {
+namespace {
 
-TAboutBox::TAboutBox()
-    : Form("About", {.clientWidth = 297, .clientHeight = 215, .font = {"Courier New", -11}, .border = ui::FormBorder::Dialog}),
-      OKButton(*this, {111, 180, 75, 25}, "OK", {.isDefault = true}) {
-  const ui::Rect outer = Bounds();
-  MoveTo(std::max(0, (GetSystemMetrics(SM_CXSCREEN) - outer.width) / 2),
-         std::max(0, (GetSystemMetrics(SM_CYSCREEN) - outer.height) / 2));
-  OKButton.onClick = [this] { Close(); };
+constexpr const char* kCopyright = "\xA9 2026 Eyrie";
+constexpr const char* kComments =
+    "The latest version is on the project's releases page. Report problems in its issue tracker: say what "
+    "you did and what you saw.";
+
+// "Version major.minor" from the file version in the program's own version record; none without one.
+std::optional<std::string> OwnVersionCaption() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+  if (size == 0) return std::nullopt;
+  std::vector<char> record(size);
+  if (!GetFileVersionInfoA(path, 0, size, record.data())) return std::nullopt;
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  if (!VerQueryValueA(record.data(), "\\", reinterpret_cast<void**>(&fixed), &length) || length < sizeof *fixed) {
+    return std::nullopt;
+  }
+  return "Version " + std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." + std::to_string(LOWORD(fixed->dwFileVersionMS));
+}
+
+ui::IconHandle ProgramIcon32() {
+  return ui::IconHandle(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "MAINICON", IMAGE_ICON, 32, 32, 0)));
+}
+
+bool FileExists(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
+}
+
+}  // namespace
+
+TAboutBox::TAboutBox(std::unique_ptr<ui::MediaPlayer> mediaPlayer)
+    : Form("About", {.clientWidth = 297,
+                     .clientHeight = 215,
+                     .font = {"Courier New", -11},
+                     .border = ui::FormBorder::Dialog,
+                     .position = ui::FormPosition::ScreenCentre}),
+      Panel1(*this, {8, 8, 281, 161}, "", {.bevelOuter = ui::Bevel::Lowered, .bevelInner = ui::Bevel::Raised}),
+      Version(Panel1, {8, 40, 265, 16}, "1.0",
+              {.alignment = ui::Alignment::Centre,
+               .font = ui::FontSpec{.name = "MS Sans Serif", .height = -13, .colour = ui::colours::Red}}),
+      ProductName(Panel1, {8, 16, 265, 24}, "Kestrelle",
+                  {.alignment = ui::Alignment::Centre,
+                   .font = ui::FontSpec{.name = "MS Sans Serif", .height = -24, .colour = ui::colours::Navy}}),
+      ProgramIcon(Panel1, {72, 16, 32, 32}),
+      Copyright(Panel1, {8, 80, 98, 14}, kCopyright),
+      Comments(Panel1, {8, 98, 250, 58}, kComments, {.wordWrap = true}),
+      MediaPlayer1(mediaPlayer ? std::move(mediaPlayer) : std::make_unique<ui::MciPlayer>(Panel1, ui::Rect{0, 112, 253, 30})),
+      OKButton(*this, {111, 180, 75, 25}, "OK", {.isDefault = true}),
+      Marquee1(*this, {12, 67, 273, 97}, {.font = ui::FontSpec{.name = "Times New Roman", .height = -11}}) {
+  ProgramIcon.SetIcon(ProgramIcon32());
+  ProgramIcon.BringToFront();  // over the name and the version, which it overlaps
+  Marquee1.Items = CreditLines();
+  Marquee1.BringToFront();  // over the panel's lower half while it shows
+
+  onShow = [this] { FormShow(); };
+  onHide = [this] { FormHide(); };
+  OKButton.onClick = [this] { OKButtonClick(); };
+  Marquee1.OnDone = [this] { Marquee1Done(); };
+  MediaPlayer1->onNotify = [this] { MediaPlayer1Notify(); };
+}
+
+// An error from the media device or the registry ends the handler there: the credits and the version
+// then wait for the next opening, and the box opens all the same.
+void TAboutBox::FormShow() {
+  if (const ui::Form* main = ui::Form::MainForm(); main != nullptr && main != this) {
+    const ui::Rect over = main->Bounds();
+    const ui::Rect own = Bounds();
+    MoveTo(over.left + (over.width - own.width) / 2, over.top + (over.height - own.height) / 2);
+  }
+  const std::string music = GameMusicPath(ReadGameProgramPath());
+  if (FileExists(music)) {
+    StopMusic = false;
+    MediaPlayer1->Open(music);
+    MediaPlayer1->SeekToStart();
+    MediaPlayer1->Play();
+  }
+  Marquee1.Activate();
+  if (const auto caption = OwnVersionCaption()) Version.SetText(*caption);
+}
+
+// The stop and close come only when a device is open: after a failed open there is nothing to stop.
+void TAboutBox::FormHide() {
+  StopMusic = true;
+  Marquee1.Deactivate();
+  if (MediaPlayer1->IsOpen()) {
+    MediaPlayer1->Stop();
+    MediaPlayer1->Close();
+  }
+}
+
+void TAboutBox::OKButtonClick() { Close(); }
+
+// The credits have run once: from now on the copyright and comments show in their place.
+void TAboutBox::Marquee1Done() { Marquee1.SetVisible(false); }
+
+// The tune loops: the player starts again from the beginning when it stands at the end.
+void TAboutBox::MediaPlayer1Notify() {
+  if (!StopMusic) MediaPlayer1->Play();
 }
 
 }  // namespace kestrelle

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <stdexcept>
 
+#include "translator/game_commands.h"
 #include "translator/text_tools.h"
 
 namespace kestrelle {
@@ -27,6 +28,41 @@ std::string JoinDisplayedLines(const std::vector<std::string>& lines, bool wordW
     text += line;
   }
   return text;
+}
+
+std::string JoinKeepingGameCommands(const std::vector<std::string>& displayedLines,
+                                    const std::vector<std::string>& paragraphs, bool wordWrap) {
+  if (!wordWrap || std::none_of(paragraphs.begin(), paragraphs.end(), [](const std::string& p) { return IsGameCommandLine(p); })) {
+    return JoinDisplayedLines(displayedLines, wordWrap);
+  }
+  std::string text;
+  std::vector<std::string> speech;
+  const auto addLine = [&text](const std::string& line) {
+    if (line.empty()) return;
+    if (!text.empty()) text += "\r\n";
+    text += line;
+  };
+  for (const std::string& paragraph : paragraphs) {
+    if (!IsGameCommandLine(paragraph)) {
+      speech.push_back(paragraph);
+      continue;
+    }
+    addLine(JoinDisplayedLines(speech, true));
+    speech.clear();
+    addLine(paragraph);
+  }
+  addLine(JoinDisplayedLines(speech, true));
+  return text;
+}
+
+std::vector<std::string> SplitParagraphs(std::string_view text) {
+  std::vector<std::string> paragraphs;
+  for (;;) {
+    const std::size_t end = text.find("\r\n");
+    paragraphs.emplace_back(text.substr(0, end));
+    if (end == std::string_view::npos) return paragraphs;
+    text.remove_prefix(end + 2);
+  }
 }
 
 bool IsBlankText(std::string_view text) {

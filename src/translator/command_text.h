@@ -16,6 +16,17 @@ namespace kestrelle {
 // joins them as if it were not there and nothing is ever put in front of the text.
 std::string JoinDisplayedLines(const std::vector<std::string>& lines, bool wordWrap);
 
+// The same when game commands are left alone: with word wrap on, a paragraph of the memo that is a game
+// command stays a line of its own, and the speech paragraphs around it are joined as above (joining a
+// paragraph's wrapped pieces gives the paragraph). paragraphs: the memo's text cut at its line breaks.
+// Without a command paragraph, or with word wrap off (where every paragraph is a line anyway), the text is
+// JoinDisplayedLines's.
+std::string JoinKeepingGameCommands(const std::vector<std::string>& displayedLines,
+                                    const std::vector<std::string>& paragraphs, bool wordWrap);
+
+// The text cut at its line breaks (carriage return and line feed), the breaks left out.
+std::vector<std::string> SplitParagraphs(std::string_view text);
+
 // Whether the text holds nothing but blanks and control characters (codes 0 to 32).
 bool IsBlankText(std::string_view text);
 

@@ -15,10 +15,13 @@ const char* const kFilterUsage =
     "  --rules FILE   the rules of a rule file instead of a shipped style\n"
     "  --seed N       start of the random choices, 0 to 4294967295 (default 0, as at program start)\n"
     "  --lines        translate each line on its own, writing it as soon as it is read\n"
+    "  --commands-as-speech\n"
+    "                 translate game command lines like speech; by default a line that begins with\n"
+    "                 '[' or '.' and a letter (\"[bank\", \".resync\") is written exactly as it is\n"
     "  --help         show this help\n"
     "\n"
-    "Exit status: 0 done, 1 an input or rule file could not be read or a rule file breaks the format,\n"
-    "2 an unknown option or style.\n";
+    "Exit status: 0 done; 1 an input or rule file could not be read, a rule file breaks the format, the\n"
+    "output could not be written or there was not enough memory; 2 an unknown option or style.\n";
 
 namespace {
 
@@ -78,6 +81,8 @@ FilterOptions ParseFilterOptions(const std::vector<std::string_view>& args) {
       options.seed = ParseSeed(value);
     } else if (arg == "--lines") {
       options.lines = true;
+    } else if (arg == "--commands-as-speech") {
+      options.commandsAsSpeech = true;
     } else if (arg == "--help") {
       options.help = true;
     } else {

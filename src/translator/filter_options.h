@@ -14,6 +14,7 @@ struct FilterOptions {
   std::optional<std::string> rulesFile;
   std::uint32_t seed = 0;
   bool lines = false;
+  bool commandsAsSpeech = false;  // game command lines ("[bank", ".resync") translated like speech
   bool help = false;
   std::vector<std::string> inputs;  // none: standard input; "-" also stands for it
 };

@@ -1,16 +1,24 @@
 // kestrelle-translate: the translator as a command-line filter. By default the whole input is one text,
 // prepared and finished as the Translate command does it, so the filter and the window give the same
 // output for the same text and seed.
+#include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
-#include <sstream>
+#include <new>
 
+#include "translator/compiled_rules.h"
 #include "translator/filter_options.h"
+#include "translator/game_commands.h"
+#include "translator/linked_text.h"
+#include "translator/rewrite_engine.h"
 #include "translator/rule_file.h"
+#include "translator/rule_set.h"
 #include "translator/shipped_rules.h"
 #include "translator/speech_styles.h"
+#include "translator/stream_reading.h"
 #include "translator/text_preparation.h"
 #include "translator/translator.h"
 
@@ -28,17 +36,48 @@ class InputError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Translates texts one after another in one style and writes each to standard output, finished as the
+// Translate command finishes it. The rules are compiled once for all the texts.
 class Filter {
  public:
-  Filter(Translator& translator, const RuleStrings& rules) : translator_(translator), rules_(rules) {}
+  Filter(Translator& translator, const RuleStrings& rules, GameCommands commands)
+      : translator_(translator), commands_(commands) {
+    if (translator.StyleBase == 0) return;
+    compiled_ = std::make_unique<CompiledRules>(ReadRuleSet(rules, translator.StyleBase));
+    engine_ = std::make_unique<RewriteEngine>(*compiled_);
+  }
 
-  void WriteTranslation(std::string_view text) {
-    std::string translated = translator_.Translate(PrepareForTranslation(text), rules_);
-    FinishTranslation(translated);
-    std::fwrite(translated.data(), 1, translated.size(), stdout);
+  // A text with a game command line is translated run by run around its commands and written whole;
+  // any other goes the direct way.
+  void WriteTranslation(std::string text) {
+    if (commands_ == GameCommands::TranslateAsSpeech || !HasGameCommandLine(text)) {
+      Translate(std::move(text), writer_);
+      return;
+    }
+    const std::string result = *TranslateAroundGameCommands(text, [this](std::string_view speech) {
+      std::string translated;
+      FinishedTextWriter writer([&translated](std::string_view piece) { translated += piece; });
+      Translate(std::string(speech), writer);
+      return std::optional(std::move(translated));
+    });
+    std::fwrite(result.data(), 1, result.size(), stdout);
+  }
+
+  // The text is prepared in place and, translated, written piece by piece: nothing is held twice.
+  void Translate(std::string text, FinishedTextWriter& writer) {
+    text = PrepareForTranslation(std::move(text));
+    if (!engine_) {
+      writer.Add(text);
+    } else {
+      spare_ = linked_.Assign(std::move(text));
+      engine_->Run(linked_, translator_, BetweenAlternatives());
+      linked_.ForEachPiece([&](std::string_view piece) { writer.Add(piece); });
+    }
+    writer.End();
   }
 
   // Each line on its own; the line break (line feed, or carriage return and line feed) is kept as it is.
+  // The output is flushed whenever no more input is waiting, so that a line typed in is answered at once.
   void TranslateLines(std::istream& in) {
     std::string line;
     while (std::getline(in, line)) {
@@ -49,31 +88,46 @@ class Filter {
         content.remove_suffix(1);
         lineBreak = "\r\n";
       }
-      WriteTranslation(content);
+      spare_.assign(content);
+      WriteTranslation(std::move(spare_));
       std::fwrite(lineBreak.data(), 1, lineBreak.size(), stdout);
-      std::fflush(stdout);
+      if (in.rdbuf()->in_avail() <= 0) std::fflush(stdout);
     }
   }
 
  private:
   Translator& translator_;
-  const RuleStrings& rules_;
+  GameCommands commands_;
+  std::unique_ptr<CompiledRules> compiled_;  // none for the unchanged style
+  std::unique_ptr<RewriteEngine> engine_;
+  // Reused from text to text, so that a line needs no memory of its own.
+  LinkedText linked_{std::string()};
+  std::string spare_;  // the string of the text before, for the next line
+  FinishedTextWriter writer_{[](std::string_view piece) { std::fwrite(piece.data(), 1, piece.size(), stdout); }};
 };
 
-// The named input, or standard input for "-".
+// The named input, or standard input for "-". Every input is read in full or named in an InputError.
 class Input {
  public:
-  explicit Input(const std::string& name) : name_(name) {
+  explicit Input(const std::string& name) : name_(name == "-" ? "standard input" : name) {
     if (name == "-") return;
+    // Some systems open a directory as an empty file; it is refused by name instead.
+    std::error_code unknown;
+    if (std::filesystem::is_directory(name, unknown)) throw InputError(name + " is a directory");
     file_ = std::make_unique<std::ifstream>(name, std::ios::binary);
     if (!*file_) throw InputError("cannot open " + name);
   }
   std::istream& Stream() { return file_ ? *file_ : std::cin; }
+  void AppendTo(std::string& text) {
+    if (!AppendStream(Stream(), text)) throw ReadError();
+  }
   void CheckRead() {
-    if (Stream().bad()) throw InputError("cannot read " + (file_ ? name_ : std::string("standard input")));
+    if (Stream().bad()) throw ReadError();
   }
 
  private:
+  InputError ReadError() const { return InputError("cannot read " + name_); }
+
   std::string name_;
   std::unique_ptr<std::ifstream> file_;
 };
@@ -88,7 +142,7 @@ int Run(const FilterOptions& options) {
       // A rule file of the user's takes the ids of the first styled slot; any style base would do.
       fileRules.AddStyle(kSpeechStyles[1].base, ReadRuleFile(*options.rulesFile));
     } catch (const RuleFileError& error) {
-      throw InputError(error.line() > 0 ? *options.rulesFile + ": " + error.what() : error.what());
+      throw InputError(*options.rulesFile + ": " + error.what());
     }
     rules = &fileRules;
     translator.StyleBase = kSpeechStyles[1].base;
@@ -96,7 +150,8 @@ int Run(const FilterOptions& options) {
     translator.StyleBase = FindSpeechStyle(options.style)->base;
   }
 
-  Filter filter(translator, *rules);
+  Filter filter(translator, *rules,
+                options.commandsAsSpeech ? GameCommands::TranslateAsSpeech : GameCommands::LeaveAlone);
   const std::vector<std::string> inputs = options.inputs.empty() ? std::vector<std::string>{"-"} : options.inputs;
   if (options.lines) {
     for (const std::string& name : inputs) {
@@ -106,13 +161,18 @@ int Run(const FilterOptions& options) {
     }
     return 0;
   }
-  std::ostringstream whole;
+  // Room for the files and the blank that the preparation appends, so that the text is never moved.
+  size_t expected = 1;
   for (const std::string& name : inputs) {
-    Input input(name);
-    whole << input.Stream().rdbuf();
-    input.CheckRead();
+    if (name == "-") continue;
+    std::error_code unknown;
+    const std::uintmax_t size = std::filesystem::file_size(name, unknown);
+    if (!unknown) expected += static_cast<size_t>(size);
   }
-  filter.WriteTranslation(whole.view());
+  std::string whole;
+  whole.reserve(expected);
+  for (const std::string& name : inputs) Input(name).AppendTo(whole);
+  filter.WriteTranslation(std::move(whole));
   return 0;
 }
 
@@ -143,6 +203,9 @@ int main(int argc, char** argv) {
   } catch (const kestrelle::UsageError& error) {
     std::fprintf(stderr, "kestrelle-translate: %s\nTry 'kestrelle-translate --help'.\n", error.what());
     return 2;
+  } catch (const std::bad_alloc&) {
+    std::fputs("kestrelle-translate: not enough memory to translate this text\n", stderr);
+    return 1;
   } catch (const std::exception& error) {
     std::fprintf(stderr, "kestrelle-translate: %s\n", error.what());
     return 1;

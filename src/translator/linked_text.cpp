@@ -1,5 +1,6 @@
 #include "translator/linked_text.h"
 
+#include <algorithm>
 #include <bit>
 #include <stdexcept>
 
@@ -9,85 +10,166 @@ namespace {
 constexpr std::uint64_t kEndLabel = std::uint64_t{1} << 63;
 }  // namespace
 
-LinkedText::LinkedText(std::string_view text)
-    : originalSize_(text.size()),
-      shift_(static_cast<unsigned>(62 - std::bit_width(static_cast<std::uint64_t>(text.size()) + 1))),
-      head_(text.empty() ? kNoChar : 0),
-      chars_(text),
-      next_(text.size()),
-      prev_(text.size()),
-      alive_(text.size(), 1) {
+LinkedText::LinkedText(std::string text) { Assign(std::move(text)); }
+
+std::string LinkedText::Assign(std::string text) {
   if (text.size() >= kNoChar / 2) throw std::length_error("text too long to translate");
-  for (size_t i = 0; i < text.size(); ++i) {
-    next_[i] = static_cast<CharId>(i + 1);
-    prev_[i] = static_cast<CharId>(i - 1);
+  std::swap(original_, text);
+  inserted_.clear();
+  shift_ = static_cast<unsigned>(62 - std::bit_width(static_cast<std::uint64_t>(original_.size()) + 1));
+  head_ = original_.empty() ? kNoChar : 0;
+  for (BitFlags* flags : {&removed_, &nextChanged_, &prevChanged_}) flags->Assign(original_.size());
+  next_.Clear();
+  prev_.Clear();
+  for (std::vector<CharId>* list : {&insertionStart_, &insertionNext_, &insertionPrev_}) list->clear();
+  insertionLabel_.clear();
+  labelsDistinct_ = true;
+  // The last character is followed by none: the flag alone says so, as a link that is not stored reads
+  // as none.
+  if (!original_.empty()) nextChanged_.Set(original_.size() - 1);
+  return text;
+}
+
+void LinkedText::Link(CharId from, CharId to) {
+  // The link from the last original character to the first inserted one is stored all the same, so that
+  // every stretch of implicit links lies in one string.
+  const bool implicit = from != kNoChar && to == from + 1 && to != original_.size();
+  if (from == kNoChar) {
+    head_ = to;
+  } else {
+    SetLink(from, to, implicit, nextChanged_, next_, insertionNext_);
   }
-  if (!text.empty()) {
-    next_.back() = kNoChar;
-    prev_.front() = kNoChar;
+  // Prev(0) is kNoChar without a stored link: 0 - 1 wraps to it.
+  if (to != kNoChar) SetLink(to, from, implicit || (from == kNoChar && to == 0), prevChanged_, prev_, insertionPrev_);
+}
+
+void LinkedText::SetLink(CharId c, CharId target, bool implicit, BitFlags& changed, IdMap& originalLinks,
+                         std::vector<CharId>& insertionLinks) {
+  if (implicit) {
+    changed.Clear(c);
+    return;
   }
+  changed.Set(c);
+  if (c < original_.size()) {
+    originalLinks.Set(c, target);
+  } else {
+    insertionLinks[InsertionOf(c)] = target;
+  }
+}
+
+CharId LinkedText::StoredNext(CharId c) const {
+  return c < original_.size() ? next_.Get(c) : insertionNext_[InsertionOf(c)];
+}
+
+CharId LinkedText::StoredPrev(CharId c) const {
+  return c < original_.size() ? prev_.Get(c) : insertionPrev_[InsertionOf(c)];
 }
 
 bool LinkedText::MatchesAt(CharId start, std::string_view key) const {
   if (!Alive(start)) return false;
   CharId c = start;
   for (const char wanted : key) {
-    if (c == kNoChar || chars_[c] != wanted || !Matchable(c)) return false;
-    c = next_[c];
+    if (c == kNoChar || At(c) != wanted || !Matchable(c)) return false;
+    c = Next(c);
   }
   return true;
 }
 
+size_t LinkedText::InsertionOf(CharId c) const {
+  // Mostly asked about the newest insertion, which the engine is working around.
+  if (c >= insertionStart_.back()) return insertionStart_.size() - 1;
+  return static_cast<size_t>(std::upper_bound(insertionStart_.begin(), insertionStart_.end(), c) -
+                             insertionStart_.begin()) - 1;
+}
+
+std::uint64_t LinkedText::OrderLabel(CharId c) const {
+  return c < original_.size() ? (static_cast<std::uint64_t>(c) + 1) << shift_ : insertionLabel_[InsertionOf(c)];
+}
+
 bool LinkedText::Before(CharId a, CharId b) const {
-  const std::uint64_t label = Label(a);
-  const std::uint64_t other = Label(b);
+  const std::uint64_t label = OrderLabel(a);
+  const std::uint64_t other = OrderLabel(b);
   if (label != other) return label < other;
-  for (CharId c = next_[a]; c != kNoChar && Label(c) == label; c = next_[c]) {
+  // What is left of one insertion is in the order of its ids.
+  if (a >= original_.size() && b >= original_.size() && InsertionOf(a) == InsertionOf(b)) return a < b;
+  for (CharId c = Next(a); c != kNoChar && OrderLabel(c) == label; c = Next(c)) {
     if (c == b) return true;
   }
   return false;
 }
 
 LinkedText::Splice LinkedText::Replace(CharId start, size_t length, std::string_view insert) {
-  Splice splice{prev_[start], kNoChar, kNoChar, start};
+  Splice splice{Prev(start), kNoChar, kNoChar, start};
   for (size_t i = 0; i < length; ++i) {
-    alive_[splice.after] = 0;
-    splice.after = next_[splice.after];
+    removed_.Set(splice.after);
+    splice.after = Next(splice.after);
   }
-  if (!insert.empty()) {
-    if (chars_.size() + insert.size() >= kNoChar) throw std::length_error("text too long to translate");
-    splice.first = static_cast<CharId>(chars_.size());
-    splice.last = static_cast<CharId>(chars_.size() + insert.size() - 1);
-    const std::uint64_t low = splice.before == kNoChar ? 0 : Label(splice.before);
-    const std::uint64_t high = splice.after == kNoChar ? kEndLabel : Label(splice.after);
-    const std::uint64_t step = (high - low) / (insert.size() + 1);
-    chars_ += insert;
-    for (size_t i = 0; i < insert.size(); ++i) {
-      const CharId c = static_cast<CharId>(splice.first + i);
-      next_.push_back(c + 1);
-      prev_.push_back(c - 1);
-      alive_.push_back(1);
-      insertedLabel_.push_back(low + step * (i + 1));
-    }
-    next_[splice.last] = splice.after;
-    prev_[splice.first] = splice.before;
+  if (insert.empty()) {
+    Link(splice.before, splice.after);
+    return splice;
   }
-  const CharId leftEnd = splice.first == kNoChar ? splice.after : splice.first;
-  const CharId rightEnd = splice.last == kNoChar ? splice.before : splice.last;
-  if (splice.before == kNoChar) {
-    head_ = leftEnd;
-  } else {
-    next_[splice.before] = leftEnd;
-  }
-  if (splice.after != kNoChar) prev_[splice.after] = rightEnd;
+  const size_t end = original_.size() + inserted_.size() + insert.size();
+  if (end >= kNoChar) throw std::length_error("text too long to translate");
+  splice.first = static_cast<CharId>(original_.size() + inserted_.size());
+  splice.last = static_cast<CharId>(end - 1);
+  const std::uint64_t low = splice.before == kNoChar ? 0 : OrderLabel(splice.before);
+  const std::uint64_t high = splice.after == kNoChar ? kEndLabel : OrderLabel(splice.after);
+  if (high - low < 2) labelsDistinct_ = false;
+  insertionStart_.push_back(splice.first);
+  insertionLabel_.push_back(low + (high - low) / 2);
+  insertionNext_.push_back(kNoChar);
+  insertionPrev_.push_back(kNoChar);
+  inserted_ += insert;
+  for (BitFlags* flags : {&removed_, &nextChanged_, &prevChanged_}) flags->Resize(end);
+  Link(splice.before, splice.first);
+  Link(splice.last, splice.after);
   return splice;
+}
+
+void LinkedText::ForEachPiece(const std::function<void(std::string_view)>& piece) const {
+  if (!labelsDistinct_) {
+    // Equal labels do not tell the order: follow the links.
+    for (CharId c = head_; c != kNoChar;) {
+      const auto end = static_cast<CharId>(nextChanged_.Find(c, original_.size() + inserted_.size(), true));
+      ForEachAliveStretch(c, end + 1, piece);  // end is the last character of the stretch
+      c = StoredNext(end);
+    }
+    return;
+  }
+  // Distinct labels give the order by themselves: the insertions sorted by label, each after the original
+  // characters whose labels are lower. This reads the text from beginning to end instead of jumping
+  // through the links.
+  std::vector<std::uint32_t> order(insertionStart_.size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<std::uint32_t>(i);
+  std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+    return insertionLabel_[a] < insertionLabel_[b];
+  });
+  const auto originalEnd = static_cast<CharId>(original_.size());
+  const auto insertedEnd = static_cast<CharId>(original_.size() + inserted_.size());
+  CharId written = 0;  // original characters before this id are written
+  for (const std::uint32_t k : order) {
+    const auto originalsBefore = static_cast<CharId>(std::min<std::uint64_t>(insertionLabel_[k] >> shift_, originalEnd));
+    ForEachAliveStretch(written, originalsBefore, piece);
+    written = std::max(written, originalsBefore);
+    ForEachAliveStretch(insertionStart_[k], k + 1 < insertionStart_.size() ? insertionStart_[k + 1] : insertedEnd, piece);
+  }
+  ForEachAliveStretch(written, originalEnd, piece);
+}
+
+void LinkedText::ForEachAliveStretch(CharId from, CharId to, const std::function<void(std::string_view)>& piece) const {
+  const std::string_view chars = from < original_.size() ? std::string_view(original_) : std::string_view(inserted_);
+  const size_t offset = from < original_.size() ? 0 : original_.size();
+  for (size_t begin = removed_.Find(from, to, false); begin < to;) {
+    const size_t end = removed_.Find(begin, to, true);
+    piece(chars.substr(begin - offset, end - begin));
+    begin = removed_.Find(end, to, false);
+  }
 }
 
 std::string LinkedText::ToString() const {
   std::string text;
-  for (CharId c = head_; c != kNoChar; c = next_[c]) text.push_back(chars_[c]);
+  ForEachPiece([&](std::string_view piece) { text += piece; });
   return text;
 }
 
 }  // namespace kestrelle
-

@@ -55,6 +55,31 @@ PatternAutomaton::PatternAutomaton(const std::vector<std::string>& keys) {
       pending.push(child);
     }
   }
+  PutMatchingStatesLast();
+}
+
+void PatternAutomaton::PutMatchingStatesLast() {
+  const size_t states = ownKey_.size();
+  std::vector<std::int32_t> renamed(states);
+  std::int32_t next = 0;
+  for (const bool matching : {false, true}) {
+    if (matching) firstMatching_ = next;
+    for (size_t s = 0; s < states; ++s) {
+      if ((ownKey_[s] >= 0 || outputLink_[s] > 0) == matching) renamed[s] = next++;
+    }
+  }
+  std::vector<std::int32_t> table(table_.size());
+  std::vector<std::int32_t> ownKey(states);
+  std::vector<std::int32_t> outputLink(states);
+  for (size_t s = 0; s < states; ++s) {
+    const auto to = static_cast<size_t>(renamed[s]);
+    for (size_t cls = 0; cls < classes_; ++cls) table[to * classes_ + cls] = renamed[table_[s * classes_ + cls]];
+    ownKey[to] = ownKey_[s];
+    outputLink[to] = outputLink_[s] > 0 ? renamed[outputLink_[s]] : 0;
+  }
+  table_ = std::move(table);
+  ownKey_ = std::move(ownKey);
+  outputLink_ = std::move(outputLink);
 }
 
 }  // namespace kestrelle

@@ -24,7 +24,8 @@ class PatternAutomaton {
     for (int s = ownKey_[state] >= 0 ? state : outputLink_[state]; s > 0; s = outputLink_[s]) report(ownKey_[s]);
   }
 
-  bool HasMatch(int state) const { return ownKey_[state] >= 0 || outputLink_[state] > 0; }
+  // States are numbered so that those where a key ends come last: the test reads no table.
+  bool HasMatch(int state) const { return state >= firstMatching_; }
 
  private:
   std::uint16_t classOf_[256] = {};  // class 0: characters of no key
@@ -32,6 +33,9 @@ class PatternAutomaton {
   std::vector<std::int32_t> table_;       // state * classes_ + class -> next state
   std::vector<std::int32_t> ownKey_;      // key ending exactly here, or -1
   std::vector<std::int32_t> outputLink_;  // nearest proper suffix state with a key, or 0
+  int firstMatching_ = 0;
+
+  void PutMatchingStatesLast();
 };
 
 }  // namespace kestrelle

@@ -1,16 +1,11 @@
 #include "translator/rewrite_engine.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace kestrelle {
 
 namespace {
-
-constexpr char kWordEnders[] = {' ', '.', '!', '?', ','};
-
-bool AllBlanks(std::string_view s) {
-  return s.find_first_not_of(' ') == std::string_view::npos;
-}
 
 // A word-end rule that chooses at random puts the ender in place of each blank that ends one of its
 // choices; this changes the rule's working copy for the rest of the rule.
@@ -25,82 +20,107 @@ void CarryEnderIntoChoices(std::string& replacement, char ender) {
 
 }  // namespace
 
-RewriteEngine::RewriteEngine(const std::vector<Rule>& rules, std::string_view text, Translator& translator)
-    : rules_(rules), translator_(translator), text_(text), automaton_([&] {
-        int stepIndex = 0;
-        for (size_t r = 0; r < rules.size(); ++r) {
-          for (const std::string& alternative : rules[r].alternatives) {
-            Alternative entry{static_cast<int>(r), {}};
-            // An empty alternative never occurs; one of blanks only would match its own inserted blanks
-            // without end, so it is left out.
-            if (!AllBlanks(alternative)) {
-              if (alternative.back() == ' ') {
-                std::string key = alternative;
-                for (const char ender : kWordEnders) {
-                  key.back() = ender;
-                  entry.steps.push_back({KeyOf(key), ender});
-                }
-              } else {
-                entry.steps.push_back({KeyOf(alternative), 0});
-              }
-              for (const Step& step : entry.steps) lastStep_[step.key] = stepIndex++;
-            }
-            alternatives_.push_back(std::move(entry));
-          }
-        }
-        return PatternAutomaton(keys_);
-      }()) {
-  candidates_.resize(keys_.size());
-  unsorted_.assign(keys_.size(), false);
+RewriteEngine::RewriteEngine(const CompiledRules& rules)
+    : rules_(rules),
+      candidates_(rules.KeyCount()),
+      unsorted_(rules.KeyCount(), false),
+      dueSteps_((rules.Steps().size() + 64) / 64, 0) {}
+
+bool RewriteEngine::Run(LinkedText& text, Translator& translator, const BetweenAlternatives& between) {
+  text_ = &text;
+  translator_ = &translator;
+  Reset();
   FindInOriginal();
+  // between() is called once for every alternative up to the one whose step runs next, as long as the
+  // text is not empty.
+  int announced = 0;
+  const auto announce = [&](int upTo) {
+    for (; between && announced < upTo && !text.Empty(); ++announced) {
+      if (!between()) return false;
+    }
+    return true;
+  };
+  const std::vector<CompiledRules::Step>& steps = rules_.Steps();
+  int rule = -1;
+  std::string replacement;  // the rule's working copy, which word enders may change
+  for (int s = NextDueStep(0); s < static_cast<int>(steps.size()); s = NextDueStep(s + 1)) {
+    if (!announce(steps[s].alternative + 1)) return false;
+    if (steps[s].rule != rule) {
+      rule = steps[s].rule;
+      replacement = rules_.Rules()[rule].replacement;
+    }
+    RunStep(s, replacement);
+  }
+  return announce(rules_.AlternativeCount());
 }
 
-int RewriteEngine::KeyOf(const std::string& key) {
-  const auto [found, added] = keyIds_.try_emplace(key, static_cast<int>(keys_.size()));
-  if (!added) return found->second;
-  keys_.push_back(key);
-  lastStep_.push_back(-1);
-  longestKey_ = std::max(longestKey_, key.size());
-  return static_cast<int>(keys_.size() - 1);
+void RewriteEngine::Reset() {
+  // Only a run that was stopped leaves candidates behind, and only for steps that are still due.
+  for (int s = NextDueStep(0); s < static_cast<int>(rules_.Steps().size()); s = NextDueStep(s + 1)) {
+    const int key = rules_.Steps()[s].key;
+    candidates_[key].clear();
+    unsorted_[key] = false;
+  }
+  std::fill(dueSteps_.begin(), dueSteps_.end(), 0);
 }
 
 void RewriteEngine::FindInOriginal() {
-  const std::string_view original = text_.Original();
+  const PatternAutomaton& automaton = rules_.Automaton();
+  const std::string_view original = text_->Original();
   int state = PatternAutomaton::kStart;
   for (size_t i = 0; i < original.size(); ++i) {
-    state = automaton_.Step(state, original[i]);
-    if (!automaton_.HasMatch(state)) continue;
-    automaton_.ForEachMatch(state, [&](int key) {
-      candidates_[key].push_back(static_cast<CharId>(i + 1 - keys_[key].size()));
+    state = automaton.Step(state, original[i]);
+    if (!automaton.HasMatch(state)) continue;
+    automaton.ForEachMatch(state, [&](int key) {
+      AddCandidate(key, static_cast<CharId>(i + 1 - rules_.Key(key).size()), -1);
     });
   }
 }
 
-bool RewriteEngine::Run(const BetweenAlternatives& between) {
-  int stepIndex = 0;
-  size_t next = 0;
-  for (const Rule& rule : rules_) {
-    std::string replacement = rule.replacement;  // the working copy that word enders may change
-    for (size_t a = 0; a < rule.alternatives.size(); ++a, ++next) {
-      if (text_.Empty()) return true;
-      if (between && !between()) return false;
-      for (const Step& step : alternatives_[next].steps) RunStep(stepIndex++, step, replacement);
-    }
+void RewriteEngine::AddCandidate(int key, CharId at, int afterStep) {
+  if (candidates_[key].empty() || afterStep >= 0) {
+    const int step = rules_.NextStepOf(key, afterStep);
+    dueSteps_[static_cast<size_t>(step) / 64] |= std::uint64_t{1} << (step % 64);
   }
-  return true;
+  candidates_[key].push_back(at);
+}
+
+// The first due step from `from` on; the number of steps when there is none (the last word of dueSteps_
+// always has a spare bit past the last step, which is never set).
+int RewriteEngine::NextDueStep(int from) const {
+  const int steps = static_cast<int>(rules_.Steps().size());
+  if (from >= steps) return steps;
+  size_t word = static_cast<size_t>(from) / 64;
+  std::uint64_t bits = dueSteps_[word] & (~std::uint64_t{0} << (from % 64));
+  while (bits == 0) {
+    if (++word == dueSteps_.size()) return steps;
+    bits = dueSteps_[word];
+  }
+  return static_cast<int>(word * 64) + std::countr_zero(bits);
 }
 
 void RewriteEngine::PrepareCandidates(int key) {
   std::vector<CharId>& list = candidates_[key];
   if (!unsorted_[key]) return;
-  std::erase_if(list, [&](CharId c) { return !text_.Alive(c); });
-  std::sort(list.begin(), list.end(), [&](CharId a, CharId b) { return text_.Before(a, b); });
-  list.erase(std::unique(list.begin(), list.end()), list.end());
+  const LinkedText& text = *text_;
+  std::erase_if(list, [&](CharId c) { return !text.Alive(c); });
+  // Each label is taken once; only equal labels need Before().
+  labelled_.clear();
+  for (const CharId c : list) labelled_.push_back({text.OrderLabel(c), c});
+  std::sort(labelled_.begin(), labelled_.end(), [&](const auto& a, const auto& b) {
+    return a.first != b.first ? a.first < b.first : text.Before(a.second, b.second);
+  });
+  list.clear();
+  for (const auto& [label, c] : labelled_) {
+    if (list.empty() || list.back() != c) list.push_back(c);
+  }
   unsorted_[key] = false;
 }
 
-void RewriteEngine::RunStep(int stepIndex, const Step& step, std::string& replacement) {
-  const std::string& key = keys_[step.key];
+void RewriteEngine::RunStep(int stepIndex, std::string& replacement) {
+  LinkedText& text = *text_;
+  const CompiledRules::Step& step = rules_.Steps()[stepIndex];
+  const std::string& key = rules_.Key(step.key);
   const size_t length = key.size();
   PrepareCandidates(step.key);
   const std::vector<CharId>& candidates = candidates_[step.key];
@@ -115,15 +135,15 @@ void RewriteEngine::RunStep(int stepIndex, const Step& step, std::string& replac
     bool fromCandidates = false;
     while (scan != kNoChar) {
       const CharId here = scan;
-      scan = here == limit ? kNoChar : text_.Next(here);
-      if (text_.MatchesAt(here, key)) {
+      scan = here == limit ? kNoChar : text.Next(here);
+      if (text.MatchesAt(here, key)) {
         at = here;
         break;
       }
     }
     while (at == kNoChar && nextCandidate < candidates.size()) {
       const CharId candidate = candidates[nextCandidate++];
-      if (text_.MatchesAt(candidate, key)) {
+      if (text.MatchesAt(candidate, key)) {
         at = candidate;
         fromCandidates = true;
       }
@@ -131,9 +151,9 @@ void RewriteEngine::RunStep(int stepIndex, const Step& step, std::string& replac
     if (at == kNoChar) break;
 
     if (step.ender != 0 && step.ender != ' ') CarryEnderIntoChoices(replacement, step.ender);
-    inserted = translator_.ExpandMacros(replacement, key);
+    inserted = translator_->ExpandMacros(replacement, key);
     if (step.ender != 0 && !inserted.empty()) inserted.back() = step.ender;
-    const LinkedText::Splice splice = text_.Replace(at, length, inserted);
+    const LinkedText::Splice splice = text.Replace(at, length, inserted);
 
     // The new stretch ends at the last inserted character, or before the seam of an empty replacement
     // (which only a key of two or more characters can cross); an earlier stretch that reaches further
@@ -142,12 +162,12 @@ void RewriteEngine::RunStep(int stepIndex, const Step& step, std::string& replac
     if (splice.first == kNoChar) {
       changedEnd = length >= 2 && splice.after != kNoChar ? splice.before : kNoChar;
     }
-    if (fromCandidates || limit == kNoChar || !text_.Alive(limit)) limit = changedEnd;
+    if (fromCandidates || limit == kNoChar || !text.Alive(limit)) limit = changedEnd;
     if (limit == kNoChar) {
       scan = kNoChar;
     } else {
       scan = splice.first != kNoChar ? splice.first : splice.after;
-      for (size_t back = 1; back < length && text_.Prev(scan) != kNoChar; ++back) scan = text_.Prev(scan);
+      for (size_t back = 1; back < length && text.Prev(scan) != kNoChar; ++back) scan = text.Prev(scan);
     }
     RecordNewOccurrences(splice, inserted, stepIndex, step.key);
   }
@@ -158,41 +178,45 @@ void RewriteEngine::RunStep(int stepIndex, const Step& step, std::string& replac
 void RewriteEngine::RecordNewOccurrences(const LinkedText::Splice& splice, std::string_view inserted,
                                          int stepIndex, int key) {
   // A new occurrence uses an inserted blank (the other inserted characters are marked), or crosses the
-  // seam where nothing was inserted; it reaches at most longestKey_ - 1 characters beyond either.
-  if (!inserted.empty() && inserted.find(' ') == std::string_view::npos) return;
+  // seam where nothing was inserted; it reaches at most one character less than the longest key still to
+  // be searched for beyond either.
+  const size_t longestKey = rules_.LongestKeyAfter(stepIndex);
+  if (longestKey == 0 || (!inserted.empty() && inserted.find(' ') == std::string_view::npos)) return;
+  const LinkedText& text = *text_;
   const bool reachBack = inserted.empty() || inserted.front() == ' ';
   const bool reachAhead = inserted.empty() || inserted.back() == ' ';
   std::vector<CharId>& window = window_;
   window.clear();
   if (reachBack) {
-    for (CharId c = splice.before; c != kNoChar && text_.Matchable(c) && window.size() + 1 < longestKey_;
-         c = text_.Prev(c)) {
+    for (CharId c = splice.before; c != kNoChar && text.Matchable(c) && window.size() + 1 < longestKey;
+         c = text.Prev(c)) {
       window.push_back(c);
     }
     std::reverse(window.begin(), window.end());
   }
   const size_t changedBegin = window.size();  // first inserted character, or the one after the seam
-  for (CharId c = splice.first; c != kNoChar && c != splice.after; c = text_.Next(c)) window.push_back(c);
+  for (CharId c = splice.first; c != kNoChar && c != splice.after; c = text.Next(c)) window.push_back(c);
   const size_t insertedEnd = window.size();
   if (reachAhead) {
     size_t ahead = 0;
-    for (CharId c = splice.after; c != kNoChar && text_.Matchable(c) && ++ahead < longestKey_; c = text_.Next(c)) {
+    for (CharId c = splice.after; c != kNoChar && text.Matchable(c) && ++ahead < longestKey; c = text.Next(c)) {
       window.push_back(c);
     }
   }
   // An occurrence is new when it begins before the end of the inserted text (before the seam) and ends
-  // after its beginning (after the seam).
+  // after its beginning (after the seam). Only a key that a later step still searches for is recorded.
+  const PatternAutomaton& automaton = rules_.Automaton();
   const size_t lastStartAllowed = inserted.empty() ? changedBegin : insertedEnd;  // exclusive
   int state = PatternAutomaton::kStart;
   for (size_t i = 0; i < window.size(); ++i) {
     const CharId c = window[i];
-    state = text_.Matchable(c) ? automaton_.Step(state, text_.At(c)) : PatternAutomaton::kStart;
-    if (i < changedBegin || !automaton_.HasMatch(state)) continue;
-    automaton_.ForEachMatch(state, [&](int found) {
-      if (found == key || lastStep_[found] <= stepIndex) return;
-      const size_t start = i + 1 - keys_[found].size();
+    state = text.Matchable(c) ? automaton.Step(state, text.At(c)) : PatternAutomaton::kStart;
+    if (i < changedBegin || !automaton.HasMatch(state)) continue;
+    automaton.ForEachMatch(state, [&](int found) {
+      if (found == key || rules_.NextStepOf(found, stepIndex) < 0) return;
+      const size_t start = i + 1 - rules_.Key(found).size();
       if (start >= lastStartAllowed) return;
-      candidates_[found].push_back(window[start]);
+      AddCandidate(found, window[start], stepIndex);
       unsorted_[found] = true;
     });
   }

@@ -1,7 +1,8 @@
 #include "translator/rule_file.h"
 
 #include <fstream>
-#include <sstream>
+
+#include "translator/stream_reading.h"
 
 namespace kestrelle {
 
@@ -111,12 +112,14 @@ std::vector<std::string> ParseRuleFile(std::string_view content) {
 }
 
 std::vector<std::string> ReadRuleFile(const std::filesystem::path& path) {
+  // Some systems open a directory as an empty file; it is refused by name instead.
+  std::error_code unknown;
+  if (std::filesystem::is_directory(path, unknown)) throw RuleFileError(0, "is a directory, not a rule file");
   std::ifstream in(path, std::ios::binary);
-  if (!in) throw RuleFileError(0, "cannot open rule file " + path.string());
-  std::ostringstream content;
-  content << in.rdbuf();
-  if (in.bad()) throw RuleFileError(0, "cannot read rule file " + path.string());
-  return ParseRuleFile(content.str());
+  if (!in) throw RuleFileError(0, "cannot open the rule file");
+  std::string content;
+  if (!AppendStream(in, content)) throw RuleFileError(0, "cannot read the rule file");
+  return ParseRuleFile(content);
 }
 
 }  // namespace kestrelle

@@ -31,7 +31,8 @@ class RuleFileError : public std::runtime_error {
 // The strings of a rule file in id order, "%STOP" last; string i gets the id base + 1 + i.
 std::vector<std::string> ParseRuleFile(std::string_view content);
 
-// Reads and parses a rule file; an unreadable file is a RuleFileError with line 0.
+// Reads and parses a rule file; an unreadable file is a RuleFileError with line 0. The messages do not name
+// the file: the caller, who knows how the user named it, puts the name before them.
 std::vector<std::string> ReadRuleFile(const std::filesystem::path& path);
 
 }  // namespace kestrelle

@@ -1,21 +1,68 @@
 #include "translator/text_preparation.h"
 
-#include "translator/text_tools.h"
+#include "translator/game_commands.h"
 
 namespace kestrelle {
 
-std::string PrepareForTranslation(std::string_view text) {
-  std::string prepared;
-  prepared.reserve(text.size() + 1);
-  for (const char c : text) prepared.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
-  prepared.push_back(' ');
-  return prepared;
+namespace {
+// Text held before it is written: enough that writing costs little per character.
+constexpr size_t kHeldText = 1 << 16;
+}  // namespace
+
+std::string PrepareForTranslation(std::string text) {
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  text.push_back(' ');
+  return text;
 }
 
 void FinishTranslation(std::string& text) {
-  CapitaliseSentences(text);
-  const size_t keep = text.find_last_not_of(' ');
-  text.erase(keep == std::string::npos ? 0 : keep + 1);
+  std::string finished;
+  FinishedTextWriter writer([&](std::string_view piece) { finished += piece; });
+  writer.Add(text);
+  writer.End();
+  text = std::move(finished);
+}
+
+void FinishedTextWriter::Add(std::string_view piece) {
+  held_ += piece;
+  if (held_.size() >= kHeldText) Finish(false);
+}
+
+void FinishedTextWriter::End() { Finish(true); }
+
+void FinishedTextWriter::Finish(bool atEnd) {
+  // Until the text ends, the last character waits for the one after it.
+  const size_t known = atEnd ? held_.size() : held_.size() - 1;
+  if (capitalised_ < known) {
+    capitals_.Apply(std::span<char>(held_).subspan(capitalised_, known - capitalised_), before_,
+                    known < held_.size() ? held_[known] : '\0');
+    before_ = held_[known - 1];
+    capitalised_ = known;
+  }
+  const size_t lastKept = known == 0 ? std::string::npos : held_.find_last_not_of(' ', known - 1);
+  const size_t written = lastKept == std::string::npos ? 0 : lastKept + 1;
+  if (written > 0) write_(std::string_view(held_).substr(0, written));
+  if (atEnd) {
+    held_.clear();
+    capitalised_ = 0;
+    capitals_ = SentenceCapitals();
+    before_ = '\0';
+    return;
+  }
+  held_.erase(0, written);
+  capitalised_ -= written;
+}
+
+std::optional<std::string> TranslateText(Translator& translator, std::string_view text, const RuleStrings& rules,
+                                         const BetweenAlternatives& between, GameCommands commands) {
+  const SpeechTranslation speech = [&](std::string_view run) -> std::optional<std::string> {
+    std::optional<std::string> translated = translator.Translate(PrepareForTranslation(std::string(run)), rules, between);
+    if (translated) FinishTranslation(*translated);
+    return translated;
+  };
+  return commands == GameCommands::LeaveAlone ? TranslateAroundGameCommands(text, speech) : speech(text);
 }
 
 }  // namespace kestrelle

@@ -1,6 +1,7 @@
 #include "translator/text_tools.h"
 
 #include <algorithm>
+#include <array>
 
 namespace kestrelle {
 
@@ -34,19 +35,30 @@ std::string RemoveChar(std::string_view s, char ch) {
   return result;
 }
 
-void CapitaliseSentences(std::string& text) {
-  bool capitaliseNext = true;
-  for (size_t i = 0; i < text.size(); ++i) {
-    char& c = text[i];
-    if (c == '.' || c == '!' || c == '?') capitaliseNext = true;
-    if (!capitaliseNext && c == 'i') {
-      const bool letterBefore = i > 0 && IsAsciiLetter(text[i - 1]);
-      const bool letterAfter = i + 1 < text.size() && IsAsciiLetter(text[i + 1]);
-      if (!letterBefore && !letterAfter) capitaliseNext = true;
+void CapitaliseSentences(std::string& text) { SentenceCapitals().Apply(text, '\0', '\0'); }
+
+void SentenceCapitals::Apply(std::span<char> piece, char before, char after) {
+  // Within a sentence only its end and a word "i" matter; the rest is passed over quickly.
+  static constexpr auto kMayMatter = [] {
+    std::array<bool, 256> table{};
+    for (const unsigned char c : {'.', '!', '?', 'i'}) table[c] = true;
+    return table;
+  }();
+  for (size_t i = 0; i < piece.size(); ++i) {
+    if (!capitaliseNext_) {
+      while (i < piece.size() && !kMayMatter[static_cast<unsigned char>(piece[i])]) ++i;
+      if (i == piece.size()) return;
     }
-    if (capitaliseNext && IsAsciiLetter(c)) {
+    char& c = piece[i];
+    if (c == '.' || c == '!' || c == '?') capitaliseNext_ = true;
+    if (!capitaliseNext_ && c == 'i') {
+      const bool letterBefore = IsAsciiLetter(i > 0 ? piece[i - 1] : before);
+      const bool letterAfter = IsAsciiLetter(i + 1 < piece.size() ? piece[i + 1] : after);
+      if (!letterBefore && !letterAfter) capitaliseNext_ = true;
+    }
+    if (capitaliseNext_ && IsAsciiLetter(c)) {
       if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-      capitaliseNext = false;
+      capitaliseNext_ = false;
     }
   }
 }

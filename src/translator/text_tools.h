@@ -1,6 +1,7 @@
 #pragma once
 // Small text routines shared by the translator: character counting and search (1-based positions, as the
 // rule engine uses them), removing a character, and restoring sentence capitals after a translation.
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -18,5 +19,15 @@ std::string RemoveChar(std::string_view s, char ch);
 // Capitalises the first letter of every sentence and the word "i", in place. Only ASCII letters count as
 // letters, and no letter is ever lowered, so capitals a replacement put in stay.
 void CapitaliseSentences(std::string& text);
+
+// CapitaliseSentences for a text that comes in pieces: Apply() capitalises one piece in place, told the
+// characters just before and after it ('\0' where there is none), and the sentence goes on to the next.
+class SentenceCapitals {
+ public:
+  void Apply(std::span<char> piece, char before, char after);
+
+ private:
+  bool capitaliseNext_ = true;
+};
 
 }  // namespace kestrelle

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "translator/compiled_rules.h"
 #include "translator/rewrite_engine.h"
-#include "translator/rule_set.h"
 
 namespace kestrelle {
 
@@ -54,10 +54,11 @@ void Translator::ExpandInto(std::string_view rest, std::string_view echo, std::s
 std::optional<std::string> Translator::Translate(std::string_view text, const RuleStrings& rules,
                                                  const BetweenAlternatives& between) {
   if (StyleBase == 0) return std::string(text);
-  const std::vector<Rule> ruleSet = ReadRuleSet(rules, StyleBase);
-  RewriteEngine engine(ruleSet, text, *this);
-  if (!engine.Run(between)) return std::nullopt;
-  return engine.Text();
+  const CompiledRules compiled(ReadRuleSet(rules, StyleBase));
+  RewriteEngine engine(compiled);
+  LinkedText linked{std::string(text)};
+  if (!engine.Run(linked, *this, between)) return std::nullopt;
+  return linked.ToString();
 }
 
 std::string Translator::Translate(std::string_view text, const RuleStrings& rules) {

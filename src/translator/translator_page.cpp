@@ -58,6 +58,7 @@ TTranslatorPage::TTranslatorPage(ui::Form& window, ui::TabSheet& page)
       Settings1(pmTranslate.Add("Settings")),
       pmtWordWrap(Settings1.Add("Word wrap")),
       pmAutoTranslate(Settings1.Add("Auto Translate on Enter")),
+      pmtLeaveCommands(Settings1.Add("Leave Game Commands Alone")),
       N3(pmTranslate.AddSeparator()),
       File2(pmTranslate.Add("&File")),
       pmtOpen(File2.Add("&Open", ui::Shortcut::Ctrl('O'))),
@@ -85,6 +86,7 @@ TTranslatorPage::TTranslatorPage(ui::Form& window, ui::TabSheet& page)
       showFileDialog([this](ui::FileDialog& dialog) { return dialog.Execute(window_.Handle()); }),
       window_(window) {
   pmtWordWrap.SetChecked(true);
+  pmtLeaveCommands.SetChecked(true);
   memoText.SetHint("Type text to be translated and or sent here.");
   memoText.SetPopupMenu(&pmTranslate);
   memoTranslated.SetPopupMenu(&pmTranslate);
@@ -97,6 +99,7 @@ TTranslatorPage::TTranslatorPage(ui::Form& window, ui::TabSheet& page)
   pmtClear.onClick = [this] { pmtClearClick(); };
   pmtWordWrap.onClick = [this] { pmtWordWrapClick(); };
   pmAutoTranslate.onClick = [this] { pmAutoTranslateClick(); };
+  pmtLeaveCommands.onClick = [this] { pmtLeaveCommandsClick(); };
   pmtOpen.onClick = [this] { pmtOpenClick(); };
   pmtSave.onClick = [this] { pmtSaveClick(); };
   pmtSaveAs.onClick = [this] { pmtSaveAsClick(); };
@@ -115,26 +118,32 @@ void TTranslatorPage::btnTranslateClick() { RunTranslateCommand(); }
 
 TTranslatorPage::CommandEnd TTranslatorPage::RunTranslateCommand() {
   memoTranslated.Clear();
-  std::string text = JoinDisplayedLines(memoText.Lines(), memoText.WordWrap());
+  const GameCommands commands = pmtLeaveCommands.Checked() ? GameCommands::LeaveAlone : GameCommands::TranslateAsSpeech;
+  const std::string text = commands == GameCommands::LeaveAlone
+                               ? JoinKeepingGameCommands(memoText.Lines(), SplitParagraphs(memoText.Text()), memoText.WordWrap())
+                               : JoinDisplayedLines(memoText.Lines(), memoText.WordWrap());
   if (IsBlankText(text)) return CommandEnd::Finished;
 
   CommandControls controls(*this);
   const TypingDelays delays{ParseDelayField(meCharDelay.Text()), ParseDelayField(meLineDelay.Text())};
   // Between rule alternatives the window stays live; a close request or the end of the program stops it.
   std::optional<std::string> translated =
-      translator.Translate(PrepareForTranslation(text), ShippedRules(),
-                           [this] { return !ui::ProcessPendingMessages() && !commandStop_.Requested(); });
+      TranslateText(translator, text, ShippedRules(),
+                    [this] { return !ui::ProcessPendingMessages() && !commandStop_.Requested(); }, commands);
   if (!translated) {
     controls.LeaveAsTheyAre();
     return CommandEnd::Stopped;
   }
-  FinishTranslation(*translated);
-  if (SendToGame(*translated, delays, commandStop_).stopped) {
+  const SendResult sent = SendToGame(*translated, delays, commandStop_);
+  if (sent.stopped) {
     controls.LeaveAsTheyAre();
     return CommandEnd::Stopped;
   }
   memoTranslated.AppendLine(*translated);
-  return CommandEnd::Finished;
+  if (sent.completed > 0) return CommandEnd::Finished;
+  // The game is closed or every client hung: the player hears it, and a line typed for Enter stays.
+  MessageBeep(MB_OK);
+  return CommandEnd::NotDelivered;
 }
 
 bool TTranslatorPage::CanCloseWindow() {
@@ -152,7 +161,7 @@ void TTranslatorPage::rgSpeakClick() {
 }
 
 // Translate on Enter: the command's failure is reported here, so that the Enter it swallowed does not
-// break the line after all, and the text stays for another try.
+// break the line after all, and the text stays for another try; so does a line that no game client took.
 void TTranslatorPage::memoTextKeyPress(char& key) {
   if (key != '\r' || !pmAutoTranslate.Checked()) return;
   key = 0;
@@ -193,6 +202,8 @@ void TTranslatorPage::pmtWordWrapClick() {
 }
 
 void TTranslatorPage::pmAutoTranslateClick() { pmAutoTranslate.SetChecked(!pmAutoTranslate.Checked()); }
+
+void TTranslatorPage::pmtLeaveCommandsClick() { pmtLeaveCommands.SetChecked(!pmtLeaveCommands.Checked()); }
 
 // The file is read whole before the memo changes, so a file that can't be read leaves the memo as it was.
 // Nor does it become the file that Save writes back to: a refused file (one that is not plain text, say)

@@ -35,6 +35,7 @@ class TTranslatorPage {
   ui::MenuItem& Settings1;
   ui::MenuItem& pmtWordWrap;
   ui::MenuItem& pmAutoTranslate;
+  ui::MenuItem& pmtLeaveCommands;  // game command lines ("[bank", ".resync") go to the game as typed
   ui::MenuItem& N3;
   ui::MenuItem& File2;
   ui::MenuItem& pmtOpen;
@@ -82,6 +83,7 @@ class TTranslatorPage {
   void pmtClearClick();
   void pmtWordWrapClick();
   void pmAutoTranslateClick();
+  void pmtLeaveCommandsClick();
   void pmtOpenClick();
   void pmtSaveClick();
   void pmtSaveAsClick();
@@ -94,10 +96,12 @@ class TTranslatorPage {
   bool CanCloseWindow();
 
  private:
-  enum class CommandEnd { Finished, Stopped };
+  // Finished: typed into at least one game client (or nothing to type); NotDelivered: no client took the
+  // text; Stopped: ended early because the program is closing.
+  enum class CommandEnd { Finished, NotDelivered, Stopped };
   class CommandControls;
 
-  // Steps of the Translate command; Stopped when it ended early because the program is closing.
+  // Steps of the Translate command.
   CommandEnd RunTranslateCommand();
   // Closes the main window if that was asked for while the command ran.
   void CloseIfPending();

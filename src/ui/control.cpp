@@ -72,7 +72,7 @@ void Control::Create(const CreateParams& params) {
   RegisterOwnClasses();
   parent_ = params.parent;
   font_ = params.font;
-  fillsBackground_ = params.fillsBackground || params.className == nullptr || params.className == kFormClass;
+  fillsBackground_ = params.fillsBackground || params.className == nullptr;
   const char* className = params.className != nullptr ? params.className : kContainerClass;
   const HWND parentWindow = parent_ != nullptr ? parent_->Handle() : nullptr;
   DWORD style = params.style;

@@ -96,7 +96,8 @@ class Control {
     std::optional<FontSpec> font;
     int id = 0;  // 0: a fresh id for a child window
     // Whether the control fills its background with its background colour when asked to erase it (always
-    // so for the layer's own classes; group boxes need it since they never paint their inside).
+    // so for the layer's own containers; forms ask for it, and group boxes need it since they never paint
+    // their inside).
     bool fillsBackground = false;
   };
   void Create(const CreateParams& params);

@@ -25,6 +25,8 @@ bool FileDialog::Execute(HWND owner) {
   dialog.lpstrInitialDir = initialDir.empty() ? nullptr : initialDir.c_str();
   dialog.lpstrTitle = title.empty() ? nullptr : wideTitle.c_str();
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
+  // Replacing a file asks first, as the system's save dialogs do for every program that lets them.
+  if (kind_ == Kind::Save) dialog.Flags |= OFN_OVERWRITEPROMPT;
   const BOOL chosen = kind_ == Kind::Open ? GetOpenFileNameW(&dialog) : GetSaveFileNameW(&dialog);
   if (!chosen) {
     if (const DWORD error = CommDlgExtendedError(); error != 0) {

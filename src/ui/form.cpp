@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "ui/application.h"
@@ -30,7 +31,8 @@ BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM windows) {
 
 }  // namespace
 
-Form::Form(std::string_view caption, const FormOptions& options) : border_(options.border) {
+Form::Form(std::string_view caption, const FormOptions& options)
+    : border_(options.border), centreAtFirstShowing_(options.position == FormPosition::ScreenCentre) {
   RECT outer{0, 0, options.clientWidth, options.clientHeight};
   AdjustWindowRectEx(&outer, StyleOf(border_), FALSE, ExStyleOf(border_));
   Create({.className = kFormClass,
@@ -38,7 +40,8 @@ Form::Form(std::string_view caption, const FormOptions& options) : border_(optio
           .exStyle = ExStyleOf(border_),
           .bounds = {CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top},
           .text = caption,
-          .font = options.font});
+          .font = options.font,
+          .fillsBackground = true});
   if (border_ == FormBorder::Single) DeleteMenu(GetSystemMenu(Handle(), FALSE), SC_SIZE, MF_BYCOMMAND);
   if (mainForm == nullptr) mainForm = this;
 }
@@ -54,8 +57,22 @@ void Form::Show() {
   Guarded([this] {
     if (onShow) onShow();
   });
+  if (centreAtFirstShowing_) {
+    centreAtFirstShowing_ = false;
+    const Rect outer = Bounds();
+    MoveTo(std::max(0, (GetSystemMetrics(SM_CXSCREEN) - outer.width) / 2),
+           std::max(0, (GetSystemMetrics(SM_CYSCREEN) - outer.height) / 2));
+  }
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
+}
+
+void Form::Hide() {
+  if (!Visible()) return;
+  Guarded([this] {
+    if (onHide) onHide();
+  });
+  SetVisible(false);
 }
 
 void Form::Close() {

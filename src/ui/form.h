@@ -17,11 +17,17 @@ enum class FormBorder {
   Dialog,  // caption and system menu only, dialog frame
 };
 
+enum class FormPosition {
+  AsPlaced,      // where the program (or the system, at first) puts it
+  ScreenCentre,  // centred on the primary display when first shown, after onShow; placed freely afterwards
+};
+
 struct FormOptions {
   int clientWidth = 0;
   int clientHeight = 0;
   FontSpec font;
   FormBorder border = FormBorder::Single;
+  FormPosition position = FormPosition::AsPlaced;
 };
 
 class Form : public Control {
@@ -31,6 +37,9 @@ class Form : public Control {
 
   // Raised before the form becomes visible; an exception from it is reported and the form still shows.
   std::function<void()> onShow;
+  // Raised before a visible form is hidden (also by Close); an exception from it is reported and the form
+  // is hidden all the same.
+  std::function<void()> onHide;
   // Raised for every change of the window's size, also one made by the system.
   std::function<void()> onResize;
   // Raised for WM_GETMINMAXINFO with the record the system filled.
@@ -41,7 +50,7 @@ class Form : public Control {
   static Form* MainForm();
 
   void Show();
-  void Hide() { SetVisible(false); }
+  void Hide();
   // The main form ends the message loop; any other form is hidden. Nothing happens when onCloseQuery
   // refuses.
   void Close();
@@ -65,6 +74,7 @@ class Form : public Control {
 
  private:
   FormBorder border_;
+  bool centreAtFirstShowing_;
   Button* defaultButton_ = nullptr;
   bool modal_ = false;
 };

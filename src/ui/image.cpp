@@ -8,6 +8,13 @@ Image::Image(Control& parent, const Rect& bounds) {
 
 void Image::SetBitmap(BitmapHandle bitmap) {
   bitmap_ = std::move(bitmap);
+  icon_.Reset();
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void Image::SetIcon(IconHandle icon) {
+  icon_ = std::move(icon);
+  bitmap_.Reset();
   InvalidateRect(Handle(), nullptr, TRUE);
 }
 
@@ -21,6 +28,10 @@ void Image::Paint(HDC dc) {
   RECT area;
   GetClientRect(Handle(), &area);
   FillRect(dc, &area, SharedBrush(BackgroundColour().Resolve()));
+  if (icon_) {
+    DrawIconEx(dc, 0, 0, icon_.Get(), area.right, area.bottom, 0, nullptr, DI_NORMAL);
+    return;
+  }
   if (!bitmap_) return;
   const SIZE size = BitmapSize();
   MemoryDcHandle source(CreateCompatibleDC(dc));

@@ -3,28 +3,31 @@
 namespace kestrelle::ui {
 namespace {
 
-// Draws a one-pixel bevel along the inside of a rectangle and shrinks the rectangle past it.
-void DrawBevel(HDC dc, RECT& area, Bevel bevel) {
+// Draws a bevel of `width` pixels along the inside of a rectangle, one pixel-wide frame after the other
+// so that the light and dark sides meet on the diagonals, and shrinks the rectangle past it.
+void DrawBevel(HDC dc, RECT& area, Bevel bevel, int width) {
   if (bevel == Bevel::None) return;
   const COLORREF light = colours::Highlight.Resolve();
   const COLORREF dark = colours::Shadow.Resolve();
   const COLORREF topLeft = bevel == Bevel::Raised ? light : dark;
   const COLORREF bottomRight = bevel == Bevel::Raised ? dark : light;
-  const RECT top{area.left, area.top, area.right, area.top + 1};
-  const RECT left{area.left, area.top, area.left + 1, area.bottom};
-  const RECT bottom{area.left, area.bottom - 1, area.right, area.bottom};
-  const RECT right{area.right - 1, area.top, area.right, area.bottom};
-  FillRect(dc, &top, SharedBrush(topLeft));
-  FillRect(dc, &left, SharedBrush(topLeft));
-  FillRect(dc, &bottom, SharedBrush(bottomRight));
-  FillRect(dc, &right, SharedBrush(bottomRight));
-  InflateRect(&area, -1, -1);
+  for (int i = 0; i < width; ++i) {
+    const RECT top{area.left, area.top, area.right, area.top + 1};
+    const RECT left{area.left, area.top, area.left + 1, area.bottom};
+    const RECT bottom{area.left, area.bottom - 1, area.right, area.bottom};
+    const RECT right{area.right - 1, area.top, area.right, area.bottom};
+    FillRect(dc, &top, SharedBrush(topLeft));
+    FillRect(dc, &left, SharedBrush(topLeft));
+    FillRect(dc, &bottom, SharedBrush(bottomRight));
+    FillRect(dc, &right, SharedBrush(bottomRight));
+    InflateRect(&area, -1, -1);
+  }
 }
 
 }  // namespace
 
 Panel::Panel(Control& parent, const Rect& bounds, std::string_view caption, const PanelOptions& options)
-    : outer_(options.bevelOuter), inner_(options.bevelInner) {
+    : outer_(options.bevelOuter), inner_(options.bevelInner), bevelWidth_(options.bevelWidth) {
   Create({.style = WS_VISIBLE | WS_CLIPCHILDREN | (options.singleBorder ? WS_BORDER : 0u),
           .exStyle = WS_EX_CONTROLPARENT,
           .parent = &parent,
@@ -51,8 +54,8 @@ void Panel::Paint(HDC dc) {
   RECT area;
   GetClientRect(Handle(), &area);
   FillRect(dc, &area, SharedBrush(BackgroundColour().Resolve()));
-  DrawBevel(dc, area, outer_);
-  DrawBevel(dc, area, inner_);
+  DrawBevel(dc, area, outer_, bevelWidth_);
+  DrawBevel(dc, area, inner_, bevelWidth_);
   const std::string caption = Text();
   if (caption.empty()) return;
   SelectedObject font(dc, SharedFont(Font()));

@@ -1,6 +1,6 @@
 #pragma once
-// A plain container with an outer and an inner bevel (each none, raised or lowered, one pixel), an
-// optional single-line border, a background colour and a caption centred in it.
+// A plain container with an outer and an inner bevel (each none, raised or lowered, of a width in pixels),
+// an optional single-line border, a background colour and a caption centred in it.
 
 #include <optional>
 
@@ -13,6 +13,7 @@ enum class Bevel { None, Raised, Lowered };
 struct PanelOptions {
   Bevel bevelOuter = Bevel::Raised;
   Bevel bevelInner = Bevel::None;
+  int bevelWidth = 1;
   bool singleBorder = false;
   std::optional<Colour> colour;
   std::optional<FontSpec> font;
@@ -24,15 +25,16 @@ class Panel : public PaintedControl {
 
   void SetBevels(Bevel outer, Bevel inner);
   void SetSingleBorder(bool single);
+  int BevelWidth() const { return bevelWidth_; }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
- private:
   void Paint(HDC dc) override;
 
+ private:
   Bevel outer_;
   Bevel inner_;
+  int bevelWidth_;
 };
 
 }  // namespace kestrelle::ui

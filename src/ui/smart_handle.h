@@ -47,6 +47,12 @@ struct WindowCloser {
 struct DeviceContextReleaser {
   void operator()(HDC dc) const { DeleteDC(dc); }
 };
+struct IconCloser {
+  void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+struct RegistryKeyCloser {
+  void operator()(HKEY key) const { RegCloseKey(key); }
+};
 
 using FontHandle = SmartHandle<HFONT, GdiObjectCloser>;
 using BrushHandle = SmartHandle<HBRUSH, GdiObjectCloser>;
@@ -54,6 +60,8 @@ using BitmapHandle = SmartHandle<HBITMAP, GdiObjectCloser>;
 using MenuHandle = SmartHandle<HMENU, MenuCloser>;
 using WindowHandle = SmartHandle<HWND, WindowCloser>;
 using MemoryDcHandle = SmartHandle<HDC, DeviceContextReleaser>;
+using IconHandle = SmartHandle<HICON, IconCloser>;
+using RegistryKeyHandle = SmartHandle<HKEY, RegistryKeyCloser>;
 
 // Selects a GDI object into a device context for the scope of this object, then puts the old one back.
 class SelectedObject {

@@ -16,69 +16,73 @@ BOOL CALLBACK FindMainWindow(HWND window, LPARAM param) {
   GetWindowThreadProcessId(window, &owner);
   char className[64] = {};
   GetClassNameA(window, className, sizeof className);
-  // The about box shares the class but is hidden until asked for.
+  char caption[64] = {};
+  GetWindowTextA(window, caption, sizeof caption);
+  // The about box shares the class.
   if ((search.processId == 0 || owner == search.processId) && lstrcmpA(className, "KestrelleForm") == 0 &&
-      IsWindowVisible(window)) {
+      lstrcmpA(caption, "Kestrelle") == 0 && IsWindowVisible(window)) {
     search.found = window;
     return FALSE;
   }
   return TRUE;
 }
 
-bool IsMultiLineEdit(HWND window) {
+bool IsClass(HWND window, const char* name) {
   char className[64] = {};
   GetClassNameA(window, className, sizeof className);
-  return lstrcmpiA(className, "Edit") == 0 && (GetWindowLongPtrA(window, GWL_STYLE) & ES_MULTILINE) != 0;
+  return lstrcmpiA(className, name) == 0;
+}
+
+bool IsMultiLineEdit(HWND window) {
+  return IsClass(window, "Edit") && (GetWindowLongPtrA(window, GWL_STYLE) & ES_MULTILINE) != 0;
 }
 
 bool IsReadOnly(HWND window) { return (GetWindowLongPtrA(window, GWL_STYLE) & ES_READONLY) != 0; }
 
-BOOL CALLBACK CollectChildren(HWND window, LPARAM children) {
-  reinterpret_cast<std::vector<HWND>*>(children)->push_back(window);
+BOOL CALLBACK CollectWindow(HWND window, LPARAM windows) {
+  reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
   return TRUE;
 }
 
 std::vector<HWND> Descendants(HWND window) {
-  std::vector<HWND> children;
-  EnumChildWindows(window, &CollectChildren, reinterpret_cast<LPARAM>(&children));
-  return children;
-}
-
-// The input memo is the one multi-line box that is not read-only; the output memo is the read-only one
-// on the same page.
-void FindTranslatorControls(KestrelleWindow& window) {
-  for (HWND child : Descendants(window.main)) {
-    if (IsMultiLineEdit(child) && !IsReadOnly(child)) window.inputMemo = child;
-  }
-  if (!window.inputMemo) return;
-  for (HWND sibling : Descendants(GetParent(window.inputMemo))) {
-    char className[64] = {};
-    GetClassNameA(sibling, className, sizeof className);
-    if (IsMultiLineEdit(sibling) && IsReadOnly(sibling)) window.outputMemo = sibling;
-    if (lstrcmpiA(className, "Button") == 0 && TextOf(sibling) == "Translate") window.translateButton = sibling;
-  }
+  std::vector<HWND> windows;
+  EnumChildWindows(window, &CollectWindow, reinterpret_cast<LPARAM>(&windows));
+  return windows;
 }
 
 }  // namespace
 
-KestrelleWindow FindKestrelle(DWORD processId, DWORD timeoutMs) {
-  KestrelleWindow window;
-  const DWORD start = GetTickCount();
+HWND FindKestrelleWindow(DWORD processId, DWORD timeoutMs) {
   MainSearch search{processId};
+  const DWORD start = GetTickCount();
+  EnumWindows(&FindMainWindow, reinterpret_cast<LPARAM>(&search));
   while (!search.found && GetTickCount() - start < timeoutMs) {
+    Sleep(20);
     EnumWindows(&FindMainWindow, reinterpret_cast<LPARAM>(&search));
-    if (!search.found) Sleep(20);
   }
-  window.main = search.found;
-  if (window.main) FindTranslatorControls(window);
-  return window;
+  return search.found;
 }
 
-void StartTranslate(const KestrelleWindow& window, const std::string& text) {
-  SendMessageA(window.inputMemo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-  PostMessageA(GetParent(window.translateButton), WM_COMMAND,
-               MAKEWPARAM(GetDlgCtrlID(window.translateButton), BN_CLICKED),
-               reinterpret_cast<LPARAM>(window.translateButton));
+// The input memo is the one multi-line box that is not read-only; the output memo is the read-only one on
+// the same page.
+TranslatorControls FindTranslatorControls(HWND mainWindow) {
+  TranslatorControls controls;
+  for (HWND child : Descendants(mainWindow)) {
+    if (IsMultiLineEdit(child) && !IsReadOnly(child)) controls.inputMemo = child;
+  }
+  if (!controls.inputMemo) return controls;
+  for (HWND sibling : Descendants(GetParent(controls.inputMemo))) {
+    if (IsMultiLineEdit(sibling) && IsReadOnly(sibling)) controls.outputMemo = sibling;
+    if (IsClass(sibling, "Button") && TextOf(sibling) == "Translate") controls.translateButton = sibling;
+  }
+  return controls;
+}
+
+void StartTranslate(const TranslatorControls& controls, const std::string& text) {
+  SendMessageA(controls.inputMemo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  PostMessageA(GetParent(controls.translateButton), WM_COMMAND,
+               MAKEWPARAM(GetDlgCtrlID(controls.translateButton), BN_CLICKED),
+               reinterpret_cast<LPARAM>(controls.translateButton));
 }
 
 // Asked with WM_GETTEXT, which the system carries across processes: GetWindowText would read only a

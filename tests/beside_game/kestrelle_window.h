@@ -8,22 +8,24 @@
 
 namespace kestrelle::test {
 
-struct KestrelleWindow {
-  HWND main = nullptr;
+// The shown main window of the process (of any process when processId is 0), waited for up to timeoutMs;
+// null when it does not show.
+HWND FindKestrelleWindow(DWORD processId, DWORD timeoutMs);
+
+struct TranslatorControls {
   HWND inputMemo = nullptr;
   HWND outputMemo = nullptr;
   HWND translateButton = nullptr;
 
-  bool Found() const { return main && inputMemo && outputMemo && translateButton; }
+  bool Found() const { return inputMemo && outputMemo && translateButton; }
 };
 
-// The shown main window of the process (of any process when processId is 0) and its Translator controls,
-// waited for up to timeoutMs; members stay null for what does not come.
-KestrelleWindow FindKestrelle(DWORD processId, DWORD timeoutMs);
+// The Translator page's memos and Translate button on the main window; null members for what is missing.
+TranslatorControls FindTranslatorControls(HWND mainWindow);
 
 // Puts the text into the input memo and presses Translate (posted, so that it runs in Kestrelle's own
 // message loop).
-void StartTranslate(const KestrelleWindow& window, const std::string& text);
+void StartTranslate(const TranslatorControls& controls, const std::string& text);
 
 // The text of a window, also of another process.
 std::string TextOf(HWND window);

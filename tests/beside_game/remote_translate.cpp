@@ -24,26 +24,27 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: remote_translate <text>\n");
     return 2;
   }
-  const KestrelleWindow window = FindKestrelle(0, kWindowWaitMs);
-  if (!window.main) {
+  const HWND window = FindKestrelleWindow(0, kWindowWaitMs);
+  if (!window) {
     std::fprintf(stderr, "remote_translate: no Kestrelle window showed within %lu s\n", kWindowWaitMs / 1000);
     return 3;
   }
-  if (!window.Found()) {
+  const TranslatorControls controls = FindTranslatorControls(window);
+  if (!controls.Found()) {
     std::fprintf(stderr, "remote_translate: Kestrelle's window has no Translator page's memos and button\n");
     return 4;
   }
-  StartTranslate(window, argv[1]);
+  StartTranslate(controls, argv[1]);
   std::string transmitted;
   for (const DWORD start = GetTickCount(); transmitted.empty() && GetTickCount() - start < kTransmitWaitMs;) {
     Sleep(50);
-    transmitted = TextOf(window.outputMemo);
+    transmitted = TextOf(controls.outputMemo);
   }
   if (transmitted.empty()) {
     std::fprintf(stderr, "remote_translate: nothing showed as transmitted within %lu s\n", kTransmitWaitMs / 1000);
     return 5;
   }
   std::printf("%s\n", transmitted.c_str());
-  PostMessageA(window.main, WM_CLOSE, 0, 0);
+  PostMessageA(window, WM_CLOSE, 0, 0);
   return 0;
 }

@@ -1,6 +1,9 @@
 // Differential fuzz target: the engine and the plain rule walk must give the same text and leave the
-// generator in the same state. Input: a seed byte, then rule strings one a line (pattern, replacement,
-// ...), then a NUL byte and the text.
+// generator in the same state, for the whole text, for its lines in turn through one engine and one
+// generator (as the filter's --lines), and for the Translate command's steps with game command lines
+// left alone. Input: a seed byte, then rule strings one a line (pattern,
+// replacement, ...), then a NUL byte and the text.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -9,13 +12,26 @@
 #include <vector>
 
 #include "literal_translator.h"
+#include "translator/compiled_rules.h"
+#include "translator/linked_text.h"
+#include "translator/rewrite_engine.h"
+#include "translator/rule_set.h"
 #include "translator/rule_strings.h"
+#include "translator/text_preparation.h"
 #include "translator/translator.h"
 
 namespace {
 
 constexpr size_t kMaxStrings = 24;
 constexpr size_t kMaxText = 512;  // the plain walk is quadratic
+
+void ExpectSame(const std::string& fast, const kestrelle::Translator& engine, const std::string& expected,
+                const kestrelle::Translator& plain) {
+  if (fast != expected || engine.RandomSeed != plain.RandomSeed) {
+    std::fprintf(stderr, "engine and plain walk differ\nengine: [%s]\nplain:  [%s]\n", fast.c_str(), expected.c_str());
+    std::abort();
+  }
+}
 
 }  // namespace
 
@@ -39,11 +55,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   engine.StyleBase = 1000;
   engine.RandomSeed = static_cast<std::uint8_t>(input[0]);
   kestrelle::Translator plain = engine;
-  const std::string fast = engine.Translate(text, rules);
-  const std::string expected = kestrelle::oracle::LiteralTranslate(plain, text, rules);
-  if (fast != expected || engine.RandomSeed != plain.RandomSeed) {
-    std::fprintf(stderr, "engine and plain walk differ\nengine: [%s]\nplain:  [%s]\n", fast.c_str(), expected.c_str());
-    std::abort();
+  ExpectSame(engine.Translate(text, rules), engine, kestrelle::oracle::LiteralTranslate(plain, text, rules), plain);
+
+  kestrelle::Translator commands = engine;
+  plain = engine;
+  const std::optional<std::string> kept = kestrelle::TranslateText(commands, text, rules, [] { return true; },
+                                                                   kestrelle::GameCommands::LeaveAlone);
+  ExpectSame(*kept, commands, kestrelle::oracle::LiteralTranslateKeepingCommands(plain, text, rules), plain);
+
+  const kestrelle::CompiledRules compiled(kestrelle::ReadRuleSet(rules, 1000));
+  kestrelle::RewriteEngine reused(compiled);
+  for (std::string_view rest = text; !rest.empty();) {
+    const size_t end = std::min(rest.find('\n'), rest.size());
+    const std::string line(rest.substr(0, end));
+    rest.remove_prefix(std::min(end + 1, rest.size()));
+    plain = engine;
+    kestrelle::LinkedText linked(line);
+    reused.Run(linked, engine, kestrelle::BetweenAlternatives());
+    ExpectSame(linked.ToString(), engine, kestrelle::oracle::LiteralTranslate(plain, line, rules), plain);
   }
   return 0;
 }

@@ -41,9 +41,10 @@ class Filter : public testing::Test {
     return content.str();
   }
 
-  FilterRun Translate(const std::string& args, const std::string& input = "") const {
+  // shellPrefix runs first in the same shell, to set limits for the filter.
+  FilterRun Translate(const std::string& args, const std::string& input = "", const std::string& shellPrefix = "") const {
     const fs::path in = Write("stdin", input);
-    const std::string command = std::string("'") + KESTRELLE_TRANSLATE_FILTER + "' " + args + " <'" + in.string() +
+    const std::string command = shellPrefix + "'" + KESTRELLE_TRANSLATE_FILTER + "' " + args + " <'" + in.string() +
                                 "' >'" + (dir_ / "stdout").string() + "' 2>'" + (dir_ / "stderr").string() + "'";
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Read(dir_ / "stdout"), Read(dir_ / "stderr")};
@@ -81,6 +82,46 @@ TEST_F(Filter, UnreadableInputsAndBrokenRulesExitWithOne) {
   EXPECT_TRUE(run.out.empty());
 }
 
+TEST_F(Filter, EveryInputIsReadInFullOrNamed) {
+  const std::string a = "'" + Write("a.txt", "one. ").string() + "'";
+  const std::string b = "'" + Write("b.txt", "two.").string() + "'";
+  const std::string empty = "'" + Write("empty.txt", "").string() + "'";
+  const std::string folder = "'" + dir_.string() + "'";
+  const std::string emptyRules = "'" + Write("empty.rules", "").string() + "'";
+  struct Case {
+    std::string args;
+    int status;
+    std::string out;
+    std::string err;  // a part of the message
+  };
+  const Case cases[] = {
+      {a + " " + empty + " " + b, 0, "One. Two.", ""},
+      {empty + " " + a, 0, "One.", ""},
+      {"--lines " + empty + " " + a, 0, "One.", ""},
+      {a + " " + folder + " " + b, 1, "", dir_.string() + " is a directory"},
+      {"--lines " + a + " " + folder, 1, "One.", dir_.string() + " is a directory"},
+      {"--rules " + folder + " " + a, 1, "", dir_.string() + ": is a directory"},
+      {"--rules " + emptyRules + " " + a, 1, "", "empty.rules: missing end marker"},
+  };
+  for (const Case& c : cases) {
+    const FilterRun run = Translate(c.args);
+    EXPECT_EQ(run.status, c.status) << c.args;
+    EXPECT_EQ(run.out, c.out) << c.args;
+    EXPECT_NE(run.err.find(c.err), std::string::npos) << c.args << ": " << run.err;
+  }
+}
+
+TEST_F(Filter, RunningOutOfMemoryIsSaid) {
+#ifdef KESTRELLE_SANITIZED
+  GTEST_SKIP() << "the sanitizers' allocator ends the program itself when memory runs out";
+#endif
+  // Each letter becomes 1023 characters: 300 MB of output, under a limit of 256 MiB of address space.
+  const fs::path rules = Write("grow.rules", "\"a\"\n\"" + std::string(1023, 'x') + "\"\n\"%STOP\"\n");
+  const FilterRun run = Translate("--rules '" + rules.string() + "'", std::string(300000, 'a'), "ulimit -v 262144; ");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "kestrelle-translate: not enough memory to translate this text\n");
+}
+
 TEST_F(Filter, OutputThatCannotBeWrittenExitsWithOne) {
   // /dev/full takes nothing; a failed write must not pass for success, in either mode and whatever the
   // size (a large text fails inside the writes, before the final flush).
@@ -110,6 +151,26 @@ TEST_F(Filter, LinesAreTranslatedOnTheirOwnWithTheirBreaks) {
   const FilterRun run = Translate("--lines --rules '" + rules.string() + "'", "a the b\r\nthe end\n\nx the");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, "A thuh b\r\nThe end\n\nX thuh");
+}
+
+// Command lines come out as written in both modes; --commands-as-speech translates them like speech.
+TEST_F(Filter, GameCommandLinesAreLeftAlone) {
+  const fs::path rules = Write("thuh.rules", "\" the \"\n\" thuh \"\n\"%STOP\"\n");
+  const std::string input = "[go the bank  \nsee the bank\n.Tele the end\n. the end";
+  const struct {
+    const char* options;
+    const char* out;
+  } cases[] = {
+      {"", "[go the bank  \nSee thuh bank\n.Tele the end\n. Thuh end"},
+      {"--lines", "[go the bank  \nSee thuh bank\n.Tele the end\n. Thuh end"},
+      {"--commands-as-speech", "[Go thuh bank  \nsee thuh bank\n.Tele thuh end\n. Thuh end"},
+      {"--lines --commands-as-speech", "[Go thuh bank\nSee thuh bank\n.Tele thuh end\n. Thuh end"},
+  };
+  for (const auto& c : cases) {
+    const FilterRun run = Translate(std::string(c.options) + " --rules '" + rules.string() + "'", input);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, c.out) << c.options;
+  }
 }
 
 TEST_F(Filter, SameOutputAsTheEngineWithTheShippedRules) {

@@ -72,14 +72,16 @@ TEST(RuleFile, LimitsFollowTheStringTable) {
   EXPECT_THROW(ParseRuleFile(""), RuleFileError);
 }
 
-TEST(RuleFile, UnreadableFile) {
-  const auto missing = std::filesystem::path(KESTRELLE_BINARY_DIR) / "no-such.rules";
-  try {
-    ReadRuleFile(missing);
-    FAIL() << "read a missing file";
-  } catch (const RuleFileError& error) {
-    EXPECT_EQ(error.line(), 0);
-    EXPECT_NE(std::string(error.what()).find("no-such.rules"), std::string::npos);
+TEST(RuleFile, UnreadableFileOrDirectory) {
+  const auto dir = std::filesystem::path(KESTRELLE_BINARY_DIR);
+  for (const auto& [path, message] : {std::pair{dir / "no-such.rules", "cannot open"}, {dir, "is a directory"}}) {
+    try {
+      ReadRuleFile(path);
+      ADD_FAILURE() << "read " << path;
+    } catch (const RuleFileError& error) {
+      EXPECT_EQ(error.line(), 0);
+      EXPECT_NE(std::string(error.what()).find(message), std::string::npos) << error.what();
+    }
   }
 }
 

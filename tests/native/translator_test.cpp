@@ -7,6 +7,7 @@
 
 #include "rule_fixture.h"
 #include "translator/text_preparation.h"
+#include "translator/text_tools.h"
 
 namespace kestrelle {
 namespace {
@@ -258,6 +259,24 @@ TEST(Translate, EmptyTextEndsTheWork) {
   int calls = 0;
   EXPECT_EQ(translator.Translate("a", rules, [&] { return ++calls > 0; }), std::optional<std::string>(""));
   EXPECT_EQ(calls, 1);
+}
+
+TEST(TextPreparation, PiecesAreFinishedAsTheWholeText) {
+  // Long enough to be written in a few dozen parts, which begin and end at all kinds of characters: an
+  // "i" whose neighbours decide, blanks that wait for what follows them.
+  std::string text;
+  for (int i = 0; i < 80000; ++i) text += i % 3 == 0 ? "so i think it is. i  " : "then\n i, it ";
+  text += "   ";
+  std::string expected = text;
+  CapitaliseSentences(expected);
+  expected.erase(expected.find_last_not_of(' ') + 1);
+  std::string written;
+  FinishedTextWriter writer([&](std::string_view piece) { written += piece; });
+  for (size_t at = 0, size = 1; at < text.size(); at += size, size = size % 7 + 1) {
+    writer.Add(std::string_view(text).substr(at, size));
+  }
+  writer.End();
+  EXPECT_EQ(written, expected);
 }
 
 TEST(TextPreparation, LowersAppendsAndFinishes) {

@@ -1,6 +1,10 @@
 #include "literal_translator.h"
 
+#include <algorithm>
+#include <cctype>
 #include <vector>
+
+#include "translator/text_preparation.h"
 
 namespace kestrelle::oracle {
 
@@ -75,6 +79,70 @@ std::string LiteralTranslate(Translator& translator, std::string_view text, cons
     }
   }
   return t.chars;
+}
+
+namespace {
+
+struct Line {
+  std::string text;
+  std::string lineBreak;  // "\r\n", "\r", "\n" or none for the last line
+};
+
+std::vector<Line> LinesOf(std::string_view text) {
+  std::vector<Line> lines(1);
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\r' && c != '\n') {
+      lines.back().text += c;
+      continue;
+    }
+    lines.back().lineBreak = c;
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') lines.back().lineBreak += text[++i];
+    lines.emplace_back();
+  }
+  if (lines.back().text.empty() && lines.size() > 1) lines.pop_back();
+  return lines;
+}
+
+bool IsCommand(const std::string& line) {
+  return line.size() > 1 && (line[0] == '[' || line[0] == '.') && std::isalpha(static_cast<unsigned char>(line[1]));
+}
+
+std::string Speech(Translator& translator, const std::string& text, const RuleStrings& rules) {
+  std::string translated = LiteralTranslate(translator, PrepareForTranslation(text), rules);
+  FinishTranslation(translated);
+  return translated;
+}
+
+}  // namespace
+
+std::string LiteralTranslateKeepingCommands(Translator& translator, std::string_view text, const RuleStrings& rules) {
+  const std::vector<Line> lines = LinesOf(text);
+  if (std::none_of(lines.begin(), lines.end(), [](const Line& line) { return IsCommand(line.text); })) {
+    return Speech(translator, std::string(text), rules);
+  }
+  std::string out;
+  std::vector<Line> run;
+  const auto flush = [&](bool keepLastBreak) {
+    if (run.empty()) return;
+    std::string speech;
+    for (const Line& line : run) speech += line.text + line.lineBreak;
+    const std::string lastBreak = keepLastBreak ? run.back().lineBreak : "";
+    speech.resize(speech.size() - lastBreak.size());
+    if (!speech.empty()) out += Speech(translator, speech, rules);
+    out += lastBreak;
+    run.clear();
+  };
+  for (const Line& line : lines) {
+    if (!IsCommand(line.text)) {
+      run.push_back(line);
+      continue;
+    }
+    flush(true);
+    out += line.text + line.lineBreak;
+  }
+  flush(false);
+  return out;
 }
 
 }  // namespace kestrelle::oracle

@@ -1,10 +1,9 @@
-// kestrelle_screenshots <folder>: creates the real main window, shows it as the program does, and saves a
-// picture of each shot below as <folder>\<name>.bmp (scripts/run.sh turns them into PNG files), and prints
-// "<name>: <what it shows>" for each.
+// kestrelle_screenshots <folder>: creates the real main window and about box, shows the main window as the
+// program does, saves a picture of each shot below as <folder>\<name>.bmp (scripts/run.sh turns them into
+// PNG files), and prints "<name>: <what it shows>" for each.
 //
-// A new shot is one more entry in Shots(): its file name, what it shows, and what to do to the main window
-// first (choose a page, select towns, type text...). A shot that pictures something other than the main window can
-// capture and save any window itself with CaptureWindow and SaveBmp.
+// A new shot is one more entry in Shots(): its file name, what it shows, and what to do first (choose a
+// page, select towns, type text, open the about box...), which returns the window to picture.
 
 #include <windows.h>
 
@@ -13,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/about_box.h"
 #include "app/main_form.h"
 #include "capture.h"
 #include "ui/application.h"
@@ -21,24 +21,51 @@
 namespace kestrelle::screenshots {
 namespace {
 
+// The program's two windows, created in the start routine's order.
+struct Windows {
+  TMainForm form;
+  TAboutBox aboutBox;
+};
+
 struct Shot {
   std::string name;
   std::string what;
-  std::function<void(TMainForm&)> prepare;
+  std::function<HWND(Windows&)> prepare;
 };
 
-std::function<void(TMainForm&)> ShowPage(int index) {
-  return [index](TMainForm& form) { form.tpMain.SetActivePage(index); };
+std::function<HWND(Windows&)> ShowPage(int index) {
+  return [index](Windows& windows) {
+    windows.form.tpMain.SetActivePage(index);
+    return windows.form.Handle();
+  };
 }
 
 // The Moongates page after a player asked where Britain's gate leads at 3:45, typed as a player types it.
-void AskBritainAt345(TMainForm& form) {
+HWND AskBritainAt345(Windows& windows) {
+  TMainForm& form = windows.form;
   form.tpMain.SetActivePage(0);
   TMoongatePage& page = form.moongatePage;
   SendMessageA(page.rgStart.ItemHandle(1), BM_CLICK, 0, 0);
   SendMessageA(page.cbByTime.Handle(), BM_CLICK, 0, 0);
   for (char c : std::string("345")) PostMessageA(page.edtByTime.Handle(), WM_CHAR, static_cast<WPARAM>(c), 1);
   PostMessageA(page.edtByTime.Handle(), WM_KEYDOWN, VK_RETURN, 1);
+  return form.Handle();
+}
+
+// The about box at its first opening, its credits some lines into their run (without waiting the ticks).
+HWND AboutBoxWhileTheCreditsScroll(Windows& windows) {
+  TAboutBox& about = windows.aboutBox;
+  about.Show();
+  for (int tick = 0; tick < 130; ++tick) about.Marquee1.Step();
+  return about.Handle();
+}
+
+// The about box at a later opening: the copyright and comments in place of the credits.
+HWND AboutBoxOpenedAgain(Windows& windows) {
+  TAboutBox& about = windows.aboutBox;
+  about.Hide();
+  about.Show();
+  return about.Handle();
 }
 
 void Click(HWND button) { SendMessageA(button, BM_CLICK, 0, 0); }
@@ -58,15 +85,18 @@ void ChooseTab(ui::TabControl& tabs, int index) {
 }
 
 // The Pole Arms tab's Bardiche at zoom 1.5, and the magic lookup on a Katana with a word from each group.
-void WeaponsBardiche(TMainForm& form) {
+HWND WeaponsBardiche(Windows& windows) {
+  TMainForm& form = windows.form;
   form.tpMain.SetActivePage(2);
   TWeaponsPage& page = form.weaponsPage;
   ChooseTab(page.tcWeapons, 4);
   ChooseItem(page.cbWeapons, "Bardiche");
   page.sbWeapons.SetPosition(15);
+  return form.Handle();
 }
 
-void WeaponMagicKatana(TMainForm& form) {
+HWND WeaponMagicKatana(Windows& windows) {
+  TMainForm& form = windows.form;
   TWeaponsPage& page = form.weaponsPage;
   ChooseTab(page.tcWeapons, 7);
   ChooseItem(page.cbWeapons, "Katana");
@@ -75,26 +105,33 @@ void WeaponMagicKatana(TMainForm& form) {
   Click(page.rgMagicWpnDura.ItemHandle(3));
   Click(page.rgMagicWpnDam.ItemHandle(4));
   Click(page.rgMagicWpnMagic.ItemHandle(6));
+  return form.Handle();
 }
 
-void ArmourPlateBreastPlate(TMainForm& form) {
+HWND ArmourPlateBreastPlate(Windows& windows) {
+  TMainForm& form = windows.form;
   form.tpMain.SetActivePage(3);
   TArmourPage& page = form.armourPage;
   ChooseTab(page.tcArmour, 3);
   ChooseItem(page.cbArmour, "Breast Plate");
+  return form.Handle();
 }
 
-void ArmourMagic(TMainForm& form) {
+HWND ArmourMagic(Windows& windows) {
+  TMainForm& form = windows.form;
   TArmourPage& page = form.armourPage;
   Click(page.btnArmourMagic.Handle());
   Click(page.rgMagicAmrDura.ItemHandle(1));
   Click(page.rgMagicArmourAHP.ItemHandle(3));
+  return form.Handle();
 }
 
-void AnimalsGrizzlyBear(TMainForm& form) {
+HWND AnimalsGrizzlyBear(Windows& windows) {
+  TMainForm& form = windows.form;
   form.tpMain.SetActivePage(4);
   ChooseItem(form.animalsPage.cbAnimals, "Grizzly Bear");
   form.animalsPage.sbAnimals.SetPosition(30);
+  return form.Handle();
 }
 
 std::vector<Shot> Shots() {
@@ -110,6 +147,8 @@ std::vector<Shot> Shots() {
       {"armour-plate-breast-plate", "the Plate tab's Breast Plate", ArmourPlateBreastPlate},
       {"armour-magic-lookup", "the armour magic lookup on that Breast Plate, a word of each group chosen", ArmourMagic},
       {"animals-grizzly-bear-zoom-30", "the Grizzly Bear at zoom 3", AnimalsGrizzlyBear},
+      {"about-credits", "the about box at its first opening, the credits scrolling", AboutBoxWhileTheCreditsScroll},
+      {"about", "the about box opened again, copyright and comments in place of the credits", AboutBoxOpenedAgain},
   };
 }
 
@@ -126,14 +165,14 @@ int main(int argc, char** argv) {
   ui::InitialiseControls();
   ui::SetApplicationTitle("Kestrelle");
   try {
-    TMainForm form;
-    form.Show();
+    screenshots::Windows windows;
+    windows.form.Show();
     ui::ProcessPendingMessages();
     for (const screenshots::Shot& shot : screenshots::Shots()) {
-      shot.prepare(form);
+      const HWND window = shot.prepare(windows);
       ui::ProcessPendingMessages();
       const std::string path = folder + "\\" + shot.name + ".bmp";
-      screenshots::SaveBmp(screenshots::CaptureWindow(form.Handle()), path);
+      screenshots::SaveBmp(screenshots::CaptureWindow(window), path);
       std::printf("%s: %s\n", shot.name.c_str(), shot.what.c_str());
     }
   } catch (const std::exception& error) {

@@ -5,15 +5,19 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "test_support.h"
 #include "ui/check_box.h"
 #include "ui/combo_box.h"
 #include "ui/edit.h"
+#include "ui/file_dialog.h"
 #include "ui/image.h"
 #include "ui/masked_edit.h"
+#include "ui/mci_player.h"
 #include "ui/memo.h"
 #include "ui/menu.h"
 #include "ui/page_control.h"
@@ -280,6 +284,50 @@ TEST(ComboBox, ChosenEntriesAndASearchAsTyped) {
   EXPECT_EQ(combo.ItemIndex(), -1);
 }
 
+// A dialog box of this thread's other side: the first visible one captioned so, or owned by owner.
+HWND WaitForDialog(const char* caption, HWND owner) {
+  for (int attempt = 0; attempt < 500; ++attempt) {
+    HWND found = nullptr;
+    for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", nullptr); w != nullptr;
+         w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
+      if (!IsWindowVisible(w)) continue;
+      if ((caption != nullptr && test::WindowText(w) == caption) || (owner != nullptr && GetWindow(w, GW_OWNER) == owner)) {
+        found = w;
+      }
+    }
+    if (found != nullptr) return found;
+    Sleep(10);
+  }
+  return nullptr;
+}
+
+TEST(FileDialog, SavingOverAnExistingFileAsksFirst) {
+  HostForm host;
+  wchar_t folder[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, folder);
+  const std::wstring path = std::wstring(folder) + L"kestrelle-dialog-test.txt";
+  CloseHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  ui::FileDialog dialog(ui::FileDialog::Kind::Save, "Save the notes");
+  dialog.fileName = path;
+
+  bool asked = false;
+  std::thread player([&] {
+    const HWND save = WaitForDialog("Save the notes", nullptr);
+    if (save == nullptr) return;
+    PostMessageA(save, WM_COMMAND, IDOK, 0);
+    if (const HWND question = WaitForDialog(nullptr, save)) {
+      asked = true;
+      PostMessageA(question, WM_COMMAND, IDNO, 0);
+      while (IsWindow(question)) Sleep(10);
+    }
+    PostMessageA(save, WM_COMMAND, IDCANCEL, 0);
+  });
+  EXPECT_FALSE(dialog.Execute(host.Handle())) << "No to the question leaves the dialog, which is then cancelled";
+  player.join();
+  EXPECT_TRUE(asked);
+  DeleteFileW(path.c_str());
+}
+
 TEST(ScrollBar, ChangesWithinItsRange) {
   HostForm host;
   ui::ScrollBar bar(host, {10, 10, 101, 12}, {.min = 5, .max = 30, .position = 20});
@@ -324,6 +372,17 @@ TEST(PageControl, ShowsOnlyTheActivePage) {
   EXPECT_FALSE(second.Visible());
 }
 
+TEST(Form, ErasesItsClientAreaInItsBackgroundColour) {
+  HostForm host;
+  const HDC screen = GetDC(nullptr);
+  ui::BitmapHandle target(CreateCompatibleBitmap(screen, 20, 20));
+  ReleaseDC(nullptr, screen);
+  ui::MemoryDcHandle canvas(CreateCompatibleDC(nullptr));
+  ui::SelectedObject selected(canvas.Get(), target.Get());
+  EXPECT_NE(SendMessageA(host.Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.Get()), 0), 0);
+  EXPECT_EQ(GetPixel(canvas.Get(), 10, 10), ui::colours::ButtonFace.Resolve());
+}
+
 TEST(Image, DrawsItsBitmapStretchedToItsOwnSize) {
   HostForm host;
   ui::Image image(host, {10, 10, 40, 20});
@@ -341,6 +400,16 @@ TEST(Image, DrawsItsBitmapStretchedToItsOwnSize) {
   SendMessageA(image.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Get()), PRF_CLIENT);
   EXPECT_EQ(GetPixel(canvas.Get(), 2, 18), RGB(255, 0, 0));
   EXPECT_EQ(GetPixel(canvas.Get(), 37, 1), RGB(0, 0, 255));
+}
+
+// The device's own message for a file it cannot open; nothing is open afterwards to stop or close.
+TEST(MciPlayer, FileItCannotOpenRaisesTheDeviceMessage) {
+  HostForm host;
+  ui::MciPlayer player(host, {0, 0, 10, 10});
+  EXPECT_THROW(player.Open("C:\\no such folder\\stones2.mid"), std::runtime_error);
+  EXPECT_FALSE(player.IsOpen());
+  EXPECT_THROW(player.Stop(), std::runtime_error);
+  EXPECT_THROW(player.Close(), std::runtime_error);
 }
 
 TEST(PopupMenu, ShortcutsActWhileTheControlHasTheFocus) {

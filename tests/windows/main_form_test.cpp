@@ -356,7 +356,7 @@ TEST(MainForm, TranslatorPopupMenuWithItsShortcuts) {
   std::vector<std::string> lines;
   DescribeMenu(form->translatorPage.pmTranslate.Handle(), "", lines);
   const std::vector<std::string> expected = {
-      "Clear Text", "-", "Settings", "  Word wrap [checked]", "  Auto Translate on Enter", "-",
+      "Clear Text", "-", "Settings", "  Word wrap [checked]", "  Auto Translate on Enter", "  Leave Game Commands Alone [checked]", "-",
       "&File", "  &Open\tCtrl+O", "  -", "  &Save\tCtrl+S", "  Save &As...",
       "&Edit", "  Cu&t\tCtrl+X", "  &Copy\tCtrl+C", "  &Paste\tCtrl+V"};
   EXPECT_EQ(lines, expected);

@@ -196,6 +196,29 @@ TEST_F(TranslatorPageTest, AStyledTranslationIsTypedAndShown) {
   EXPECT_TRUE(CommandControlsEnabled());
 }
 
+// A command line reaches the game as typed while the speech around it is styled; with "Leave Game
+// Commands Alone" unchecked the command is translated like speech.
+TEST_F(TranslatorPageTest, GameCommandsReachTheGameAsTyped) {
+  RecordingClient client;
+  const std::string text = "[Bank\r\nwhere is the bank?";
+  page.rgSpeak.SetItemIndex(2);
+  ASSERT_TRUE(page.pmtLeaveCommands.Checked());
+  Translator reference = page.translator;
+  const std::string expected =
+      TranslateText(reference, text, ShippedRules(), [] { return true; }, GameCommands::LeaveAlone).value();
+  ASSERT_TRUE(expected.starts_with("[Bank\r\n"));
+  page.memoText.SetText(text);
+  PressTranslate();
+  EXPECT_EQ(client.Text(), test::KeysText(test::ExpectedKeys(expected, {})));
+
+  Choose(page.pmtLeaveCommands);
+  EXPECT_FALSE(page.pmtLeaveCommands.Checked());
+  page.memoText.SetText(text);
+  const std::size_t before = client.Text().size();
+  PressTranslate();
+  EXPECT_FALSE(client.Text().substr(before).starts_with("[Bank\r")) << "unchecked, the command is speech";
+}
+
 TEST_F(TranslatorPageTest, TheStyleSelectorSetsTheRuleBase) {
   for (const int index : {3, 1, 2, 0}) {
     page.rgSpeak.SetItemIndex(index);
@@ -324,6 +347,15 @@ TEST_F(TranslatorPageTest, AFailedAutoTranslateKeepsTheTextAndTheEnter) {
   SendMessageA(page.memoText.Handle(), WM_CHAR, '\r', 1);
   EXPECT_EQ(watcher.Result().message, "'' is not a valid integer value");
   EXPECT_EQ(page.memoText.Text(), "hello") << "neither cleared nor broken by the swallowed Enter";
+  EXPECT_TRUE(CommandControlsEnabled());
+}
+
+TEST_F(TranslatorPageTest, ALineThatNoGameClientTookStays) {
+  Choose(form->translatorPage.pmAutoTranslate);
+  page.memoText.SetText("hello");
+  SendMessageA(page.memoText.Handle(), WM_CHAR, '\r', 1);
+  EXPECT_EQ(page.memoText.Text(), "hello") << "the game is closed: the line is not lost";
+  EXPECT_EQ(page.memoTranslated.Text(), "Hello\r\n");
   EXPECT_TRUE(CommandControlsEnabled());
 }
 

@@ -1,0 +1,39 @@
+#pragma once
+// One bit per character id, 64 to a word: a flag costs an eighth of a byte per character.
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace kestrelle {
+
+class BitFlags {
+ public:
+  // Makes room for ids below size; new flags are clear.
+  void Resize(size_t size) { words_.resize((size + 63) / 64); }
+  // Flags for ids below size, all clear.
+  void Assign(size_t size) { words_.assign((size + 63) / 64, 0); }
+
+  bool Test(size_t id) const { return (words_[id / 64] >> (id % 64) & 1) != 0; }
+  void Set(size_t id) { words_[id / 64] |= std::uint64_t{1} << (id % 64); }
+  void Clear(size_t id) { words_[id / 64] &= ~(std::uint64_t{1} << (id % 64)); }
+
+  // The first id in [from, to) whose flag is `set`, or to.
+  size_t Find(size_t from, size_t to, bool set) const {
+    if (from >= to) return to;
+    const std::uint64_t flip = set ? 0 : ~std::uint64_t{0};
+    size_t word = from / 64;
+    std::uint64_t bits = (words_[word] ^ flip) & (~std::uint64_t{0} << (from % 64));
+    while (bits == 0) {
+      if (++word * 64 >= to) return to;
+      bits = words_[word] ^ flip;
+    }
+    const size_t found = word * 64 + static_cast<size_t>(std::countr_zero(bits));
+    return found < to ? found : to;
+  }
+
+ private:
+  std::vector<std::uint64_t> words_;
+};
+
+}  // namespace kestrelle

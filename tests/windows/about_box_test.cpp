@@ -1,0 +1,198 @@
+// The about box: where it opens, its credits on the first opening and the labels afterwards, the version
+// label, and the game's tune from the path the game's setup records (played through a stand-in, as this
+// machine may have no media device).
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/about_box.h"
+#include "app/game_installation.h"
+#include "test_support.h"
+#include "version.h"
+
+namespace kestrelle {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+// Stands in for the media device: records what the box asks of it, and opens any file unless told to
+// refuse it.
+class StandInPlayer : public ui::MediaPlayer {
+ public:
+  Calls calls;
+  bool refuseOpen = false;
+
+  void Open(const std::string& fileName) override {
+    calls.push_back("open " + fileName);
+    if (refuseOpen) throw std::runtime_error("The device cannot play this file");
+    open_ = true;
+  }
+  bool IsOpen() const override { return open_; }
+  void SeekToStart() override { calls.push_back("seek"); }
+  void Play() override { calls.push_back("play"); }
+  void Stop() override { calls.push_back("stop"); }
+  void Close() override {
+    calls.push_back("close");
+    open_ = false;
+  }
+
+  Calls Take() { return std::exchange(calls, {}); }
+
+ private:
+  bool open_ = false;
+};
+
+struct BoxWithStandIn {
+  BoxWithStandIn() : player(new StandInPlayer), box(std::unique_ptr<ui::MediaPlayer>(player)) {}
+  StandInPlayer* player;  // owned by the box
+  TAboutBox box;
+};
+
+// The game's key as the game's setup records it, made for a test with the program path given (or without
+// the value) and removed afterwards with its maker's key. Not made where that key is there already.
+class RecordedGameInstallation {
+ public:
+  explicit RecordedGameInstallation(const std::optional<std::string>& startExePath) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Origin Worlds Online", 0, KEY_READ | kGameKeyView, &key) ==
+        ERROR_SUCCESS) {
+      RegCloseKey(key);
+      return;
+    }
+    made_ = RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Origin Worlds Online\\Ultima Online\\1.0", 0, nullptr, 0,
+                            KEY_WRITE | kGameKeyView, nullptr, &key, nullptr) == ERROR_SUCCESS;
+    const ui::RegistryKeyHandle made(key);
+    if (made_ && startExePath) {
+      RegSetValueExA(key, "StartExePath", 0, REG_SZ, reinterpret_cast<const BYTE*>(startExePath->c_str()),
+                     static_cast<DWORD>(startExePath->size() + 1));
+    }
+  }
+  ~RecordedGameInstallation() {
+    if (!made_) return;
+    HKEY software = nullptr;
+    RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE", 0, KEY_ALL_ACCESS | kGameKeyView, &software);
+    const ui::RegistryKeyHandle opened(software);
+    RegDeleteTreeA(software, "Origin Worlds Online");
+  }
+  RecordedGameInstallation(const RecordedGameInstallation&) = delete;
+  RecordedGameInstallation& operator=(const RecordedGameInstallation&) = delete;
+
+  bool Made() const { return made_; }
+
+ private:
+  bool made_ = false;
+};
+
+// A game folder with the tune in its music folder, removed afterwards.
+struct GameFolder {
+  GameFolder() {
+    std::filesystem::create_directories(path / "music");
+    std::ofstream(path / "music" / "stones2.mid") << "MThd";
+  }
+  ~GameFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+  }
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / ("kestrelle-game-" + std::to_string(GetCurrentProcessId()));
+};
+
+// The first opening is centred on the screen and scrolls the credits until they end or the box closes;
+// later ones are centred over the main window and show the copyright and comments instead.
+TEST(AboutBox, OpeningsFirstWithTheCreditsThenWithTheLabels) {
+  auto form = test::ShowMainForm();
+  const std::string version =
+      "Version " + std::to_string(KESTRELLE_VERSION_MAJOR) + "." + std::to_string(KESTRELLE_VERSION_MINOR);
+  const struct {
+    const char* name;
+    bool runToTheEnd;
+  } firstOpenings[] = {{"the credits run to their end", true}, {"the box closes during the run", false}};
+  for (const auto& first : firstOpenings) {
+    SCOPED_TRACE(first.name);
+    form->MoveTo(20, 30);
+    BoxWithStandIn about;
+    TAboutBox& box = about.box;
+    box.Show();
+    ui::Rect placed = box.Bounds();
+    EXPECT_EQ(placed.left, std::max(0, (GetSystemMetrics(SM_CXSCREEN) - placed.width) / 2));
+    EXPECT_EQ(placed.top, std::max(0, (GetSystemMetrics(SM_CYSCREEN) - placed.height) / 2));
+    EXPECT_EQ(box.Version.Text(), version);
+    EXPECT_TRUE(box.Marquee1.Visible());
+    EXPECT_TRUE(box.Marquee1.Active());
+    if (first.runToTheEnd) {
+      for (int tick = 0; tick < 100000 && box.Marquee1.Active(); ++tick) box.Marquee1.Step();
+      EXPECT_FALSE(box.Marquee1.Visible()) << "hidden as the credits end";
+    }
+    box.Hide();
+    EXPECT_FALSE(box.Marquee1.Active());
+
+    for (const POINT mainAt : {POINT{20, 30}, POINT{400, 200}}) {
+      form->MoveTo(mainAt.x, mainAt.y);
+      box.Show();
+      placed = box.Bounds();
+      const ui::Rect main = form->Bounds();
+      EXPECT_EQ(placed.left, main.left + (main.width - placed.width) / 2);
+      EXPECT_EQ(placed.top, main.top + (main.height - placed.height) / 2);
+      EXPECT_FALSE(box.Marquee1.Visible()) << "the labels show";
+      box.Hide();
+    }
+  }
+}
+
+TEST(AboutBox, GameTunePlaysInALoopWhileTheBoxIsOpen) {
+  const GameFolder game;
+  const std::string tune = "open " + game.path.string() + "\\music\\stones2.mid";
+  const struct {
+    const char* name;
+    std::optional<std::string> startExePath;
+    bool refuseOpen;
+    Calls opening;
+    Calls closing;
+  } cases[] = {
+      {"game installed", game.path.string() + "\\uo.exe", false, {tune, "seek", "play"}, {"stop", "close"}},
+      {"no program path recorded", std::nullopt, false, {}, {}},
+      // Nothing was opened, so closing the box has nothing to stop; the rest of the opening is skipped.
+      {"device refuses the tune", game.path.string() + "\\uo.exe", true, {tune}, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const RecordedGameInstallation installation(c.startExePath);
+    if (!installation.Made()) GTEST_SKIP() << "the game's installation is recorded on this machine";
+    BoxWithStandIn about;
+    about.player->refuseOpen = c.refuseOpen;
+    for (int opening = 1; opening <= 2; ++opening) {
+      SCOPED_TRACE("opening " + std::to_string(opening));
+      std::optional<test::ErrorBoxWatcher> watcher;
+      if (c.refuseOpen) watcher.emplace("Kestrelle");
+      about.box.Show();
+      if (watcher) {
+        EXPECT_EQ(watcher->Result().message, "The device cannot play this file");
+      }
+      EXPECT_EQ(about.player->Take(), c.opening);
+      EXPECT_EQ(about.box.Marquee1.Active(), !c.refuseOpen) << "the credits run unless the opening failed";
+      EXPECT_EQ(about.box.Version.Text() == "1.0", c.refuseOpen) << "the version shows unless the opening failed";
+      if (about.player->IsOpen()) {
+        about.player->onNotify();
+        EXPECT_EQ(about.player->Take(), Calls{"play"}) << "the end of a play while open";
+      }
+      about.box.Hide();
+      EXPECT_EQ(about.player->Take(), c.closing);
+      about.player->onNotify();
+      EXPECT_EQ(about.player->Take(), Calls{}) << "the end of a play after closing";
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kestrelle

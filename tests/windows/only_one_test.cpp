@@ -1,0 +1,93 @@
+// Two copies of Kestrelle.exe: the second brings the first forward and ends, and a copy killed without
+// its teardown does not keep the next start from running.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "app/instance_atom.h"
+#include "started_program.h"
+#include "test_support.h"
+
+namespace kestrelle {
+namespace {
+
+bool MarkerPresent() { return GlobalFindAtomA(InstanceAtomName("Kestrelle").c_str()) != 0; }
+
+// Waits for a program to end while this thread's windows take their messages: bringing a window forward
+// sends messages to the windows it passes.
+bool EndsWhilePumping(const test::StartedProgram& program) {
+  for (int attempt = 0; attempt < 500; ++attempt) {
+    if (program.Ended(20)) return true;
+    test::Pump();
+  }
+  return false;
+}
+
+// Whether `upper` lies above `lower` among the top-level windows.
+bool Above(HWND upper, HWND lower) {
+  for (HWND window = GetTopWindow(nullptr); window != nullptr; window = GetWindow(window, GW_HWNDNEXT)) {
+    if (window == upper) return true;
+    if (window == lower) return false;
+  }
+  return false;
+}
+
+TEST(SingleInstance, SecondStartBringsTheFirstForwardAndEnds) {
+  const test::StartedProgram first;
+  const HWND window = first.WaitForMainWindow();
+  ASSERT_NE(window, nullptr) << first.CommandLine();
+  test::HostForm cover;
+
+  const struct {
+    const char* name;
+    std::function<void()> arrange;
+    std::function<bool()> forward;
+  } cases[] = {
+      {"minimised", [&] { ShowWindow(window, SW_MINIMIZE); }, [&] { return !IsIconic(window); }},
+      {"in the background", [&] { SetWindowPos(cover.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); },
+       [&] { return Above(window, cover.Handle()); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.arrange();
+    test::Pump();
+    ASSERT_FALSE(c.forward()) << "arranged";
+    const test::StartedProgram second;
+    ASSERT_TRUE(EndsWhilePumping(second)) << "the second copy did not end";
+    EXPECT_EQ(second.ExitCode(), 0u);
+    EXPECT_TRUE(c.forward());
+    EXPECT_FALSE(first.Ended(0));
+  }
+
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(EndsWhilePumping(first));
+  EXPECT_FALSE(MarkerPresent()) << "each copy deletes what it added";
+}
+
+TEST(SingleInstance, KilledCopyDoesNotBlockTheNextStart) {
+  {
+    const test::StartedProgram killed;
+    ASSERT_NE(killed.WaitForMainWindow(), nullptr) << killed.CommandLine();
+    killed.Kill();
+  }
+  ASSERT_TRUE(MarkerPresent()) << "a killed copy leaves its marker behind";
+
+  const test::StartedProgram next;
+  const HWND window = next.WaitForMainWindow();
+  ASSERT_NE(window, nullptr);
+  EXPECT_FALSE(next.Ended(1000)) << "the next start runs";
+  const test::StartedProgram further;
+  EXPECT_TRUE(EndsWhilePumping(further)) << "the next start is the running copy";
+  EXPECT_FALSE(next.Ended(0));
+
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(EndsWhilePumping(next));
+  EXPECT_EQ(next.ExitCode(), 0u);
+  EXPECT_FALSE(MarkerPresent()) << "the stale marker went with the copy that took it over";
+}
+
+}  // namespace
+}  // namespace kestrelle
