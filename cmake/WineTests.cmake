@@ -11,17 +11,20 @@ if(CMAKE_CROSSCOMPILING)
   set_tests_properties(wine_display_stop PROPERTIES FIXTURES_CLEANUP wine_display)
 endif()
 
-# kestrelle_add_wine_test(<target> [TIMEOUT seconds]): one CTest test that runs the whole program.
-function(kestrelle_add_wine_test target)
+# kestrelle_add_wine_gtest(<target> [TIMEOUT seconds]): one CTest test per GoogleTest case of the program,
+# named as the case, so that a test run shows each case with its result. The cases are listed when CTest
+# starts rather than at build time, since in a cross build the program runs only through Wine (which lists
+# them without a display); each case then runs in a process of its own.
+function(kestrelle_add_wine_gtest target)
   cmake_parse_arguments(arg "" "TIMEOUT" "" ${ARGN})
   if(NOT arg_TIMEOUT)
-    set(arg_TIMEOUT 600)
+    set(arg_TIMEOUT 120)
   endif()
+  set(properties TIMEOUT ${arg_TIMEOUT})
   if(CMAKE_CROSSCOMPILING)
-    add_test(NAME ${target} COMMAND ${KESTRELLE_WINE_RUN} ${CMAKE_BINARY_DIR} $<TARGET_FILE:${target}>)
-    set_tests_properties(${target} PROPERTIES FIXTURES_REQUIRED wine_display TIMEOUT ${arg_TIMEOUT})
-  else()
-    add_test(NAME ${target} COMMAND ${target})
-    set_tests_properties(${target} PROPERTIES TIMEOUT ${arg_TIMEOUT})
+    set_target_properties(${target} PROPERTIES CROSSCOMPILING_EMULATOR "${KESTRELLE_WINE_RUN};${CMAKE_BINARY_DIR}")
+    list(APPEND properties FIXTURES_REQUIRED wine_display)
   endif()
+  # Listing may first create the Wine prefix, which takes a while.
+  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 300 PROPERTIES ${properties})
 endfunction()

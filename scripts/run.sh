@@ -1,26 +1,62 @@
 #!/usr/bin/env bash
 # Runs Kestrelle: installs what is missing, builds the windows preset and starts Kestrelle.exe through
-# Wine on the current display. Without a display it says so, shows the program on a virtual display
-# instead, saves a PNG picture of each of its five pages (and of the Moongates page after a typed time, of the
-# about box with its credits scrolling and opened again, and a contact sheet of the item and animal pictures)
-# in build/screenshots/ and exits.
+# Wine on the current display: in the Wine prefix that WINEPREFIX names (the game client's, so that
+# Kestrelle can type into it; it must exist and be 64-bit), or else in the build's own. In a player's prefix
+# it sets the font stand-ins that its captions need, says so, and changes nothing else there.
+# Without a display it says so, shows the program on a virtual display instead (always in the build's own
+# prefix), saves PNG pictures of its pages and its about box in build/screenshots/, lists them and exits.
 set -euo pipefail
+player_prefix=${WINEPREFIX:-}
+# A relative WINEPREFIX is taken from where the player stands.
+if [ -n "$player_prefix" ] && [ -d "$player_prefix" ]; then player_prefix=$(cd "$player_prefix" && pwd); fi
 cd "$(dirname "$0")/.."
 root=$(pwd)
+build_dir="$root/build/windows"
+
+if [ -z "${DISPLAY:-}" ]; then
+  echo "No display (DISPLAY is not set): Kestrelle will be built (a few minutes the first time), shown on a"
+  echo "virtual display, and pictures of its pages and its about box saved in build/screenshots/."
+  [ -z "$player_prefix" ] || echo "WINEPREFIX is left alone: the pictures are taken in the build's own prefix."
+elif [ -n "$player_prefix" ]; then
+  if [ ! -d "$player_prefix/drive_c" ]; then
+    echo "No Wine prefix in $player_prefix (WINEPREFIX): start the game there first, or check the path." >&2
+    exit 1
+  fi
+  # (Wine writes the registry files some time after it has made a prefix.)
+  if grep -qs '^#arch=win32' "$player_prefix/system.reg"; then
+    echo "$player_prefix (WINEPREFIX) is a 32-bit Wine prefix: Kestrelle.exe is a 64-bit program and cannot" \
+      "run there." >&2
+    exit 1
+  fi
+  echo "Kestrelle will be built (a few minutes the first time), then started on display $DISPLAY in the Wine"
+  echo "prefix $player_prefix (WINEPREFIX), beside the game client running there."
+else
+  echo "Kestrelle will be built (a few minutes the first time), then started on display $DISPLAY in the build's"
+  echo "own Wine prefix (to run it beside a game client, set WINEPREFIX to the game's prefix)."
+fi
 
 scripts/install-deps.sh
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target Kestrelle kestrelle_screenshots
-
-build_dir="$root/build/windows"
 source scripts/wine-env.sh
 
 if [ -n "${DISPLAY:-}" ]; then
-  kestrelle_prepare_prefix Y
+  if [ -n "$player_prefix" ]; then
+    export WINEPREFIX="$player_prefix"
+    unset WINEARCH  # the prefix has its own
+    missing=$(kestrelle_missing_font_stand_ins)
+    if [ -n "$missing" ]; then
+      echo "Setting the font stand-ins that Kestrelle's captions need in $WINEPREFIX (nothing else there changes):"
+      sed 's/=/ -> /; s/^/  /' <<<"$missing"
+      kestrelle_set_font_stand_ins
+    fi
+  else
+    kestrelle_prepare_prefix Y
+  fi
+  echo "Starting Kestrelle."
   exec wine "$build_dir/src/app/Kestrelle.exe"
 fi
 
-echo "No display (DISPLAY is not set): taking pictures of the five pages and the about box on a virtual display instead."
 scripts/virtual-display.sh start "$build_dir" >/dev/null
 trap 'scripts/virtual-display.sh stop "$build_dir"' EXIT
 DISPLAY=$(cat "$build_dir/display/name")
@@ -29,11 +65,13 @@ export DISPLAY
 out="$root/build/screenshots"
 rm -rf "$out"
 mkdir -p "$out"
-wine "$build_dir/tests/screenshots/kestrelle_screenshots.exe" "$(winepath -w "$out")" >/dev/null
+# The program names each picture it takes and says what it shows.
+shots=$(wine "$build_dir/tests/screenshots/kestrelle_screenshots.exe" "$(winepath -w "$out")" | tr -d '\r')
 for bmp in "$out"/*.bmp; do
   convert "$bmp" "${bmp%.bmp}.png"
   rm "$bmp"
 done
-python3 tools/pictures/contact_sheet.py "$out/pictures.png"
-echo "Screenshots saved in $out:"
-ls -1 "$out"/*.png
+python3 tools/pictures/contact_sheet.py "$out/pictures.png" >/dev/null
+echo "Pictures saved in build/screenshots/:"
+sed 's/^\([^:]*\):/  \1.png:/' <<<"$shots"
+echo "  pictures.png: every item and animal picture the program carries, on one sheet"

@@ -1,9 +1,9 @@
 // kestrelle_screenshots <folder>: creates the real main window and about box, shows the main window as the
-// program does, and saves a picture of each shot below as <folder>\<name>.bmp (scripts/run.sh turns them
-// into PNG files).
+// program does, saves a picture of each shot below as <folder>\<name>.bmp (scripts/run.sh turns them into
+// PNG files), and prints "<name>: <what it shows>" for each.
 //
-// A new shot is one more entry in Shots(): its file name and what to do first (choose a page, select
-// towns, type text, open the about box...), which returns the window to picture.
+// A new shot is one more entry in Shots(): its file name, what it shows, and what to do first (choose a
+// page, select towns, type text, open the about box...), which returns the window to picture.
 
 #include <windows.h>
 
@@ -29,6 +29,7 @@ struct Windows {
 
 struct Shot {
   std::string name;
+  std::string what;
   std::function<HWND(Windows&)> prepare;
 };
 
@@ -135,19 +136,19 @@ HWND AnimalsGrizzlyBear(Windows& windows) {
 
 std::vector<Shot> Shots() {
   return {
-      {"moongates", ShowPage(0)},
-      {"translator", ShowPage(1)},
-      {"weapons", ShowPage(2)},
-      {"armour", ShowPage(3)},
-      {"animals", ShowPage(4)},
-      {"moongates-britain-345", AskBritainAt345},
-      {"weapons-bardiche-zoom-15", WeaponsBardiche},
-      {"weapons-magic-lookup", WeaponMagicKatana},
-      {"armour-plate-breast-plate", ArmourPlateBreastPlate},
-      {"armour-magic-lookup", ArmourMagic},
-      {"animals-grizzly-bear-zoom-30", AnimalsGrizzlyBear},
-      {"about-credits", AboutBoxWhileTheCreditsScroll},
-      {"about", AboutBoxOpenedAgain},
+      {"moongates", "the Moongates page as the program opens", ShowPage(0)},
+      {"translator", "the Translator page", ShowPage(1)},
+      {"weapons", "the Weapons page with its first item", ShowPage(2)},
+      {"armour", "the Armour page with its first item", ShowPage(3)},
+      {"animals", "the Animals page with its first animal", ShowPage(4)},
+      {"moongates-britain-345", "where Britain's gate leads at 3:45, typed as a time", AskBritainAt345},
+      {"weapons-bardiche-zoom-15", "the Bardiche at zoom 1.5", WeaponsBardiche},
+      {"weapons-magic-lookup", "the weapon magic lookup on a Katana, a word of each group chosen", WeaponMagicKatana},
+      {"armour-plate-breast-plate", "the Plate tab's Breast Plate", ArmourPlateBreastPlate},
+      {"armour-magic-lookup", "the armour magic lookup on that Breast Plate, a word of each group chosen", ArmourMagic},
+      {"animals-grizzly-bear-zoom-30", "the Grizzly Bear at zoom 3", AnimalsGrizzlyBear},
+      {"about-credits", "the about box at its first opening, the credits scrolling", AboutBoxWhileTheCreditsScroll},
+      {"about", "the about box opened again, copyright and comments in place of the credits", AboutBoxOpenedAgain},
   };
 }
 
@@ -172,7 +173,7 @@ int main(int argc, char** argv) {
       ui::ProcessPendingMessages();
       const std::string path = folder + "\\" + shot.name + ".bmp";
       screenshots::SaveBmp(screenshots::CaptureWindow(window), path);
-      std::printf("%s\n", path.c_str());
+      std::printf("%s: %s\n", shot.name.c_str(), shot.what.c_str());
     }
   } catch (const std::exception& error) {
     std::fprintf(stderr, "kestrelle_screenshots: %s\n", error.what());

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "kestrelle_window.h"
+
 namespace kestrelle::test {
 
 // Kestrelle.exe of the same build (tests/windows/ -> src/app/).
@@ -54,37 +56,9 @@ class StartedProgram {
   }
 
   // The program's visible main window once it shows (null if it does not within ten seconds).
-  HWND WaitForMainWindow() const {
-    Search search{process_.dwProcessId, nullptr};
-    for (int attempt = 0; attempt < 500 && search.window == nullptr; ++attempt) {
-      Sleep(20);
-      EnumWindows(&FindMainWindow, reinterpret_cast<LPARAM>(&search));
-    }
-    return search.window;
-  }
+  HWND WaitForMainWindow() const { return FindKestrelleWindow(process_.dwProcessId, 10000); }
 
  private:
-  struct Search {
-    DWORD processId;
-    HWND window;
-  };
-
-  static BOOL CALLBACK FindMainWindow(HWND window, LPARAM param) {
-    auto& search = *reinterpret_cast<Search*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    char caption[64] = {};
-    GetWindowTextA(window, caption, sizeof caption);
-    if (owner == search.processId && std::string(className) == "KestrelleForm" &&
-        std::string(caption) == "Kestrelle" && IsWindowVisible(window)) {
-      search.window = window;
-      return FALSE;
-    }
-    return TRUE;
-  }
-
   std::string commandLine_;
   PROCESS_INFORMATION process_{};
   bool started_ = false;

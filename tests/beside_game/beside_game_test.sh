@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# beside_game_test.sh <build-dir> <recording_client.exe> <remote_translate.exe>: the player's path under
+# Wine. A recording game client runs in a fresh Wine prefix of its own; `WINEPREFIX=<that prefix>
+# scripts/run.sh` on the test run's virtual display must start Kestrelle there, setting the font stand-ins
+# and saying so, and a Translate typed into Kestrelle must reach the client. Ends and removes all it starts.
+set -euo pipefail
+build_dir=$(cd "$1" && pwd)
+client_exe=$2
+remote_exe=$3
+root=$(cd "$(dirname "$0")/../.." && pwd)
+
+work=$(mktemp -d)
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+DISPLAY=$(cat "$build_dir/display/name")
+export DISPLAY
+cleanup() {
+  # The prefix's own Wine server ends every program in it: the client, and Kestrelle if it is still there.
+  wineserver -k >/dev/null 2>&1 || true
+  for pid in ${run_pid:-} ${client_pid:-}; do
+    kill "$pid" >/dev/null 2>&1 || true
+    wait "$pid" >/dev/null 2>&1 || true
+  done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAILED: $*"
+  echo "--- scripts/run.sh said:"
+  cat "$work/run.out"
+  exit 1
+}
+
+echo "A fresh Wine prefix for the game client in $WINEPREFIX"
+wineboot --init >/dev/null 2>&1
+# The virtual display has no window manager.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+log="$work/client.log"
+wine "$client_exe" --log "$(winepath -w "$log")" >/dev/null 2>&1 &
+client_pid=$!
+
+text="hello from beside the game"
+"$root/scripts/run.sh" >"$work/run.out" 2>&1 &
+run_pid=$!
+transmitted=$(wine "$remote_exe" "$text" 2>&1 | tr -d '\r') || fail "remote_translate: $transmitted"
+wait "$run_pid" || fail "scripts/run.sh ended with $?"
+run_pid=
+
+grep -q "font stand-ins" "$work/run.out" || fail "run.sh did not say which font stand-ins it set"
+missing=$(build_dir=$build_dir && source "$root/scripts/wine-env.sh" && export WINEPREFIX="$work/prefix" &&
+          kestrelle_missing_font_stand_ins)
+[ -z "$missing" ] || fail "the prefix lacks the font stand-ins $missing"
+received=$(awk '$1 == 258 { printf "%c", $2 }' "$log")  # WM_CHAR
+echo "Transmitted: $transmitted"
+echo "The client received: $received"
+[ -n "$transmitted" ] && [[ "$received" == "$transmitted"* ]] || fail "the client did not receive the text"
+echo "A Translate from Kestrelle started by scripts/run.sh in the game's prefix reached the game client."
