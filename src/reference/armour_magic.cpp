@@ -2,7 +2,7 @@
 
 namespace kestrelle {
 
-const std::array<TArmourClassModifier, 5> kArmourClassModifiers{{
+const std::array<TStartModifier, 5> kArmourClassModifiers{{
     {"Durable", 12},
     {"Substantial", 6},
     {"Massive", 4},
@@ -12,7 +12,7 @@ const std::array<TArmourClassModifier, 5> kArmourClassModifiers{{
 
 // Fortification and Invulnerability are 0.6 and 0.2, not 0.06 and 0.02: the lookup has always shown
 // them so, and players compare its figures with each other.
-const std::array<TArmourHitPointModifier, 5> kArmourHitPointModifiers{{
+const std::array<TFactorModifier, 5> kArmourHitPointModifiers{{
     {"Defense", {37, 100}},
     {"Guarding", {19, 100}},
     {"Hardening", {11, 100}},

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "reference/magic_modifier.h"
-#include "reference/magic_odds.h"
 
 namespace kestrelle {
 
@@ -18,19 +17,9 @@ struct TArmourMagicChoice {
   int HitPoints = kNoModifier;
 };
 
-struct TArmourClassModifier {
-  const char* Word;
-  std::uint32_t StartPercent;  // the chance that the odds start from
-};
-
-struct TArmourHitPointModifier {
-  const char* Word;
-  TDecimal Factor;  // its share of the odds
-};
-
 // Both bonuses are (index + 1) × 5.
-extern const std::array<TArmourClassModifier, 5> kArmourClassModifiers;
-extern const std::array<TArmourHitPointModifier, 5> kArmourHitPointModifiers;
+extern const std::array<TStartModifier, 5> kArmourClassModifiers;
+extern const std::array<TFactorModifier, 5> kArmourHitPointModifiers;
 
 // N of "1 in N" for the choice. Throws std::out_of_range for an index outside its group.
 std::int64_t ArmourMagicOdds(const TArmourMagicChoice& choice);

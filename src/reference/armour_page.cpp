@@ -73,17 +73,11 @@ void TArmourPage::sbArmourChange() {
   ShowPicture(imgArmour, displayText, sbArmour.Position(), &ItemPictureBounds);
 }
 
-void TArmourPage::btnArmourMagicClick() {
-  tcArmour.SetVisible(false);
-  pnlArmourMagic.SetVisible(true);
-  rgMagicAmrDura.SetFocus();
-}
+void TArmourPage::btnArmourMagicClick() { ShowInstead(pnlArmourMagic, tcArmour, rgMagicAmrDura); }
 
 void TArmourPage::Button1Click() {
   Button4Click();
-  tcArmour.SetVisible(true);
-  pnlArmourMagic.SetVisible(false);
-  btnArmourMagic.SetFocus();
+  ShowInstead(tcArmour, pnlArmourMagic, btnArmourMagic);
 }
 
 void TArmourPage::rgMagicAmrDuraClick() { DescribeArmourMagic(); }

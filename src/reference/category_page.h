@@ -51,4 +51,12 @@ const Record& SelectedRecord(const std::vector<TReferenceCategory<Record>>& cate
   return SelectedCategory(categories, tabs).Items.at(static_cast<std::size_t>(items.ItemIndex()));
 }
 
+// Shows the magic lookup panel in place of the tabs and everything on them, or the tabs again, and puts
+// the focus where the keyboard goes on (the lookup's first group, or the button that opened it).
+inline void ShowInstead(ui::Control& shown, ui::Control& hidden, ui::Control& focus) {
+  hidden.SetVisible(false);
+  shown.SetVisible(true);
+  focus.SetFocus();
+}
+
 }  // namespace kestrelle

@@ -2,12 +2,27 @@
 // What the weapon and armour magic lookups share: a group's choice is an index into its modifiers, or
 // kNoModifier; the groups are tables of structures whose Word is what the group's radio items show.
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
+
+#include "reference/magic_odds.h"
 
 namespace kestrelle {
 
 inline constexpr int kNoModifier = -1;
+
+// A modifier whose group sets the chance the odds start from (a weapon's skill, an armour's class).
+struct TStartModifier {
+  const char* Word;
+  std::uint32_t StartPercent;
+};
+
+// A modifier whose chance factor multiplies the odds.
+struct TFactorModifier {
+  const char* Word;
+  TDecimal Factor;
+};
 
 inline bool IsChosen(int index) { return index != kNoModifier; }
 

@@ -4,7 +4,7 @@
 
 namespace kestrelle {
 
-const std::array<TWeaponSkillModifier, 5> kWeaponSkillModifiers{{
+const std::array<TStartModifier, 5> kWeaponSkillModifiers{{
     {"Accurate", 18},
     {"Surpassingly Accurate", 9},
     {"Eminently Accurate", 5},
@@ -12,7 +12,7 @@ const std::array<TWeaponSkillModifier, 5> kWeaponSkillModifiers{{
     {"Supremely Accurate", 1},
 }};
 
-const std::array<TWeaponModifier, 5> kWeaponDurabilityModifiers{{
+const std::array<TFactorModifier, 5> kWeaponDurabilityModifiers{{
     {"Durable", {13, 100}},
     {"Substantial", {6, 10}},
     {"Massive", {3, 10}},
@@ -20,7 +20,7 @@ const std::array<TWeaponModifier, 5> kWeaponDurabilityModifiers{{
     {"Indestructible", {1, 10}},
 }};
 
-const std::array<TWeaponModifier, 5> kWeaponDamageModifiers{{
+const std::array<TFactorModifier, 5> kWeaponDamageModifiers{{
     {"Ruin", {16, 100}},
     {"Might", {8, 10}},
     {"Force", {4, 10}},

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "reference/magic_modifier.h"
-#include "reference/magic_odds.h"
 
 namespace kestrelle {
 
@@ -20,16 +19,6 @@ struct TWeaponMagicChoice {
   int Spell = kNoModifier;
 };
 
-struct TWeaponSkillModifier {
-  const char* Word;
-  std::uint32_t StartPercent;  // the chance that the odds start from
-};
-
-struct TWeaponModifier {
-  const char* Word;
-  TDecimal Factor;  // its share of the odds
-};
-
 struct TWeaponSpellModifier {
   const char* Word;
   const char* Spell;  // the spell the weapon casts
@@ -37,9 +26,9 @@ struct TWeaponSpellModifier {
 };
 
 // Skill bonus (index + 1) × 5, durability bonus (index + 1) × 10, damage bonus index + 1.
-extern const std::array<TWeaponSkillModifier, 5> kWeaponSkillModifiers;
-extern const std::array<TWeaponModifier, 5> kWeaponDurabilityModifiers;
-extern const std::array<TWeaponModifier, 5> kWeaponDamageModifiers;
+extern const std::array<TStartModifier, 5> kWeaponSkillModifiers;
+extern const std::array<TFactorModifier, 5> kWeaponDurabilityModifiers;
+extern const std::array<TFactorModifier, 5> kWeaponDamageModifiers;
 extern const std::array<TWeaponSpellModifier, 10> kWeaponSpellModifiers;
 
 // N of "1 in N" for the choice. Throws std::out_of_range for an index outside its group.

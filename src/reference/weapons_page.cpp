@@ -84,17 +84,11 @@ void TWeaponsPage::sbWeaponsChange() {
   ShowPicture(imgWeapon, cbWeapons.SelectedItem(), sbWeapons.Position(), &ItemPictureBounds);
 }
 
-void TWeaponsPage::btnWpnMagicClick() {
-  tcWeapons.SetVisible(false);
-  pnlWeaponMagic.SetVisible(true);
-  rgMagicWpnSkill.SetFocus();
-}
+void TWeaponsPage::btnWpnMagicClick() { ShowInstead(pnlWeaponMagic, tcWeapons, rgMagicWpnSkill); }
 
 void TWeaponsPage::Button2Click() {
   Button3Click();
-  tcWeapons.SetVisible(true);
-  pnlWeaponMagic.SetVisible(false);
-  btnWpnMagic.SetFocus();
+  ShowInstead(tcWeapons, pnlWeaponMagic, btnWpnMagic);
 }
 
 void TWeaponsPage::rgMagicWpnlClick() { DescribeWeaponMagic(); }
