@@ -10,11 +10,13 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/about_box.h"
 #include "app/main_form.h"
 #include "capture.h"
+#include "user_actions.h"
 #include "ui/application.h"
 #include "ui/message_pump.h"
 
@@ -68,70 +70,21 @@ HWND AboutBoxOpenedAgain(Windows& windows) {
   return about.Handle();
 }
 
-void Click(HWND button) { SendMessageA(button, BM_CLICK, 0, 0); }
-
-// Chooses a list entry as the user does, with the notification the system sends.
-void ChooseItem(ui::ComboBox& box, const char* item) {
-  const LRESULT index =
-      SendMessageA(box.Handle(), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(item));
-  SendMessageA(box.Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-  SendMessageA(GetParent(box.Handle()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box.Handle()), CBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(box.Handle()));
+// A reference page with one of its items chosen as a player chooses it, and its zoom bar moved.
+HWND ShowItem(Windows& windows, int page, ui::TabControl* tabs, const char* tab, ui::ComboBox& items, const char* item,
+              ui::ScrollBar& zoom, int position) {
+  windows.form.tpMain.SetActivePage(page);
+  if (tabs != nullptr) test::ChooseTab(*tabs, tab);
+  test::ChooseItem(items, item);
+  zoom.SetPosition(position);
+  return windows.form.Handle();
 }
 
-void ChooseTab(ui::TabControl& tabs, int index) {
-  tabs.SetTabIndex(index);
-  if (tabs.onChange) tabs.onChange();
-}
-
-// The Pole Arms tab's Bardiche at zoom 1.5, and the magic lookup on a Katana with a word from each group.
-HWND WeaponsBardiche(Windows& windows) {
-  TMainForm& form = windows.form;
-  form.tpMain.SetActivePage(2);
-  TWeaponsPage& page = form.weaponsPage;
-  ChooseTab(page.tcWeapons, 4);
-  ChooseItem(page.cbWeapons, "Bardiche");
-  page.sbWeapons.SetPosition(15);
-  return form.Handle();
-}
-
-HWND WeaponMagicKatana(Windows& windows) {
-  TMainForm& form = windows.form;
-  TWeaponsPage& page = form.weaponsPage;
-  ChooseTab(page.tcWeapons, 7);
-  ChooseItem(page.cbWeapons, "Katana");
-  Click(page.btnWpnMagic.Handle());
-  Click(page.rgMagicWpnSkill.ItemHandle(2));
-  Click(page.rgMagicWpnDura.ItemHandle(3));
-  Click(page.rgMagicWpnDam.ItemHandle(4));
-  Click(page.rgMagicWpnMagic.ItemHandle(6));
-  return form.Handle();
-}
-
-HWND ArmourPlateBreastPlate(Windows& windows) {
-  TMainForm& form = windows.form;
-  form.tpMain.SetActivePage(3);
-  TArmourPage& page = form.armourPage;
-  ChooseTab(page.tcArmour, 3);
-  ChooseItem(page.cbArmour, "Breast Plate");
-  return form.Handle();
-}
-
-HWND ArmourMagic(Windows& windows) {
-  TMainForm& form = windows.form;
-  TArmourPage& page = form.armourPage;
-  Click(page.btnArmourMagic.Handle());
-  Click(page.rgMagicAmrDura.ItemHandle(1));
-  Click(page.rgMagicArmourAHP.ItemHandle(3));
-  return form.Handle();
-}
-
-HWND AnimalsGrizzlyBear(Windows& windows) {
-  TMainForm& form = windows.form;
-  form.tpMain.SetActivePage(4);
-  ChooseItem(form.animalsPage.cbAnimals, "Grizzly Bear");
-  form.animalsPage.sbAnimals.SetPosition(30);
-  return form.Handle();
+// The magic lookup opened on the item shown, the given item of each group clicked.
+HWND LookUp(Windows& windows, const ui::Button& open, const std::vector<std::pair<ui::RadioGroup*, int>>& choices) {
+  test::Click(open.Handle());
+  for (const auto& [group, index] : choices) test::Click(group->ItemHandle(index));
+  return windows.form.Handle();
 }
 
 std::vector<Shot> Shots() {
@@ -142,11 +95,33 @@ std::vector<Shot> Shots() {
       {"armour", "the Armour page with its first item", ShowPage(3)},
       {"animals", "the Animals page with its first animal", ShowPage(4)},
       {"moongates-britain-345", "where Britain's gate leads at 3:45, typed as a time", AskBritainAt345},
-      {"weapons-bardiche-zoom-15", "the Bardiche at zoom 1.5", WeaponsBardiche},
-      {"weapons-magic-lookup", "the weapon magic lookup on a Katana, a word of each group chosen", WeaponMagicKatana},
-      {"armour-plate-breast-plate", "the Plate tab's Breast Plate", ArmourPlateBreastPlate},
-      {"armour-magic-lookup", "the armour magic lookup on that Breast Plate, a word of each group chosen", ArmourMagic},
-      {"animals-grizzly-bear-zoom-30", "the Grizzly Bear at zoom 3", AnimalsGrizzlyBear},
+      {"weapons-bardiche-zoom-15", "the Bardiche at zoom 1.5",
+       [](Windows& w) {
+         TWeaponsPage& p = w.form.weaponsPage;
+         return ShowItem(w, 2, &p.tcWeapons, "Pole Arms", p.cbWeapons, "Bardiche", p.sbWeapons, 15);
+       }},
+      {"weapons-magic-lookup", "the weapon magic lookup on a Katana, a word of each group chosen",
+       [](Windows& w) {
+         TWeaponsPage& p = w.form.weaponsPage;
+         ShowItem(w, 2, &p.tcWeapons, "Swords", p.cbWeapons, "Katana", p.sbWeapons, 20);
+         return LookUp(w, p.btnWpnMagic, {{&p.rgMagicWpnSkill, 2}, {&p.rgMagicWpnDura, 3}, {&p.rgMagicWpnDam, 4},
+                                          {&p.rgMagicWpnMagic, 6}});
+       }},
+      {"armour-plate-breast-plate", "the Plate tab's Breast Plate",
+       [](Windows& w) {
+         TArmourPage& p = w.form.armourPage;
+         return ShowItem(w, 3, &p.tcArmour, "Plate", p.cbArmour, "Breast Plate", p.sbArmour, 20);
+       }},
+      {"armour-magic-lookup", "the armour magic lookup on that Breast Plate, a word of each group chosen",
+       [](Windows& w) {
+         TArmourPage& p = w.form.armourPage;
+         return LookUp(w, p.btnArmourMagic, {{&p.rgMagicAmrDura, 1}, {&p.rgMagicArmourAHP, 3}});
+       }},
+      {"animals-grizzly-bear-zoom-30", "the Grizzly Bear at zoom 3",
+       [](Windows& w) {
+         TAnimalsPage& p = w.form.animalsPage;
+         return ShowItem(w, 4, nullptr, "", p.cbAnimals, "Grizzly Bear", p.sbAnimals, 30);
+       }},
       {"about-credits", "the about box at its first opening, the credits scrolling", AboutBoxWhileTheCreditsScroll},
       {"about", "the about box opened again, copyright and comments in place of the credits", AboutBoxOpenedAgain},
   };

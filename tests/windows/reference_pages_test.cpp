@@ -5,14 +5,14 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/main_form.h"
 #include "test_support.h"
+#include "user_actions.h"
 
 namespace kestrelle {
 namespace {
@@ -62,63 +62,24 @@ class ReferencePagesTest : public testing::Test {
     return texts;
   }
 
-  // As the user clicks a tab (captions as stored, "Knives && Daggers").
-  static void ChooseTab(ui::TabControl& tabs, const std::string& caption) {
-    for (int i = 0; i < tabs.TabCount(); ++i) {
-      if (tabs.TabCaption(i) != caption) continue;
-      const HWND strip = tabs.StripHandle();
-      SendMessageA(strip, TCM_SETCURSEL, static_cast<WPARAM>(i), 0);
-      NMHDR header{strip, static_cast<UINT_PTR>(GetDlgCtrlID(strip)), TCN_SELCHANGE};
-      SendMessageA(GetParent(strip), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
-      Pump();
-      return;
-    }
-    FAIL() << "no tab " << caption;
-  }
-
-  // As the user chooses an entry from the list.
-  static void ChooseItem(ui::ComboBox& box, const std::string& item) {
-    const LRESULT index = SendMessageA(box.Handle(), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                       reinterpret_cast<LPARAM>(item.c_str()));
-    ASSERT_NE(index, CB_ERR) << item;
-    SendMessageA(box.Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageA(GetParent(box.Handle()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box.Handle()), CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(box.Handle()));
-    Pump();
-  }
-
   void Choose(Page page, const std::string& tab, const std::string& item) {
     const ReferencePage p = Of(page);
-    if (p.tabs != nullptr) ChooseTab(*p.tabs, tab);
-    ChooseItem(p.items, item);
+    if (p.tabs != nullptr) {
+      ASSERT_TRUE(test::ChooseTab(*p.tabs, tab)) << tab;
+    }
+    ASSERT_TRUE(test::ChooseItem(p.items, item)) << item;
+    Pump();
   }
 
   static void Click(HWND button) {
-    SendMessageA(button, BM_CLICK, 0, 0);
+    test::Click(button);
     Pump();
-  }
-
-  // The memo's text for the given lines, each ended by a line break.
-  static std::string MemoText(const Texts& lines) {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
-    return text;
   }
 
   std::unique_ptr<TMainForm> form_;
 };
 
-TEST_F(ReferencePagesTest, TheWeaponsPageStartsOnItsFirstWeapon) {
-  const ReferencePage weapons = Of(Page::Weapons);
-  EXPECT_EQ(weapons.tabs->TabIndex(), 0);
-  EXPECT_EQ(weapons.items.Text(), "Executioner's Axe");
-  EXPECT_EQ(PanelTexts(weapons), (Texts{"4 - 28", "31 - 90", "50", "Swordsmanship", "35", "Yes", "Unknown"}));
-  EXPECT_EQ(weapons.picture.Bounds(), (ui::Rect{16, 24, 72, 56}));
-  EXPECT_EQ(weapons.zoom.Position(), 20);
-  EXPECT_EQ(form_->armourPage.cbArmour.Text(), "Armor");
-  EXPECT_EQ(form_->animalsPage.cbAnimals.Text(), "Alligator");
-}
-
+// The first row is the page as it starts; the others choose their item first.
 TEST_F(ReferencePagesTest, ItemsShowTheirStatistics) {
   const struct {
     Page page;
@@ -126,6 +87,7 @@ TEST_F(ReferencePagesTest, ItemsShowTheirStatistics) {
     const char* item;
     Texts panels;
   } cases[] = {
+      {Page::Weapons, "", "Executioner's Axe", {"4 - 28", "31 - 90", "50", "Swordsmanship", "35", "Yes", "Unknown"}},
       {Page::Weapons, "Axes", "War Axe", {"8 - 33", "31 - 80", "35", "Mace Fighting", "35", "No", "8 Stone"}},
       {Page::Weapons, "Bows", "Bow", {"9 - 24", "31 - 60", "20", "Archery", "20", "Yes", "6 Stone"}},
       {Page::Weapons, "Knives && Daggers", "Dagger", {"3 - 12", "31 - 40", "55", "Fencing", "1", "No", "1 Stone"}},
@@ -143,13 +105,14 @@ TEST_F(ReferencePagesTest, ItemsShowTheirStatistics) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.item);
-    Choose(c.page, c.tab, c.item);
+    if (c.tab[0] != '\0' || c.page == Page::Animals) Choose(c.page, c.tab, c.item);
     EXPECT_EQ(Of(c.page).items.Text(), c.item);
     EXPECT_EQ(PanelTexts(Of(c.page)), c.panels);
   }
 }
 
-// Each row moves the zoom bar after choosing the item; the bar rewrites the picture and nothing else.
+// Each row moves the zoom bar after choosing the item (none: as the page starts); the bar rewrites the
+// picture and nothing else.
 TEST_F(ReferencePagesTest, PicturesAreZoomedFittedAndCentred) {
   const struct {
     Page page;
@@ -158,6 +121,7 @@ TEST_F(ReferencePagesTest, PicturesAreZoomedFittedAndCentred) {
     int zoom;
     ui::Rect picture;
   } cases[] = {
+      {Page::Weapons, "", "", 20, {16, 24, 72, 56}},
       {Page::Weapons, "Pole Arms", "Halberd", 20, {5, 14, 94, 76}},
       {Page::Weapons, "Knives && Daggers", "Butcher Knife", 25, {31, 33, 42, 38}},
       {Page::Weapons, "Knives && Daggers", "Butcher Knife", 5, {48, 48, 8, 8}},
@@ -175,119 +139,110 @@ TEST_F(ReferencePagesTest, PicturesAreZoomedFittedAndCentred) {
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.item) + " at " + std::to_string(c.zoom));
     const ReferencePage page = Of(c.page);
-    Choose(c.page, c.tab, c.item);
-    const Texts panels = PanelTexts(page);
+    if (c.item[0] != '\0') Choose(c.page, c.tab, c.item);
+    const std::string panel = page.panels.front()->Text();
     page.panels.front()->SetText("untouched");
     page.zoom.SetPosition(c.zoom);
     Pump();
     EXPECT_EQ(page.picture.Bounds(), c.picture);
     EXPECT_EQ(page.panels.front()->Text(), "untouched") << "the bar changes only the picture";
-    page.panels.front()->SetText(panels.front());
+    page.panels.front()->SetText(panel);
   }
 }
 
 TEST_F(ReferencePagesTest, TheZoomStaysAndATabStartsAtItsFirstItem) {
-  TWeaponsPage& weapons = form_->weaponsPage;
-  ChooseItem(weapons.cbWeapons, "Double Axe");
-  weapons.sbWeapons.SetPosition(25);
-  ChooseTab(weapons.tcWeapons, "Bows");
-  ChooseTab(weapons.tcWeapons, "Axes");
-  EXPECT_EQ(weapons.cbWeapons.Text(), "Executioner's Axe");
-  EXPECT_EQ(weapons.pnlWeaponDmg.Text(), "4 - 28");
-  EXPECT_EQ(weapons.sbWeapons.Position(), 25);
-  EXPECT_EQ(weapons.imgWeapon.Bounds(), (ui::Rect{7, 17, 90, 70})) << "36 x 28 at 2.5";
-
-  TArmourPage& armour = form_->armourPage;
-  Choose(Page::Armour, "Shields", "Order");
-  ChooseTab(armour.tcArmour, "Helmets");
-  ChooseTab(armour.tcArmour, "Shields");
-  EXPECT_EQ(armour.cbArmour.Text(), "Buckler");
-  EXPECT_EQ(armour.pnlArmourAC.Text(), "7");
+  const struct {
+    Page page;
+    const char* tab;
+    const char* item;
+    const char* otherTab;
+    const char* first;
+  } cases[] = {
+      {Page::Weapons, "Axes", "Double Axe", "Bows", "Executioner's Axe"},
+      {Page::Armour, "Shields", "Order", "Helmets", "Buckler"},
+  };
+  for (const auto& c : cases) {
+    const ReferencePage page = Of(c.page);
+    Choose(c.page, c.tab, c.item);
+    page.zoom.SetPosition(25);
+    const Texts panels = PanelTexts(page);
+    ASSERT_TRUE(test::ChooseTab(*page.tabs, c.otherTab) && test::ChooseTab(*page.tabs, c.tab));
+    Pump();
+    EXPECT_EQ(page.items.Text(), c.first);
+    EXPECT_NE(PanelTexts(page), panels);
+    EXPECT_EQ(page.zoom.Position(), 25);
+  }
+  EXPECT_EQ(form_->weaponsPage.imgWeapon.Bounds(), (ui::Rect{7, 17, 90, 70})) << "36 x 28 at 2.5";
 }
 
-TEST_F(ReferencePagesTest, WeaponMagicLookup) {
-  TWeaponsPage& page = form_->weaponsPage;
-  const std::vector<ui::RadioGroup*> groups{&page.rgMagicWpnSkill, &page.rgMagicWpnDura, &page.rgMagicWpnDam,
-                                            &page.rgMagicWpnMagic};
+// Both lookups: open, choose, read the description, Clear All, choose again, and return.
+TEST_F(ReferencePagesTest, MagicLookups) {
+  TWeaponsPage& w = form_->weaponsPage;
+  TArmourPage& a = form_->armourPage;
+  struct Lookup {
+    Page page;
+    ui::Button& open;
+    ui::Control& tabs;
+    ui::Panel& panel;
+    std::vector<ui::RadioGroup*> groups;
+    ui::Memo& memo;
+    ui::Button& clearAll;
+    ui::Button& back;
+  };
+  const Lookup weapons{Page::Weapons, w.btnWpnMagic, w.tcWeapons, w.pnlWeaponMagic,
+                       {&w.rgMagicWpnSkill, &w.rgMagicWpnDura, &w.rgMagicWpnDam, &w.rgMagicWpnMagic},
+                       w.memoMagicWpnDescription, w.Button3, w.Button2};
+  const Lookup armour{Page::Armour, a.btnArmourMagic, a.tcArmour, a.pnlArmourMagic,
+                      {&a.rgMagicAmrDura, &a.rgMagicArmourAHP}, a.memoMagicAmr, a.Button4, a.Button1};
   const struct {
+    const Lookup& lookup;
     const char* tab;
-    const char* weapon;
+    const char* item;
     std::vector<int> choice;  // per group, -1 for none
     Texts lines;
   } cases[] = {
-      {"Axes", "Axe", {-1, -1, 0, -1},
+      {weapons, "Axes", "Axe", {-1, -1, 0, -1},
        {"An Axe of Ruin.", "This weapon will give an extra 1 points damage each hit.",
         "The odds of this weapon having these properties are 1 in 6."}},
-      {"Bows", "Bow", {4, -1, -1, 9},  // the skill comes from the Skill panel
+      {weapons, "Bows", "Bow", {4, -1, -1, 9},  // the skill comes from the Skill panel
        {"A Supremely Accurate Bow of Thunder.", "This weapon will increase your Archery skill by 25 when used.",
         "This Bow may cast a Lightning spell on any foe it hits.",
         "The odds of this weapon having these properties are 1 in 5000."}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.weapon);
-    Choose(Page::Weapons, c.tab, c.weapon);
-    Click(page.btnWpnMagic.Handle());
-    EXPECT_FALSE(page.tcWeapons.Visible());
-    EXPECT_TRUE(page.pnlWeaponMagic.Visible());
-    EXPECT_EQ(page.memoMagicWpnDescription.Text(), "") << "the panel opens empty";
-    for (std::size_t g = 0; g < groups.size(); ++g) {
-      if (c.choice[g] >= 0) Click(groups[g]->ItemHandle(c.choice[g]));
-    }
-    EXPECT_EQ(page.memoMagicWpnDescription.Text(), MemoText(c.lines));
-    EXPECT_TRUE(page.memoMagicWpnDescription.WordWrap());
-
-    Click(page.Button3.Handle());
-    for (const ui::RadioGroup* group : groups) EXPECT_EQ(group->ItemIndex(), -1);
-    EXPECT_EQ(page.memoMagicWpnDescription.Text(), "");
-    Click(groups[0]->ItemHandle(4));
-    EXPECT_NE(page.memoMagicWpnDescription.Text(), "") << "a fresh description after Clear All";
-    Click(page.Button2.Handle());
-    EXPECT_TRUE(page.tcWeapons.Visible());
-    EXPECT_FALSE(page.pnlWeaponMagic.Visible());
-    EXPECT_EQ(groups[0]->ItemIndex(), -1) << "returning clears the choices";
-    EXPECT_EQ(page.cbWeapons.Text(), c.weapon);
-  }
-}
-
-TEST_F(ReferencePagesTest, ArmourMagicLookup) {
-  TArmourPage& page = form_->armourPage;
-  const struct {
-    const char* tab;
-    const char* item;
-    int armourClass;
-    int hitPoints;
-    Texts lines;
-  } cases[] = {
-      {"Bone", "Armor", 0, -1,
-       {"Durable Bone Armor.", "The armour class points are 5 points higher than normal.",
-        "The odds of this armour having these properties are 1 in 8."}},
-      {"Plate", "Breast Plate", 0, 0,
+      {armour, "Plate", "Breast Plate", {0, 0},
        {"Durable Plate Breast Plate of Defense.", "The armour class points are 5 points higher than normal.",
         "This armour has an extra 5 hit points.", "The odds of this armour having these properties are 1 in 23."}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.item);
-    Choose(Page::Armour, c.tab, c.item);
-    Click(page.btnArmourMagic.Handle());
-    EXPECT_FALSE(page.tcArmour.Visible());
-    EXPECT_TRUE(page.pnlArmourMagic.Visible());
-    if (c.armourClass >= 0) Click(page.rgMagicAmrDura.ItemHandle(c.armourClass));
-    if (c.hitPoints >= 0) Click(page.rgMagicArmourAHP.ItemHandle(c.hitPoints));
-    EXPECT_EQ(page.memoMagicAmr.Text(), MemoText(c.lines));
-
-    page.memoMagicAmr.SetText("kept");
-    Click(page.rgMagicAmrDura.ItemHandle(c.armourClass >= 0 ? c.armourClass : 0));
-    if (c.armourClass >= 0) {
-      EXPECT_EQ(page.memoMagicAmr.Text(), "kept") << "choosing the chosen item again runs nothing";
+    const Lookup& l = c.lookup;
+    Choose(l.page, c.tab, c.item);
+    Click(l.open.Handle());
+    EXPECT_FALSE(l.tabs.Visible());
+    EXPECT_TRUE(l.panel.Visible());
+    EXPECT_EQ(l.memo.Text(), "") << "the panel opens empty";
+    for (std::size_t g = 0; g < l.groups.size(); ++g) {
+      if (c.choice[g] >= 0) Click(l.groups[g]->ItemHandle(c.choice[g]));
     }
-    Click(page.Button4.Handle());
-    EXPECT_EQ(page.rgMagicAmrDura.ItemIndex(), -1);
-    EXPECT_EQ(page.rgMagicArmourAHP.ItemIndex(), -1);
-    EXPECT_EQ(page.memoMagicAmr.Text(), "");
-    Click(page.Button1.Handle());
-    EXPECT_TRUE(page.tcArmour.Visible());
-    EXPECT_FALSE(page.pnlArmourMagic.Visible());
-    EXPECT_EQ(page.cbArmour.Text(), c.item);
+    std::string text;
+    for (const std::string& line : c.lines) text += line + "\r\n";
+    EXPECT_EQ(l.memo.Text(), text);
+    EXPECT_TRUE(l.memo.WordWrap());
+
+    l.memo.SetText("kept");
+    const std::size_t chosen = static_cast<std::size_t>(std::find_if(c.choice.begin(), c.choice.end(),
+                                                                     [](int i) { return i >= 0; }) - c.choice.begin());
+    Click(l.groups[chosen]->ItemHandle(c.choice[chosen]));
+    EXPECT_EQ(l.memo.Text(), "kept") << "choosing the chosen item again runs nothing";
+    Click(l.clearAll.Handle());
+    for (const ui::RadioGroup* group : l.groups) EXPECT_EQ(group->ItemIndex(), -1);
+    EXPECT_EQ(l.memo.Text(), "");
+    Click(l.groups[0]->ItemHandle(1));
+    EXPECT_NE(l.memo.Text(), "") << "a fresh description after Clear All";
+    Click(l.back.Handle());
+    EXPECT_TRUE(l.tabs.Visible());
+    EXPECT_FALSE(l.panel.Visible());
+    EXPECT_EQ(l.groups[0]->ItemIndex(), -1) << "returning clears the choices";
+    EXPECT_EQ(Of(l.page).items.Text(), c.item);
   }
 }
 
