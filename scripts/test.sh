@@ -7,6 +7,8 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh || exit 1
 
 status=0
+# The committed pictures are the ones their drawings make.
+python3 tools/pictures/generate.py --check || status=1
 cmake --preset native >/dev/null && cmake --build --preset native || exit 1
 cmake --preset windows >/dev/null && cmake --build --preset windows || exit 1
 
