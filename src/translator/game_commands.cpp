@@ -1,5 +1,7 @@
 #include "translator/game_commands.h"
 
+#include <algorithm>
+
 namespace kestrelle {
 namespace {
 
@@ -27,17 +29,12 @@ bool HasGameCommandLine(std::string_view text) {
   return false;
 }
 
-std::optional<std::string> TranslateAroundGameCommands(std::string_view text, const SpeechTranslation& translate) {
-  std::string result;
+bool TranslateAroundGameCommands(std::string_view text, const SpeechTranslation& translate, const TextWrite& write) {
   std::size_t speechStart = 0;
-  // Translates the speech from speechStart up to the line break at breakStart, then copies that break.
+  // Translates the speech from speechStart up to the line break at breakStart, then writes that break.
   const auto flushSpeech = [&](std::size_t breakStart, std::size_t breakEnd) {
-    if (breakStart > speechStart) {
-      std::optional<std::string> speech = translate(text.substr(speechStart, breakStart - speechStart));
-      if (!speech) return false;
-      result += *speech;
-    }
-    result += text.substr(breakStart, breakEnd - breakStart);
+    if (breakStart > speechStart && !translate(text.substr(speechStart, breakStart - speechStart))) return false;
+    write(text.substr(breakStart, breakEnd - breakStart));
     return true;
   };
 
@@ -47,20 +44,15 @@ std::optional<std::string> TranslateAroundGameCommands(std::string_view text, co
     const std::size_t lineEnd = std::min(text.find_first_of("\r\n", lineStart), text.size());
     const std::size_t next = LineBreakEnd(text, lineEnd);
     if (IsGameCommandLine(text.substr(lineStart, lineEnd - lineStart))) {
-      if (lineStart > speechStart && !flushSpeech(previousBreak, lineStart)) return std::nullopt;
-      result += text.substr(lineStart, next - lineStart);
+      if (lineStart > speechStart && !flushSpeech(previousBreak, lineStart)) return false;
+      write(text.substr(lineStart, next - lineStart));
       speechStart = next;
     }
     previousBreak = lineEnd;
     lineStart = next;
   }
   if (speechStart == 0) return translate(text);
-  if (speechStart < text.size()) {
-    std::optional<std::string> speech = translate(text.substr(speechStart));
-    if (!speech) return std::nullopt;
-    result += *speech;
-  }
-  return result;
+  return speechStart >= text.size() || translate(text.substr(speechStart));
 }
 
 }  // namespace kestrelle

@@ -9,18 +9,12 @@
 #include <memory>
 #include <new>
 
-#include "translator/compiled_rules.h"
+#include "translator/compiled_style.h"
 #include "translator/filter_options.h"
-#include "translator/game_commands.h"
-#include "translator/linked_text.h"
-#include "translator/rewrite_engine.h"
 #include "translator/rule_file.h"
-#include "translator/rule_set.h"
 #include "translator/shipped_rules.h"
 #include "translator/speech_styles.h"
 #include "translator/stream_reading.h"
-#include "translator/text_preparation.h"
-#include "translator/translator.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -37,43 +31,14 @@ class InputError : public std::runtime_error {
 };
 
 // Translates texts one after another in one style and writes each to standard output, finished as the
-// Translate command finishes it. The rules are compiled once for all the texts.
+// Translate command finishes it and through the same calls.
 class Filter {
  public:
   Filter(Translator& translator, const RuleStrings& rules, GameCommands commands)
-      : translator_(translator), commands_(commands) {
-    if (translator.StyleBase == 0) return;
-    compiled_ = std::make_unique<CompiledRules>(ReadRuleSet(rules, translator.StyleBase));
-    engine_ = std::make_unique<RewriteEngine>(*compiled_);
-  }
+      : translator_(translator), style_(rules, translator.StyleBase), commands_(commands) {}
 
-  // A text with a game command line is translated run by run around its commands and written whole;
-  // any other goes the direct way.
   void WriteTranslation(std::string text) {
-    if (commands_ == GameCommands::TranslateAsSpeech || !HasGameCommandLine(text)) {
-      Translate(std::move(text), writer_);
-      return;
-    }
-    const std::string result = *TranslateAroundGameCommands(text, [this](std::string_view speech) {
-      std::string translated;
-      FinishedTextWriter writer([&translated](std::string_view piece) { translated += piece; });
-      Translate(std::string(speech), writer);
-      return std::optional(std::move(translated));
-    });
-    std::fwrite(result.data(), 1, result.size(), stdout);
-  }
-
-  // The text is prepared in place and, translated, written piece by piece: nothing is held twice.
-  void Translate(std::string text, FinishedTextWriter& writer) {
-    text = PrepareForTranslation(std::move(text));
-    if (!engine_) {
-      writer.Add(text);
-    } else {
-      spare_ = linked_.Assign(std::move(text));
-      engine_->Run(linked_, translator_, BetweenAlternatives());
-      linked_.ForEachPiece([&](std::string_view piece) { writer.Add(piece); });
-    }
-    writer.End();
+    TranslateText(style_, translator_, std::move(text), commands_, BetweenAlternatives(), writer_);
   }
 
   // Each line on its own; the line break (line feed, or carriage return and line feed) is kept as it is.
@@ -88,8 +53,10 @@ class Filter {
         content.remove_suffix(1);
         lineBreak = "\r\n";
       }
-      spare_.assign(content);
-      WriteTranslation(std::move(spare_));
+      // The string of the line before holds this one, so that a line needs no memory of its own.
+      std::string text = style_.Spare();
+      text.assign(content);
+      WriteTranslation(std::move(text));
       std::fwrite(lineBreak.data(), 1, lineBreak.size(), stdout);
       if (in.rdbuf()->in_avail() <= 0) std::fflush(stdout);
     }
@@ -97,12 +64,8 @@ class Filter {
 
  private:
   Translator& translator_;
+  CompiledStyle style_;
   GameCommands commands_;
-  std::unique_ptr<CompiledRules> compiled_;  // none for the unchanged style
-  std::unique_ptr<RewriteEngine> engine_;
-  // Reused from text to text, so that a line needs no memory of its own.
-  LinkedText linked_{std::string()};
-  std::string spare_;  // the string of the text before, for the next line
   FinishedTextWriter writer_{[](std::string_view piece) { std::fwrite(piece.data(), 1, piece.size(), stdout); }};
 };
 

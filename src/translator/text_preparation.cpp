@@ -1,7 +1,5 @@
 #include "translator/text_preparation.h"
 
-#include "translator/game_commands.h"
-
 namespace kestrelle {
 
 namespace {
@@ -53,16 +51,6 @@ void FinishedTextWriter::Finish(bool atEnd) {
   }
   held_.erase(0, written);
   capitalised_ -= written;
-}
-
-std::optional<std::string> TranslateText(Translator& translator, std::string_view text, const RuleStrings& rules,
-                                         const BetweenAlternatives& between, GameCommands commands) {
-  const SpeechTranslation speech = [&](std::string_view run) -> std::optional<std::string> {
-    std::optional<std::string> translated = translator.Translate(PrepareForTranslation(std::string(run)), rules, between);
-    if (translated) FinishTranslation(*translated);
-    return translated;
-  };
-  return commands == GameCommands::LeaveAlone ? TranslateAroundGameCommands(text, speech) : speech(text);
 }
 
 }  // namespace kestrelle

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "translator/compiled_rules.h"
-#include "translator/rewrite_engine.h"
+#include "translator/compiled_style.h"
 
 namespace kestrelle {
 
@@ -53,12 +52,12 @@ void Translator::ExpandInto(std::string_view rest, std::string_view echo, std::s
 
 std::optional<std::string> Translator::Translate(std::string_view text, const RuleStrings& rules,
                                                  const BetweenAlternatives& between) {
-  if (StyleBase == 0) return std::string(text);
-  const CompiledRules compiled(ReadRuleSet(rules, StyleBase));
-  RewriteEngine engine(compiled);
-  LinkedText linked{std::string(text)};
-  if (!engine.Run(linked, *this, between)) return std::nullopt;
-  return linked.ToString();
+  std::string translated;
+  CompiledStyle style(rules, StyleBase);
+  if (!style.Rewrite(std::string(text), *this, between, [&](std::string_view piece) { translated += piece; })) {
+    return std::nullopt;
+  }
+  return translated;
 }
 
 std::string Translator::Translate(std::string_view text, const RuleStrings& rules) {

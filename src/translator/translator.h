@@ -32,7 +32,8 @@ class Translator {
   std::string ExpandMacros(std::string_view replacement, std::string_view echo);
 
   // Applies the rules of StyleBase, read from rules, to the text. With StyleBase 0 the text comes back
-  // unchanged. Returns nothing when between() asked to stop.
+  // unchanged. Returns nothing when between() asked to stop. The rules are compiled for this one text;
+  // translations that follow one another keep a CompiledStyle (compiled_style.h) instead.
   std::optional<std::string> Translate(std::string_view text, const RuleStrings& rules,
                                        const BetweenAlternatives& between);
   std::string Translate(std::string_view text, const RuleStrings& rules);

@@ -8,7 +8,6 @@
 #include "translator/shipped_rules.h"
 #include "translator/speech_styles.h"
 #include "translator/text_file.h"
-#include "translator/text_preparation.h"
 #include "ui/application.h"
 #include "ui/message_pump.h"
 
@@ -83,6 +82,7 @@ TTranslatorPage::TTranslatorPage(ui::Form& window, ui::TabSheet& page)
       Label4(page, {206, 150, 59, 13}, "Line Delay:", kDelayLabel),
       meLineDelay(page, {270, 144, 35, 22}, "3000", {.tabStop = false}),
       btnTranslate(page, {212, 185, 96, 37}, "Translate"),
+      styles(ShippedRules()),
       showFileDialog([this](ui::FileDialog& dialog) { return dialog.Execute(window_.Handle()); }),
       window_(window) {
   pmtWordWrap.SetChecked(true);
@@ -119,7 +119,7 @@ void TTranslatorPage::btnTranslateClick() { RunTranslateCommand(); }
 TTranslatorPage::CommandEnd TTranslatorPage::RunTranslateCommand() {
   memoTranslated.Clear();
   const GameCommands commands = pmtLeaveCommands.Checked() ? GameCommands::LeaveAlone : GameCommands::TranslateAsSpeech;
-  const std::string text = commands == GameCommands::LeaveAlone
+  std::string text = commands == GameCommands::LeaveAlone
                                ? JoinKeepingGameCommands(memoText.Lines(), SplitParagraphs(memoText.Text()), memoText.WordWrap())
                                : JoinDisplayedLines(memoText.Lines(), memoText.WordWrap());
   if (IsBlankText(text)) return CommandEnd::Finished;
@@ -128,8 +128,8 @@ TTranslatorPage::CommandEnd TTranslatorPage::RunTranslateCommand() {
   const TypingDelays delays{ParseDelayField(meCharDelay.Text()), ParseDelayField(meLineDelay.Text())};
   // Between rule alternatives the window stays live; a close request or the end of the program stops it.
   std::optional<std::string> translated =
-      TranslateText(translator, text, ShippedRules(),
-                    [this] { return !ui::ProcessPendingMessages() && !commandStop_.Requested(); }, commands);
+      TranslateText(styles.For(translator.StyleBase), translator, std::move(text), commands,
+                    [this] { return !ui::ProcessPendingMessages() && !commandStop_.Requested(); });
   if (!translated) {
     controls.LeaveAsTheyAre();
     return CommandEnd::Stopped;

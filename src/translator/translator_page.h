@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "translator/command_stop.h"
+#include "translator/compiled_style.h"
 #include "translator/translator.h"
 #include "ui/button.h"
 #include "ui/file_dialog.h"
@@ -63,6 +64,8 @@ class TTranslatorPage {
 
   // The engine with the style chosen in rgSpeak; its random choices go on from one command to the next.
   Translator translator;
+  // Each style's rules, compiled when the style is first used and kept for the program's life.
+  CompiledStyles styles;
 
   // The memo last clicked, the target of Open, Save, Save As, Cut, Copy and Paste; the input memo until
   // either memo has been clicked.

@@ -13,6 +13,7 @@
 
 #include "literal_translator.h"
 #include "translator/compiled_rules.h"
+#include "translator/compiled_style.h"
 #include "translator/linked_text.h"
 #include "translator/rewrite_engine.h"
 #include "translator/rule_set.h"
@@ -59,8 +60,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
 
   kestrelle::Translator commands = engine;
   plain = engine;
-  const std::optional<std::string> kept = kestrelle::TranslateText(commands, text, rules, [] { return true; },
-                                                                   kestrelle::GameCommands::LeaveAlone);
+  kestrelle::CompiledStyle style(rules, 1000);
+  const std::optional<std::string> kept = kestrelle::TranslateText(style, commands, std::string(text),
+                                                                   kestrelle::GameCommands::LeaveAlone, [] { return true; });
   ExpectSame(*kept, commands, kestrelle::oracle::LiteralTranslateKeepingCommands(plain, text, rules), plain);
 
   const kestrelle::CompiledRules compiled(kestrelle::ReadRuleSet(rules, 1000));

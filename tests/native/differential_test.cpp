@@ -7,6 +7,7 @@
 #include "literal_translator.h"
 #include "rule_fixture.h"
 #include "translator/compiled_rules.h"
+#include "translator/compiled_style.h"
 #include "translator/linked_text.h"
 #include "translator/rewrite_engine.h"
 #include "translator/rule_set.h"
@@ -181,7 +182,8 @@ TEST(Differential, TextsWithGameCommandLines) {
     Translator plain = engine;
     const std::string expected = oracle::LiteralTranslateKeepingCommands(plain, text, rules);
     const std::string context = "generator seed " + std::to_string(seed) + "\n" + Describe(strings, text);
-    ASSERT_EQ(TranslateText(engine, text, rules, [] { return true; }, GameCommands::LeaveAlone), expected) << context;
+    CompiledStyle style(rules, test::kTestBase);
+    ASSERT_EQ(TranslateText(style, engine, text, GameCommands::LeaveAlone, [] { return true; }), expected) << context;
     ASSERT_EQ(engine.RandomSeed, plain.RandomSeed) << context;
   }
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "translator/command_text.h"
+#include "translator/compiled_style.h"
 #include "translator/shipped_rules.h"
 #include "translator/speech_styles.h"
 #include "translator/text_preparation.h"
@@ -28,7 +29,12 @@ TEST(GameCommands, WhichLinesAreCommands) {
 
 // Each run of speech is shown in angle brackets, as the translation received it.
 TEST(GameCommands, SpeechRunsAroundCommandLines) {
-  const SpeechTranslation mark = [](std::string_view speech) { return "<" + std::string(speech) + ">"; };
+  std::string out;
+  const TextWrite write = [&out](std::string_view text) { out += text; };
+  const SpeechTranslation mark = [&out](std::string_view speech) {
+    out += "<" + std::string(speech) + ">";
+    return true;
+  };
   const struct {
     const char* text;
     const char* result;
@@ -43,11 +49,15 @@ TEST(GameCommands, SpeechRunsAroundCommandLines) {
       {"[bank\r\n\r\n[guild", "[bank\r\n\r\n[guild"},  // an empty line between commands is not translated
       {"a\r[bank\rb", "<a>\r[bank\r<b>"},
   };
-  for (const auto& c : cases) EXPECT_EQ(TranslateAroundGameCommands(c.text, mark), c.result) << c.text;
+  for (const auto& c : cases) {
+    out.clear();
+    EXPECT_TRUE(TranslateAroundGameCommands(c.text, mark, write));
+    EXPECT_EQ(out, c.result) << c.text;
+  }
 
-  const SpeechTranslation stop = [](std::string_view) { return std::optional<std::string>(); };
-  EXPECT_EQ(TranslateAroundGameCommands("hi\r\n[bank", stop), std::nullopt);
-  EXPECT_EQ(TranslateAroundGameCommands("[bank\r\nhi", stop), std::nullopt);
+  const SpeechTranslation stop = [](std::string_view) { return false; };
+  EXPECT_FALSE(TranslateAroundGameCommands("hi\r\n[bank", stop, write));
+  EXPECT_FALSE(TranslateAroundGameCommands("[bank\r\nhi", stop, write));
 }
 
 TEST(GameCommands, MemoParagraphsThatAreCommandsStayLines) {
@@ -83,8 +93,9 @@ TEST(GameCommands, EveryStyleLeavesCommandsAlone) {
       kept.StyleBase = style.base;
       kept.RandomSeed = seed;
       Translator plain = kept;
+      CompiledStyle compiled(ShippedRules(), style.base);
       const auto run = [&](Translator& t, const std::string& text, GameCommands commands) {
-        return TranslateText(t, text, ShippedRules(), [] { return true; }, commands).value();
+        return TranslateText(compiled, t, text, commands, [] { return true; }).value();
       };
       EXPECT_EQ(run(kept, speech, GameCommands::LeaveAlone), run(plain, speech, GameCommands::TranslateAsSpeech));
       EXPECT_EQ(kept.RandomSeed, plain.RandomSeed);

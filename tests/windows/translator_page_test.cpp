@@ -13,6 +13,7 @@
 #include "link_test_support.h"
 #include "recording_client_process.h"
 #include "test_support.h"
+#include "translator/compiled_style.h"
 #include "translator/shipped_rules.h"
 #include "translator/speech_styles.h"
 #include "translator/text_preparation.h"
@@ -204,8 +205,8 @@ TEST_F(TranslatorPageTest, GameCommandsReachTheGameAsTyped) {
   page.rgSpeak.SetItemIndex(2);
   ASSERT_TRUE(page.pmtLeaveCommands.Checked());
   Translator reference = page.translator;
-  const std::string expected =
-      TranslateText(reference, text, ShippedRules(), [] { return true; }, GameCommands::LeaveAlone).value();
+  CompiledStyle style(ShippedRules(), reference.StyleBase);
+  const std::string expected = TranslateText(style, reference, text, GameCommands::LeaveAlone, [] { return true; }).value();
   ASSERT_TRUE(expected.starts_with("[Bank\r\n"));
   page.memoText.SetText(text);
   PressTranslate();
