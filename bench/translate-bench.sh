@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # translate-bench.sh [size-in-MiB]...: times kestrelle-translate in each style against Debian's jive filter
 # (package filters) on the same English prose: the licence texts every Debian system ships, repeated and cut
-# to size. By default 1, 16 and 64 MiB in whole-text mode, and --lines at 16 MiB.
+# to size. By default 1, 16 and 64 MiB in whole-text mode, and --lines at 16 MiB. Then the same on players'
+# chat (tests/chat/player-chat.txt repeated) at 64 MiB (CHAT_MIB), where replacements are dense and memory
+# is the test.
 #
 # One hyperfine run per size times all its commands in one go, so every ratio comes from one run on one
 # machine state; /usr/bin/time -v gives each command's peak memory. The goals are printed as verdicts:
@@ -26,25 +28,33 @@ mkdir -p "$work"
 styles=(normal valley-girl jive-talk courtly)
 licences=(/usr/share/common-licenses/*)
 echo "Load before the run: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
-printf '%-7s %-12s %-7s %9s %14s %11s  %s\n' size style mode "median ms" ratio "peak MiB" verdict
-for size in "${sizes[@]}"; do
-  prose=$work/prose-$size.txt
+printf '%-13s %-12s %-7s %9s %14s %11s  %s\n' size style mode "median ms" ratio "peak MiB" verdict
+chat_size=${CHAT_MIB:-64}
+runs_of=()
+for size in "${sizes[@]}"; do runs_of+=("prose:$size"); done
+[ "$chat_size" -gt 0 ] && runs_of+=("chat:$chat_size")
+for run in "${runs_of[@]}"; do
+  corpus=${run%%:*}
+  size=${run#*:}
+  prose=$work/$corpus-$size.txt
+  sources=("${licences[@]}")
+  [ "$corpus" = chat ] && sources=(tests/chat/player-chat.txt)
   if [ ! -f "$prose" ]; then
     : >"$prose"
-    while [ "$(stat -c %s "$prose")" -lt $((size * 1048576)) ]; do cat "${licences[@]}" >>"$prose"; done
+    while [ "$(stat -c %s "$prose")" -lt $((size * 1048576)) ]; do cat "${sources[@]}" >>"$prose"; done
     truncate -s $((size * 1048576)) "$prose"
   fi
   runs=10
   [ "$size" -ge 64 ] && runs=5
   args=(-n jive "$jive <$prose")
   for style in "${styles[@]}"; do args+=(-n "$style" "$filter --style $style <$prose"); done
-  if [ "$size" -eq "$lines_size" ]; then
+  if [ "$corpus" = prose ] && [ "$size" -eq "$lines_size" ]; then
     for style in "${styles[@]}"; do args+=(-n "$style --lines" "$filter --lines --style $style <$prose"); done
   fi
-  hyperfine --warmup 1 --min-runs "$runs" --style none --export-json "$work/times-$size.json" "${args[@]}" >/dev/null
-  python3 - "$work/times-$size.json" "$size" "$jive" "$filter" "$prose" <<'PY'
+  hyperfine --warmup 1 --min-runs "$runs" --style none --export-json "$work/times-$corpus-$size.json" "${args[@]}" >/dev/null
+  python3 - "$work/times-$corpus-$size.json" "$size" "$jive" "$filter" "$prose" "$corpus" <<'PY'
 import json, subprocess, sys
-times, size, jive, filt, prose = sys.argv[1:]
+times, size, jive, filt, prose, corpus = sys.argv[1:]
 size = int(size)
 # The median, which a burst of other work on the machine moves less than the mean.
 results = {r["command"]: r["median"] for r in json.load(open(times))["results"]}
@@ -73,7 +83,7 @@ for name, median in results.items():
         ratio = "%.2f x jive" % ratio_value
         verdict = ("time ok" if ratio_value <= 1.0 else "time MISSED (> 1.0 x jive)") + \
                   (", memory ok" if peak <= limit else ", memory MISSED (> %d MiB)" % limit)
-    print("%-7s %-12s %-7s %9.1f %14s %11.1f  %s" % ("%d MiB" % size, style, mode or "whole", median * 1000,
+    print("%-13s %-12s %-7s %9.1f %14s %11.1f  %s" % ("%d MiB %s" % (size, corpus), style, mode or "whole", median * 1000,
                                                     ratio, peak, verdict))
 PY
 done

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "translator/command_text.h"
 #include "translator/game_link.h"
@@ -119,9 +120,17 @@ void TTranslatorPage::btnTranslateClick() { RunTranslateCommand(); }
 TTranslatorPage::CommandEnd TTranslatorPage::RunTranslateCommand() {
   memoTranslated.Clear();
   const GameCommands commands = pmtLeaveCommands.Checked() ? GameCommands::LeaveAlone : GameCommands::TranslateAsSpeech;
+  // A long text is read with the window live, and the command must not start again meanwhile.
+  std::optional<CommandControls> reading;
+  const std::vector<std::string> lines = memoText.Lines([&] {
+    if (!reading) reading.emplace(*this);
+    ui::ProcessPendingMessages();
+  });
+  reading.reset();
+  if (closePending_) return CommandEnd::Stopped;
   std::string text = commands == GameCommands::LeaveAlone
-                               ? JoinKeepingGameCommands(memoText.Lines(), SplitParagraphs(memoText.Text()), memoText.WordWrap())
-                               : JoinDisplayedLines(memoText.Lines(), memoText.WordWrap());
+                         ? JoinKeepingGameCommands(lines, SplitParagraphs(memoText.Text()), memoText.WordWrap())
+                         : JoinDisplayedLines(lines, memoText.WordWrap());
   if (IsBlankText(text)) return CommandEnd::Finished;
 
   CommandControls controls(*this);
@@ -139,7 +148,7 @@ TTranslatorPage::CommandEnd TTranslatorPage::RunTranslateCommand() {
     controls.LeaveAsTheyAre();
     return CommandEnd::Stopped;
   }
-  memoTranslated.AppendLine(*translated);
+  memoTranslated.AppendLine(*translated, ui::ProcessPendingMessages);
   if (sent.completed > 0) return CommandEnd::Finished;
   // The game is closed or every client hung: the player hears it, and a line typed for Enter stays.
   MessageBeep(MB_OK);

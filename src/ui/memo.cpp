@@ -1,5 +1,7 @@
 #include "ui/memo.h"
 
+#include <algorithm>
+
 namespace kestrelle::ui {
 
 Memo::Memo(Control& parent, const Rect& bounds, std::string_view text, const MemoOptions& options)
@@ -38,13 +40,31 @@ int Memo::LineCount() const {
 // system's EM_GETLINE would need a buffer size chosen in advance, and counts it in 16 bits).
 std::string Memo::Line(int index) const { return LineOf(Text(), index); }
 
-std::vector<std::string> Memo::Lines() const {
-  const std::string text = Text();
-  std::vector<std::string> lines;
-  const int count = LineCount();
-  lines.reserve(static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i) lines.push_back(LineOf(text, i));
-  return lines;
+// The system finds a line by walking from the first one, so each line is asked for once: it runs from its
+// start to the next line's, less the line break of a paragraph's end.
+std::vector<std::string> Memo::Lines(const std::function<void()>& between) const {
+  constexpr int kLinesBetween = 256;
+  for (;;) {
+    const std::string text = Text();
+    const bool wrap = wordWrap_;
+    const int count = LineCount();
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(count));
+    std::size_t start = 0;
+    for (int i = 0; i < count; ++i) {
+      if (between && i % kLinesBetween == kLinesBetween - 1) {
+        between();
+        if (Text() != text || wordWrap_ != wrap || LineCount() != count) break;
+      }
+      const LRESULT next = SendMessageA(Handle(), EM_LINEINDEX, static_cast<WPARAM>(i + 1), 0);
+      const std::size_t end = next < 0 ? text.size() : std::min(static_cast<std::size_t>(next), text.size());
+      std::string_view line = std::string_view(text).substr(std::min(start, text.size()), end - std::min(start, end));
+      if (line.ends_with("\r\n")) line.remove_suffix(2);
+      lines.emplace_back(line);
+      start = end;
+    }
+    if (static_cast<int>(lines.size()) == count) return lines;
+  }
 }
 
 std::string Memo::LineOf(const std::string& text, int index) const {
@@ -54,17 +74,34 @@ std::string Memo::LineOf(const std::string& text, int index) const {
   return text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length));
 }
 
-void Memo::AppendLine(std::string_view line) {
-  const int length = GetWindowTextLengthA(Handle());
-  std::string added;
-  if (length > 0) {
-    const std::string text = Text();
-    if (text.back() != '\n') added = "\r\n";
+// The system wraps a paragraph anew from the line where a change begins to the paragraph's end, so a long
+// paragraph added at once takes time in the square of its length (minutes for a megabyte under Wine);
+// added piece by piece, each piece is wrapped from the line before it on. The text's length is asked for
+// once only, as the system counts it anew every time. Setting the text clears the modified flag, which
+// tells that the memo was set meanwhile.
+void Memo::AppendLine(std::string_view line, const std::function<void()>& between) {
+  constexpr std::size_t kPiece = 1024;
+  constexpr LPARAM kEnd = 0x7fffffff;  // the selection's positions stop at the end of the text
+  for (;;) {
+    std::string added;
+    if (GetWindowTextLengthA(Handle()) > 0 && Text().back() != '\n') added = "\r\n";
+    added.append(line);
+    added += "\r\n";
+    std::size_t done = 0;
+    while (done < added.size()) {
+      std::size_t piece = std::min(kPiece, added.size() - done);
+      if (added[done + piece - 1] == '\r') ++piece;  // a line break stays whole
+      const std::string text = added.substr(done, piece);
+      SendMessageA(Handle(), EM_SETSEL, kEnd, kEnd);
+      SendMessageA(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+      done += piece;
+      if (!between || done == added.size()) continue;
+      SendMessageA(Handle(), EM_SETMODIFY, TRUE, 0);
+      between();
+      if (SendMessageA(Handle(), EM_GETMODIFY, 0, 0) == 0) break;
+    }
+    if (done == added.size()) return;
   }
-  added.append(line);
-  added += "\r\n";
-  SendMessageA(Handle(), EM_SETSEL, static_cast<WPARAM>(length), length);
-  SendMessageA(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(added.c_str()));
 }
 
 void Memo::SetWordWrap(bool wordWrap) {

@@ -4,6 +4,7 @@
 // system fixes them when the window is created, so the window is then re-created with the same text).
 // The text has no length limit beyond memory: nothing typed, pasted or set is cut.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,11 +31,15 @@ class Memo : public EditBase {
   int LineCount() const;
   // A displayed line without its line break, whatever its length.
   std::string Line(int index) const;
-  std::vector<std::string> Lines() const;
+  // Every displayed line. A long text is read with between() called every few hundred lines, so that the
+  // window stays live; when the text or its wrapping changed meanwhile, it is read again.
+  std::vector<std::string> Lines(const std::function<void()>& between = {}) const;
 
   void Clear() { SetText(""); }
-  // Adds a line at the end: the memo then ends with the text and a line break.
-  void AppendLine(std::string_view line);
+  // Adds a line at the end: the memo then ends with the text and a line break. A long line goes in piece
+  // by piece with between() called after each; when the memo changed meanwhile (it was cleared), the line
+  // is added again to what it then holds.
+  void AppendLine(std::string_view line, const std::function<void()>& between = {});
 
   // Lines wrap when word wrap is on and there is no horizontal scroll bar.
   bool WordWrap() const { return wordWrap_; }

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -169,6 +170,40 @@ TEST(Memo, ReadsLinesAsDisplayed) {
   memo.AppendLine("second");
   EXPECT_EQ(memo.Text(), "first\r\nsecond\r\n");
   EXPECT_EQ(memo.LineCount(), 2);
+}
+
+// A long text is read and added with the window live; a change made meanwhile (a "Clear Text" from the
+// pop-up menu) is not mixed into the result.
+TEST(Memo, LongTextsAreReadAndAddedAroundChangesMeanwhile) {
+  HostForm host;
+  ui::Memo memo(host, {10, 10, 120, 200}, "", {.scrollBars = ui::ScrollBars::Vertical});
+  std::string paragraphs;
+  for (int i = 0; i < 700; ++i) paragraphs += "line " + std::to_string(i) + "\r\n";
+  const std::string changed = "alpha beta gamma delta epsilon zeta eta theta iota kappa\r\nshort";
+  std::string words;
+  while (words.size() < 5000) words += "word ";
+  const struct {
+    std::function<void()> meanwhile;  // on the first call of between()
+    std::string text;
+  } cases[] = {
+      {[] {}, paragraphs + words + "\r\n"},
+      {[&] { memo.SetText(changed); }, changed + "\r\n" + words + "\r\n"},
+  };
+  for (const auto& c : cases) {
+    memo.SetText(paragraphs);
+    int calls = 0;
+    const auto between = [&] {
+      if (calls++ == 0) c.meanwhile();
+    };
+    const std::vector<std::string> lines = memo.Lines(between);
+    EXPECT_GT(calls, 0);
+    EXPECT_EQ(lines, memo.Lines()) << "the lines of the text as it is at the end";
+    memo.SetText(paragraphs);
+    calls = 0;
+    memo.AppendLine(words, between);
+    EXPECT_GT(calls, 0);
+    EXPECT_EQ(memo.Text(), c.text);
+  }
 }
 
 TEST(Memo, SwitchingWordWrapKeepsTheTextAndTheControl) {
