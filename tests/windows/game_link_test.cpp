@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
 #include <string>
+#include <tuple>
 
 #include "link_test_support.h"
 #include "recording_client_process.h"
@@ -109,6 +112,73 @@ TEST(GameLink, OnlyWindowsOfExactlyTheClientClassGetText) {
   EXPECT_EQ(client.Text(), "Hi\r");
   EXPECT_TRUE(longer.Records().empty());
   EXPECT_TRUE(titled.Records().empty());
+}
+
+using Message = std::tuple<unsigned, unsigned long long, long long>;
+
+std::vector<Message> Messages(const std::vector<CharRecord>& records) {
+  std::vector<Message> messages;
+  for (const CharRecord& r : records) messages.emplace_back(r.message, r.wParam, r.lParam);
+  return messages;
+}
+
+// What a client of the kind should take from the typing of text: ClassicUO ends its lines with key presses.
+std::vector<Message> StreamFor(GameClientKind kind, const std::string& text) {
+  std::vector<Message> stream;
+  for (const char c : KeysText(ExpectedKeys(text, {}))) {
+    if (kind == GameClientKind::None) break;
+    if (kind != GameClientKind::ClassicUO || c != '\r') {
+      stream.emplace_back(WM_CHAR, static_cast<unsigned char>(c), 1);
+      continue;
+    }
+    stream.emplace_back(WM_KEYDOWN, VK_RETURN, kReturnDownKeyData);
+    stream.emplace_back(WM_KEYUP, VK_RETURN, kReturnUpKeyData);
+  }
+  return stream;
+}
+
+// The ClassicUO stand-ins keep typed text only while they have handled their activation, so they receive
+// the text only when the link brought them to the front and waited for that; the decoys get nothing.
+TEST(GameLink, EveryKindOfClientTakesTheTextInItsOwnFormAndTheFrontComesBack) {
+  using enum GameClientKind;
+  struct Row {
+    const char* className;
+    const char* title;
+    const char* program;
+    GameClientKind kind;
+  };
+  const Row rows[] = {
+      {"SDL_app", "ClassicUO - 1.1.0", test::kClassicUOCopy, ClassicUO},
+      {"Orion UO Client", "Ultima Online - Bob", "recording_client.exe", Orion},
+      {"SDL_app", "UO - Bob", test::kClassicUOCopy, ClassicUO},
+      {"Ultima Online", "Recording game client", "recording_client.exe", Classic},
+      {"SDL_app", "ClassicUO - 1.1.0", "recording_client.exe", None},  // another program's SDL window
+      {"Launcher", "ClassicUO Launcher", test::kClassicUOCopy, None},
+      {"Other", "Ultima Online", "recording_client.exe", None},
+  };
+  std::vector<std::unique_ptr<RecordingClient>> clients;
+  for (const Row& row : rows) {
+    test::RecordingClientOptions options = OfClass(row.className, row.title);
+    options.program = row.program;
+    options.classicUO = row.kind == ClassicUO;
+    clients.push_back(std::make_unique<RecordingClient>(options));
+  }
+  TestWindow home([](HWND, UINT, WPARAM, LPARAM) { return false; });
+  ShowWindow(home.get(), SW_SHOW);
+  ASSERT_TRUE(SetForegroundWindow(home.get()));
+
+  const std::string text = MixedText();
+  const SendResult result = SendToGame(text, {1, 5}, CommandStop(), home.get());
+  EXPECT_EQ(result.completed, 4) << "dropped " << result.dropped;
+  EXPECT_EQ(GetForegroundWindow(), home.get());
+
+  const std::vector<GameClientWindow> found = FindGameClients();
+  for (size_t i = 0; i < std::size(rows); ++i) {
+    const auto it = std::find_if(found.begin(), found.end(),
+                                 [&](const GameClientWindow& f) { return f.window == clients[i]->window(); });
+    EXPECT_EQ(it == found.end() ? None : it->kind, rows[i].kind) << rows[i].title;
+    EXPECT_EQ(Messages(clients[i]->Records()), StreamFor(rows[i].kind, text)) << rows[i].title;
+  }
 }
 
 TEST(GameLink, NoClientTypesNothing) {
