@@ -135,7 +135,8 @@ int main(int argc, char** argv) {
   }
   // The ClassicUO stand-in is the same client under ClassicUO's file name, beside it.
   RecordingClientOptions classicUO = classic;
-  classicUO.program = classic.program.substr(0, classic.program.find_last_of("\\/:") + 1) + kestrelle::test::kClassicUOCopy;
+  const size_t folderEnd = classic.program.find_last_of("\\/:") + 1;  // 0 when it is a bare file name
+  classicUO.program = classic.program.substr(0, folderEnd) + kestrelle::test::kClassicUOCopy;
   classicUO.className = "SDL_app";
   classicUO.title = "UO - Bob";
   classicUO.classicUO = true;
@@ -144,8 +145,9 @@ int main(int argc, char** argv) {
     const std::string text = SampleText(length);
     const long long charWaits = WaitUnits(text, {1, 0});
     const long long lineDelays = WaitUnits(text, {0, 1});
-    const double idealMs =
-        (static_cast<double>(charWaits) * delays.charDelay + static_cast<double>(lineDelays) * delays.lineDelay) * windows;
+    const double idealMsPerWindow =
+        static_cast<double>(charWaits) * delays.charDelay + static_cast<double>(lineDelays) * delays.lineDelay;
+    const double idealMs = idealMsPerWindow * windows;
     std::printf("text             %zu characters, %lld typed with padding, %lld line delays, %d window(s) per kind\n",
                 text.size(), charWaits, lineDelays, windows);
     std::printf("delays           %d ms per character, %d ms per third line end; ideal time %.0f ms\n",

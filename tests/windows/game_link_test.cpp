@@ -116,48 +116,41 @@ TEST(GameLink, OnlyWindowsOfExactlyTheClientClassGetText) {
 
 using Message = std::tuple<unsigned, unsigned long long, long long>;
 
-std::vector<Message> Messages(const std::vector<CharRecord>& records) {
-  std::vector<Message> messages;
-  for (const CharRecord& r : records) messages.emplace_back(r.message, r.wParam, r.lParam);
-  return messages;
-}
-
-// What a client of the kind should take from the typing of text: ClassicUO ends its lines with key presses.
+// The messages a client of the kind takes from the typing of text: ClassicUO ends its lines with key presses.
 std::vector<Message> StreamFor(GameClientKind kind, const std::string& text) {
   std::vector<Message> stream;
-  for (const char c : KeysText(ExpectedKeys(text, {}))) {
-    if (kind == GameClientKind::None) break;
-    if (kind != GameClientKind::ClassicUO || c != '\r') {
+  for (const char c : kind == GameClientKind::None ? "" : KeysText(ExpectedKeys(text, {}))) {
+    if (kind == GameClientKind::ClassicUO && c == '\r') {
+      stream.emplace_back(WM_KEYDOWN, VK_RETURN, kReturnDownKeyData);
+      stream.emplace_back(WM_KEYUP, VK_RETURN, kReturnUpKeyData);
+    } else {
       stream.emplace_back(WM_CHAR, static_cast<unsigned char>(c), 1);
-      continue;
     }
-    stream.emplace_back(WM_KEYDOWN, VK_RETURN, kReturnDownKeyData);
-    stream.emplace_back(WM_KEYUP, VK_RETURN, kReturnUpKeyData);
   }
   return stream;
 }
 
-// The ClassicUO stand-ins keep typed text only while they have handled their activation, so they receive
-// the text only when the link brought them to the front and waited for that; the decoys get nothing.
+// The ClassicUO stand-ins keep typed text only once they have handled their activation, so they get the
+// text only when the link brought them to the front; the decoys get nothing.
 TEST(GameLink, EveryKindOfClientTakesTheTextInItsOwnFormAndTheFrontComesBack) {
   using enum GameClientKind;
-  struct Row {
+  const std::string plain = "recording_client.exe";
+  const struct {
     const char* className;
     const char* title;
-    const char* program;
+    std::string program;
     GameClientKind kind;
-  };
-  const Row rows[] = {
+  } rows[] = {
       {"SDL_app", "ClassicUO - 1.1.0", test::kClassicUOCopy, ClassicUO},
-      {"Orion UO Client", "Ultima Online - Bob", "recording_client.exe", Orion},
+      {"Orion UO Client", "Ultima Online - Bob", plain, Orion},
       {"SDL_app", "UO - Bob", test::kClassicUOCopy, ClassicUO},
-      {"Ultima Online", "Recording game client", "recording_client.exe", Classic},
-      {"SDL_app", "ClassicUO - 1.1.0", "recording_client.exe", None},  // another program's SDL window
+      {"Ultima Online", "Recording game client", plain, Classic},
+      {"SDL_app", "ClassicUO - 1.1.0", plain, None},  // another program's SDL window
       {"Launcher", "ClassicUO Launcher", test::kClassicUOCopy, None},
-      {"Other", "Ultima Online", "recording_client.exe", None},
+      {"Other", "Ultima Online", plain, None},
   };
   std::vector<std::unique_ptr<RecordingClient>> clients;
-  for (const Row& row : rows) {
+  for (const auto& row : rows) {
     test::RecordingClientOptions options = OfClass(row.className, row.title);
     options.program = row.program;
     options.classicUO = row.kind == ClassicUO;
@@ -167,17 +160,16 @@ TEST(GameLink, EveryKindOfClientTakesTheTextInItsOwnFormAndTheFrontComesBack) {
   ShowWindow(home.get(), SW_SHOW);
   ASSERT_TRUE(SetForegroundWindow(home.get()));
 
-  const std::string text = MixedText();
-  const SendResult result = SendToGame(text, {1, 5}, CommandStop(), home.get());
+  const SendResult result = SendToGame(MixedText(), {1, 5}, CommandStop(), home.get());
   EXPECT_EQ(result.completed, 4) << "dropped " << result.dropped;
   EXPECT_EQ(GetForegroundWindow(), home.get());
-
   const std::vector<GameClientWindow> found = FindGameClients();
   for (size_t i = 0; i < std::size(rows); ++i) {
-    const auto it = std::find_if(found.begin(), found.end(),
-                                 [&](const GameClientWindow& f) { return f.window == clients[i]->window(); });
+    const auto it = std::find_if(found.begin(), found.end(), [&](auto& f) { return f.window == clients[i]->window(); });
     EXPECT_EQ(it == found.end() ? None : it->kind, rows[i].kind) << rows[i].title;
-    EXPECT_EQ(Messages(clients[i]->Records()), StreamFor(rows[i].kind, text)) << rows[i].title;
+    std::vector<Message> received;
+    for (const CharRecord& r : clients[i]->Records()) received.emplace_back(r.message, r.wParam, r.lParam);
+    EXPECT_EQ(received, StreamFor(rows[i].kind, MixedText())) << rows[i].title;
   }
 }
 

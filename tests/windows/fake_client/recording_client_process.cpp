@@ -51,7 +51,8 @@ RecordingClient::RecordingClient(const RecordingClientOptions& options) : logPat
   const bool besideUs = options.program.find_first_of("\\/:") == std::string::npos;
   const std::string program = besideUs ? ProgramFolder() + options.program : options.program;
   std::string commandLine = Quoted(program) + " --log " + Quoted(logPath_) + " --class " + Quoted(options.className) +
-                            " --title " + Quoted(options.title) + " --mode " + (options.classicUO ? "classicuo" : "classic");
+                            " --title " + Quoted(options.title) +
+                            " --mode " + (options.classicUO ? "classicuo" : "classic");
   if (options.hangAfter >= 0) commandLine += " --hang-after " + std::to_string(options.hangAfter);
 
   STARTUPINFOA startup = {};
