@@ -12,7 +12,8 @@
 // brought to the front before its first character, and again should it lose the front meanwhile; once all
 // clients are done, the front goes back to the main window, so the player can type the next line at once.
 // Windows lets a program take the front only while it may (it received the last input, or is in front):
-// a ClassicUO window that does not come to the front in time gets nothing, as its text would be lost.//
+// a ClassicUO window that does not come to the front in time gets nothing, as its text would be lost.
+//
 // Closing while typing: the translator page owns one CommandStop for the main window's lifetime. A close
 // asked for while a command runs requests the stop and is put off; the command ends at its next wait, and
 // the page closes the window once the command has returned, so no control is destroyed under it. A WM_QUIT
