@@ -9,7 +9,8 @@
 //     keyboard focus (it has handled its activation), never character 13, and a Return key press only with
 //     the key's scan code (0x1C) in its key data; other messages are dropped unrecorded. Copied as
 //     ClassicUO.exe, it is found as that client.
-//   --hang-after n: after answering the n-th character, stop handling messages (for a minute).
+//   --hang-after n: after answering the n-th character (0: once its window shows), stop handling messages
+//     (for a minute).
 //   --lifetime-ms: quit on its own after this long (120 s by default), so no client outlives a test run.
 #include <windows.h>
 
@@ -141,6 +142,7 @@ int main(int argc, char** argv) {
   }
   ShowWindow(window, SW_SHOWNOACTIVATE);
   SetTimer(window, 1, options.lifetimeMs, nullptr);
+  if (hangAfter == 0) Sleep(60000);
 
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

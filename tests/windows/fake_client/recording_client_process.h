@@ -24,7 +24,7 @@ struct RecordingClientOptions {
   std::string className = "Ultima Online";
   std::string title = "Recording game client";
   bool classicUO = false;    // take input as ClassicUO does (recording_client's --mode classicuo)
-  long hangAfter = -1;       // stop handling messages after answering this many characters
+  long hangAfter = -1;       // stop handling messages after answering this many characters (0: at once)
   // The client's program file: a path, or a file name beside the running program, where the build puts
   // recording_client.exe and its copy kClassicUOCopy.
   std::string program = "recording_client.exe";
