@@ -145,7 +145,9 @@ std::string ReadTextFile(const std::wstring& path) {
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) throw FileError(kCannotOpen, path, GetLastError());
   // A device (a reserved name such as nul.txt) or a pipe reads as empty or never ends.
-  if (GetFileType(file.get()) != FILE_TYPE_DISK) throw FileError(kCannotOpen, path, "it is a device, not a file");
+  if (GetFileType(file.get()) != FILE_TYPE_DISK) {
+    throw FileError(kCannotOpen, path, "it is a device or a pipe, not a file");
+  }
   const std::string tooLarge = "it is larger than the memo's limit of " + std::to_string(kMemoTextLimit / 1024) + " KB";
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.get(), &size)) throw FileError(kCannotOpen, path, GetLastError());
