@@ -521,6 +521,14 @@ TEST_F(TranslatorFilesTest, AFileThatCannotBeOpenedLeavesTheMemoAsItWas) {
   CloseHandle(pipe);
 }
 
+TEST_F(TranslatorPageTest, PasteStopsAtTheMemoLimit) {
+  std::string lines;
+  while (lines.size() <= kMemoTextLimit) lines += "a line\r\n";  // the limit falls between lines
+  SetClipboardText(lines);
+  page.PasteTranslateClick();
+  EXPECT_EQ(page.memoText.Text().size(), kMemoTextLimit);
+}
+
 // A command of the pop-up menu that fails is reported, and the edit box's own menu does not follow it.
 TEST_F(TranslatorFilesTest, AFailedCommandOfThePopupMenuIsAllThatShows) {
   for (char key : {'F', 'O'}) PostMessageA(page.memoText.Handle(), WM_KEYDOWN, key, 0);  // "&File", "&Open"
