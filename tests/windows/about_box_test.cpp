@@ -24,7 +24,7 @@
 namespace kestrelle {
 namespace {
 
-using Calls = std::vector<std::string>;
+using Calls = std::vector<std::wstring>;
 
 // Stands in for the media device: records what the box asks of it, and opens any file unless told to
 // refuse it.
@@ -33,17 +33,17 @@ class StandInPlayer : public ui::MediaPlayer {
   Calls calls;
   bool refuseOpen = false;
 
-  void Open(const std::string& fileName) override {
-    calls.push_back("open " + fileName);
+  void Open(const std::wstring& fileName) override {
+    calls.push_back(L"open " + fileName);
     if (refuseOpen) throw std::runtime_error("The device cannot play this file");
     open_ = true;
   }
   bool IsOpen() const override { return open_; }
-  void SeekToStart() override { calls.push_back("seek"); }
-  void Play() override { calls.push_back("play"); }
-  void Stop() override { calls.push_back("stop"); }
+  void SeekToStart() override { calls.push_back(L"seek"); }
+  void Play() override { calls.push_back(L"play"); }
+  void Stop() override { calls.push_back(L"stop"); }
   void Close() override {
-    calls.push_back("close");
+    calls.push_back(L"close");
     open_ = false;
   }
 
@@ -63,7 +63,7 @@ struct BoxWithStandIn {
 // the value) and removed afterwards with its maker's key. Not made where that key is there already.
 class RecordedGameInstallation {
  public:
-  explicit RecordedGameInstallation(const std::optional<std::string>& startExePath) {
+  explicit RecordedGameInstallation(const std::optional<std::wstring>& startExePath) {
     HKEY key = nullptr;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Origin Worlds Online", 0, KEY_READ | kGameKeyView, &key) ==
         ERROR_SUCCESS) {
@@ -74,8 +74,8 @@ class RecordedGameInstallation {
                             KEY_WRITE | kGameKeyView, nullptr, &key, nullptr) == ERROR_SUCCESS;
     const ui::RegistryKeyHandle made(key);
     if (made_ && startExePath) {
-      RegSetValueExA(key, "StartExePath", 0, REG_SZ, reinterpret_cast<const BYTE*>(startExePath->c_str()),
-                     static_cast<DWORD>(startExePath->size() + 1));
+      RegSetValueExW(key, L"StartExePath", 0, REG_SZ, reinterpret_cast<const BYTE*>(startExePath->c_str()),
+                     static_cast<DWORD>((startExePath->size() + 1) * sizeof(wchar_t)));
     }
   }
   ~RecordedGameInstallation() {
@@ -94,9 +94,10 @@ class RecordedGameInstallation {
   bool made_ = false;
 };
 
-// A game folder with the tune in its music folder, removed afterwards.
+// A game folder with the tune in its music folder (a file no device plays), removed afterwards.
 struct GameFolder {
-  GameFolder() {
+  explicit GameFolder(const std::wstring& name = L"kestrelle-game-")
+      : path(std::filesystem::temp_directory_path() / (name + std::to_wstring(GetCurrentProcessId()))) {
     std::filesystem::create_directories(path / "music");
     std::ofstream(path / "music" / "stones2.mid") << "MThd";
   }
@@ -104,8 +105,7 @@ struct GameFolder {
     std::error_code ignored;
     std::filesystem::remove_all(path, ignored);
   }
-  const std::filesystem::path path =
-      std::filesystem::temp_directory_path() / ("kestrelle-game-" + std::to_string(GetCurrentProcessId()));
+  const std::filesystem::path path;
 };
 
 // The first opening is centred on the screen and scrolls the credits until they end or the box closes;
@@ -150,21 +150,26 @@ TEST(AboutBox, OpeningsFirstWithTheCreditsThenWithTheLabels) {
   }
 }
 
+// The tune loops while the box is open; the version and the credits show whatever becomes of it.
 TEST(AboutBox, GameTunePlaysInALoopWhileTheBoxIsOpen) {
   const GameFolder game;
-  const std::string tune = "open " + game.path.string() + "\\music\\stones2.mid";
+  const GameFolder foreignScript(L"\u30b2\u30fc\u30e0-");  // outside the system code page
+  const auto tune = [](const GameFolder& folder) { return L"open " + (folder.path / L"music\\stones2.mid").wstring(); };
   const struct {
     const char* name;
-    std::optional<std::string> startExePath;
+    std::optional<std::wstring> startExePath;
     bool refuseOpen;
     Calls opening;
     Calls closing;
   } cases[] = {
-      {"game installed", game.path.string() + "\\uo.exe", false, {tune, "seek", "play"}, {"stop", "close"}},
+      {"game installed", game.path.wstring() + L"\\uo.exe", false, {tune(game), L"seek", L"play"}, {L"stop", L"close"}},
+      {"game in a folder named in another script", foreignScript.path.wstring() + L"\\UO.EXE", false,
+       {tune(foreignScript), L"seek", L"play"}, {L"stop", L"close"}},
       {"no program path recorded", std::nullopt, false, {}, {}},
-      // Nothing was opened, so closing the box has nothing to stop; the rest of the opening is skipped.
-      {"device refuses the tune", game.path.string() + "\\uo.exe", true, {tune}, {}},
+      // Nothing was opened, so closing the box has nothing to stop.
+      {"device refuses the tune", game.path.wstring() + L"\\uo.exe", true, {tune(game)}, {}},
   };
+  const std::string version = "Version " + std::to_string(KESTRELLE_VERSION_MAJOR) + "." + std::to_string(KESTRELLE_VERSION_MINOR);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const RecordedGameInstallation installation(c.startExePath);
@@ -173,25 +178,39 @@ TEST(AboutBox, GameTunePlaysInALoopWhileTheBoxIsOpen) {
     about.player->refuseOpen = c.refuseOpen;
     for (int opening = 1; opening <= 2; ++opening) {
       SCOPED_TRACE("opening " + std::to_string(opening));
-      std::optional<test::ErrorBoxWatcher> watcher;
-      if (c.refuseOpen) watcher.emplace("Kestrelle");
+      test::ErrorBoxWatcher watcher("Kestrelle");
       about.box.Show();
-      if (watcher) {
-        EXPECT_EQ(watcher->Result().message, "The device cannot play this file");
-      }
+      EXPECT_FALSE(watcher.StopWatching().found) << "no error box";
       EXPECT_EQ(about.player->Take(), c.opening);
-      EXPECT_EQ(about.box.Marquee1.Active(), !c.refuseOpen) << "the credits run unless the opening failed";
-      EXPECT_EQ(about.box.Version.Text() == "1.0", c.refuseOpen) << "the version shows unless the opening failed";
+      EXPECT_EQ(about.box.Marquee1.Active(), opening == 1) << "the credits run at the first opening only";
+      EXPECT_EQ(about.box.Version.Text(), version);
       if (about.player->IsOpen()) {
-        about.player->onNotify();
-        EXPECT_EQ(about.player->Take(), Calls{"play"}) << "the end of a play while open";
+        for (const auto& [end, again] : {std::pair{ui::PlayEnd::Finished, Calls{L"play"}}, {ui::PlayEnd::Aborted, Calls{}},
+                                         {ui::PlayEnd::Superseded, Calls{}}, {ui::PlayEnd::Failed, Calls{}}}) {
+          about.player->onNotify(end);
+          EXPECT_EQ(about.player->Take(), again) << "the end of a play while open: " << static_cast<int>(end);
+        }
       }
       about.box.Hide();
       EXPECT_EQ(about.player->Take(), c.closing);
-      about.player->onNotify();
+      about.player->onNotify(ui::PlayEnd::Finished);
       EXPECT_EQ(about.player->Take(), Calls{}) << "the end of a play after closing";
     }
   }
+}
+
+// The system's own device, given a file it cannot play: the box opens whole, silently.
+TEST(AboutBox, SystemDeviceRefusingTheTuneLeavesTheRestOfTheBox) {
+  const GameFolder game;
+  const RecordedGameInstallation installation(game.path.wstring() + L"\\uo.exe");
+  if (!installation.Made()) GTEST_SKIP() << "the game's installation is recorded on this machine";
+  TAboutBox box;
+  test::ErrorBoxWatcher watcher("Kestrelle");
+  box.Show();
+  EXPECT_FALSE(watcher.StopWatching().found) << watcher.Result().message;
+  EXPECT_TRUE(box.Marquee1.Active());
+  EXPECT_NE(box.Version.Text(), "1.0");
+  box.Hide();
 }
 
 }  // namespace
