@@ -12,6 +12,7 @@
 #include "app/game_music.h"
 #include "ui/application.h"
 #include "ui/mci_player.h"
+#include "ui/wide_text.h"
 
 namespace kestrelle {
 namespace {
@@ -52,9 +53,9 @@ ui::IconHandle ProgramIcon32() {
   return ui::IconHandle(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "MAINICON", IMAGE_ICON, 32, 32, 0)));
 }
 
-bool FileExists(const std::wstring& path) {
+bool FileExists(const std::string& utf8Path) {
   std::error_code error;
-  return std::filesystem::is_regular_file(std::filesystem::path(path), error);
+  return std::filesystem::is_regular_file(std::filesystem::path(ui::WideFromUtf8(utf8Path)), error);
 }
 
 // The tune greets the player when it can: a machine without the game or without a MIDI device, or a file
@@ -108,7 +109,7 @@ void TAboutBox::FormShow() {
     MoveTo(over.left + (over.width - own.width) / 2, over.top + (over.height - own.height) / 2);
   }
   Quietly([this] {
-    const std::wstring music = GameMusicPath(ReadGameProgramPath());
+    const std::string music = GameMusicPath(ReadGameProgramPath());
     if (!FileExists(music)) return;
     StopMusic = false;
     MediaPlayer1->Open(music);

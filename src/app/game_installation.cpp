@@ -4,10 +4,11 @@
 #include <stdexcept>
 
 #include "ui/smart_handle.h"
+#include "ui/wide_text.h"
 
 namespace kestrelle {
 
-std::wstring ReadGameProgramPath() {
+std::string ReadGameProgramPath() {
   HKEY opened = nullptr;
   // The system takes the path relative to the root key, without the leading backslash.
   if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kGameKeyPath + 1, 0, KEY_QUERY_VALUE | kGameKeyView, &opened) != ERROR_SUCCESS) {
@@ -26,7 +27,7 @@ std::wstring ReadGameProgramPath() {
   }
   path.resize(std::min<std::size_t>(size / sizeof(wchar_t), path.size()));
   path.erase(std::find(path.begin(), path.end(), L'\0'), path.end());  // the terminator, if one was stored
-  return path;
+  return ui::Utf8FromWide(path);
 }
 
 }  // namespace kestrelle

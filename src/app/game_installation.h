@@ -14,8 +14,8 @@ inline constexpr const wchar_t* kGameProgramValue = L"StartExePath";
 // this program has to ask for that view (a 32-bit build reads it anyway).
 inline constexpr REGSAM kGameKeyView = KEY_WOW64_32KEY;
 
-// The game's program path, read wide so that any folder name survives; empty when the key or the value is
-// missing. Throws when the value is not text.
-std::wstring ReadGameProgramPath();
+// The game's program path in UTF-8, read wide so that any folder name survives; empty when the key or the
+// value is missing. Throws when the value is not text.
+std::string ReadGameProgramPath();
 
 }  // namespace kestrelle

@@ -26,8 +26,10 @@ TOnlyOne::TOnlyOne() {
   const std::string& title = ui::ApplicationTitle();
   SetLastError(ERROR_SUCCESS);
   marker_.Reset(CreateMutexW(nullptr, FALSE, ui::WideFromAnsi(InstanceMarkerName(title)).c_str()));
-  // A marker that cannot be made at all lets this copy run rather than keep every copy from starting.
-  if (marker_ && GetLastError() == ERROR_ALREADY_EXISTS) {
+  const DWORD made = GetLastError();
+  // A marker this copy may not open is held by a copy run as administrator. One that cannot be made for any
+  // other reason lets this copy run rather than keep every copy from starting.
+  if (made == ERROR_ALREADY_EXISTS || (!marker_ && made == ERROR_ACCESS_DENIED)) {
     first_ = false;
     marker_.Reset();  // only the running copy keeps it alive
     BringForward(title);

@@ -52,10 +52,11 @@ void MciPlayer::Command(UINT message, DWORD_PTR flags, void* parameters) const {
   }
 }
 
-void MciPlayer::Open(const std::wstring& fileName) {
+void MciPlayer::Open(const std::string& fileName) {
   if (IsOpen()) Close();
+  const std::wstring name = WideFromUtf8(fileName);
   MCI_OPEN_PARMSW open{};
-  open.lpstrElementName = fileName.c_str();
+  open.lpstrElementName = name.c_str();
   if (const MCIERROR error = mciSendCommandW(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&open))) {
     ThrowMciError(error);
   }

@@ -14,7 +14,7 @@ class MciPlayer final : public Control, public MediaPlayer {
   MciPlayer(Control& parent, const Rect& bounds);
   ~MciPlayer() override;
 
-  void Open(const std::wstring& fileName) override;
+  void Open(const std::string& fileName) override;
   bool IsOpen() const override { return device_ != 0; }
   void SeekToStart() override;
   void Play() override;

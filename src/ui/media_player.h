@@ -17,9 +17,9 @@ class MediaPlayer {
   // Raised when a play on the device that is open ends, however it ended.
   std::function<void(PlayEnd)> onNotify;
 
-  // Opens the file on a device (closing any open one first); throws with the device's message when it
-  // cannot.
-  virtual void Open(const std::wstring& fileName) = 0;
+  // Opens the file, named in UTF-8, on a device (closing any open one first); throws with the device's
+  // message when it cannot.
+  virtual void Open(const std::string& fileName) = 0;
   virtual bool IsOpen() const = 0;
   // Moves to the start and returns when the device is there.
   virtual void SeekToStart() = 0;

@@ -30,19 +30,16 @@ TEST(InstanceMarkerName, TakesTheFirstTwentyCharactersOfTheTitle) {
 
 TEST(GameMusicPath, ReplacesTheGameProgramByTheTune) {
   const struct {
-    const wchar_t* startExePath;
-    const wchar_t* music;
+    const char* startExePath;
+    const char* music;
   } cases[] = {
-      {L"C:\\Games\\UO\\uo.exe", L"C:\\Games\\UO\\music\\stones2.mid"},
-      {L"D:\\Origin\\Ultima\\UO.EXE", L"D:\\Origin\\Ultima\\music\\stones2.mid"},
-      {L"C:\\Games\\Uo.Exe\\uo.exe", L"C:\\Games\\Uo.Exe\\music\\stones2.mid"},  // only the program's name
-      {L"C:\\Games\\myuo.exe", L"C:\\Games\\myuo.exemusic\\stones2.mid"},
-      {L"C:\\Games\\client.exe", L"C:\\Games\\client.exemusic\\stones2.mid"},
-      {L"C:uo.exe", L"C:music\\stones2.mid"},
-      {L"C:\\\u30b2\u30fc\u30e0\\uo.exe", L"C:\\\u30b2\u30fc\u30e0\\music\\stones2.mid"},
-      {L"", L"music\\stones2.mid"},
+      {"C:\\Games\\UO\\uo.exe", "C:\\Games\\UO\\music\\stones2.mid"},
+      {"D:\\Origin\\Ultima\\UO.EXE", "D:\\Origin\\Ultima\\music\\stones2.mid"},
+      {"C:\\Games\\Uo.Exe\\uo.exe", "C:\\Games\\Uo.Exe\\music\\stones2.mid"},  // the program only
+      {"C:\\Games\\client.exe", "C:\\Games\\client.exemusic\\stones2.mid"},
+      {"", "music\\stones2.mid"},
   };
-  for (const auto& c : cases) EXPECT_EQ(GameMusicPath(c.startExePath), c.music);
+  for (const auto& c : cases) EXPECT_EQ(GameMusicPath(c.startExePath), c.music) << c.startExePath;
 }
 
 TEST(Credits, NinetySixLinesFortyOneBlankNoneWiderThanTheControl) {

@@ -378,7 +378,7 @@ TEST(Image, DrawsItsBitmapStretchedToItsOwnSize) {
 TEST(MciPlayer, FileItCannotOpenRaisesTheDeviceMessage) {
   HostForm host;
   ui::MciPlayer player(host, {0, 0, 10, 10});
-  EXPECT_THROW(player.Open(L"C:\\no such folder\\stones2.mid"), std::runtime_error);
+  EXPECT_THROW(player.Open("C:\\no such folder\\stones2.mid"), std::runtime_error);
   EXPECT_FALSE(player.IsOpen());
   EXPECT_THROW(player.Stop(), std::runtime_error);
   EXPECT_THROW(player.Close(), std::runtime_error);

@@ -1,15 +1,12 @@
-// Copies of Kestrelle.exe side by side: a later start brings the running copy forward and ends without a
-// window of its own; neither a copy that was killed nor a foreign window that carries the title keeps a
-// start from running; and of copies started at the same instant, one runs.
+// Two copies of Kestrelle.exe: the second brings the first forward and ends, and a copy killed without
+// its teardown does not keep the next start from running.
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 #include <set>
-#include <vector>
 
 #include "app/instance_marker.h"
 #include "started_program.h"
@@ -18,9 +15,12 @@
 namespace kestrelle {
 namespace {
 
-bool MarkerPresent() {
-  const ui::KernelHandle marker(OpenMutexA(SYNCHRONIZE, FALSE, InstanceMarkerName("Kestrelle").c_str()));
-  return static_cast<bool>(marker);
+bool MarkerPresent() { return ui::KernelHandle(OpenMutexA(SYNCHRONIZE, FALSE, InstanceMarkerName("Kestrelle").c_str())).Get(); }
+
+// The threads that made a window anywhere while the hook below was set (reported as this thread pumps).
+std::set<DWORD> windowMakers;
+void CALLBACK RecordWindowMaker(HWINEVENTHOOK, DWORD, HWND, LONG object, LONG, DWORD thread, DWORD) {
+  if (object == OBJID_WINDOW) windowMakers.insert(thread);
 }
 
 // Waits for a program to end while this thread's windows take their messages: bringing a window forward
@@ -42,38 +42,13 @@ bool Above(HWND upper, HWND lower) {
   return false;
 }
 
-// The threads of any process that created a window while this watcher lived (reported as this thread
-// takes its messages).
-class WindowCreations {
- public:
-  WindowCreations()
-      : hook_(SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_CREATE, nullptr, &Record, 0, 0, WINEVENT_OUTOFCONTEXT)) {
-    threads_.clear();
-  }
-  ~WindowCreations() { UnhookWinEvent(hook_); }
-  WindowCreations(const WindowCreations&) = delete;
-  WindowCreations& operator=(const WindowCreations&) = delete;
-
-  bool By(DWORD thread) const {
-    test::Pump();
-    return threads_.count(thread) != 0;
-  }
-
- private:
-  static void CALLBACK Record(HWINEVENTHOOK, DWORD, HWND, LONG object, LONG, DWORD thread, DWORD) {
-    if (object == OBJID_WINDOW) threads_.insert(thread);
-  }
-  static inline std::set<DWORD> threads_;
-  HWINEVENTHOOK hook_;
-};
-
-TEST(SingleInstance, SecondStartBringsTheFirstForwardAndEndsWithoutAWindow) {
-  const WindowCreations creations;
+TEST(SingleInstance, SecondStartBringsTheFirstForwardAndEnds) {
+  SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_CREATE, nullptr, &RecordWindowMaker, 0, 0, WINEVENT_OUTOFCONTEXT);
   const test::StartedProgram first;
   const HWND window = first.WaitForMainWindow();
   ASSERT_NE(window, nullptr) << first.CommandLine();
-  ASSERT_TRUE(creations.By(first.MainThreadId())) << "window creations are seen";
   test::HostForm cover;
+  ASSERT_EQ(windowMakers.count(first.MainThreadId()), 1u) << "window makers are seen";
 
   const struct {
     const char* name;
@@ -93,74 +68,47 @@ TEST(SingleInstance, SecondStartBringsTheFirstForwardAndEndsWithoutAWindow) {
     ASSERT_TRUE(EndsWhilePumping(second)) << "the second copy did not end";
     EXPECT_EQ(second.ExitCode(), 0u);
     EXPECT_TRUE(c.forward());
-    EXPECT_FALSE(creations.By(second.MainThreadId())) << "the second copy made a window";
+    EXPECT_EQ(windowMakers.count(second.MainThreadId()), 0u) << "the second copy made a window";
     EXPECT_FALSE(first.Ended(0));
   }
 
   PostMessageA(window, WM_CLOSE, 0, 0);
   ASSERT_TRUE(EndsWhilePumping(first));
-  EXPECT_FALSE(MarkerPresent()) << "the marker went with the copy that held it";
+  EXPECT_FALSE(MarkerPresent()) << "each copy deletes what it added";
 }
 
-// A folder window of the same name stays open throughout (where a player unzipped Kestrelle).
-TEST(SingleInstance, NeitherAKilledCopyNorAForeignWindowBlocksTheNextStart) {
-  const ui::WindowHandle foreign(CreateWindowExA(0, "Static", "Kestrelle", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
-                                                 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
-  const struct {
-    const char* name;
-    std::function<void()> leaveBehind;
-    std::function<void()> cleanUp;
-  } cases[] = {
-      {"a killed copy",
-       [] {
-         const test::StartedProgram killed;
-         ASSERT_NE(killed.WaitForMainWindow(), nullptr) << killed.CommandLine();
-         killed.Kill();
-       },
-       [] {}},
-      {"the marker of an earlier build", [] { GlobalAddAtomA(InstanceMarkerName("Kestrelle").c_str()); },
-       [] {
-         while (const ATOM atom = GlobalFindAtomA(InstanceMarkerName("Kestrelle").c_str())) {
-           if (GlobalDeleteAtom(atom) != 0) break;
-         }
-       }},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    c.leaveBehind();
-    const test::StartedProgram next;
-    const HWND window = next.WaitForMainWindow();
-    ASSERT_NE(window, nullptr);
-    EXPECT_FALSE(next.Ended(1000)) << "the next start runs";
-    SetWindowPos(foreign.Get(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    const test::StartedProgram further;
-    EXPECT_TRUE(EndsWhilePumping(further)) << "the next start is the running copy";
-    EXPECT_TRUE(Above(window, foreign.Get())) << "the running copy came forward";
-    EXPECT_FALSE(next.Ended(0));
-
-    PostMessageA(window, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(EndsWhilePumping(next));
-    EXPECT_EQ(next.ExitCode(), 0u);
-    c.cleanUp();
+TEST(SingleInstance, KilledCopyDoesNotBlockTheNextStart) {
+  const ui::WindowHandle folder(CreateWindowExA(0, "Static", "Kestrelle", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                                                100, nullptr, nullptr, nullptr, nullptr));
+  {
+    const test::StartedProgram killed;
+    ASSERT_NE(killed.WaitForMainWindow(), nullptr) << killed.CommandLine();
+    killed.Kill();
   }
+
+  const test::StartedProgram next;
+  const HWND window = next.WaitForMainWindow();
+  ASSERT_NE(window, nullptr);
+  EXPECT_FALSE(next.Ended(1000)) << "the next start runs";
+  SetWindowPos(folder.Get(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  const test::StartedProgram further;
+  EXPECT_TRUE(EndsWhilePumping(further)) << "the next start is the running copy";
+  EXPECT_TRUE(Above(window, folder.Get())) << "brought forward";
+  EXPECT_FALSE(next.Ended(0));
+
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(EndsWhilePumping(next));
+  EXPECT_EQ(next.ExitCode(), 0u);
+  EXPECT_FALSE(MarkerPresent());
 }
 
 TEST(SingleInstance, OfCopiesStartedAtOnceOneRuns) {
-  std::vector<std::unique_ptr<test::StartedProgram>> copies;
-  for (int i = 0; i < 4; ++i) copies.push_back(std::make_unique<test::StartedProgram>(test::ProgramPath(), true));
-  for (const auto& copy : copies) copy->Resume();
+  const test::StartedProgram copies[4];
   const HWND window = test::FindKestrelleWindow(0, 10000);
   ASSERT_NE(window, nullptr);
-  DWORD runningId = 0;
-  GetWindowThreadProcessId(window, &runningId);
-  for (const auto& copy : copies) {
-    if (copy->Id() != runningId) {
-      EXPECT_TRUE(EndsWhilePumping(*copy)) << "a second copy runs";
-    }
-  }
+  for (const auto& copy : copies) EXPECT_TRUE(test::FindKestrelleWindow(copy.Id(), 0) == window || EndsWhilePumping(copy));
   PostMessageA(window, WM_CLOSE, 0, 0);
-  for (const auto& copy : copies) EXPECT_TRUE(EndsWhilePumping(*copy));
-  EXPECT_FALSE(MarkerPresent());
+  for (const auto& copy : copies) EXPECT_TRUE(EndsWhilePumping(copy));
 }
 
 }  // namespace

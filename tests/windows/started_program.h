@@ -22,13 +22,11 @@ inline std::string ProgramPath() {
 // on its own, so that no copy outlives the test.
 class StartedProgram {
  public:
-  // A suspended program runs once Resume() is called.
-  explicit StartedProgram(const std::string& program = ProgramPath(), bool suspended = false)
-      : commandLine_('"' + program + '"') {
+  explicit StartedProgram(const std::string& program = ProgramPath()) : commandLine_('"' + program + '"') {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    started_ = CreateProcessA(nullptr, commandLine_.data(), nullptr, nullptr, FALSE, suspended ? CREATE_SUSPENDED : 0,
-                              nullptr, nullptr, &startup, &process_) != 0;
+    started_ = CreateProcessA(nullptr, commandLine_.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                              &process_) != 0;
   }
   ~StartedProgram() {
     if (!started_) return;
@@ -43,7 +41,6 @@ class StartedProgram {
   const std::string& CommandLine() const { return commandLine_; }
   DWORD Id() const { return process_.dwProcessId; }
   DWORD MainThreadId() const { return process_.dwThreadId; }
-  void Resume() const { ResumeThread(process_.hThread); }
   HANDLE Handle() const { return process_.hProcess; }
 
   // Whether the program ends within the time given.

@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <atomic>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -80,11 +79,6 @@ class ErrorBoxWatcher {
     if (thread_.joinable()) thread_.join();
     return seen_;
   }
-  // What was seen until now, for an action that would have shown its box before returning.
-  Seen StopWatching() {
-    stop_ = true;
-    return Result();
-  }
 
  private:
   static BOOL CALLBACK CollectMessage(HWND child, LPARAM seen) {
@@ -97,7 +91,7 @@ class ErrorBoxWatcher {
   }
 
   void Watch() {
-    for (int attempt = 0; attempt < 500 && !stop_; ++attempt) {
+    for (int attempt = 0; attempt < 500; ++attempt) {
       if (HWND box = FindWindowA("#32770", caption_.c_str())) {
         seen_.found = true;
         seen_.caption = WindowText(box);
@@ -111,7 +105,6 @@ class ErrorBoxWatcher {
 
   std::string caption_;
   Seen seen_;
-  std::atomic<bool> stop_ = false;
   std::thread thread_;
 };
 
