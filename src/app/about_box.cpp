@@ -1,7 +1,7 @@
 #include "app/about_box.h"
 
-#include <filesystem>
 #include <exception>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <system_error>
