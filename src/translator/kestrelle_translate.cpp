@@ -95,6 +95,21 @@ class Input {
   std::unique_ptr<std::ifstream> file_;
 };
 
+// What is left of standard input when it is a file given by redirection; 0 for a pipe or a terminal,
+// which cannot tell.
+size_t StandardInputSize() {
+  const std::streampos here = std::cin.tellg();
+  if (here == std::streampos(-1)) return 0;
+  std::cin.seekg(0, std::ios::end);
+  const std::streampos end = std::cin.tellg();
+  std::cin.seekg(here);
+  if (!std::cin || end == std::streampos(-1) || end < here) {
+    std::cin.clear();
+    return 0;
+  }
+  return static_cast<size_t>(end - here);
+}
+
 int Run(const FilterOptions& options) {
   Translator translator;
   translator.RandomSeed = options.seed;
@@ -124,12 +139,12 @@ int Run(const FilterOptions& options) {
     }
     return 0;
   }
-  // Room for the files and the blank that the preparation appends, so that the text is never moved.
+  // Room for the files and the blank that the preparation appends, so that the text is never moved (a
+  // text grown step by step would take up to twice its size).
   size_t expected = 1;
   for (const std::string& name : inputs) {
-    if (name == "-") continue;
     std::error_code unknown;
-    const std::uintmax_t size = std::filesystem::file_size(name, unknown);
+    const std::uintmax_t size = name == "-" ? StandardInputSize() : std::filesystem::file_size(name, unknown);
     if (!unknown) expected += static_cast<size_t>(size);
   }
   std::string whole;

@@ -23,9 +23,15 @@ void FinishTranslation(std::string& text) {
   text = std::move(finished);
 }
 
+// A long piece (a whole text in the unchanged style) is taken a slice at a time, so that it is never held
+// twice.
 void FinishedTextWriter::Add(std::string_view piece) {
-  held_ += piece;
-  if (held_.size() >= kHeldText) Finish(false);
+  while (!piece.empty()) {
+    const std::string_view slice = piece.substr(0, kHeldText);
+    piece.remove_prefix(slice.size());
+    held_ += slice;
+    if (held_.size() >= kHeldText) Finish(false);
+  }
 }
 
 void FinishedTextWriter::End() { Finish(true); }
