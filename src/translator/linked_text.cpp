@@ -18,7 +18,7 @@ std::string LinkedText::Assign(std::string text) {
   inserted_.clear();
   shift_ = static_cast<unsigned>(62 - std::bit_width(static_cast<std::uint64_t>(original_.size()) + 1));
   head_ = original_.empty() ? kNoChar : 0;
-  for (BitFlags* flags : {&removed_, &nextChanged_, &prevChanged_}) flags->Assign(original_.size());
+  for (BitFlags* flags : {&removed_, &nextChanged_, &prevChanged_, &marked_}) flags->Assign(original_.size());
   next_.Clear();
   prev_.Clear();
   for (std::vector<CharId>* list : {&insertionStart_, &insertionNext_, &insertionPrev_}) list->clear();
@@ -124,6 +124,13 @@ LinkedText::Splice LinkedText::Replace(CharId start, size_t length, std::string_
   Link(splice.before, splice.first);
   Link(splice.last, splice.after);
   return splice;
+}
+
+void LinkedText::ReplaceBySame(CharId start, size_t length) {
+  CharId c = start;
+  for (size_t i = 0; i < length; ++i, c = Next(c)) {
+    if (c < original_.size() && original_[c] != ' ') marked_.Set(c);
+  }
 }
 
 void LinkedText::ForEachPiece(const std::function<void(std::string_view)>& piece) const {

@@ -33,8 +33,10 @@ class LinkedText {
   CharId Prev(CharId c) const { return prevChanged_.Test(c) ? StoredPrev(c) : c - 1; }
   char At(CharId c) const { return c < original_.size() ? original_[c] : inserted_[c - original_.size()]; }
   bool Alive(CharId c) const { return !removed_.Test(c); }
-  // An alive character that a match may use: original text, or an inserted blank.
-  bool Matchable(CharId c) const { return c < original_.size() || inserted_[c - original_.size()] == ' '; }
+  // An alive character that a match may use: original text not marked in place, or an inserted blank.
+  bool Matchable(CharId c) const {
+    return c < original_.size() ? !marked_.Test(c) : inserted_[c - original_.size()] == ' ';
+  }
   bool Empty() const { return head_ == kNoChar; }
   // The original text, contiguous, for the first search over it.
   std::string_view Original() const { return original_; }
@@ -53,6 +55,10 @@ class LinkedText {
   };
   // Replaces the length characters from start (all alive and in sequence) by insert.
   Splice Replace(CharId start, size_t length, std::string_view insert);
+  // Replaces the length characters from start by the same text: the characters stay where they are, and
+  // those other than blanks are marked as inserted ones would be. Many rules keep what they matched
+  // ("%ECHO"), and on dense text an insertion for each would cost many times the text's own size.
+  void ReplaceBySame(CharId start, size_t length);
 
   // An order label: labels do not decrease along the text. Equal labels (when nested insertions left no
   // room between their neighbours') are ordered by Before(), which then walks.
@@ -78,6 +84,7 @@ class LinkedText {
   unsigned shift_ = 0;
   CharId head_ = kNoChar;
   BitFlags removed_;
+  BitFlags marked_;  // original characters that a replacement by the same text marked
   BitFlags nextChanged_;  // the next character is not c + 1 but next_.Get(c)
   BitFlags prevChanged_;
   // A changed link of an original character is kept by its id. What is left of an insertion is one

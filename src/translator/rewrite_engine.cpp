@@ -153,6 +153,11 @@ void RewriteEngine::RunStep(int stepIndex, std::string& replacement) {
     if (step.ender != 0 && step.ender != ' ') CarryEnderIntoChoices(replacement, step.ender);
     inserted = translator_->ExpandMacros(replacement, key);
     if (step.ender != 0 && !inserted.empty()) inserted.back() = step.ender;
+    if (inserted == key) {
+      // Only marks change: no occurrence can be new, and the stretch to scan stays as it was.
+      text.ReplaceBySame(at, length);
+      continue;
+    }
     const LinkedText::Splice splice = text.Replace(at, length, inserted);
 
     // The new stretch ends at the last inserted character, or before the seam of an empty replacement
