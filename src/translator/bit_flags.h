@@ -11,6 +11,8 @@ class BitFlags {
  public:
   // Makes room for ids below size; new flags are clear.
   void Resize(size_t size) { words_.resize((size + 63) / 64); }
+  // Room for flags for ids below size, without changing the flags.
+  void Reserve(size_t size) { words_.reserve((size + 63) / 64); }
   // Flags for ids below size, all clear.
   void Assign(size_t size) { words_.assign((size + 63) / 64, 0); }
 
