@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+#include "ui/application.h"
+
 namespace kestrelle::ui {
 namespace {
 
@@ -37,8 +39,18 @@ std::string TabText(HWND tabs, int index) {
 
 }  // namespace
 
-TabSheet::TabSheet(PageControl& owner, std::string_view caption) {
+TabSheet::TabSheet(PageControl& owner, std::string_view caption, PageMaker makeContent)
+    : makeContent_(std::move(makeContent)) {
   Create({.style = WS_CLIPCHILDREN, .exStyle = WS_EX_CONTROLPARENT, .parent = &owner, .text = caption});
+}
+
+PageContent& TabSheet::Content() {
+  if (content_ == nullptr) {
+    if (!HasMaker()) throw std::logic_error("The page has no content");
+    content_ = makeContent_(*this);
+    content_->Start();
+  }
+  return *content_;
 }
 
 PageControl::PageControl(Control& parent, const Rect& bounds, const TabOptions& options) {
@@ -51,9 +63,9 @@ PageControl::PageControl(Control& parent, const Rect& bounds, const TabOptions& 
   if (options.tabHeight > 0) SendMessageA(Handle(), TCM_SETITEMSIZE, 0, MAKELPARAM(0, options.tabHeight));
 }
 
-TabSheet& PageControl::AddPage(std::string_view caption) {
+TabSheet& PageControl::AddPage(std::string_view caption, PageMaker makeContent) {
   InsertTab(Handle(), PageCount(), std::string(caption));
-  TabSheet& page = *pages_.emplace_back(std::make_unique<TabSheet>(*this, caption));
+  TabSheet& page = *pages_.emplace_back(std::make_unique<TabSheet>(*this, caption, std::move(makeContent)));
   page.SetBounds(PageArea());
   if (PageCount() == 1) SetActivePage(0);
   return page;
@@ -74,11 +86,21 @@ void PageControl::SetActivePage(int index) {
   ShowActivePage();
 }
 
+bool PageControl::PagesMayClose() {
+  bool mayClose = true;
+  for (const auto& page : pages_) mayClose = page->MayClose() && mayClose;
+  return mayClose;
+}
+
 void PageControl::ShowActivePage() {
   const int active = ActivePageIndex();
+  TabSheet& page = Page(active);
   // Taken again each time, since multi-line tab rows may have moved.
-  Page(active).SetBounds(PageArea());
-  Page(active).SetVisible(true);
+  page.SetBounds(PageArea());
+  // Made while hidden, so that its controls first paint complete. A page that fails to start is shown
+  // with what it has, as a window whose show handler fails.
+  if (page.HasMaker()) Guarded([&page] { page.Content(); });
+  page.SetVisible(true);
   for (int i = 0; i < PageCount(); ++i) {
     if (i != active) Page(i).SetVisible(false);
   }

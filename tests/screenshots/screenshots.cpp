@@ -23,10 +23,9 @@
 namespace kestrelle::screenshots {
 namespace {
 
-// The program's two windows, created in the start routine's order.
+// The program's main window, which makes the about box when it is first asked for.
 struct Windows {
   TMainForm form;
-  TAboutBox aboutBox;
 };
 
 struct Shot {
@@ -46,7 +45,7 @@ std::function<HWND(Windows&)> ShowPage(int index) {
 HWND AskBritainAt345(Windows& windows) {
   TMainForm& form = windows.form;
   form.tpMain.SetActivePage(0);
-  TMoongatePage& page = form.moongatePage;
+  TMoongatePage& page = form.MoongatePage();
   SendMessageA(page.rgStart.ItemHandle(1), BM_CLICK, 0, 0);
   SendMessageA(page.cbByTime.Handle(), BM_CLICK, 0, 0);
   for (char c : std::string("345")) PostMessageA(page.edtByTime.Handle(), WM_CHAR, static_cast<WPARAM>(c), 1);
@@ -56,7 +55,7 @@ HWND AskBritainAt345(Windows& windows) {
 
 // The about box at its first opening, its credits some lines into their run (without waiting the ticks).
 HWND AboutBoxWhileTheCreditsScroll(Windows& windows) {
-  TAboutBox& about = windows.aboutBox;
+  TAboutBox& about = windows.form.AboutBox();
   about.Show();
   for (int tick = 0; tick < 130; ++tick) about.Marquee1.Step();
   return about.Handle();
@@ -64,7 +63,7 @@ HWND AboutBoxWhileTheCreditsScroll(Windows& windows) {
 
 // The about box at a later opening: the copyright and comments in place of the credits.
 HWND AboutBoxOpenedAgain(Windows& windows) {
-  TAboutBox& about = windows.aboutBox;
+  TAboutBox& about = windows.form.AboutBox();
   about.Hide();
   about.Show();
   return about.Handle();
@@ -97,29 +96,29 @@ std::vector<Shot> Shots() {
       {"moongates-britain-345", "where Britain's gate leads at 3:45, typed as a time", AskBritainAt345},
       {"weapons-bardiche-zoom-15", "the Bardiche at zoom 1.5",
        [](Windows& w) {
-         TWeaponsPage& p = w.form.weaponsPage;
+         TWeaponsPage& p = w.form.WeaponsPage();
          return ShowItem(w, 2, &p.tcWeapons, "Pole Arms", p.cbWeapons, "Bardiche", p.sbWeapons, 15);
        }},
       {"weapons-magic-lookup", "the weapon magic lookup on a Katana, a word of each group chosen",
        [](Windows& w) {
-         TWeaponsPage& p = w.form.weaponsPage;
+         TWeaponsPage& p = w.form.WeaponsPage();
          ShowItem(w, 2, &p.tcWeapons, "Swords", p.cbWeapons, "Katana", p.sbWeapons, 20);
          return LookUp(w, p.btnWpnMagic, {{&p.rgMagicWpnSkill, 2}, {&p.rgMagicWpnDura, 3}, {&p.rgMagicWpnDam, 4},
                                           {&p.rgMagicWpnMagic, 6}});
        }},
       {"armour-plate-breast-plate", "the Plate tab's Breast Plate",
        [](Windows& w) {
-         TArmourPage& p = w.form.armourPage;
+         TArmourPage& p = w.form.ArmourPage();
          return ShowItem(w, 3, &p.tcArmour, "Plate", p.cbArmour, "Breast Plate", p.sbArmour, 20);
        }},
       {"armour-magic-lookup", "the armour magic lookup on that Breast Plate, a word of each group chosen",
        [](Windows& w) {
-         TArmourPage& p = w.form.armourPage;
+         TArmourPage& p = w.form.ArmourPage();
          return LookUp(w, p.btnArmourMagic, {{&p.rgMagicAmrDura, 1}, {&p.rgMagicArmourAHP, 3}});
        }},
       {"animals-grizzly-bear-zoom-30", "the Grizzly Bear at zoom 3",
        [](Windows& w) {
-         TAnimalsPage& p = w.form.animalsPage;
+         TAnimalsPage& p = w.form.AnimalsPage();
          return ShowItem(w, 4, nullptr, "", p.cbAnimals, "Grizzly Bear", p.sbAnimals, 30);
        }},
       {"about-credits", "the about box at its first opening, the credits scrolling", AboutBoxWhileTheCreditsScroll},
