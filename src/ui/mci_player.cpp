@@ -5,40 +5,21 @@
 #include <stdexcept>
 #include <string>
 
+#include "ui/library_function.h"
+
 namespace kestrelle::ui {
 namespace {
 
-// The media layer's two entry points. The layer is loaded with the first player's first command, not with
-// the program: loading it is a good part of the program's start-up, and most runs never play the tune.
-struct MediaLayer {
-  decltype(&mciSendCommandA) sendCommand;
-  decltype(&mciGetErrorStringA) errorString;
-};
-
-template <typename Function>
-Function EntryPoint(HMODULE module, const char* name) {
-  // Through the generic function pointer type, to which any function pointer converts and back.
-  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
-
-// Loaded once and kept for the program's life: a player may hold a device open until the program ends.
-const MediaLayer& Mci() {
-  static const MediaLayer layer = [] {
-    const HMODULE module = LoadLibraryA("winmm.dll");
-    if (module == nullptr) throw std::runtime_error("The media layer (winmm.dll) cannot be loaded");
-    const MediaLayer loaded{EntryPoint<decltype(&mciSendCommandA)>(module, "mciSendCommandA"),
-                            EntryPoint<decltype(&mciGetErrorStringA)>(module, "mciGetErrorStringA")};
-    if (loaded.sendCommand == nullptr || loaded.errorString == nullptr) {
-      throw std::runtime_error("The media layer (winmm.dll) lacks the media control interface");
-    }
-    return loaded;
-  }();
-  return layer;
+// The media layer is loaded with the first player's first command.
+MCIERROR SendMci(MCIDEVICEID device, UINT message, DWORD_PTR flags, DWORD_PTR parameters) {
+  static const auto send = LibraryFunction<decltype(&mciSendCommandA)>("winmm.dll", "mciSendCommandA");
+  return send(device, message, flags, parameters);
 }
 
 [[noreturn]] void ThrowMciError(MCIERROR error) {
   char message[MAXERRORLENGTH] = {};
-  if (!Mci().errorString(error, message, sizeof message)) {
+  static const auto errorString = LibraryFunction<decltype(&mciGetErrorStringA)>("winmm.dll", "mciGetErrorStringA");
+  if (!errorString(error, message, sizeof message)) {
     throw std::runtime_error("Media device error " + std::to_string(error));
   }
   throw std::runtime_error(message);
@@ -53,12 +34,12 @@ MciPlayer::MciPlayer(Control& parent, const Rect& bounds) {
 MciPlayer::~MciPlayer() {
   if (!IsOpen()) return;
   MCI_GENERIC_PARMS close{};
-  Mci().sendCommand(device_, MCI_CLOSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&close));
+  SendMci(device_, MCI_CLOSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&close));
 }
 
 void MciPlayer::Command(UINT message, DWORD_PTR flags, void* parameters) const {
   if (!IsOpen()) ThrowMciError(MCIERR_INVALID_DEVICE_ID);
-  if (const MCIERROR error = Mci().sendCommand(device_, message, flags, reinterpret_cast<DWORD_PTR>(parameters))) {
+  if (const MCIERROR error = SendMci(device_, message, flags, reinterpret_cast<DWORD_PTR>(parameters))) {
     ThrowMciError(error);
   }
 }
@@ -67,7 +48,7 @@ void MciPlayer::Open(const std::string& fileName) {
   if (IsOpen()) Close();
   MCI_OPEN_PARMSA open{};
   open.lpstrElementName = fileName.c_str();
-  if (const MCIERROR error = Mci().sendCommand(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&open))) {
+  if (const MCIERROR error = SendMci(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&open))) {
     ThrowMciError(error);
   }
   device_ = open.wDeviceID;
@@ -101,7 +82,7 @@ void MciPlayer::Close() {
   const UINT device = device_;
   device_ = 0;  // closed for this player even if the device reports an error
   MCI_GENERIC_PARMS close{};
-  if (const MCIERROR error = Mci().sendCommand(device, MCI_CLOSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&close))) {
+  if (const MCIERROR error = SendMci(device, MCI_CLOSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&close))) {
     ThrowMciError(error);
   }
 }
