@@ -8,7 +8,6 @@
 
 #include <memory>
 
-#include "app/only_one.h"
 #include "moongate/moongate_page.h"
 #include "reference/animals_page.h"
 #include "reference/armour_page.h"
@@ -36,9 +35,6 @@ class TMainForm : public ui::Form {
   ui::MenuItem& Help1;
   ui::MenuItem& N1;
   ui::MenuItem& About1;
-
-  // Built with the window: a second copy of the program brings the first forward and ends.
-  TOnlyOne OnlyOne1;
 
   ui::PageControl tpMain;
   ui::TabSheet& tsMoongate;

@@ -6,23 +6,39 @@
 #include <string>
 
 #include "ui/library_function.h"
+#include "ui/wide_text.h"
 
 namespace kestrelle::ui {
 namespace {
 
 // The media layer is loaded with the first player's first command.
 MCIERROR SendMci(MCIDEVICEID device, UINT message, DWORD_PTR flags, DWORD_PTR parameters) {
-  static const auto send = LibraryFunction<decltype(&mciSendCommandA)>("winmm.dll", "mciSendCommandA");
+  static const auto send = LibraryFunction<decltype(&mciSendCommandW)>("winmm.dll", "mciSendCommandW");
   return send(device, message, flags, parameters);
 }
 
+// The device's own words, taken wide: its narrow texts are in the system's code page, which the error box
+// (reading UTF-8) would garble.
 [[noreturn]] void ThrowMciError(MCIERROR error) {
-  char message[MAXERRORLENGTH] = {};
-  static const auto errorString = LibraryFunction<decltype(&mciGetErrorStringA)>("winmm.dll", "mciGetErrorStringA");
-  if (!errorString(error, message, sizeof message)) {
+  static const auto errorString = LibraryFunction<decltype(&mciGetErrorStringW)>("winmm.dll", "mciGetErrorStringW");
+  wchar_t message[MAXERRORLENGTH] = {};
+  if (!errorString(error, message, MAXERRORLENGTH)) {
     throw std::runtime_error("Media device error " + std::to_string(error));
   }
-  throw std::runtime_error(message);
+  throw std::runtime_error(Utf8FromWide(message));
+}
+
+PlayEnd PlayEndOf(WPARAM notification) {
+  switch (notification) {
+    case MCI_NOTIFY_SUCCESSFUL:
+      return PlayEnd::Finished;
+    case MCI_NOTIFY_SUPERSEDED:
+      return PlayEnd::Superseded;
+    case MCI_NOTIFY_ABORTED:
+      return PlayEnd::Aborted;
+    default:
+      return PlayEnd::Failed;
+  }
 }
 
 }  // namespace
@@ -46,8 +62,9 @@ void MciPlayer::Command(UINT message, DWORD_PTR flags, void* parameters) const {
 
 void MciPlayer::Open(const std::string& fileName) {
   if (IsOpen()) Close();
-  MCI_OPEN_PARMSA open{};
-  open.lpstrElementName = fileName.c_str();
+  const std::wstring name = WideFromUtf8(fileName);
+  MCI_OPEN_PARMSW open{};
+  open.lpstrElementName = name.c_str();
   if (const MCIERROR error = SendMci(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&open))) {
     ThrowMciError(error);
   }
@@ -91,7 +108,7 @@ LRESULT MciPlayer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   // Only the open device's notifications count: one posted by a device closed since (the stopped play of
   // an earlier opening, say) must not start the tune again.
   if (message == MM_MCINOTIFY) {
-    if (IsOpen() && static_cast<UINT>(lParam) == device_ && onNotify) onNotify();
+    if (IsOpen() && static_cast<UINT>(lParam) == device_ && onNotify) onNotify(PlayEndOf(wParam));
     return 0;
   }
   return Control::HandleMessage(message, wParam, lParam);
