@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/application.h"
+#include "ui/dpi.h"
 #include "ui/form.h"
 #include "ui/menu.h"
 
@@ -46,6 +47,11 @@ int NextChildId() {
   return next++;
 }
 
+BOOL CALLBACK CollectControl(HWND window, LPARAM controls) {
+  if (Control* control = Control::FromHandle(window)) reinterpret_cast<std::vector<Control*>*>(controls)->push_back(control);
+  return TRUE;
+}
+
 const FontSpec& DefaultFont() {
   static const FontSpec font{"MS Sans Serif", -11};
   return font;
@@ -72,6 +78,10 @@ void Control::Create(const CreateParams& params) {
   RegisterOwnClasses();
   parent_ = params.parent;
   font_ = params.font;
+  // A child starts at its parent's DPI; a top-level window at the primary screen's, until it is made.
+  dpi_ = parent_ != nullptr ? parent_->dpi_ : ScreenDpi();
+  if (parent_ != nullptr) layoutBounds_ = params.bounds;
+  const Rect bounds = parent_ != nullptr ? Scale(params.bounds) : params.bounds;
   fillsBackground_ = params.fillsBackground || params.className == nullptr;
   const char* className = params.className != nullptr ? params.className : kContainerClass;
   const HWND parentWindow = parent_ != nullptr ? parent_->Handle() : nullptr;
@@ -80,13 +90,14 @@ void Control::Create(const CreateParams& params) {
   if (parentWindow != nullptr) style |= WS_CHILD | WS_CLIPSIBLINGS;
   const int id = params.id != 0 ? params.id : (parentWindow != nullptr ? NextChildId() : 0);
   const std::string text(params.text);
-  const HWND window = CreateWindowExA(params.exStyle, className, text.c_str(), style, params.bounds.left,
-                                      params.bounds.top, params.bounds.width, params.bounds.height, parentWindow,
+  const HWND window = CreateWindowExA(params.exStyle, className, text.c_str(), style, bounds.left, bounds.top,
+                                      bounds.width, bounds.height, parentWindow,
                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
                                       nullptr);
   if (window == nullptr) throw std::runtime_error(std::string("Cannot create a window of class ") + className);
   Attach(window);
-  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(SharedFont(Font())), FALSE);
+  if (parent_ == nullptr) dpi_ = WindowDpi(window);
+  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(ScaledFont()), FALSE);
 }
 
 void Control::RecreateWithStyle(DWORD style) {
@@ -106,7 +117,7 @@ void Control::RecreateWithStyle(DWORD style) {
   Detach();
   DestroyWindow(old);
   Attach(window);
-  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(SharedFont(Font())), FALSE);
+  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(ScaledFont()), FALSE);
   PrepareWindow();
   SetText(text);
   if (!hint_.empty()) SendHintTool(TTM_ADDTOOLA);
@@ -258,7 +269,43 @@ Rect Control::Bounds() const {
 }
 
 void Control::SetBounds(const Rect& bounds) {
+  layoutBounds_ = bounds;
+  const Rect pixels = Scale(bounds);
+  SetWindowPos(hwnd_, nullptr, pixels.left, pixels.top, pixels.width, pixels.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Control::SetPixelBounds(const Rect& bounds) {
+  layoutBounds_.reset();
   SetWindowPos(hwnd_, nullptr, bounds.left, bounds.top, bounds.width, bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int Control::Scale(int length) const { return ScaleToDpi(length, dpi_); }
+
+// Each edge is scaled on its own, so that neighbours that meet in the layout still meet.
+Rect Control::Scale(const Rect& bounds) const {
+  const int left = Scale(bounds.left);
+  const int top = Scale(bounds.top);
+  return {left, top, Scale(bounds.Right()) - left, Scale(bounds.Bottom()) - top};
+}
+
+HFONT Control::ScaledFont() const { return SharedFont(Font(), dpi_); }
+
+void Control::ChangeDpi(int dpi) {
+  dpi_ = dpi;
+  if (layoutBounds_) {
+    const Rect pixels = Scale(*layoutBounds_);
+    SetWindowPos(hwnd_, nullptr, pixels.left, pixels.top, pixels.width, pixels.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(ScaledFont()), TRUE);
+  OnDpiChanged();
+}
+
+void Control::ChangeDpiOfTree(int dpi) {
+  std::vector<Control*> controls{this};
+  // Every descendant window, parents before their children.
+  EnumChildWindows(hwnd_, &CollectControl, reinterpret_cast<LPARAM>(&controls));
+  for (Control* control : controls) control->ChangeDpi(dpi);
 }
 
 Rect Control::ClientRect() const {
@@ -288,7 +335,7 @@ const FontSpec& Control::Font() const {
 
 void Control::SetFont(const FontSpec& font) {
   font_ = font;
-  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(SharedFont(font)), TRUE);
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(ScaledFont()), TRUE);
 }
 
 Colour Control::BackgroundColour() const {

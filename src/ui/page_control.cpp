@@ -1,11 +1,18 @@
 #include "ui/page_control.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include <stdexcept>
 
 namespace kestrelle::ui {
 namespace {
+
+// The visual styles have no picture of a tab at the bottom and would draw the strip upside down; such a
+// strip keeps the classic look (the pages on it are themed as usual).
+void KeepBottomTabsClassic(HWND tabs, const TabOptions& options) {
+  if (options.tabsAtBottom) SetWindowTheme(tabs, L"", L"");
+}
 
 DWORD TabStyle(const TabOptions& options) {
   DWORD style = WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
@@ -48,13 +55,24 @@ PageControl::PageControl(Control& parent, const Rect& bounds, const TabOptions& 
           .parent = &parent,
           .bounds = bounds,
           .font = options.font});
-  if (options.tabHeight > 0) SendMessageA(Handle(), TCM_SETITEMSIZE, 0, MAKELPARAM(0, options.tabHeight));
+  KeepBottomTabsClassic(Handle(), options);
+  tabHeight_ = options.tabHeight;
+  ApplyTabHeight();
+}
+
+void PageControl::ApplyTabHeight() {
+  if (tabHeight_ > 0) SendMessageA(Handle(), TCM_SETITEMSIZE, 0, MAKELPARAM(0, Scale(tabHeight_)));
+}
+
+void PageControl::OnDpiChanged() {
+  ApplyTabHeight();
+  ShowActivePage();
 }
 
 TabSheet& PageControl::AddPage(std::string_view caption) {
   InsertTab(Handle(), PageCount(), std::string(caption));
   TabSheet& page = *pages_.emplace_back(std::make_unique<TabSheet>(*this, caption));
-  page.SetBounds(PageArea());
+  page.SetPixelBounds(PageArea());
   if (PageCount() == 1) SetActivePage(0);
   return page;
 }
@@ -77,7 +95,7 @@ void PageControl::SetActivePage(int index) {
 void PageControl::ShowActivePage() {
   const int active = ActivePageIndex();
   // Taken again each time, since multi-line tab rows may have moved.
-  Page(active).SetBounds(PageArea());
+  Page(active).SetPixelBounds(PageArea());
   Page(active).SetVisible(true);
   for (int i = 0; i < PageCount(); ++i) {
     if (i != active) Page(i).SetVisible(false);
@@ -95,13 +113,15 @@ LRESULT PageControl::OnNotify(const NMHDR& header) {
 class TabControl::Strip : public Control {
  public:
   Strip(TabControl& owner, const TabOptions& options) : owner_(owner) {
-    const Rect area = owner.ClientRect();
     Create({.className = WC_TABCONTROLA,
             .style = TabStyle(options) | TCS_FOCUSONBUTTONDOWN,
             .parent = &owner,
-            .bounds = {0, 0, area.width, area.height},
             .font = options.font});
+    KeepBottomTabsClassic(Handle(), options);
+    FillOwner();
   }
+
+  void FillOwner() { SetPixelBounds(owner_.ClientRect()); }
 
  protected:
   LRESULT OnNotify(const NMHDR& header) override {
@@ -126,6 +146,8 @@ TabControl::TabControl(Control& parent, const Rect& bounds, const TabOptions& op
 TabControl::~TabControl() = default;
 
 HWND TabControl::StripHandle() const { return strip_->Handle(); }
+
+void TabControl::OnDpiChanged() { strip_->FillOwner(); }
 
 LRESULT TabControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   // Each control put on the tab control goes above the strip, which paints around it.
