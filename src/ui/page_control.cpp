@@ -66,7 +66,7 @@ void PageControl::ApplyTabHeight() {
 
 void PageControl::OnDpiChanged() {
   ApplyTabHeight();
-  ShowActivePage();
+  for (const auto& page : pages_) page->SetPixelBounds(PageArea());
 }
 
 TabSheet& PageControl::AddPage(std::string_view caption) {
