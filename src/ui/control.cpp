@@ -9,6 +9,7 @@
 #include "ui/dpi.h"
 #include "ui/form.h"
 #include "ui/menu.h"
+#include "ui/wide_text.h"
 
 namespace kestrelle::ui {
 namespace {
@@ -58,6 +59,30 @@ const FontSpec& DefaultFont() {
 }
 
 }  // namespace
+
+char Control::CharOfMessage(WPARAM wParam) const {
+  if (!IsWindowUnicode(hwnd_)) return static_cast<char>(wParam);
+  const std::string key = AnsiFromWide(std::wstring(1, static_cast<wchar_t>(wParam)));
+  return key.size() == 1 ? key[0] : '?';
+}
+
+WPARAM Control::CharParam(char key) const {
+  if (!IsWindowUnicode(hwnd_)) return static_cast<unsigned char>(key);
+  const std::wstring wide = WideFromAnsi(std::string(1, key));
+  return wide.size() == 1 ? static_cast<WPARAM>(wide[0]) : static_cast<unsigned char>(key);
+}
+
+std::string Control::TextOfMessage(LPARAM lParam) const {
+  if (lParam == 0) return {};
+  if (IsWindowUnicode(hwnd_)) return AnsiFromWide(reinterpret_cast<const wchar_t*>(lParam));
+  return reinterpret_cast<const char*>(lParam);
+}
+
+LRESULT Control::DefaultSetText(WPARAM wParam, const std::string& text) {
+  if (!IsWindowUnicode(hwnd_)) return DefaultHandling(WM_SETTEXT, wParam, reinterpret_cast<LPARAM>(text.c_str()));
+  const std::wstring wide = WideFromAnsi(text);
+  return DefaultHandling(WM_SETTEXT, wParam, reinterpret_cast<LPARAM>(wide.c_str()));
+}
 
 Control::~Control() {
   if (hwnd_ != nullptr) DestroyWindow(hwnd_);  // WM_NCDESTROY detaches this object

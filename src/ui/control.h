@@ -135,6 +135,13 @@ class Control {
   // The handling of the window's class (or of the system for the layer's own windows).
   LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
 
+  // A window of a Unicode class (the themed standard controls are) gets characters and texts in its
+  // messages as wide ones; these read and pass on the program's 8-bit text whatever the window's kind.
+  char CharOfMessage(WPARAM wParam) const;
+  WPARAM CharParam(char key) const;
+  std::string TextOfMessage(LPARAM lParam) const;
+  LRESULT DefaultSetText(WPARAM wParam, const std::string& text);
+
   // Notifications about this control, received by its parent and passed on here.
   virtual void OnCommand(WORD /*code*/) {}
   virtual LRESULT OnNotify(const NMHDR& /*header*/) { return 0; }
