@@ -1,14 +1,21 @@
-// Typing benchmark: types a 500-character text into one recording game client with the given delays and
-// compares the wall time with the time the delays alone ask for, and this program's processor time with
-// the wall time.
+// Typing benchmark: types a text into recording game clients with the given delays, first into classic
+// clients, then into ClassicUO stand-ins (which the link brings to the front and takes the front back from),
+// and for each kind compares the wall time with the time the delays alone ask for, and this program's
+// processor time with the wall time. The hand-over cost per window is read from the clients' own records
+// (one clock in every process): the time from the end of one client's text (or the start) to the first
+// character of the next beyond its character delay, plus the time after the last client, per window; the
+// ClassicUO figure less the classic one is what bringing a window forward and back costs.
 //
-// typing_bench [--client <recording_client.exe>] [--char-delay ms] [--line-delay ms] [--length n]
+// typing_bench [--client <recording_client.exe>] [--char-delay ms] [--line-delay ms] [--length n] [--windows n]
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "process_clocks.h"
 #include "recording_client_process.h"
@@ -17,6 +24,8 @@
 namespace {
 
 using kestrelle::TypingDelays;
+using kestrelle::test::RecordingClient;
+using kestrelle::test::RecordingClientOptions;
 
 // Everyday speech, repeated and cut to length: blanks and punctuation give the lines their usual ends.
 std::string SampleText(size_t length) {
@@ -46,48 +55,116 @@ long long WaitUnits(const std::string& text, TypingDelays unitDelays) {
   return counter.units;
 }
 
-double NowMs() { return static_cast<double>(kestrelle::test::NowMicroseconds()) / 1000.0; }
+// The window the player typed in: it is in front when the typing starts and gets the front back.
+class HomeWindow {
+ public:
+  HomeWindow()
+      : window_(CreateWindowExA(0, "STATIC", "typing benchmark", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
+                                nullptr, GetModuleHandleA(nullptr), nullptr)) {
+    ShowWindow(window_, SW_SHOW);
+  }
+  ~HomeWindow() { DestroyWindow(window_); }
+  HomeWindow(const HomeWindow&) = delete;
+  HomeWindow& operator=(const HomeWindow&) = delete;
+  HWND get() const { return window_; }
+
+ private:
+  HWND window_;
+};
+
+struct KindRun {
+  const char* name;
+  bool complete = false;
+  double wallMs = 0;
+  double cpuMs = 0;
+  double handOverMsPerWindow = 0;
+};
+
+KindRun TypeIntoClients(const char* name, const RecordingClientOptions& options, int windows, const std::string& text,
+                        const TypingDelays& delays, HWND home) {
+  std::vector<std::unique_ptr<RecordingClient>> clients;
+  for (int i = 0; i < windows; ++i) clients.push_back(std::make_unique<RecordingClient>(options));
+  SetForegroundWindow(home);
+
+  KindRun run{name};
+  const double startCpu = kestrelle::test::ProcessorMs();
+  const long long startUs = kestrelle::test::NowMicroseconds();
+  const kestrelle::SendResult result = kestrelle::SendToGame(text, delays, kestrelle::CommandStop(), home);
+  const long long endUs = kestrelle::test::NowMicroseconds();
+  run.wallMs = static_cast<double>(endUs - startUs) / 1000.0;
+  run.cpuMs = kestrelle::test::ProcessorMs() - startCpu;
+  run.complete = result.completed == windows && GetForegroundWindow() == home;
+
+  std::vector<std::vector<kestrelle::test::CharRecord>> records;
+  for (const auto& client : clients) records.push_back(client->Records());
+  if (std::any_of(records.begin(), records.end(), [](const auto& r) { return r.empty(); })) {
+    run.complete = false;
+    return run;
+  }
+  std::sort(records.begin(), records.end(),
+            [](const auto& a, const auto& b) { return a.front().microseconds < b.front().microseconds; });
+  long long previousEndUs = startUs;
+  long long handOverUs = 0;
+  for (const auto& r : records) {
+    handOverUs += r.front().microseconds - previousEndUs - delays.charDelay * 1000LL;
+    previousEndUs = r.back().microseconds;
+  }
+  handOverUs += endUs - previousEndUs;
+  run.handOverMsPerWindow = static_cast<double>(handOverUs) / 1000.0 / windows;
+  return run;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  kestrelle::test::RecordingClientOptions client;
+  RecordingClientOptions classic;
   TypingDelays delays{25, 3000};
   size_t length = 500;
+  int windows = 1;
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string name = argv[i];
-    if (name == "--client") client.program = argv[i + 1];
+    if (name == "--client") classic.program = argv[i + 1];
     else if (name == "--char-delay") delays.charDelay = std::atoi(argv[i + 1]);
     else if (name == "--line-delay") delays.lineDelay = std::atoi(argv[i + 1]);
     else if (name == "--length") length = std::strtoul(argv[i + 1], nullptr, 10);
+    else if (name == "--windows") windows = std::max(1, std::atoi(argv[i + 1]));
     else {
       std::fprintf(stderr, "unknown option %s\n", name.c_str());
       return 2;
     }
   }
+  // The ClassicUO stand-in is the same client under ClassicUO's file name, beside it.
+  RecordingClientOptions classicUO = classic;
+  const size_t folderEnd = classic.program.find_last_of("\\/:") + 1;  // 0 when it is a bare file name
+  classicUO.program = classic.program.substr(0, folderEnd) + kestrelle::test::kClassicUOCopy;
+  classicUO.className = "SDL_app";
+  classicUO.title = "UO - Bob";
+  classicUO.classicUO = true;
 
   try {
     const std::string text = SampleText(length);
     const long long charWaits = WaitUnits(text, {1, 0});
     const long long lineDelays = WaitUnits(text, {0, 1});
-    const double idealMs = static_cast<double>(charWaits) * delays.charDelay + static_cast<double>(lineDelays) * delays.lineDelay;
+    const double idealMsPerWindow =
+        static_cast<double>(charWaits) * delays.charDelay + static_cast<double>(lineDelays) * delays.lineDelay;
+    const double idealMs = idealMsPerWindow * windows;
+    std::printf("text             %zu characters, %lld typed with padding, %lld line delays, %d window(s) per kind\n",
+                text.size(), charWaits, lineDelays, windows);
+    std::printf("delays           %d ms per character, %d ms per third line end; ideal time %.0f ms\n",
+                delays.charDelay, delays.lineDelay, idealMs);
 
-    kestrelle::test::RecordingClient recorder(client);
-    const double startCpu = kestrelle::test::ProcessorMs();
-    const double start = NowMs();
-    const kestrelle::SendResult result = kestrelle::SendToGame(text, delays, kestrelle::CommandStop());
-    const double wallMs = NowMs() - start;
-    const double cpuMs = kestrelle::test::ProcessorMs() - startCpu;
-    const size_t received = recorder.Text().size();
-
-    std::printf("text             %zu characters, %lld typed with padding, %lld line delays\n", text.size(), charWaits,
-                lineDelays);
-    std::printf("delays           %d ms per character, %d ms per third line end\n", delays.charDelay, delays.lineDelay);
-    std::printf("client received  %zu characters (%s)\n", received, result.completed == 1 ? "complete" : "INCOMPLETE");
-    std::printf("ideal time       %.0f ms\n", idealMs);
-    std::printf("wall time        %.0f ms (%.2f %% over ideal)\n", wallMs, (wallMs - idealMs) * 100.0 / idealMs);
-    std::printf("processor time   %.1f ms (%.3f %% of wall time)\n", cpuMs, cpuMs * 100.0 / wallMs);
-    return result.completed == 1 ? 0 : 1;
+    const HomeWindow home;
+    const KindRun runs[] = {TypeIntoClients("classic", classic, windows, text, delays, home.get()),
+                            TypeIntoClients("ClassicUO", classicUO, windows, text, delays, home.get())};
+    for (const KindRun& run : runs) {
+      std::printf("%-10s wall %.0f ms (%.2f %% over ideal), processor %.1f ms (%.3f %% of wall), "
+                  "between clients and after the last %.1f ms per window%s\n",
+                  run.name, run.wallMs, (run.wallMs - idealMs) * 100.0 / idealMs, run.cpuMs,
+                  run.cpuMs * 100.0 / run.wallMs, run.handOverMsPerWindow, run.complete ? "" : " (INCOMPLETE)");
+    }
+    std::printf("hand-over cost   %.1f ms per ClassicUO window (goal: at most 100 ms)\n",
+                runs[1].handOverMsPerWindow - runs[0].handOverMsPerWindow);
+    return runs[0].complete && runs[1].complete ? 0 : 1;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "%s\n", e.what());
     return 1;

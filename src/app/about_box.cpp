@@ -1,5 +1,6 @@
 #include "app/about_box.h"
 
+#include <exception>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -9,7 +10,9 @@
 #include "app/credits.h"
 #include "app/game_installation.h"
 #include "app/game_music.h"
+#include "ui/application.h"
 #include "ui/mci_player.h"
+#include "ui/wide_text.h"
 
 namespace kestrelle {
 namespace {
@@ -19,18 +22,28 @@ constexpr const char* kComments =
     "The latest version is on the project's releases page. Report problems in its issue tracker: say what "
     "you did and what you saw.";
 
+// The running program's path, however long.
+std::wstring OwnProgramPath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return {};
+    if (length < path.size()) return path.substr(0, length);
+    path.resize(path.size() * 2);  // cut short: the buffer was full
+  }
+}
+
 // "Version major.minor" from the file version in the program's own version record; none without one.
 std::optional<std::string> OwnVersionCaption() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  const std::wstring path = OwnProgramPath();
   DWORD ignored = 0;
-  const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+  const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
   if (size == 0) return std::nullopt;
   std::vector<char> record(size);
-  if (!GetFileVersionInfoA(path, 0, size, record.data())) return std::nullopt;
+  if (!GetFileVersionInfoW(path.c_str(), 0, size, record.data())) return std::nullopt;
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT length = 0;
-  if (!VerQueryValueA(record.data(), "\\", reinterpret_cast<void**>(&fixed), &length) || length < sizeof *fixed) {
+  if (!VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) || length < sizeof *fixed) {
     return std::nullopt;
   }
   return "Version " + std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." + std::to_string(LOWORD(fixed->dwFileVersionMS));
@@ -40,9 +53,19 @@ ui::IconHandle ProgramIcon32() {
   return ui::IconHandle(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "MAINICON", IMAGE_ICON, 32, 32, 0)));
 }
 
-bool FileExists(const std::string& path) {
+bool FileExists(const std::string& utf8Path) {
   std::error_code error;
-  return std::filesystem::is_regular_file(path, error);
+  return std::filesystem::is_regular_file(std::filesystem::path(ui::WideFromUtf8(utf8Path)), error);
+}
+
+// The tune greets the player when it can: a machine without the game or without a MIDI device, or a file
+// the device refuses, leaves the box silent and says nothing.
+template <typename Action>
+void Quietly(Action&& action) noexcept {
+  try {
+    action();
+  } catch (const std::exception&) {
+  }
 }
 
 }  // namespace
@@ -75,35 +98,37 @@ TAboutBox::TAboutBox(std::unique_ptr<ui::MediaPlayer> mediaPlayer)
   onHide = [this] { FormHide(); };
   OKButton.onClick = [this] { OKButtonClick(); };
   Marquee1.OnDone = [this] { Marquee1Done(); };
-  MediaPlayer1->onNotify = [this] { MediaPlayer1Notify(); };
+  MediaPlayer1->onNotify = [this](ui::PlayEnd end) { MediaPlayer1Notify(end); };
 }
 
-// An error from the media device or the registry ends the handler there: the credits and the version
-// then wait for the next opening, and the box opens all the same.
+// The tune, the credits and the version each work or fail on their own.
 void TAboutBox::FormShow() {
   if (const ui::Form* main = ui::Form::MainForm(); main != nullptr && main != this) {
     const ui::Rect over = main->Bounds();
     const ui::Rect own = Bounds();
     MoveTo(over.left + (over.width - own.width) / 2, over.top + (over.height - own.height) / 2);
   }
-  const std::string music = GameMusicPath(ReadGameProgramPath());
-  if (FileExists(music)) {
+  Quietly([this] {
+    const std::string music = GameMusicPath(ReadGameProgramPath());
+    if (!FileExists(music)) return;
     StopMusic = false;
     MediaPlayer1->Open(music);
     MediaPlayer1->SeekToStart();
     MediaPlayer1->Play();
-  }
-  Marquee1.Activate();
+  });
+  // Credits that have run once stay hidden, and so stay idle.
+  if (Marquee1.Visible()) ui::Guarded([this] { Marquee1.Activate(); });
   if (const auto caption = OwnVersionCaption()) Version.SetText(*caption);
 }
 
-// The stop and close come only when a device is open: after a failed open there is nothing to stop.
+// The stop and close come only when a device is open: after a failed open there is nothing to stop. The
+// device is closed also when it refuses to stop.
 void TAboutBox::FormHide() {
   StopMusic = true;
   Marquee1.Deactivate();
   if (MediaPlayer1->IsOpen()) {
-    MediaPlayer1->Stop();
-    MediaPlayer1->Close();
+    Quietly([this] { MediaPlayer1->Stop(); });
+    Quietly([this] { MediaPlayer1->Close(); });
   }
 }
 
@@ -112,9 +137,10 @@ void TAboutBox::OKButtonClick() { Close(); }
 // The credits have run once: from now on the copyright and comments show in their place.
 void TAboutBox::Marquee1Done() { Marquee1.SetVisible(false); }
 
-// The tune loops: the player starts again from the beginning when it stands at the end.
-void TAboutBox::MediaPlayer1Notify() {
-  if (!StopMusic) MediaPlayer1->Play();
+// The tune loops: a play that ran to its end starts again from the beginning. One that was stopped, cut
+// short or failed does not.
+void TAboutBox::MediaPlayer1Notify(ui::PlayEnd end) {
+  if (!StopMusic && end == ui::PlayEnd::Finished) Quietly([this] { MediaPlayer1->Play(); });
 }
 
 }  // namespace kestrelle

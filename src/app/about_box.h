@@ -2,7 +2,7 @@
 // The about box: a small modal dialog opened from "&About ...", alive and hidden from start to end. It
 // shows the program's name, icon and version, scrolls the credits the first time it opens (the copyright
 // and comments show from then on), and plays the game's own tune in a loop while it is open, when the game
-// is installed on the machine.
+// is installed on the machine and its device plays the tune.
 
 #include <memory>
 
@@ -38,7 +38,7 @@ class TAboutBox : public ui::Form {
   void FormHide();
   void OKButtonClick();
   void Marquee1Done();
-  void MediaPlayer1Notify();
+  void MediaPlayer1Notify(ui::PlayEnd end);
 };
 
 }  // namespace kestrelle

@@ -1,16 +1,21 @@
-// Start routine: sets the application title, creates the main window and the hidden about box, and runs
-// the message loop until the main window is closed.
+// Start routine: sets the application title, ends at once when another copy runs, creates the main window
+// and the hidden about box, and runs the message loop until the main window is closed.
 
 #include <windows.h>
 
 #include "app/about_box.h"
 #include "app/main_form.h"
+#include "app/only_one.h"
 #include "ui/application.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   using namespace kestrelle;
   ui::InitialiseControls();
   ui::SetApplicationTitle("Kestrelle");
+  // Before any window exists, so that a copy that is not the first shows nothing. The marker is held until
+  // the windows are gone.
+  const TOnlyOne onlyOne;
+  if (!onlyOne.IsFirstCopy()) return 0;
   int exitCode = 0;
   ui::Guarded([&exitCode] {
     TMainForm mainForm;

@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include "app/only_one.h"
 #include "moongate/moongate_page.h"
 #include "reference/animals_page.h"
 #include "reference/armour_page.h"
@@ -35,9 +34,6 @@ class TMainForm : public ui::Form {
   ui::MenuItem& Help1;
   ui::MenuItem& N1;
   ui::MenuItem& About1;
-
-  // Built with the window: a second copy of the program brings the first forward and ends.
-  TOnlyOne OnlyOne1;
 
   ui::PageControl tpMain;
   ui::TabSheet& tsMoongate;

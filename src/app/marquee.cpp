@@ -97,8 +97,7 @@ void TMarquee::TimerTick() {
   InvalidateRect(Handle(), &view, FALSE);
 }
 
-// During a run: the block of the picture at the offset, as wide and high as the view's right and bottom
-// edges, copied to the top-left corner; the panel's frame is kept around it.
+// During a run: the picture's block under the view, moved down by the offset, inside the panel's frame.
 void TMarquee::Paint(HDC dc) {
   if (!run_.Active() || !bitmap_) {
     Panel::Paint(dc);
@@ -107,13 +106,14 @@ void TMarquee::Paint(HDC dc) {
   const TMarqueeRect view = run_.ViewRect();
   {
     const int saved = SaveDC(dc);
-    ExcludeClipRect(dc, 0, 0, view.Right, view.Bottom);
+    ExcludeClipRect(dc, view.Left, view.Top, view.Right, view.Bottom);
     Panel::Paint(dc);
     RestoreDC(dc, saved);
   }
   ui::MemoryDcHandle source(CreateCompatibleDC(dc));
   ui::SelectedObject picture(source.Get(), bitmap_.Get());
-  BitBlt(dc, 0, 0, view.Right, view.Bottom, source.Get(), 0, run_.Offset(), SRCCOPY);
+  BitBlt(dc, view.Left, view.Top, view.Right - view.Left, view.Bottom - view.Top, source.Get(), view.Left,
+         view.Top + run_.Offset(), SRCCOPY);
 }
 
 }  // namespace kestrelle

@@ -10,7 +10,7 @@ TMarqueeRect MarqueeRun::BitmapRect() const {
 
 TMarqueeRect MarqueeRun::ViewRect() const {
   const int bevel = metrics_.BevelWidth;
-  return {bevel, bevel, metrics_.Width - 2 * bevel, metrics_.Height - 2 * bevel};
+  return {bevel, bevel, metrics_.Width - bevel, metrics_.Height - bevel};
 }
 
 TMarqueeRect MarqueeRun::LineRect(int index) const {

@@ -59,7 +59,8 @@ class MarqueeRun {
   int LineHeight() const { return metrics_.LineHeight; }
   // The whole picture: the control's width by one control height, the lines, and one control height.
   TMarqueeRect BitmapRect() const;
-  // The inside of the bevels; the face shows the picture's block of ViewRect().Right by ViewRect().Bottom.
+  // The inside of the bevels, where the face shows the picture: each of its pixels shows the picture's
+  // pixel at the same place, moved down by the offset.
   TMarqueeRect ViewRect() const;
   // Where line `index` is drawn in the picture: between the view's sides, from its row to the bottom.
   TMarqueeRect LineRect(int index) const;

@@ -1,26 +1,18 @@
 #include "app/only_one.h"
 
-#include "app/instance_atom.h"
+#include "app/instance_marker.h"
 #include "ui/application.h"
+#include "ui/control.h"
+#include "ui/wide_text.h"
 
 namespace kestrelle {
 namespace {
 
-// The first top-level window of another process captioned with the title, whatever its class: the
-// running copy's main window. This copy's own window already carries the same caption, so it is passed
-// over.
-HWND FindRunningCopy(const std::string& caption) {
-  const DWORD self = GetCurrentProcessId();
-  for (HWND window = FindWindowExA(nullptr, nullptr, nullptr, caption.c_str()); window != nullptr;
-       window = FindWindowExA(nullptr, window, nullptr, caption.c_str())) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != self) return window;
-  }
-  return nullptr;
-}
-
-void BringForward(HWND window) {
+// Only the running copy's main window counts: a window of its class captioned with the title. Other
+// windows may carry the title too (a folder named after the program, opened where a player unpacked it).
+void BringForward(const std::string& caption) {
+  const HWND window = FindWindowA(ui::Control::kFormClass, caption.c_str());
+  if (window == nullptr) return;  // still starting: it shows itself in front
   if (IsIconic(window)) {
     ShowWindow(window, SW_RESTORE);
   } else {
@@ -28,36 +20,20 @@ void BringForward(HWND window) {
   }
 }
 
-// Drops every reference to a stale atom, left by copies that are gone.
-void DeleteStaleAtom(const std::string& name) {
-  ATOM atom;
-  while ((atom = GlobalFindAtomA(name.c_str())) != 0 && GlobalDeleteAtom(atom) == 0) {
-  }
-}
-
 }  // namespace
 
-TOnlyOne::TOnlyOne() : atomName_(InstanceAtomName(ui::ApplicationTitle())) {
-  if (GlobalFindAtomA(atomName_.c_str()) != 0) {
-    const std::string caption = ui::ApplicationTitle();
-    if (const HWND running = FindRunningCopy(caption)) {
-      // This copy ends. It gives up the title, so that nothing it still shows (an error box is captioned
-      // with the title) is taken for the running copy by a later start; then it brings the running copy
-      // forward and queues its quit request. Start-up goes on, and the message loop ends as soon as it
-      // takes the request.
-      ui::SetApplicationTitle("destroy me");
-      BringForward(running);
-      PostQuitMessage(0);
-    } else {
-      DeleteStaleAtom(atomName_);
-    }
+TOnlyOne::TOnlyOne() {
+  const std::string& title = ui::ApplicationTitle();
+  SetLastError(ERROR_SUCCESS);
+  marker_.Reset(CreateMutexW(nullptr, FALSE, ui::WideFromAnsi(InstanceMarkerName(title)).c_str()));
+  const DWORD made = GetLastError();
+  // A marker this copy may not open is held by a copy run as administrator. One that cannot be made for any
+  // other reason lets this copy run rather than keep every copy from starting.
+  if (made == ERROR_ALREADY_EXISTS || (!marker_ && made == ERROR_ACCESS_DENIED)) {
+    first_ = false;
+    marker_.Reset();  // only the running copy keeps it alive
+    BringForward(title);
   }
-  // Every copy adds the atom once and deletes it once, so it lives while a copy that added it runs.
-  GlobalAddAtomA(atomName_.c_str());
-}
-
-TOnlyOne::~TOnlyOne() {
-  if (const ATOM atom = GlobalFindAtomA(atomName_.c_str())) GlobalDeleteAtom(atom);
 }
 
 }  // namespace kestrelle

@@ -1,27 +1,28 @@
 #pragma once
-// The single-instance guard: only one copy of the program runs at a time. Created while the main window
-// is built (after the application title is set), it registers a global atom named after the title; a
-// copy that finds the atom and a running copy's window brings that window forward and asks itself to end.
+// The single-instance guard: only one copy of the program runs at a time. The start routine makes it
+// before any window exists. The first copy holds a named marker for as long as it runs; a copy that finds
+// the marker taken brings the running copy's main window forward, and the start routine ends it at once,
+// so it shows nothing of its own.
 //
-// The atom alone does not prove a copy is running: one that ended without its teardown (killed, or
-// crashed) leaves it behind. So a running copy is judged by its window, which goes with its process; an
-// atom without one is stale, and this copy starts normally and takes the marker over.
+// The marker is a named mutex: taking it and learning that another copy holds it are one step, so copies
+// started at the same instant cannot both count as first, and the system lets it go with its process, so
+// a copy that was killed or crashed leaves nothing behind that blocks the next start.
 
-#include <windows.h>
-
-#include <string>
+#include "ui/smart_handle.h"
 
 namespace kestrelle {
 
 class TOnlyOne {
  public:
+  // Takes the marker named after the application title, or brings the copy that holds it forward.
   TOnlyOne();
-  TOnlyOne(const TOnlyOne&) = delete;
-  TOnlyOne& operator=(const TOnlyOne&) = delete;
-  ~TOnlyOne();
+
+  // False when another copy runs: this one is to end.
+  bool IsFirstCopy() const { return first_; }
 
  private:
-  std::string atomName_;
+  ui::KernelHandle marker_;
+  bool first_ = true;
 };
 
 }  // namespace kestrelle

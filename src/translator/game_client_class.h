@@ -1,11 +1,53 @@
 #pragma once
-// What marks a game client window: its window class name, compared whole and with its letter case.
+// Which windows are game clients, and of which kind. Three clients are in use: the classic client and
+// Orion, known by their window classes, and ClassicUO, an SDL program whose window bears SDL's default
+// class; that class is shared by every SDL program, so ClassicUO is told apart by its program file (or, when
+// that cannot be read, by its title; the title alone is not enough, plug-ins replace it).
+#include <algorithm>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace kestrelle {
 
 inline constexpr std::string_view kGameClientClass = "Ultima Online";
+inline constexpr std::string_view kOrionClientClass = "Orion UO Client";
+inline constexpr std::string_view kSdlWindowClass = "SDL_app";
+inline constexpr std::string_view kClassicUOProgram = "ClassicUO.exe";
+inline constexpr std::string_view kClassicUOTitleMark = "ClassicUO";
 
+enum class GameClientKind {
+  None,       // not a game client
+  Classic,    // takes WM_CHAR, character 13 ends a line
+  Orion,      // typed as the classic client
+  ClassicUO,  // takes WM_CHAR only while in front; a line ends with a Return key press
+};
+
+// Class names are compared whole and with their letter case.
 inline bool IsGameClientClass(std::string_view className) { return className == kGameClientClass; }
+
+// True when the last component of a program path (either slash) is ClassicUO.exe in any letter case.
+inline bool IsClassicUOProgram(std::string_view programPath) {
+  const size_t slash = programPath.find_last_of("\\/");
+  const std::string_view name = slash == std::string_view::npos ? programPath : programPath.substr(slash + 1);
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  return name.size() == kClassicUOProgram.size() &&
+         std::equal(name.begin(), name.end(), kClassicUOProgram.begin(),
+                    [&](char a, char b) { return lower(a) == lower(b); });
+}
+
+// The kind of a top-level window. programPath() (the path of the window's program file, or nothing when
+// it cannot be read) and title() are asked only for SDL windows, as reading them costs a look into
+// another process.
+template <typename ProgramPath, typename Title>
+GameClientKind GameClientKindOf(std::string_view className, ProgramPath programPath, Title title) {
+  if (IsGameClientClass(className)) return GameClientKind::Classic;
+  if (className == kOrionClientClass) return GameClientKind::Orion;
+  if (className != kSdlWindowClass) return GameClientKind::None;
+  const std::optional<std::string> program = programPath();
+  const bool classicUO = program ? IsClassicUOProgram(*program)
+                                 : std::string(title()).find(kClassicUOTitleMark) != std::string::npos;
+  return classicUO ? GameClientKind::ClassicUO : GameClientKind::None;
+}
 
 }  // namespace kestrelle

@@ -134,7 +134,7 @@ TTranslatorPage::CommandEnd TTranslatorPage::RunTranslateCommand() {
     controls.LeaveAsTheyAre();
     return CommandEnd::Stopped;
   }
-  const SendResult sent = SendToGame(*translated, delays, commandStop_);
+  const SendResult sent = SendToGame(*translated, delays, commandStop_, window_.Handle());
   if (sent.stopped) {
     controls.LeaveAsTheyAre();
     return CommandEnd::Stopped;

@@ -20,4 +20,17 @@ bool WaitPumping(std::int32_t ms, const CommandStop& stop) {
   }
 }
 
+WaitEnd WaitPumpingUntil(const std::function<bool()>& ready, std::int32_t ms, const CommandStop& stop) {
+  // What is waited for happens in another process, which sends nothing here: look at it on a short period.
+  constexpr DWORD kLookPeriodMs = 1;
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (stop.Requested()) return WaitEnd::Stopped;
+    if (ready()) return WaitEnd::Met;
+    if (static_cast<std::int32_t>(GetTickCount() - start) >= ms) return WaitEnd::TimedOut;
+    MsgWaitForMultipleObjectsEx(0, nullptr, kLookPeriodMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    if (ui::ProcessPendingMessages()) return WaitEnd::Stopped;
+  }
+}
+
 }  // namespace kestrelle

@@ -3,6 +3,7 @@
 // dispatched as it arrives) while the thread sleeps, so the game client beside Kestrelle keeps the
 // processor.
 #include <cstdint>
+#include <functional>
 
 #include "translator/command_stop.h"
 
@@ -13,5 +14,12 @@ namespace kestrelle {
 // nothing. Returns true when the time has run out, false as soon as stop is requested (also when it was
 // requested before the call) or a WM_QUIT is met; that WM_QUIT is posted again for the message loop.
 bool WaitPumping(std::int32_t ms, const CommandStop& stop);
+
+enum class WaitEnd { Met, TimedOut, Stopped };
+
+// Waits at most ms milliseconds for ready() to hold, dispatching pending window messages meanwhile; ready()
+// is asked at once and then every millisecond or so, whether or not a message came. Stopped as for
+// WaitPumping.
+WaitEnd WaitPumpingUntil(const std::function<bool()>& ready, std::int32_t ms, const CommandStop& stop);
 
 }  // namespace kestrelle

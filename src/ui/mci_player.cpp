@@ -5,15 +5,32 @@
 #include <stdexcept>
 #include <string>
 
+#include "ui/wide_text.h"
+
 namespace kestrelle::ui {
 namespace {
 
+// The device's own words, taken wide: its narrow texts are in the system's code page, which the error box
+// (reading UTF-8) would garble.
 [[noreturn]] void ThrowMciError(MCIERROR error) {
-  char message[MAXERRORLENGTH] = {};
-  if (!mciGetErrorStringA(error, message, sizeof message)) {
+  wchar_t message[MAXERRORLENGTH] = {};
+  if (!mciGetErrorStringW(error, message, MAXERRORLENGTH)) {
     throw std::runtime_error("Media device error " + std::to_string(error));
   }
-  throw std::runtime_error(message);
+  throw std::runtime_error(Utf8FromWide(message));
+}
+
+PlayEnd PlayEndOf(WPARAM notification) {
+  switch (notification) {
+    case MCI_NOTIFY_SUCCESSFUL:
+      return PlayEnd::Finished;
+    case MCI_NOTIFY_SUPERSEDED:
+      return PlayEnd::Superseded;
+    case MCI_NOTIFY_ABORTED:
+      return PlayEnd::Aborted;
+    default:
+      return PlayEnd::Failed;
+  }
 }
 
 }  // namespace
@@ -25,21 +42,22 @@ MciPlayer::MciPlayer(Control& parent, const Rect& bounds) {
 MciPlayer::~MciPlayer() {
   if (!IsOpen()) return;
   MCI_GENERIC_PARMS close{};
-  mciSendCommandA(device_, MCI_CLOSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&close));
+  mciSendCommandW(device_, MCI_CLOSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&close));
 }
 
 void MciPlayer::Command(UINT message, DWORD_PTR flags, void* parameters) const {
   if (!IsOpen()) ThrowMciError(MCIERR_INVALID_DEVICE_ID);
-  if (const MCIERROR error = mciSendCommandA(device_, message, flags, reinterpret_cast<DWORD_PTR>(parameters))) {
+  if (const MCIERROR error = mciSendCommandW(device_, message, flags, reinterpret_cast<DWORD_PTR>(parameters))) {
     ThrowMciError(error);
   }
 }
 
 void MciPlayer::Open(const std::string& fileName) {
   if (IsOpen()) Close();
-  MCI_OPEN_PARMSA open{};
-  open.lpstrElementName = fileName.c_str();
-  if (const MCIERROR error = mciSendCommandA(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&open))) {
+  const std::wstring name = WideFromUtf8(fileName);
+  MCI_OPEN_PARMSW open{};
+  open.lpstrElementName = name.c_str();
+  if (const MCIERROR error = mciSendCommandW(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&open))) {
     ThrowMciError(error);
   }
   device_ = open.wDeviceID;
@@ -73,7 +91,7 @@ void MciPlayer::Close() {
   const UINT device = device_;
   device_ = 0;  // closed for this player even if the device reports an error
   MCI_GENERIC_PARMS close{};
-  if (const MCIERROR error = mciSendCommandA(device, MCI_CLOSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&close))) {
+  if (const MCIERROR error = mciSendCommandW(device, MCI_CLOSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&close))) {
     ThrowMciError(error);
   }
 }
@@ -82,7 +100,7 @@ LRESULT MciPlayer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   // Only the open device's notifications count: one posted by a device closed since (the stopped play of
   // an earlier opening, say) must not start the tune again.
   if (message == MM_MCINOTIFY) {
-    if (IsOpen() && static_cast<UINT>(lParam) == device_ && onNotify) onNotify();
+    if (IsOpen() && static_cast<UINT>(lParam) == device_ && onNotify) onNotify(PlayEndOf(wParam));
     return 0;
   }
   return Control::HandleMessage(message, wParam, lParam);

@@ -7,15 +7,18 @@
 
 namespace kestrelle::ui {
 
+// How a play ended: run to its end, stopped or cut short by a later command, or failed on the device.
+enum class PlayEnd { Finished, Aborted, Superseded, Failed };
+
 class MediaPlayer {
  public:
   virtual ~MediaPlayer() = default;
 
-  // Raised when a play ends, or is cut short, by the device that is open.
-  std::function<void()> onNotify;
+  // Raised when a play on the device that is open ends, however it ended.
+  std::function<void(PlayEnd)> onNotify;
 
-  // Opens the file on a device (closing any open one first); throws with the device's message when it
-  // cannot.
+  // Opens the file, named in UTF-8, on a device (closing any open one first); throws with the device's
+  // message when it cannot.
   virtual void Open(const std::string& fileName) = 0;
   virtual bool IsOpen() const = 0;
   // Moves to the start and returns when the device is there.

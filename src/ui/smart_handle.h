@@ -53,6 +53,9 @@ struct IconCloser {
 struct RegistryKeyCloser {
   void operator()(HKEY key) const { RegCloseKey(key); }
 };
+struct KernelObjectCloser {
+  void operator()(HANDLE object) const { CloseHandle(object); }
+};
 
 using FontHandle = SmartHandle<HFONT, GdiObjectCloser>;
 using BrushHandle = SmartHandle<HBRUSH, GdiObjectCloser>;
@@ -62,6 +65,7 @@ using WindowHandle = SmartHandle<HWND, WindowCloser>;
 using MemoryDcHandle = SmartHandle<HDC, DeviceContextReleaser>;
 using IconHandle = SmartHandle<HICON, IconCloser>;
 using RegistryKeyHandle = SmartHandle<HKEY, RegistryKeyCloser>;
+using KernelHandle = SmartHandle<HANDLE, KernelObjectCloser>;
 
 // Selects a GDI object into a device context for the scope of this object, then puts the old one back.
 class SelectedObject {

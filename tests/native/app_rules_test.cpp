@@ -8,12 +8,12 @@
 
 #include "app/credits.h"
 #include "app/game_music.h"
-#include "app/instance_atom.h"
+#include "app/instance_marker.h"
 
 namespace kestrelle {
 namespace {
 
-TEST(InstanceAtomName, TakesTheFirstTwentyCharactersOfTheTitle) {
+TEST(InstanceMarkerName, TakesTheFirstTwentyCharactersOfTheTitle) {
   const struct {
     const char* title;
     const char* name;
@@ -23,9 +23,9 @@ TEST(InstanceAtomName, TakesTheFirstTwentyCharactersOfTheTitle) {
       {"Twenty characters!!!", "OnlyOneTwenty characters!!!"},
       {"Twenty characters!!! and more", "OnlyOneTwenty characters!!!"},
   };
-  for (const auto& c : cases) EXPECT_EQ(InstanceAtomName(c.title), c.name) << c.title;
-  EXPECT_EQ(InstanceAtomName("Kestrelle companion A"), InstanceAtomName("Kestrelle companion B"));
-  EXPECT_NE(InstanceAtomName("Kestrelle companionA"), InstanceAtomName("Kestrelle companionB"));
+  for (const auto& c : cases) EXPECT_EQ(InstanceMarkerName(c.title), c.name) << c.title;
+  EXPECT_EQ(InstanceMarkerName("Kestrelle companion A"), InstanceMarkerName("Kestrelle companion B"));
+  EXPECT_NE(InstanceMarkerName("Kestrelle companionA"), InstanceMarkerName("Kestrelle companionB"));
 }
 
 TEST(GameMusicPath, ReplacesTheGameProgramByTheTune) {
@@ -35,7 +35,7 @@ TEST(GameMusicPath, ReplacesTheGameProgramByTheTune) {
   } cases[] = {
       {"C:\\Games\\UO\\uo.exe", "C:\\Games\\UO\\music\\stones2.mid"},
       {"D:\\Origin\\Ultima\\UO.EXE", "D:\\Origin\\Ultima\\music\\stones2.mid"},
-      {"C:\\Games\\Uo.Exe\\uo.exe", "C:\\Games\\music\\stones2.mid"},  // from the first match on
+      {"C:\\Games\\Uo.Exe\\uo.exe", "C:\\Games\\Uo.Exe\\music\\stones2.mid"},  // the program only
       {"C:\\Games\\client.exe", "C:\\Games\\client.exemusic\\stones2.mid"},
       {"", "music\\stones2.mid"},
   };

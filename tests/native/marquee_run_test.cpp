@@ -88,9 +88,9 @@ TEST(MarqueeRun, PictureHoldsTheLinesBetweenTwoBlankControlHeights) {
   RecordingFace face(kCredits);
   face.run.Activate();
   EXPECT_EQ(face.run.BitmapRect(), (TMarqueeRect{0, 0, 273, 97 + 96 * 15 + 97}));
-  EXPECT_EQ(face.run.ViewRect(), (TMarqueeRect{3, 3, 267, 91}));
-  EXPECT_EQ(face.run.LineRect(0), (TMarqueeRect{3, 97, 267, 1634}));
-  EXPECT_EQ(face.run.LineRect(95), (TMarqueeRect{3, 97 + 95 * 15, 267, 1634}));
+  EXPECT_EQ(face.run.ViewRect(), (TMarqueeRect{3, 3, 270, 94}));
+  EXPECT_EQ(face.run.LineRect(0), (TMarqueeRect{3, 97, 270, 1634}));
+  EXPECT_EQ(face.run.LineRect(95), (TMarqueeRect{3, 97 + 95 * 15, 270, 1634}));
 }
 
 TEST(MarqueeRun, ActivateAndDeactivateInTheirOrders) {

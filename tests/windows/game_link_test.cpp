@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+#include <memory>
 #include <string>
+#include <tuple>
 
 #include "link_test_support.h"
 #include "recording_client_process.h"
@@ -109,6 +113,70 @@ TEST(GameLink, OnlyWindowsOfExactlyTheClientClassGetText) {
   EXPECT_EQ(client.Text(), "Hi\r");
   EXPECT_TRUE(longer.Records().empty());
   EXPECT_TRUE(titled.Records().empty());
+}
+
+using Message = std::tuple<unsigned, unsigned long long, long long>;
+
+// The messages a client of the kind takes from the typing of text: ClassicUO ends its lines with key presses.
+std::vector<Message> StreamFor(GameClientKind kind, const std::string& text) {
+  std::vector<Message> stream;
+  for (const char c : kind == GameClientKind::None ? "" : KeysText(ExpectedKeys(text, {}))) {
+    if (kind == GameClientKind::ClassicUO && c == '\r') {
+      stream.emplace_back(WM_KEYDOWN, VK_RETURN, kReturnDownKeyData);
+      stream.emplace_back(WM_KEYUP, VK_RETURN, kReturnUpKeyData);
+    } else {
+      stream.emplace_back(WM_CHAR, static_cast<unsigned char>(c), 1);
+    }
+  }
+  return stream;
+}
+
+// The ClassicUO stand-ins keep typed text only once they have handled their activation, so they get the
+// text only when the link brought them to the front; one that never comes forward gets nothing and counts
+// as not delivered; the decoys get nothing.
+TEST(GameLink, EveryKindOfClientTakesTheTextInItsOwnFormAndTheFrontComesBack) {
+  using enum GameClientKind;
+  const std::string plain = "recording_client.exe";
+  const struct {
+    const char* className;
+    const char* title;
+    std::string program;
+    GameClientKind kind;
+    bool hung = false;
+  } rows[] = {
+      {"SDL_app", "ClassicUO - 1.1.0", test::kClassicUOCopy, ClassicUO},
+      {"Orion UO Client", "Ultima Online - Bob", plain, Orion},
+      {"SDL_app", "UO - Bob", test::kClassicUOCopy, ClassicUO},
+      {"Ultima Online", "Recording game client", plain, Classic},
+      {"SDL_app", "ClassicUO - hung", test::kClassicUOCopy, ClassicUO, true},
+      {"SDL_app", "ClassicUO - 1.1.0", plain, None},  // another program's SDL window
+      {"Launcher", "ClassicUO Launcher", test::kClassicUOCopy, None},
+      {"Other", "Ultima Online", plain, None},
+  };
+  std::vector<std::unique_ptr<RecordingClient>> clients;
+  for (const auto& row : rows) {
+    test::RecordingClientOptions options = OfClass(row.className, row.title);
+    options.program = row.program;
+    options.classicUO = row.kind == ClassicUO;
+    options.hangAfter = row.hung ? 0 : -1;
+    clients.push_back(std::make_unique<RecordingClient>(options));
+  }
+  TestWindow home([](HWND, UINT, WPARAM, LPARAM) { return false; });
+  ShowWindow(home.get(), SW_SHOW);
+  ASSERT_TRUE(SetForegroundWindow(home.get()));
+
+  const SendResult result = SendToGame(MixedText(), {1, 5}, CommandStop(), home.get());
+  EXPECT_EQ(result.completed, 4);
+  EXPECT_EQ(result.dropped, 1);
+  EXPECT_EQ(GetForegroundWindow(), home.get());
+  const std::vector<GameClientWindow> found = FindGameClients();
+  for (size_t i = 0; i < std::size(rows); ++i) {
+    const auto it = std::find_if(found.begin(), found.end(), [&](auto& f) { return f.window == clients[i]->window(); });
+    EXPECT_EQ(it == found.end() ? None : it->kind, rows[i].kind) << rows[i].title;
+    std::vector<Message> received;
+    for (const CharRecord& r : clients[i]->Records()) received.emplace_back(r.message, r.wParam, r.lParam);
+    EXPECT_EQ(received, StreamFor(rows[i].hung ? None : rows[i].kind, MixedText())) << rows[i].title;
+  }
 }
 
 TEST(GameLink, NoClientTypesNothing) {

@@ -18,6 +18,7 @@ namespace {
 struct TextColumns {
   int first = -1;  // -1: no text in view
   int last = -1;
+  bool bevelWhole = false;  // the top and left bevel keep their light colour
 };
 
 TextColumns TextInView(const TMarquee& marquee) {
@@ -37,8 +38,8 @@ TextColumns TextInView(const TMarquee& marquee) {
     SendMessageA(marquee.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Get()), PRF_CLIENT);
   }
   GdiFlush();
-  const COLORREF text = ui::colours::WindowText.Resolve();
-  const std::uint32_t textPixel = (GetRValue(text) << 16) | (GetGValue(text) << 8) | GetBValue(text);
+  const auto pixelOf = [](COLORREF c) { return std::uint32_t{GetRValue(c)} << 16 | GetGValue(c) << 8 | GetBValue(c); };
+  const std::uint32_t textPixel = pixelOf(ui::colours::WindowText.Resolve());
   const auto* pixels = static_cast<const std::uint32_t*>(bits);
   TextColumns columns;
   for (int y = 0; y < client.height; ++y) {
@@ -48,6 +49,8 @@ TextColumns TextInView(const TMarquee& marquee) {
       columns.last = std::max(columns.last, x);
     }
   }
+  const std::uint32_t light = pixelOf(ui::colours::Highlight.Resolve());
+  columns.bevelWhole = (pixels[client.width / 2] & 0xFFFFFF) == light && (pixels[client.height / 2 * client.width] & 0xFFFFFF) == light;
   return columns;
 }
 
@@ -75,6 +78,7 @@ TEST(Marquee, RunDrawsTheLinesThroughTheViewThenPaintsAsAPanel) {
     for (int tick = 0; tick < 1000 && marquee.Active(); ++tick) {
       marquee.Step();
       const TextColumns now = TextInView(marquee);
+      EXPECT_TRUE(now.bevelWhole) << "tick " << tick;
       if (now.first < 0) continue;
       seen.first = seen.first < 0 ? now.first : std::min(seen.first, now.first);
       seen.last = std::max(seen.last, now.last);

@@ -6,15 +6,22 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 
-#include "app/instance_atom.h"
+#include "app/instance_marker.h"
 #include "started_program.h"
 #include "test_support.h"
 
 namespace kestrelle {
 namespace {
 
-bool MarkerPresent() { return GlobalFindAtomA(InstanceAtomName("Kestrelle").c_str()) != 0; }
+bool MarkerPresent() { return ui::KernelHandle(OpenMutexA(SYNCHRONIZE, FALSE, InstanceMarkerName("Kestrelle").c_str())).Get(); }
+
+// The threads that made a window anywhere while the hook below was set (reported as this thread pumps).
+std::set<DWORD> windowMakers;
+void CALLBACK RecordWindowMaker(HWINEVENTHOOK, DWORD, HWND, LONG object, LONG, DWORD thread, DWORD) {
+  if (object == OBJID_WINDOW) windowMakers.insert(thread);
+}
 
 // Waits for a program to end while this thread's windows take their messages: bringing a window forward
 // sends messages to the windows it passes.
@@ -36,10 +43,12 @@ bool Above(HWND upper, HWND lower) {
 }
 
 TEST(SingleInstance, SecondStartBringsTheFirstForwardAndEnds) {
+  SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_CREATE, nullptr, &RecordWindowMaker, 0, 0, WINEVENT_OUTOFCONTEXT);
   const test::StartedProgram first;
   const HWND window = first.WaitForMainWindow();
   ASSERT_NE(window, nullptr) << first.CommandLine();
   test::HostForm cover;
+  ASSERT_EQ(windowMakers.count(first.MainThreadId()), 1u) << "window makers are seen";
 
   const struct {
     const char* name;
@@ -59,6 +68,7 @@ TEST(SingleInstance, SecondStartBringsTheFirstForwardAndEnds) {
     ASSERT_TRUE(EndsWhilePumping(second)) << "the second copy did not end";
     EXPECT_EQ(second.ExitCode(), 0u);
     EXPECT_TRUE(c.forward());
+    EXPECT_EQ(windowMakers.count(second.MainThreadId()), 0u) << "the second copy made a window";
     EXPECT_FALSE(first.Ended(0));
   }
 
@@ -68,25 +78,37 @@ TEST(SingleInstance, SecondStartBringsTheFirstForwardAndEnds) {
 }
 
 TEST(SingleInstance, KilledCopyDoesNotBlockTheNextStart) {
+  const ui::WindowHandle folder(CreateWindowExA(0, "Static", "Kestrelle", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                                                100, nullptr, nullptr, nullptr, nullptr));
   {
     const test::StartedProgram killed;
     ASSERT_NE(killed.WaitForMainWindow(), nullptr) << killed.CommandLine();
     killed.Kill();
   }
-  ASSERT_TRUE(MarkerPresent()) << "a killed copy leaves its marker behind";
 
   const test::StartedProgram next;
   const HWND window = next.WaitForMainWindow();
   ASSERT_NE(window, nullptr);
   EXPECT_FALSE(next.Ended(1000)) << "the next start runs";
+  SetWindowPos(folder.Get(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   const test::StartedProgram further;
   EXPECT_TRUE(EndsWhilePumping(further)) << "the next start is the running copy";
+  EXPECT_TRUE(Above(window, folder.Get())) << "brought forward";
   EXPECT_FALSE(next.Ended(0));
 
   PostMessageA(window, WM_CLOSE, 0, 0);
   ASSERT_TRUE(EndsWhilePumping(next));
   EXPECT_EQ(next.ExitCode(), 0u);
-  EXPECT_FALSE(MarkerPresent()) << "the stale marker went with the copy that took it over";
+  EXPECT_FALSE(MarkerPresent());
+}
+
+TEST(SingleInstance, OfCopiesStartedAtOnceOneRuns) {
+  const test::StartedProgram copies[4];
+  const HWND window = test::FindKestrelleWindow(0, 10000);
+  ASSERT_NE(window, nullptr);
+  for (const auto& copy : copies) EXPECT_TRUE(test::FindKestrelleWindow(copy.Id(), 0) == window || EndsWhilePumping(copy));
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  for (const auto& copy : copies) EXPECT_TRUE(EndsWhilePumping(copy));
 }
 
 }  // namespace

@@ -40,6 +40,7 @@ class StartedProgram {
   bool Started() const { return started_; }
   const std::string& CommandLine() const { return commandLine_; }
   DWORD Id() const { return process_.dwProcessId; }
+  DWORD MainThreadId() const { return process_.dwThreadId; }
   HANDLE Handle() const { return process_.hProcess; }
 
   // Whether the program ends within the time given.

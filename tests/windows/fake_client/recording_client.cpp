@@ -1,10 +1,16 @@
-// Plays the game client for the tests of the game link: a top-level window (class "Ultima Online" unless
-// told otherwise) that appends every character message it receives to a log file, one line each:
+// Plays a game client for the tests of the game link: a top-level window (class "Ultima Online" unless
+// told otherwise) that appends every character and key message it takes to a log file, one line each:
 //   <message> <wParam> <lParam> <microseconds of the performance counter> <tick count>
 // The line is written before the message is answered, so a sender that gets its answer finds the record.
 //
-// recording_client --log <file> [--class <name>] [--title <text>] [--hang-after <n>] [--lifetime-ms <ms>]
-//   --hang-after n: after answering the n-th character, stop handling messages (for a minute).
+// recording_client --log <file> [--class <name>] [--title <text>] [--mode classic|classicuo]
+//                  [--hang-after <n>] [--lifetime-ms <ms>]
+//   --mode classicuo: takes input as ClassicUO's SDL 3 window does: typed characters only while it has the
+//     keyboard focus (it has handled its activation), never character 13, and a Return key press only with
+//     the key's scan code (0x1C) in its key data; other messages are dropped unrecorded. Copied as
+//     ClassicUO.exe, it is found as that client.
+//   --hang-after n: after answering the n-th character (0: once its window shows), stop handling messages
+//     (for a minute).
 //   --lifetime-ms: quit on its own after this long (120 s by default), so no client outlives a test run.
 #include <windows.h>
 
@@ -21,6 +27,7 @@ struct Options {
   std::string log;
   std::string className = "Ultima Online";
   std::string title = "Recording game client";
+  bool classicUO = false;
   long hangAfter = -1;
   UINT lifetimeMs = 120000;
 };
@@ -28,6 +35,10 @@ struct Options {
 HANDLE logFile = INVALID_HANDLE_VALUE;
 long charactersSeen = 0;
 long hangAfter = -1;
+bool classicUO = false;
+bool hasFocus = false;
+
+constexpr unsigned kReturnScanCode = 0x1C;
 
 void Record(UINT message, WPARAM wParam, LPARAM lParam) {
   char line[128];
@@ -43,16 +54,37 @@ bool IsCharacterMessage(UINT message) {
          message == WM_UNICHAR;
 }
 
+bool IsKeyMessage(UINT message) {
+  return message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN || message == WM_SYSKEYUP;
+}
+
+// What ClassicUO would act on; the classic client takes every message.
+bool Takes(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!classicUO) return true;
+  if (message == WM_CHAR) return hasFocus && wParam != '\r';
+  if (message == WM_KEYDOWN && wParam == VK_RETURN) {
+    return ((static_cast<unsigned long long>(lParam) >> 16) & 0xFF) == kReturnScanCode;
+  }
+  return IsKeyMessage(message);
+}
+
 LRESULT CALLBACK ClientProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (IsCharacterMessage(message)) {
-    Record(message, wParam, lParam);
-    if (++charactersSeen == hangAfter) {
+  const bool key = IsKeyMessage(message);
+  if (key || IsCharacterMessage(message)) {
+    if (Takes(message, wParam, lParam)) Record(message, wParam, lParam);
+    if (!key && ++charactersSeen == hangAfter) {
       ReplyMessage(0);
       Sleep(60000);
     }
     return 0;
   }
   switch (message) {
+    case WM_SETFOCUS:
+      hasFocus = true;
+      return 0;
+    case WM_KILLFOCUS:
+      hasFocus = false;
+      return 0;
     case WM_TIMER:
       DestroyWindow(window);
       return 0;
@@ -71,6 +103,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
     if (name == "--log") options.log = value;
     else if (name == "--class") options.className = value;
     else if (name == "--title") options.title = value;
+    else if (name == "--mode" && (std::strcmp(value, "classic") == 0 || std::strcmp(value, "classicuo") == 0))
+      options.classicUO = std::strcmp(value, "classicuo") == 0;
     else if (name == "--hang-after") options.hangAfter = std::strtol(value, nullptr, 10);
     else if (name == "--lifetime-ms") options.lifetimeMs = static_cast<UINT>(std::strtoul(value, nullptr, 10));
     else return false;
@@ -84,10 +118,11 @@ int main(int argc, char** argv) {
   Options options;
   if (!ParseOptions(argc, argv, options)) {
     std::fprintf(stderr, "usage: recording_client --log <file> [--class <name>] [--title <text>] "
-                         "[--hang-after <n>] [--lifetime-ms <ms>]\n");
+                         "[--mode classic|classicuo] [--hang-after <n>] [--lifetime-ms <ms>]\n");
     return 2;
   }
   hangAfter = options.hangAfter;
+  classicUO = options.classicUO;
   logFile = CreateFileA(options.log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                         nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (logFile == INVALID_HANDLE_VALUE) return 3;
@@ -107,6 +142,7 @@ int main(int argc, char** argv) {
   }
   ShowWindow(window, SW_SHOWNOACTIVATE);
   SetTimer(window, 1, options.lifetimeMs, nullptr);
+  if (hangAfter == 0) Sleep(60000);
 
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

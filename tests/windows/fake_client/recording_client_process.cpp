@@ -48,9 +48,11 @@ BOOL CALLBACK FindProcessWindow(HWND window, LPARAM param) {
 }  // namespace
 
 RecordingClient::RecordingClient(const RecordingClientOptions& options) : logPath_(NewLogPath()) {
-  const std::string program = options.program.empty() ? ProgramFolder() + "recording_client.exe" : options.program;
+  const bool besideUs = options.program.find_first_of("\\/:") == std::string::npos;
+  const std::string program = besideUs ? ProgramFolder() + options.program : options.program;
   std::string commandLine = Quoted(program) + " --log " + Quoted(logPath_) + " --class " + Quoted(options.className) +
-                            " --title " + Quoted(options.title);
+                            " --title " + Quoted(options.title) +
+                            " --mode " + (options.classicUO ? "classicuo" : "classic");
   if (options.hangAfter >= 0) commandLine += " --hang-after " + std::to_string(options.hangAfter);
 
   STARTUPINFOA startup = {};

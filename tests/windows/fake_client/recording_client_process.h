@@ -18,11 +18,16 @@ struct CharRecord {
   unsigned long tick = 0;      // GetTickCount when it arrived
 };
 
+inline constexpr char kClassicUOCopy[] = "ClassicUO.exe";
+
 struct RecordingClientOptions {
   std::string className = "Ultima Online";
   std::string title = "Recording game client";
-  long hangAfter = -1;       // stop handling messages after answering this many characters
-  std::string program;       // recording_client.exe; empty: the one beside the running program
+  bool classicUO = false;    // take input as ClassicUO does (recording_client's --mode classicuo)
+  long hangAfter = -1;       // stop handling messages after answering this many characters (0: at once)
+  // The client's program file: a path, or a file name beside the running program, where the build puts
+  // recording_client.exe and its copy kClassicUOCopy.
+  std::string program = "recording_client.exe";
 };
 
 class RecordingClient {
