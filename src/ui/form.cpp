@@ -45,7 +45,10 @@ Form::Form(std::string_view caption, const FormOptions& options)
           .font = options.font,
           .fillsBackground = true});
   // The system may have placed the window on a screen of another scale.
-  if (Dpi() != dpi) ChangeDpiOfTree(Dpi());
+  if (Dpi() != dpi) {
+    ChangeDpiOfTree(Dpi());
+    SetClientSize(options.clientWidth, options.clientHeight);
+  }
   if (border_ == FormBorder::Single) DeleteMenu(GetSystemMenu(Handle(), FALSE), SC_SIZE, MF_BYCOMMAND);
   if (mainForm == nullptr) mainForm = this;
 }
