@@ -20,8 +20,7 @@ endif()
 # them without a display); each case then runs in a process of its own.
 # kestrelle_add_wine_gtest(<target> DPI <dpi> FILTER <gtest filter>): the cases of the filter once more, on
 # a screen of that DPI (one of KESTRELLE_WINE_DPIS), named "<case>@<dpi>dpi"; the program finds the DPI it
-# is meant to run at in KESTRELLE_WINE_DPI. These runs take turns, so that a test may read its window
-# back from the screen. Only in a cross build.
+# is meant to run at in KESTRELLE_WINE_DPI. Only in a cross build.
 function(kestrelle_add_wine_gtest target)
   cmake_parse_arguments(arg "" "TIMEOUT;DPI;FILTER" "" ${ARGN})
   if(NOT arg_TIMEOUT)
@@ -33,7 +32,7 @@ function(kestrelle_add_wine_gtest target)
     set_target_properties(${target} PROPERTIES CROSSCOMPILING_EMULATOR "${KESTRELLE_WINE_RUN};${CMAKE_BINARY_DIR}")
     list(APPEND properties FIXTURES_REQUIRED wine_display)
     if(arg_DPI)
-      list(APPEND properties ENVIRONMENT KESTRELLE_WINE_DPI=${arg_DPI} RESOURCE_LOCK wine_scaled_screen)
+      list(APPEND properties ENVIRONMENT KESTRELLE_WINE_DPI=${arg_DPI})
       set(variant TEST_SUFFIX "@${arg_DPI}dpi" TEST_FILTER "${arg_FILTER}")
     endif()
   elseif(arg_DPI)

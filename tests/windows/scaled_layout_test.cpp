@@ -75,16 +75,14 @@ TEST(ScaledLayout, TheWindowTakesTheScreensDpiAndKeepsEverythingInside) {
 // Each window's place in its parent and its font, in the walk's order.
 using Places = std::vector<std::pair<RECT, LRESULT>>;
 
-BOOL CALLBACK CollectPlace(HWND window, LPARAM places) {
-  RECT rect = OnScreen(window);
-  MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
-  reinterpret_cast<Places*>(places)->push_back({rect, SendMessageA(window, WM_GETFONT, 0, 0)});
-  return TRUE;
-}
-
 Places PlacesOf(HWND form) {
   Places places;
-  EnumChildWindows(form, &CollectPlace, reinterpret_cast<LPARAM>(&places));
+  EnumChildWindows(form, [](HWND window, LPARAM list) {
+    RECT rect = OnScreen(window);
+    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    reinterpret_cast<Places*>(list)->push_back({rect, SendMessageA(window, WM_GETFONT, 0, 0)});
+    return TRUE;
+  }, reinterpret_cast<LPARAM>(&places));
   return places;
 }
 
@@ -125,11 +123,7 @@ int PixelsOfColour(int y, int left, int right, COLORREF first, COLORREF second) 
 TEST(ScaledLayout, CaptionAndMenuBarsAreDrawnAboveTheClientArea) {
   auto form = test::ShowMainForm();
   const HWND window = form->Handle();
-  // Above every window, in a corner of its own: the top-left one on a 96-DPI screen, the bottom-right one on
-  // the others (whose runs take turns), so that no run beside this one covers it.
-  const bool ownScale = form->Dpi() == ui::kLayoutDpi;
-  SetWindowPos(window, HWND_TOPMOST, ownScale ? 0 : GetSystemMetrics(SM_CXSCREEN) - form->Bounds().width,
-               ownScale ? 0 : GetSystemMetrics(SM_CYSCREEN) - form->Bounds().height, 0, 0, SWP_NOSIZE);
+  SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);  // above every window
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   test::Pump();
   GdiFlush();
@@ -142,8 +136,7 @@ TEST(ScaledLayout, CaptionAndMenuBarsAreDrawnAboveTheClientArea) {
   const struct {
     const char* bar;
     RECT rect;
-    COLORREF colour;
-    COLORREF otherColour;
+    COLORREF colour, otherColour;
   } bars[] = {
       {"caption", title.rcTitleBar, GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION),
        GetSysColor(active ? COLOR_GRADIENTACTIVECAPTION : COLOR_GRADIENTINACTIVECAPTION)},
