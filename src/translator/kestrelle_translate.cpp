@@ -188,11 +188,12 @@ int main(int argc, char** argv) {
   try {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     const kestrelle::FilterOptions options = kestrelle::ParseFilterOptions(args);
+    int status = 0;
     if (options.help) {
       std::fputs(kestrelle::kFilterUsage, stdout);
-      return 0;
+    } else {
+      status = kestrelle::Run(options);
     }
-    const int status = kestrelle::Run(options);
     // A write that failed earlier (a full disk, a closed pipe) leaves the error indicator set even when
     // there is nothing left to flush.
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {

@@ -60,6 +60,13 @@ std::string ParseQuotedLine(std::string_view line, int lineNumber) {
   return text;
 }
 
+// The choices of a "%RANDOM(" run to the first ')' after it; without one the engine would draw from nothing
+// and print the rest as it stands, so a replacement must close every one it opens.
+bool LeavesRandomOpen(std::string_view replacement) {
+  const size_t lastOpen = replacement.rfind("%RANDOM(");
+  return lastOpen != std::string_view::npos && replacement.find(')', lastOpen) == std::string_view::npos;
+}
+
 bool IsComment(std::string_view line) {
   size_t i = 0;
   while (i < line.size() && (IsBlankOrTab(line[i]) || line[i] == '\r')) ++i;
@@ -76,6 +83,10 @@ std::vector<std::string> ParseRuleFile(std::string_view content) {
   int lineNumber = 0;
   int patternLine = 0;  // line of the last pattern, for the message when its replacement is missing
   bool ended = false;
+  // Some editors put these three invisible bytes first when they save UTF-8.
+  if (content.starts_with("\xEF\xBB\xBF")) {
+    throw RuleFileError(1, "the file starts with a UTF-8 byte-order mark; save it as plain text without one");
+  }
   size_t start = 0;
   while (start < content.size()) {
     size_t end = content.find('\n', start);
@@ -94,13 +105,15 @@ std::vector<std::string> ParseRuleFile(std::string_view content) {
       }
       ended = true;
     } else if (patternSlot) {
+      if (strings.size() + 1 >= kMaxRuleStrings) {
+        throw RuleFileError(lineNumber, "too many rules: a rule file holds at most " +
+                                            std::to_string(kMaxRuleStrings / 2) + " rules before \"%STOP\"");
+      }
       patternLine = lineNumber;
+    } else if (LeavesRandomOpen(text)) {
+      throw RuleFileError(lineNumber, "%RANDOM( without its closing ')'");
     }
     strings.push_back(std::move(text));
-    if (strings.size() > kMaxRuleStrings) {
-      throw RuleFileError(lineNumber, "more than " + std::to_string(kMaxRuleStrings) +
-                                          " strings (ids must stay below the style base + 1000)");
-    }
   }
   if (!ended) {
     if (strings.size() % 2 == 1) {

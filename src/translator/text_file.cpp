@@ -3,9 +3,11 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 
 #include "translator/text_file_content.h"
+#include "ui/system_error.h"
 #include "ui/wide_text.h"
 
 namespace kestrelle {
@@ -34,36 +36,86 @@ class FileHandle {
   HANDLE handle_;
 };
 
-bool ReadAll(HANDLE file, std::string& bytes) {
+// Reads to the end, or stops once more than most bytes have come: a file that grows while it is read is
+// refused like a large one, never read without end.
+bool ReadAll(HANDLE file, std::string& bytes, std::size_t most) {
   char chunk[65536];
-  for (;;) {
+  while (bytes.size() <= most) {
     DWORD read = 0;
     if (!ReadFile(file, chunk, sizeof chunk, &read, nullptr)) return false;
     if (read == 0) return true;
     bytes.append(chunk, read);
   }
+  return true;
 }
 
 bool WriteAll(HANDLE file, std::string_view text) {
   while (!text.empty()) {
     const DWORD portion = static_cast<DWORD>(std::min<size_t>(text.size(), 1u << 20));
     DWORD written = 0;
-    if (!WriteFile(file, text.data(), portion, &written, nullptr) || written == 0) return false;
+    if (!WriteFile(file, text.data(), portion, &written, nullptr)) return false;
+    if (written == 0) {
+      SetLastError(ERROR_DISK_FULL);
+      return false;
+    }
     text.remove_prefix(written);
   }
   return FlushFileBuffers(file) != 0;
 }
 
-// Writes text to a new temporary file in folder; returns its name, or an empty name when that failed.
-std::wstring WriteTemporaryFile(const std::wstring& folder, std::string_view text) {
-  wchar_t name[MAX_PATH + 1] = {};
-  if (GetTempFileNameW(folder.c_str(), L"kes", 0, name) == 0) return {};
-  FileHandle file(CreateFileW(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (file.Valid() && WriteAll(file.get(), text) && file.Close()) return name;
-  if (file.Valid()) file.Close();
-  DeleteFileW(name);
-  return {};
+// The path as the file functions take it at any length: full, and in the form without the system's limit
+// of 260 characters, which the file dialogs do not keep to.
+std::wstring SystemPath(const std::wstring& path) {
+  const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (needed == 0) return path;
+  std::wstring full(needed, L'\0');
+  full.resize(GetFullPathNameW(path.c_str(), needed, full.data(), nullptr));
+  return ExtendedLengthPath(full);
 }
+
+// A new file in a folder, for the text before it takes the target's place; deleted again unless it did.
+// Its name is made here rather than by the system, whose naming takes only folders of fewer than 260
+// characters.
+class TemporaryFile {
+ public:
+  explicit TemporaryFile(const std::wstring& folder) {
+    static unsigned made = 0;
+    const std::wstring prefix = folder + (folder.ends_with(L'\\') ? L"" : L"\\") + L"kes" +
+                                std::to_wstring(GetCurrentProcessId()) + L"-";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      name_ = prefix + std::to_wstring(++made) + L".tmp";
+      file_.emplace(CreateFileW(name_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+      if (file_->Valid() || GetLastError() != ERROR_FILE_EXISTS) break;
+    }
+    if (!file_->Valid()) {
+      error_ = GetLastError();
+      name_.clear();
+    }
+  }
+  ~TemporaryFile() {
+    if (file_ && file_->Valid()) file_->Close();
+    if (!name_.empty()) DeleteFileW(name_.c_str());
+  }
+  TemporaryFile(const TemporaryFile&) = delete;
+  TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+  bool Created() const { return !name_.empty(); }
+  // Why the file could not be made.
+  DWORD Error() const { return error_; }
+  // Writes the whole text and closes the file, reporting whether the system took all of it.
+  bool Write(std::string_view text) { return WriteAll(file_->get(), text) && file_->Close(); }
+  // Moves the closed file to the target's place, replacing what is there.
+  bool Replace(const std::wstring& target) {
+    if (!MoveFileExW(name_.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return false;
+    name_.clear();
+    return true;
+  }
+
+ private:
+  std::wstring name_;
+  std::optional<FileHandle> file_;
+  DWORD error_ = ERROR_SUCCESS;
+};
 
 // Not every system refuses to move a file over a read-only one, so the target's attributes are checked
 // first: a read-only file, like a folder, is never replaced.
@@ -73,29 +125,54 @@ bool MayReplace(const std::wstring& path) {
          (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) == 0;
 }
 
-std::runtime_error FileError(const char* what, const std::wstring& path, const char* why = "") {
-  return std::runtime_error(what + ui::Utf8FromWide(path) + why);
+std::runtime_error FileError(const char* what, const std::wstring& path, const std::string& why) {
+  return std::runtime_error(what + ui::Utf8FromWide(path) + ": " + why);
+}
+
+std::runtime_error FileError(const char* what, const std::wstring& path, DWORD code) {
+  return FileError(what, path, ui::SystemErrorText(code));
+}
+
+std::runtime_error TooLargeError(const std::wstring& path, const std::string& what) {
+  return FileError("Cannot open file ", path, what + "; translate large texts with kestrelle-translate");
 }
 
 }  // namespace
 
 std::string ReadTextFile(const std::wstring& path) {
-  FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  constexpr const char* kCannotOpen = "Cannot open file ";
+  FileHandle file(CreateFileW(SystemPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) throw FileError(kCannotOpen, path, GetLastError());
+  // A device (a reserved name such as nul.txt) or a pipe reads as empty or never ends.
+  if (GetFileType(file.get()) != FILE_TYPE_DISK) {
+    throw FileError(kCannotOpen, path, "it is a device or a pipe, not a file");
+  }
+  const std::string tooLarge = "it is larger than the memo's limit of " + std::to_string(kMemoTextLimit / 1024) + " KB";
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.get(), &size)) throw FileError(kCannotOpen, path, GetLastError());
+  if (static_cast<unsigned long long>(size.QuadPart) > kMemoTextLimit) throw TooLargeError(path, tooLarge);
   std::string bytes;
-  if (!file.Valid() || !ReadAll(file.get(), bytes)) throw FileError("Cannot open file ", path);
-  if (!IsPlainText(bytes)) throw FileError("Cannot open file ", path, ": it is not a plain text file");
-  return NormaliseLineBreaks(bytes);
+  if (!ReadAll(file.get(), bytes, kMemoTextLimit)) throw FileError(kCannotOpen, path, GetLastError());
+  if (!IsPlainText(bytes)) throw FileError(kCannotOpen, path, "it is not a plain text file");
+  if (LongestLine(bytes) > kMemoLineLimit) {
+    throw TooLargeError(path, "it has a line longer than the memo's limit of " + std::to_string(kMemoLineLimit) +
+                                  " characters");
+  }
+  std::string text = NormaliseLineBreaks(bytes);
+  if (text.size() > kMemoTextLimit) throw TooLargeError(path, tooLarge);
+  return text;
 }
 
 void WriteTextFile(const std::wstring& path, std::string_view text) {
-  if (!MayReplace(path)) throw FileError("Cannot create file ", path);
-  const std::wstring written = WriteTemporaryFile(FolderOfFile(path), text);
-  if (written.empty()) throw FileError("Cannot create file ", path);
-  if (!MoveFileExW(written.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    DeleteFileW(written.c_str());
-    throw FileError("Cannot create file ", path);
-  }
+  constexpr const char* kCannotCreate = "Cannot create file ";
+  const std::wstring target = SystemPath(path);
+  if (!MayReplace(target)) throw FileError(kCannotCreate, path, ERROR_ACCESS_DENIED);
+  TemporaryFile written(FolderOfFile(target));
+  if (!written.Created()) throw FileError(kCannotCreate, path, written.Error());
+  // A full disk shows here, when the file could be made but not filled.
+  if (!written.Write(text)) throw FileError("Cannot write file ", path, GetLastError());
+  if (!written.Replace(target)) throw FileError(kCannotCreate, path, GetLastError());
 }
 
 }  // namespace kestrelle

@@ -8,13 +8,15 @@
 namespace kestrelle {
 
 // The whole file as the memo shows it (line breaks as carriage return and line feed). Throws
-// std::runtime_error "Cannot open file <path>" when it can't be read, and a message saying it is not a
-// plain text file when it holds a zero byte.
+// std::runtime_error "Cannot open file <path>: <why>" when it can't be read (with the system's reason),
+// when it is a device or pipe rather than a file on disk, when it holds a zero byte, and when it or one of
+// its lines is over the input memo's limits.
 std::string ReadTextFile(const std::wstring& path);
 
 // Writes text to a temporary file in the target's folder and only then puts it in the target's place, so
 // a write that fails (full disk, no such folder, a read-only target) leaves the target as it was and no
-// temporary file behind. Throws std::runtime_error "Cannot create file <path>".
+// temporary file behind. Paths of any length work. Throws std::runtime_error "Cannot create file <path>:
+// <the system's reason>", or "Cannot write file ..." when the file was made but could not be filled.
 void WriteTextFile(const std::wstring& path, std::string_view text);
 
 }  // namespace kestrelle

@@ -8,6 +8,7 @@
 #include "translator/shipped_rules.h"
 #include "translator/speech_styles.h"
 #include "translator/text_file.h"
+#include "translator/text_file_content.h"
 #include "translator/text_preparation.h"
 #include "ui/application.h"
 #include "ui/message_pump.h"
@@ -71,7 +72,8 @@ TTranslatorPage::TTranslatorPage(ui::Form& window, ui::TabSheet& page)
       PasteTranslate(Edit1.Add("&Paste", ui::Shortcut::Ctrl('V'))),
       odTranslate(ui::FileDialog::Kind::Open, "Open file for translation"),
       sdTranslate(ui::FileDialog::Kind::Save),
-      memoText(page, {1, 15, 201, 93}, "", {.scrollBars = ui::ScrollBars::Vertical, .font = kMemoFont}),
+      memoText(page, {1, 15, 201, 93}, "",
+               {.scrollBars = ui::ScrollBars::Vertical, .font = kMemoFont, .maxLength = kMemoTextLimit}),
       Label1(page, {49, 0, 96, 14}, "TEXT TO TRANSMIT"),
       Label5(page, {52, 114, 98, 14}, "TEXT TRANSMITTED"),
       memoTranslated(page, {1, 129, 201, 93}, "",

@@ -241,9 +241,16 @@ LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CONTEXTMENU:
       if (popupMenu_ != nullptr) {
-        ShowPopupMenu(lParam);
+        // A command of the menu that fails is reported here, so that the message never goes on to the
+        // control's own menu (an edit box's Undo would throw away a text just loaded).
+        Guarded([&] { ShowPopupMenu(lParam); });
         return 0;
       }
+      break;
+    case WM_CLOSE:
+      // A multi-line edit asks its parent to close when Esc is pressed in it; only a top-level window
+      // closes, a page or panel would otherwise be destroyed with every control on it.
+      if ((GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_CHILD) != 0) return 0;
       break;
     case WM_ERASEBKGND:
       if (fillsBackground_) {

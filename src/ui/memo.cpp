@@ -3,7 +3,7 @@
 namespace kestrelle::ui {
 
 Memo::Memo(Control& parent, const Rect& bounds, std::string_view text, const MemoOptions& options)
-    : wordWrap_(options.wordWrap), scrollBars_(options.scrollBars) {
+    : wordWrap_(options.wordWrap), scrollBars_(options.scrollBars), maxLength_(options.maxLength) {
   Create({.className = "EDIT",
           .style = Style() | WS_VISIBLE | (options.readOnly ? ES_READONLY : 0u) | (options.tabStop ? WS_TABSTOP : 0u),
           .exStyle = WS_EX_CLIENTEDGE,
@@ -24,8 +24,9 @@ DWORD Memo::Style() const {
   return style;
 }
 
-// Without this the system stops typing at 30000 characters and a window cannot even be made with more.
-void Memo::PrepareWindow() { SendMessageA(Handle(), EM_SETLIMITTEXT, 0, 0); }
+// Without a limit set the system stops typing at 30000 characters and a window cannot even be made with
+// more; 0 sets the largest it allows.
+void Memo::PrepareWindow() { SendMessageA(Handle(), EM_SETLIMITTEXT, maxLength_, 0); }
 
 int Memo::LineCount() const {
   int count = static_cast<int>(SendMessageA(Handle(), EM_GETLINECOUNT, 0, 0));

@@ -2,8 +2,9 @@
 // A multi-line text box. Its lines are read as displayed: with word wrap on, each wrapped piece of a
 // paragraph is a line of its own. Word wrap and scroll bars can be switched while the program runs (the
 // system fixes them when the window is created, so the window is then re-created with the same text).
-// The text has no length limit beyond memory: nothing typed, pasted or set is cut.
+// Typing and pasting stop at the memo's length limit, if it has one; text set by the program is never cut.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,6 +21,7 @@ struct MemoOptions {
   bool readOnly = false;
   bool tabStop = true;
   std::optional<FontSpec> font;
+  std::size_t maxLength = 0;  // characters, line breaks counting two; 0: no limit beyond memory
 };
 
 class Memo : public EditBase {
@@ -54,6 +56,7 @@ class Memo : public EditBase {
 
   bool wordWrap_;
   ScrollBars scrollBars_;
+  std::size_t maxLength_;
 };
 
 }  // namespace kestrelle::ui

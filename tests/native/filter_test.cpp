@@ -88,6 +88,7 @@ TEST_F(Filter, EveryInputIsReadInFullOrNamed) {
   const std::string empty = "'" + Write("empty.txt", "").string() + "'";
   const std::string folder = "'" + dir_.string() + "'";
   const std::string emptyRules = "'" + Write("empty.rules", "").string() + "'";
+  const std::string openRandom = "'" + Write("open.rules", "\"a\"\n\"<%RANDOM(a|b>\"\n\"%STOP\"\n").string() + "'";
   struct Case {
     std::string args;
     int status;
@@ -102,6 +103,7 @@ TEST_F(Filter, EveryInputIsReadInFullOrNamed) {
       {"--lines " + a + " " + folder, 1, "One.", dir_.string() + " is a directory"},
       {"--rules " + folder + " " + a, 1, "", dir_.string() + ": is a directory"},
       {"--rules " + emptyRules + " " + a, 1, "", "empty.rules: missing end marker"},
+      {"--rules " + openRandom + " " + a, 1, "", "open.rules: line 2: %RANDOM( without its closing ')'"},
   };
   for (const Case& c : cases) {
     const FilterRun run = Translate(c.args);
@@ -126,7 +128,7 @@ TEST_F(Filter, OutputThatCannotBeWrittenExitsWithOne) {
   // /dev/full takes nothing; a failed write must not pass for success, in either mode and whatever the
   // size (a large text fails inside the writes, before the final flush).
   const fs::path input = Write("input.txt", "hello\nworld\n" + std::string(100000, 'a'));
-  for (const char* args : {"", "--lines"}) {
+  for (const char* args : {"", "--lines", "--help"}) {
     const std::string command = std::string("'") + KESTRELLE_TRANSLATE_FILTER + "' " + args + " <'" +
                                 input.string() + "' >/dev/full 2>/dev/null";
     const int raw = std::system(command.c_str());

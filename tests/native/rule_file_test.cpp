@@ -30,8 +30,10 @@ TEST(RuleFile, KeepsEightBitTextAndTabs) {
 }
 
 TEST(RuleFile, ErrorsNameTheLine) {
+  std::string tooMany;
+  for (size_t i = 0; i + 1 < kMaxRuleStrings; ++i) tooMany += "\"a\"\n";
   struct Case {
-    const char* content;
+    std::string content;
     int line;
     const char* message;
   };
@@ -48,6 +50,9 @@ TEST(RuleFile, ErrorsNameTheLine) {
       {"\"%STOP\"\n\"a\"\n", 2, "text after the end marker"},
       {"\"a\x01\"\n", 1, "control character"},
       {"\"a\"\n\"b\"\n\"%STOP\"  z\n", 3, "text after the closing quote"},
+      {"\xEF\xBB\xBF\"a\"\n\"b\"\n\"%STOP\"\n", 1, "UTF-8 byte-order mark"},
+      {"\"a\"\n\"<%RANDOM(x|y)%RANDOM(a|b>\"\n\"%STOP\"\n", 2, "%RANDOM( without its closing ')'"},
+      {tooMany + "\"b\"\n\"c\"\n\"%STOP\"\n", 999, "too many rules: a rule file holds at most 499 rules"},
   };
   for (const Case& c : cases) {
     try {

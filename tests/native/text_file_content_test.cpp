@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace kestrelle {
 namespace {
@@ -25,6 +26,21 @@ TEST(TextFileContent, EveryLineBreakBecomesCarriageReturnAndLineFeed) {
       {"no break", "no break"},   {"", ""},
   };
   for (const Case& c : cases) EXPECT_EQ(NormaliseLineBreaks(c.in), c.out) << c.in;
+}
+
+TEST(TextFileContent, LongestLineWhateverTheLineBreaks) {
+  const std::pair<const char*, std::size_t> cases[] = {{"", 0}, {"abc", 3}, {"a\r\nabcd\rab\n", 4}, {"\r\n\n", 0}};
+  for (const auto& [text, longest] : cases) EXPECT_EQ(LongestLine(text), longest) << text;
+}
+
+TEST(TextFileContent, ExtendedLengthPath) {
+  const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+      {L"C:\\notes\\a.txt", L"\\\\?\\C:\\notes\\a.txt"},
+      {L"\\\\server\\share\\a.txt", L"\\\\?\\UNC\\server\\share\\a.txt"},
+      {L"\\\\?\\C:\\a.txt", L"\\\\?\\C:\\a.txt"},
+      {L"\\\\.\\nul", L"\\\\.\\nul"},
+  };
+  for (const auto& [path, extended] : cases) EXPECT_EQ(ExtendedLengthPath(path), extended);
 }
 
 TEST(TextFileContent, FolderOfAFile) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,7 +16,9 @@
 #include "test_support.h"
 #include "translator/shipped_rules.h"
 #include "translator/speech_styles.h"
+#include "translator/text_file_content.h"
 #include "translator/text_preparation.h"
+#include "ui/system_error.h"
 #include "ui/wide_text.h"
 
 namespace kestrelle {
@@ -467,7 +470,7 @@ class TranslatorFilesTest : public TranslatorPageTest {
 };
 
 TEST_F(TranslatorFilesTest, OpenShowsTheWholeFileWithItsLineBreaks) {
-  const std::string longLine(5000, 'x');
+  const std::string longLine(kMemoLineLimit, 'x');
   WriteBytes(folder / L"notes.txt", "first line\nsecond\r\n" + longLine + "\rlast");
   page.memoText.SetText("replaced");
   chooser.answer = folder / L"notes.txt";
@@ -488,22 +491,51 @@ TEST_F(TranslatorFilesTest, CancelledDialogsChangeNothing) {
   EXPECT_EQ(folder.Files(), std::vector<std::string>{"kept.txt"});
 }
 
+// Files the memo refuses leave it as it was; the message names the file and says why.
 TEST_F(TranslatorFilesTest, AFileThatCannotBeOpenedLeavesTheMemoAsItWas) {
-  WriteBytes(folder / L"binary.dat", std::string("text\0more", 9));
+  const std::wstring pipeName = L"\\\\.\\pipe\\kestrelle-open-" + std::to_wstring(GetCurrentProcessId());
+  const HANDLE pipe = CreateNamedPipeW(pipeName.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, 1, 0, 0, 0, nullptr);
   const struct {
     std::wstring file;
-    std::string message;
+    std::optional<std::string> content;  // nothing: the file is not written
+    std::string reason;                  // a part of what the message says after the file name
   } cases[] = {
-      {folder / L"missing.txt", "Cannot open file " + ui::Utf8FromWide(folder / L"missing.txt")},
-      {folder / L"binary.dat",
-       "Cannot open file " + ui::Utf8FromWide(folder / L"binary.dat") + ": it is not a plain text file"},
+      {folder / L"missing.txt", std::nullopt, ui::SystemErrorText(ERROR_FILE_NOT_FOUND)},
+      {folder / L"binary.dat", std::string("text\0more", 9), "not a plain text file"},
+      {folder / L"large.txt", std::string(kMemoTextLimit + 1, '\n'), "kestrelle-translate"},
+      {folder / L"large as CR LF.txt", std::string(kMemoTextLimit / 2 + 1, '\n'), "kestrelle-translate"},
+      {folder / L"long line.txt", "a\r\n" + std::string(kMemoLineLimit + 1, 'x') + "\r\nb", "kestrelle-translate"},
+      {folder / L"nul.txt", std::nullopt, "device"},
+      {pipeName, std::nullopt, "device"},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(ui::Utf8FromWide(c.file));
+    if (c.content) WriteBytes(c.file, *c.content);
     page.memoText.SetText("keep me");
     chooser.answer = c.file;
-    EXPECT_EQ(ChooseReportingError(form->translatorPage.pmtOpen), c.message);
+    const std::string message = ChooseReportingError(form->translatorPage.pmtOpen).value_or("");
+    EXPECT_EQ(message.rfind("Cannot open file " + ui::Utf8FromWide(c.file) + ": ", 0), 0u) << message;
+    EXPECT_NE(message.find(c.reason), std::string::npos) << message;
     EXPECT_EQ(page.memoText.Text(), "keep me");
   }
+  CloseHandle(pipe);
+}
+
+TEST_F(TranslatorPageTest, PasteStopsAtTheMemoLimit) {
+  std::string lines;
+  while (lines.size() <= kMemoTextLimit) lines += "a line\r\n";  // the limit falls between lines
+  SetClipboardText(lines);
+  page.PasteTranslateClick();
+  EXPECT_EQ(page.memoText.Text().size(), kMemoTextLimit);
+}
+
+// A command of the pop-up menu that fails is reported, and the edit box's own menu does not follow it.
+TEST_F(TranslatorFilesTest, AFailedCommandOfThePopupMenuIsAllThatShows) {
+  for (char key : {'F', 'O'}) PostMessageA(page.memoText.Handle(), WM_KEYDOWN, key, 0);  // "&File", "&Open"
+  chooser.answer = folder / L"missing.txt";
+  test::ErrorBoxWatcher watcher("Kestrelle");
+  SendMessageA(page.memoText.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(page.memoText.Handle()), -1);
+  EXPECT_TRUE(watcher.Result().found);
 }
 
 TEST_F(TranslatorFilesTest, SaveWritesBackToTheFileLastOpened) {
@@ -559,10 +591,11 @@ TEST_F(TranslatorFilesTest, AFailedSaveLosesNothing) {
   SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
   page.memoText.SetText("memo text");
   const std::wstring missingFolder = folder / L"no such folder\\out.txt";
-  for (const std::wstring& target : {missingFolder, readOnly}) {
+  for (const auto& [target, code] : {std::pair{missingFolder, ERROR_PATH_NOT_FOUND}, {readOnly, ERROR_ACCESS_DENIED}}) {
     SCOPED_TRACE(ui::Utf8FromWide(target));
     chooser.answer = target;
-    EXPECT_EQ(ChooseReportingError(form->translatorPage.pmtSaveAs), "Cannot create file " + ui::Utf8FromWide(target));
+    EXPECT_EQ(ChooseReportingError(form->translatorPage.pmtSaveAs),
+              "Cannot create file " + ui::Utf8FromWide(target) + ": " + ui::SystemErrorText(code));
     EXPECT_EQ(page.memoText.Text(), "memo text");
   }
   EXPECT_EQ(ReadBytes(readOnly), "precious");
@@ -592,6 +625,33 @@ TEST_F(TranslatorFilesTest, AnyFileNameOpensAndSaves) {
   Choose(form->translatorPage.pmtSaveAs);
   EXPECT_EQ(ReadBytes(named / L"\u0437\u0430\u043c\u0435\u0442\u043a\u0438.txt"), "saved \xe9");
   EXPECT_EQ(ReadBytes(named / L"\u7b14\u8bb0.txt"), "saved \xe9");
+}
+
+// Save As writes wherever the dialog lets the player choose, here deeper than the system's old limit of
+// 260 characters, in folders named in Cyrillic; Open reads it back.
+TEST_F(TranslatorFilesTest, SaveAsWritesIntoADeepFolder) {
+  std::vector<std::unique_ptr<TempFolder>> folders;
+  for (const TempFolder* deep = &folder; (*deep / L"").size() <= MAX_PATH; deep = folders.back().get()) {
+    folders.push_back(std::make_unique<TempFolder>(*deep, std::wstring(60, L'\u0434')));
+  }
+  page.memoText.SetText("saved \xe9");
+  chooser.answer = *folders.back() / L"notes.txt";
+  Choose(form->translatorPage.pmtSaveAs);
+  Choose(form->translatorPage.pmtOpen);
+  EXPECT_EQ(page.memoText.Text(), "saved \xe9");
+  EXPECT_EQ(folders.back()->Files(), std::vector<std::string>{"notes.txt"}) << "no temporary file is left behind";
+  while (!folders.empty()) folders.pop_back();  // the deepest first
+}
+
+// Esc in a multi-line edit asks its parent to close; the page and its controls stay, and so does the text.
+TEST_F(TranslatorPageTest, EscInAMemoLeavesThePageAlone) {
+  for (ui::Memo* memo : {&page.memoText, &page.memoTranslated}) {
+    memo->SetText("kept");
+    memo->SetFocus();
+    test::Press(VK_ESCAPE);
+    EXPECT_TRUE(IsWindow(form->tpMain.Page(1).Handle()));
+    EXPECT_EQ(memo->Text(), "kept");
+  }
 }
 
 // Closing while the command types: the typing ends at its next wait, the output memo and the controls
