@@ -64,6 +64,7 @@ class TabSheet : public Control {
   std::unique_ptr<PageContent> content_;
 };
 
+// Tabs at the bottom are drawn by the classic tab control: the visual styles draw every tab as a top one.
 class PageControl : public Control {
  public:
   PageControl(Control& parent, const Rect& bounds, const TabOptions& options = {});
@@ -76,6 +77,8 @@ class PageControl : public Control {
   TabSheet& AddPage(std::string_view caption, PageMaker makeContent = nullptr);
   int PageCount() const { return static_cast<int>(pages_.size()); }
   TabSheet& Page(int index) const { return *pages_.at(static_cast<std::size_t>(index)); }
+  // The strip's tab height in layout units (0: sized by the system).
+  int TabHeight() const { return tabHeight_; }
 
   int ActivePageIndex() const;
   TabSheet& ActivePage() const { return Page(ActivePageIndex()); }
@@ -87,12 +90,15 @@ class PageControl : public Control {
 
  protected:
   LRESULT OnNotify(const NMHDR& header) override;
+  void OnDpiChanged() override;
 
  private:
   Rect PageArea() const;
   void ShowActivePage();
+  void ApplyTabHeight();
 
   std::vector<std::unique_ptr<TabSheet>> pages_;
+  int tabHeight_ = 0;
 };
 
 // The controls on a TabControl are children of its own window, above the system's tab strip, which lies
@@ -117,6 +123,7 @@ class TabControl : public Control {
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnDpiChanged() override;
 
  private:
   class Strip;

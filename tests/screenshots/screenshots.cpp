@@ -1,12 +1,14 @@
-// kestrelle_screenshots <folder>: creates the real main window and about box, shows the main window as the
-// program does, saves a picture of each shot below as <folder>\<name>.bmp (scripts/run.sh turns them into
-// PNG files), and prints "<name>: <what it shows>" for each.
+// kestrelle_screenshots <folder> [name...]: creates the real main window and about box, shows the main
+// window as the program does, saves a picture of each shot below (or of the named ones) as
+// <folder>\<name>.bmp (scripts/run.sh turns them into PNG files), and prints "<name>: <what it shows>" for
+// each. On a screen of another DPI than 96 the names end in "-<dpi>dpi".
 //
 // A new shot is one more entry in Shots(): its file name, what it shows, and what to do first (choose a
 // page, select towns, type text, open the about box...), which returns the window to picture.
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -131,23 +133,28 @@ std::vector<Shot> Shots() {
 
 int main(int argc, char** argv) {
   using namespace kestrelle;
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: kestrelle_screenshots <folder>\n");
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: kestrelle_screenshots <folder> [name...]\n");
     return 2;
   }
   const std::string folder = argv[1];
+  const std::vector<std::string> wanted(argv + 2, argv + argc);
   ui::InitialiseControls();
   ui::SetApplicationTitle("Kestrelle");
   try {
     screenshots::Windows windows;
     windows.form.Show();
     ui::ProcessPendingMessages();
+    const std::string dpi = std::to_string(windows.form.Dpi());
+    const bool scaled = windows.form.Dpi() != 96;
     for (const screenshots::Shot& shot : screenshots::Shots()) {
+      if (!wanted.empty() && std::find(wanted.begin(), wanted.end(), shot.name) == wanted.end()) continue;
       const HWND window = shot.prepare(windows);
       ui::ProcessPendingMessages();
-      const std::string path = folder + "\\" + shot.name + ".bmp";
-      screenshots::SaveBmp(screenshots::CaptureWindow(window), path);
-      std::printf("%s: %s\n", shot.name.c_str(), shot.what.c_str());
+      const std::string name = scaled ? shot.name + "-" + dpi + "dpi" : shot.name;
+      const std::string what = scaled ? shot.what + " at " + dpi + " DPI" : shot.what;
+      screenshots::SaveBmp(screenshots::CaptureWindow(window), folder + "\\" + name + ".bmp");
+      std::printf("%s: %s\n", name.c_str(), what.c_str());
     }
   } catch (const std::exception& error) {
     std::fprintf(stderr, "kestrelle_screenshots: %s\n", error.what());
