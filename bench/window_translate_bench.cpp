@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
     kestrelle::ui::Form form("Kestrelle", {.clientWidth = 320, .clientHeight = 267, .font = {"MS Sans Serif", -11}});
     kestrelle::ui::PageControl pages(form, {0, 0, 320, 267});
     kestrelle::TTranslatorPage page(form, pages.AddPage("Translator"));
-    page.FormShow();
+    page.Start();
     form.Show();
     page.rgSpeak.SetItemIndex(style);
     page.rgSpeakClick();

@@ -4,7 +4,8 @@
 # Kestrelle can type into it; it must exist and be 64-bit), or else in the build's own. In a player's prefix
 # it sets the font stand-ins that its captions need, says so, and changes nothing else there.
 # Without a display it says so, shows the program on a virtual display instead (always in the build's own
-# prefix), saves PNG pictures of its pages and its about box in build/screenshots/, lists them and exits.
+# prefix), saves PNG pictures of its pages and its about box in build/screenshots/ (the Moongates and
+# Weapons pages also on a 144-DPI screen, a display scale of 150 %), lists them and exits.
 set -euo pipefail
 player_prefix=${WINEPREFIX:-}
 # A relative WINEPREFIX is taken from where the player stands.
@@ -57,7 +58,7 @@ if [ -n "${DISPLAY:-}" ]; then
   exec wine "$build_dir/src/app/Kestrelle.exe"
 fi
 
-scripts/virtual-display.sh start "$build_dir" >/dev/null
+scripts/virtual-display.sh start "$build_dir" 144 >/dev/null
 trap 'scripts/virtual-display.sh stop "$build_dir"' EXIT
 DISPLAY=$(cat "$build_dir/display/name")
 export DISPLAY
@@ -67,6 +68,8 @@ rm -rf "$out"
 mkdir -p "$out"
 # The program names each picture it takes and says what it shows.
 shots=$(wine "$build_dir/tests/screenshots/kestrelle_screenshots.exe" "$(winepath -w "$out")" | tr -d '\r')
+shots+=$'\n'$(KESTRELLE_WINE_DPI=144 scripts/wine-run.sh "$build_dir" \
+  "$build_dir/tests/screenshots/kestrelle_screenshots.exe" "$(winepath -w "$out")" moongates weapons)
 for bmp in "$out"/*.bmp; do
   convert "$bmp" "${bmp%.bmp}.png"
   rm "$bmp"

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# virtual-display.sh start|stop <build-dir>
+# virtual-display.sh start|stop <build-dir> [dpi...]
 # start: runs Xvfb on a free display number, records it in <build-dir>/display, and prepares the Wine
-# prefix (see kestrelle_prepare_prefix in wine-env.sh); stop: ends the Wine server of the prefix and that Xvfb.
+# prefix (see kestrelle_prepare_prefix in wine-env.sh) and one prefix for each DPI named (see
+# kestrelle_prepare_dpi_prefix); stop: ends the Wine servers of the build's prefixes and that Xvfb.
 set -euo pipefail
 action=$1
 build_dir=$(cd "$2" && pwd)
+shift 2
+dpis=("$@")
 state="$build_dir/display"
+unset KESTRELLE_WINE_DPI
 source "$(dirname "$0")/wine-env.sh"
 
 start() {
@@ -24,11 +28,16 @@ start() {
   export DISPLAY=":$n"
   kestrelle_prepare_prefix N
   wineserver -w
+  local dpi
+  for dpi in "${dpis[@]}"; do kestrelle_prepare_dpi_prefix "$dpi"; done
   echo "Virtual display $DISPLAY ready"
 }
 
 stop_quietly() {
-  wineserver -k >/dev/null 2>&1 || true
+  local prefix
+  for prefix in "$kestrelle_base_prefix" "$kestrelle_base_prefix"-*dpi; do
+    [ -d "$prefix" ] && WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true
+  done
   if [ -f "$state/pid" ]; then
     kill "$(cat "$state/pid")" >/dev/null 2>&1 || true
     rm -f "$state/pid"

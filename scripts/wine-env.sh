@@ -1,6 +1,15 @@
 # Sourced by the Wine scripts: a quiet Wine with a prefix of the build's own and no .NET or HTML engine.
-# Expects $build_dir (the CMake binary folder of the windows preset).
-export WINEPREFIX="$build_dir/wineprefix"
+# Expects $build_dir (the CMake binary folder of the windows preset). KESTRELLE_WINE_DPI (120, 144, 192...)
+# picks the build's prefix whose screen has that DPI (see kestrelle_prepare_dpi_prefix); unset or 96, the
+# build's own prefix.
+kestrelle_base_prefix="$build_dir/wineprefix"
+kestrelle_dpi_prefix() { echo "$kestrelle_base_prefix-$1dpi"; }
+if [ -n "${KESTRELLE_WINE_DPI:-}" ] && [ "$KESTRELLE_WINE_DPI" != 96 ]; then
+  WINEPREFIX=$(kestrelle_dpi_prefix "$KESTRELLE_WINE_DPI")
+else
+  WINEPREFIX="$kestrelle_base_prefix"
+fi
+export WINEPREFIX
 export WINEARCH=win64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -35,6 +44,28 @@ kestrelle_prepare_prefix() {
     rm -f "$WINEPREFIX"/.kestrelle-settings-managed-*
     touch "$stamp"
   fi
+}
+
+# kestrelle_prepare_dpi_prefix DPI: makes (or refreshes) the prefix whose screen has DPI dots per inch, as
+# a player sets it in winecfg (LogPixels), from the build's own prefix, which must be prepared and idle.
+# The copy links the base prefix's files rather than copying them; the registry, which Wine rewrites
+# whole, is copied.
+kestrelle_prepare_dpi_prefix() {
+  local dpi=$1
+  local prefix
+  prefix=$(kestrelle_dpi_prefix "$dpi")
+  local base_stamp
+  base_stamp=$(ls "$kestrelle_base_prefix"/.kestrelle-settings-managed-* 2>/dev/null | head -n 1)
+  if [ -f "$prefix/.kestrelle-dpi" ] && [ -n "$base_stamp" ] && [ "$prefix/.kestrelle-dpi" -nt "$base_stamp" ]; then
+    return 0
+  fi
+  rm -rf "$prefix"
+  cp -al "$kestrelle_base_prefix" "$prefix"
+  local hive
+  for hive in "$prefix"/*.reg; do cp --remove-destination "$kestrelle_base_prefix/$(basename "$hive")" "$hive"; done
+  WINEPREFIX="$prefix" wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+  WINEPREFIX="$prefix" wineserver -w
+  touch "$prefix/.kestrelle-dpi"
 }
 
 # kestrelle_missing_font_stand_ins: the stand-ins of wine-fonts.reg that the prefix lacks, one "name=font"

@@ -1,8 +1,9 @@
 #pragma once
-// The about box: a small modal dialog opened from "&About ...", alive and hidden from start to end. It
-// shows the program's name, icon and version, scrolls the credits the first time it opens (the copyright
-// and comments show from then on), and plays the game's own tune in a loop while it is open, when the game
-// is installed on the machine and its device plays the tune.
+// The about box: a small modal dialog opened from "&About ...", made at its first opening and kept,
+// hidden between openings, until the end. It shows the program's name, icon and version, scrolls the
+// credits the first time it opens (the copyright and comments show from then on), and plays the game's
+// own tune in a loop while it is open, when the game is installed on the machine and its device plays
+// the tune.
 
 #include <memory>
 

@@ -1,9 +1,9 @@
 // Start routine: sets the application title, ends at once when another copy runs, creates the main window
-// and the hidden about box, and runs the message loop until the main window is closed.
+// (which makes the about box when it is first opened), and runs the message loop until the main window is
+// closed.
 
 #include <windows.h>
 
-#include "app/about_box.h"
 #include "app/main_form.h"
 #include "app/only_one.h"
 #include "ui/application.h"
@@ -19,8 +19,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   int exitCode = 0;
   ui::Guarded([&exitCode] {
     TMainForm mainForm;
-    TAboutBox aboutBox;
-    mainForm.SetAboutBox(&aboutBox);
     exitCode = ui::RunMessageLoop(mainForm);
   });
   return exitCode;

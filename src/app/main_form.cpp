@@ -3,6 +3,15 @@
 #include "app/about_box.h"
 
 namespace kestrelle {
+namespace {
+
+// A page that needs nothing but its sheet.
+template <typename Page>
+std::unique_ptr<ui::PageContent> MakePage(ui::TabSheet& sheet) {
+  return std::make_unique<Page>(sheet);
+}
+
+}  // namespace
 
 TMainForm::TMainForm()
     : Form("Kestrelle", {.clientWidth = 320, .clientHeight = 267, .font = {"Arial", -11}}),
@@ -14,37 +23,30 @@ TMainForm::TMainForm()
       // Tabs 21 pixels high leave each page the 312 x 238 pixels its layout is made for.
       tpMain(*this, {0, 0, 320, 267},
              {.tabsAtBottom = true, .multiLine = true, .scrollOpposite = true, .hotTrack = true, .tabHeight = 21}),
-      tsMoongate(tpMain.AddPage("Moongates")),
-      tsSpeak(tpMain.AddPage("Translator")),
-      TabSheet1(tpMain.AddPage("Weapons")),
-      tsArmour(tpMain.AddPage("Armour")),
-      Animals(tpMain.AddPage("Animals")),
-      moongatePage(tsMoongate),
-      translatorPage(*this, tsSpeak),
-      weaponsPage(TabSheet1),
-      armourPage(tsArmour),
-      animalsPage(Animals) {
+      tsMoongate(tpMain.AddPage("Moongates", &MakePage<TMoongatePage>)),
+      tsSpeak(tpMain.AddPage("Translator",
+                             [this](ui::TabSheet& sheet) { return std::make_unique<TTranslatorPage>(*this, sheet); })),
+      TabSheet1(tpMain.AddPage("Weapons", &MakePage<TWeaponsPage>)),
+      tsArmour(tpMain.AddPage("Armour", &MakePage<TArmourPage>)),
+      Animals(tpMain.AddPage("Animals", &MakePage<TAnimalsPage>)) {
   SetMainMenu(MainMenu1);
   SetClientSize(320, 267);
 
   onShow = [this] { FormShow(); };
   onResize = [this] { FormResize(); };
   onGetMinMaxInfo = [this](MINMAXINFO& info) { WMGetMinMaxInfo(info); };
-  onCloseQuery = [this] { return translatorPage.CanCloseWindow(); };
+  onCloseQuery = [this] { return tpMain.PagesMayClose(); };
   Exit1.onClick = [this] { Exit1Click(); };
   About1.onClick = [this] { About1Click(); };
 }
+
+TMainForm::~TMainForm() = default;
 
 void TMainForm::FormShow() {
   const ui::Rect outer = Bounds();
   MoveTo((GetSystemMetrics(SM_CXSCREEN) - outer.width) / 2, (GetSystemMetrics(SM_CYSCREEN) - outer.height) / 2);
   FormResize();
-  moongatePage.CreateTimePanels();
-  translatorPage.FormShow();
   tpMain.SetActivePage(0);
-  weaponsPage.LoadWeaponTable();
-  armourPage.LoadArmourTable();
-  animalsPage.LoadAnimalTable();
 }
 
 void TMainForm::FormResize() { SetOuterSize(kOuterWidth, kOuterHeight); }
@@ -58,8 +60,11 @@ void TMainForm::WMGetMinMaxInfo(MINMAXINFO& info) {
 
 void TMainForm::Exit1Click() { Close(); }
 
-void TMainForm::About1Click() {
-  if (aboutBox_ != nullptr) aboutBox_->ShowModal();
+void TMainForm::About1Click() { AboutBox().ShowModal(); }
+
+TAboutBox& TMainForm::AboutBox() {
+  if (aboutBox_ == nullptr) aboutBox_ = std::make_unique<TAboutBox>();
+  return *aboutBox_;
 }
 
 }  // namespace kestrelle

@@ -1,9 +1,12 @@
 #pragma once
 // The main window: a fixed-size frame with the five pages on a page control whose tabs are at the
-// bottom, and the main menu. Each page owns its controls, menus and dialogs; the window composes them and
-// runs their start-up steps when it is first shown.
+// bottom, and the main menu. Each page owns its controls, menus and dialogs and is made when it is first
+// shown; the about box is made when it is first opened. The window knows its pages only as pages (start,
+// may close), apart from the accessors below.
 
 #include <windows.h>
+
+#include <memory>
 
 #include "moongate/moongate_page.h"
 #include "reference/animals_page.h"
@@ -24,9 +27,7 @@ class TMainForm : public ui::Form {
   static constexpr int kOuterHeight = 313;
 
   TMainForm();
-
-  // The about box that "&About ..." shows (the start routine creates it after this window).
-  void SetAboutBox(TAboutBox* aboutBox) { aboutBox_ = aboutBox; }
+  ~TMainForm() override;
 
   ui::MainMenu MainMenu1;
   ui::MenuItem& File1;
@@ -42,11 +43,14 @@ class TMainForm : public ui::Form {
   ui::TabSheet& tsArmour;
   ui::TabSheet& Animals;
 
-  TMoongatePage moongatePage;
-  TTranslatorPage translatorPage;
-  TWeaponsPage weaponsPage;
-  TArmourPage armourPage;
-  TAnimalsPage animalsPage;
+  // Each page, made and started here if it has not been shown yet.
+  TMoongatePage& MoongatePage() { return tsMoongate.ContentAs<TMoongatePage>(); }
+  TTranslatorPage& TranslatorPage() { return tsSpeak.ContentAs<TTranslatorPage>(); }
+  TWeaponsPage& WeaponsPage() { return TabSheet1.ContentAs<TWeaponsPage>(); }
+  TArmourPage& ArmourPage() { return tsArmour.ContentAs<TArmourPage>(); }
+  TAnimalsPage& AnimalsPage() { return Animals.ContentAs<TAnimalsPage>(); }
+  // The about box "&About ..." shows, made here if it has not been opened yet.
+  TAboutBox& AboutBox();
 
   void FormShow();
   void FormResize();
@@ -55,7 +59,7 @@ class TMainForm : public ui::Form {
   void About1Click();
 
  private:
-  TAboutBox* aboutBox_ = nullptr;
+  std::unique_ptr<TAboutBox> aboutBox_;
 };
 
 }  // namespace kestrelle

@@ -45,7 +45,7 @@ TMarquee::~TMarquee() { Deactivate(); }
 // The line height of the control's own font, also before the control has ever been painted.
 TMarqueeMetrics TMarquee::Measure() {
   ui::MemoryDcHandle canvas(CreateCompatibleDC(nullptr));
-  ui::SelectedObject font(canvas.Get(), ui::SharedFont(Font()));
+  ui::SelectedObject font(canvas.Get(), ScaledFont());
   TEXTMETRICA metrics{};
   GetTextMetricsA(canvas.Get(), &metrics);
   const ui::Rect outer = Bounds();
@@ -54,7 +54,8 @@ TMarqueeMetrics TMarquee::Measure() {
           .ClientHeight = ClientRect().height,
           .BevelWidth = BevelWidth(),
           .LineCount = LineCount(),
-          .LineHeight = metrics.tmHeight + metrics.tmInternalLeading};
+          .LineHeight = metrics.tmHeight + metrics.tmInternalLeading,
+          .Step = Scale(1)};
 }
 
 void TMarquee::FillBitmap(const MarqueeRun& run) {
@@ -63,7 +64,7 @@ void TMarquee::FillBitmap(const MarqueeRun& run) {
   if (!bitmap_) throw EMarqueeError("Failed to render text");
   ui::MemoryDcHandle canvas(CreateCompatibleDC(nullptr));
   ui::SelectedObject picture(canvas.Get(), bitmap_.Get());
-  ui::SelectedObject font(canvas.Get(), ui::SharedFont(Font()));
+  ui::SelectedObject font(canvas.Get(), ScaledFont());
   FillRect(canvas.Get(), &whole, ui::SharedBrush(BackgroundColour().Resolve()));
   SetBkMode(canvas.Get(), TRANSPARENT);
   SetTextColor(canvas.Get(), Font().colour.Resolve());

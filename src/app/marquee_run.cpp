@@ -1,5 +1,7 @@
 #include "app/marquee_run.h"
 
+#include <algorithm>
+
 namespace kestrelle {
 
 TMarqueeRect MarqueeRun::BitmapRect() const {
@@ -37,16 +39,18 @@ void MarqueeRun::Deactivate() {
 
 void MarqueeRun::Step() {
   if (!active_) return;
+  const int last = metrics_.ClientHeight + metrics_.LineCount * metrics_.LineHeight;
+  const int step = std::max(metrics_.Step, 1);
   if (face_.ScrollsDown()) {
     if (offset_ < 1) {
       Deactivate();
     } else {
-      --offset_;
+      offset_ = std::max(offset_ - step, 0);
     }
-  } else if (metrics_.ClientHeight + metrics_.LineCount * metrics_.LineHeight - 1 < offset_) {
+  } else if (last - 1 < offset_) {
     Deactivate();
   } else {
-    ++offset_;
+    offset_ = std::min(offset_ + step, last);
   }
 }
 

@@ -18,8 +18,9 @@ struct TMarqueeRect {
   friend bool operator==(const TMarqueeRect&, const TMarqueeRect&) = default;
 };
 
-// The control as a run starts: outer size, client height, bevel width, number of lines, and the height of
-// one line of its font (character height plus internal leading).
+// The control as a run starts: outer size, client height, bevel width, number of lines, the height of one
+// line of its font (character height plus internal leading), and how many pixels the picture moves a tick
+// (one on a 96-DPI screen, that pixel scaled on others, so the credits take the same time at any scale).
 struct TMarqueeMetrics {
   int Width = 0;
   int Height = 0;
@@ -27,6 +28,7 @@ struct TMarqueeMetrics {
   int BevelWidth = 0;
   int LineCount = 0;
   int LineHeight = 0;
+  int Step = 1;
 };
 
 class MarqueeRun;
@@ -69,8 +71,9 @@ class MarqueeRun {
   // Ends a run in progress: the ticks stop, the end is reported (the run still active), then the run
   // becomes idle and the picture goes. Nothing happens while idle.
   void Deactivate();
-  // One tick: the picture moves one pixel, or the run ends once the text has passed. Upward runs end
-  // after client height + line count × line height + 1 ticks, downward ones when the offset is 0.
+  // One tick: the picture moves by the step (never past its last row in view, or past row 0), or the run
+  // ends once the text has passed. With a step of one, upward runs end after client height + line count ×
+  // line height + 1 ticks, downward ones when the offset is 0.
   void Step();
 
  private:

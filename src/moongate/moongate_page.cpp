@@ -78,7 +78,7 @@ void TMoongatePage::edtByTimeKeyPress(char& key) {
   if (typedHere) cbByTime.SetFocus();
 }
 
-void TMoongatePage::CreateTimePanels() {
+void TMoongatePage::Start() {
   for (std::size_t i = 0; i < pnlTimes.size(); ++i) {
     pnlTimes[i] = std::make_unique<ui::Panel>(grpTimes, ui::Rect{8, 17 + 20 * static_cast<int>(i), 73, 21}, "",
                                               ui::PanelOptions{.bevelOuter = ui::Bevel::None,

@@ -1,6 +1,6 @@
 #pragma once
-// The Moongates page: the Enter and Exit towns, the six time windows (the main window's pnlTimes, inside
-// grpTimes) and the "By Enter Time" mode with its time box.
+// The Moongates page: the Enter and Exit towns, the six time windows (pnlTimes, inside grpTimes) and the
+// "By Enter Time" mode with its time box.
 //
 // Two modes: in pair mode the Exit group is enabled and the time box hidden, and choosing both towns
 // fills the panels; in time-entry mode ("By Enter Time" checked) the Exit group is cleared and disabled
@@ -21,7 +21,7 @@
 
 namespace kestrelle {
 
-class TMoongatePage {
+class TMoongatePage : public ui::PageContent {
  public:
   explicit TMoongatePage(ui::TabSheet& page);
   ui::Label Label2;
@@ -30,11 +30,10 @@ class TMoongatePage {
   ui::GroupBox grpTimes;
   ui::CheckBox cbByTime;
   ui::Edit edtByTime;
-  // The time panels, entries 1 to 6 at indexes 0 to 5; made inside grpTimes by CreateTimePanels.
+  // The time panels, entries 1 to 6 at indexes 0 to 5; made inside grpTimes when the page starts.
   std::array<std::unique_ptr<ui::Panel>, kScheduleRowCount> pnlTimes;
 
-  // The main window's start-up step for this page.
-  void CreateTimePanels();
+  void Start() override;
 
   // Recomputes the panels once both towns are chosen; before that they keep their text.
   void rgStartClick();

@@ -13,12 +13,13 @@
 
 namespace kestrelle {
 
-class TAnimalsPage {
+class TAnimalsPage : public ui::PageContent {
  public:
   explicit TAnimalsPage(ui::TabSheet& page);
 
   // Reads the animal table into AnimalRecords and the animal box, then shows the first animal.
   void LoadAnimalTable();
+  void Start() override { LoadAnimalTable(); }
 
   // Record i belongs to line i of cbAnimals; loaded once and kept unchanged.
   std::vector<TAnimalRecord> AnimalRecords;

@@ -17,12 +17,13 @@
 
 namespace kestrelle {
 
-class TArmourPage {
+class TArmourPage : public ui::PageContent {
  public:
   explicit TArmourPage(ui::TabSheet& page);
 
   // Reads the armour table into ArmourCategories and the tabs, then shows the first category.
   void LoadArmourTable();
+  void Start() override { LoadArmourTable(); }
 
   // Entry i belongs to tab i of tcArmour; loaded once and kept unchanged.
   std::vector<TReferenceCategory<TArmourRecord>> ArmourCategories;

@@ -17,12 +17,13 @@
 
 namespace kestrelle {
 
-class TWeaponsPage {
+class TWeaponsPage : public ui::PageContent {
  public:
   explicit TWeaponsPage(ui::TabSheet& page);
 
   // Reads the weapon table into WeaponCategories and the tabs, then shows the first category.
   void LoadWeaponTable();
+  void Start() override { LoadWeaponTable(); }
 
   // Entry i belongs to tab i of tcWeapons; loaded once and kept unchanged.
   std::vector<TReferenceCategory<TWeaponRecord>> WeaponCategories;

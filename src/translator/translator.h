@@ -1,7 +1,7 @@
 #pragma once
-// The translation engine: rewrites a text by the ordered rules of a speech style. The owner (the main
-// window, the command-line filter) keeps one Translator for the program's life, so the random choices
-// go on from one translation to the next.
+// The translation engine: rewrites a text by the ordered rules of a speech style. Its user (the Translator
+// page, the command-line filter) keeps one Translator for the program's life, so the random choices go on
+// from one translation to the next.
 #include <cstdint>
 #include <functional>
 #include <optional>

@@ -111,7 +111,7 @@ TTranslatorPage::TTranslatorPage(ui::Form& window, ui::TabSheet& page)
   PasteTranslate.onClick = [this] { PasteTranslateClick(); };
 }
 
-void TTranslatorPage::FormShow() {
+void TTranslatorPage::Start() {
   rgSpeak.SetItemIndex(0);
   odTranslate.filter = kTextFileFilter;
   sdTranslate.filter = kTextFileFilter;
@@ -157,7 +157,7 @@ TTranslatorPage::CommandEnd TTranslatorPage::RunTranslateCommand() {
   return CommandEnd::NotDelivered;
 }
 
-bool TTranslatorPage::CanCloseWindow() {
+bool TTranslatorPage::MayClose() {
   if (!commandRunning_) return true;
   commandStop_.Request();
   closePending_ = true;

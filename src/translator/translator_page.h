@@ -24,10 +24,10 @@
 
 namespace kestrelle {
 
-class TTranslatorPage {
+class TTranslatorPage : public ui::PageContent {
  public:
-  // window: the main window, which owns the file dialogs and is closed when a close waited for the
-  // Translate command.
+  // window: the main window, over which the file dialogs open and which is closed when a close waited
+  // for the Translate command.
   TTranslatorPage(ui::Form& window, ui::TabSheet& page);
 
   ui::PopupMenu pmTranslate;
@@ -75,8 +75,8 @@ class TTranslatorPage {
   // in a chooser of their own in place of the system's dialog.
   std::function<bool(ui::FileDialog&)> showFileDialog;
 
-  // The main window's start-up steps for this page: the "Normal" style and the file filters.
-  void FormShow();
+  // The "Normal" style and the file filters.
+  void Start() override;
 
   void btnTranslateClick();
   void rgSpeakClick();
@@ -96,7 +96,7 @@ class TTranslatorPage {
 
   // Whether the main window may close now; during a command it asks the command to stop and closes the
   // window when the command has returned.
-  bool CanCloseWindow();
+  bool MayClose() override;
 
  private:
   // Finished: typed into at least one game client (or nothing to type); NotDelivered: no client took the

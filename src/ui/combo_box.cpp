@@ -11,9 +11,15 @@ ComboBox::ComboBox(Control& parent, const Rect& bounds, const ComboBoxOptions& o
           .parent = &parent,
           .bounds = {bounds.left, bounds.top, bounds.width, bounds.height + listHeight},
           .font = options.font});
-  if (options.itemHeight > 0) SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, options.itemHeight);
-  // The closed box: its selection field is the asked height less the frame's two pixels on either side.
-  SendMessageA(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), bounds.height - 6);
+  itemHeight_ = options.itemHeight;
+  boxHeight_ = bounds.height;
+  ApplyItemHeights();
+}
+
+void ComboBox::ApplyItemHeights() {
+  if (itemHeight_ > 0) SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, Scale(itemHeight_));
+  // The closed box: its selection field is the asked height less the frame's pixels around it.
+  SendMessageA(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), Scale(boxHeight_) - 6);
 }
 
 void ComboBox::SetItems(const std::vector<std::string>& items) {

@@ -15,7 +15,7 @@
 namespace kestrelle::ui {
 
 struct ComboBoxOptions {
-  int itemHeight = 0;  // height of the list's entries; 0 leaves the system's
+  int itemHeight = 0;  // height of the list's entries in layout units; 0 leaves the system's
   int dropDownCount = 8;
   std::optional<FontSpec> font;
 };
@@ -42,7 +42,14 @@ class ComboBox : public Control {
   void OnCommand(WORD code) override;
   std::optional<Colour> ClassBackground() const override { return colours::Window; }
 
+ protected:
+  void OnDpiChanged() override { ApplyItemHeights(); }
+
  private:
+  void ApplyItemHeights();
+
+  int itemHeight_ = 0;  // layout units
+  int boxHeight_ = 0;
   void SelectAsTyped();
   // Highlights the selected entry in the list without touching the typed text.
   void HighlightSelected() const;

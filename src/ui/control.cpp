@@ -6,8 +6,10 @@
 #include <vector>
 
 #include "ui/application.h"
+#include "ui/dpi.h"
 #include "ui/form.h"
 #include "ui/menu.h"
+#include "ui/wide_text.h"
 
 namespace kestrelle::ui {
 namespace {
@@ -46,12 +48,41 @@ int NextChildId() {
   return next++;
 }
 
+BOOL CALLBACK CollectControl(HWND window, LPARAM controls) {
+  if (Control* control = Control::FromHandle(window)) reinterpret_cast<std::vector<Control*>*>(controls)->push_back(control);
+  return TRUE;
+}
+
 const FontSpec& DefaultFont() {
   static const FontSpec font{"MS Sans Serif", -11};
   return font;
 }
 
 }  // namespace
+
+char Control::CharOfMessage(WPARAM wParam) const {
+  if (!IsWindowUnicode(hwnd_)) return static_cast<char>(wParam);
+  const std::string key = AnsiFromWide(std::wstring(1, static_cast<wchar_t>(wParam)));
+  return key.size() == 1 ? key[0] : '?';
+}
+
+WPARAM Control::CharParam(char key) const {
+  if (!IsWindowUnicode(hwnd_)) return static_cast<unsigned char>(key);
+  const std::wstring wide = WideFromAnsi(std::string(1, key));
+  return wide.size() == 1 ? static_cast<WPARAM>(wide[0]) : static_cast<unsigned char>(key);
+}
+
+std::string Control::TextOfMessage(LPARAM lParam) const {
+  if (lParam == 0) return {};
+  if (IsWindowUnicode(hwnd_)) return AnsiFromWide(reinterpret_cast<const wchar_t*>(lParam));
+  return reinterpret_cast<const char*>(lParam);
+}
+
+LRESULT Control::DefaultSetText(WPARAM wParam, const std::string& text) {
+  if (!IsWindowUnicode(hwnd_)) return DefaultHandling(WM_SETTEXT, wParam, reinterpret_cast<LPARAM>(text.c_str()));
+  const std::wstring wide = WideFromAnsi(text);
+  return DefaultHandling(WM_SETTEXT, wParam, reinterpret_cast<LPARAM>(wide.c_str()));
+}
 
 Control::~Control() {
   if (hwnd_ != nullptr) DestroyWindow(hwnd_);  // WM_NCDESTROY detaches this object
@@ -72,6 +103,10 @@ void Control::Create(const CreateParams& params) {
   RegisterOwnClasses();
   parent_ = params.parent;
   font_ = params.font;
+  // A child starts at its parent's DPI; a top-level window at the primary screen's, until it is made.
+  dpi_ = parent_ != nullptr ? parent_->dpi_ : ScreenDpi();
+  if (parent_ != nullptr) layoutBounds_ = params.bounds;
+  const Rect bounds = parent_ != nullptr ? Scale(params.bounds) : params.bounds;
   fillsBackground_ = params.fillsBackground || params.className == nullptr;
   const char* className = params.className != nullptr ? params.className : kContainerClass;
   const HWND parentWindow = parent_ != nullptr ? parent_->Handle() : nullptr;
@@ -80,13 +115,14 @@ void Control::Create(const CreateParams& params) {
   if (parentWindow != nullptr) style |= WS_CHILD | WS_CLIPSIBLINGS;
   const int id = params.id != 0 ? params.id : (parentWindow != nullptr ? NextChildId() : 0);
   const std::string text(params.text);
-  const HWND window = CreateWindowExA(params.exStyle, className, text.c_str(), style, params.bounds.left,
-                                      params.bounds.top, params.bounds.width, params.bounds.height, parentWindow,
+  const HWND window = CreateWindowExA(params.exStyle, className, text.c_str(), style, bounds.left, bounds.top,
+                                      bounds.width, bounds.height, parentWindow,
                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
                                       nullptr);
   if (window == nullptr) throw std::runtime_error(std::string("Cannot create a window of class ") + className);
   Attach(window);
-  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(SharedFont(Font())), FALSE);
+  if (parent_ == nullptr) dpi_ = WindowDpi(window);
+  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(ScaledFont()), FALSE);
 }
 
 void Control::RecreateWithStyle(DWORD style) {
@@ -106,7 +142,7 @@ void Control::RecreateWithStyle(DWORD style) {
   Detach();
   DestroyWindow(old);
   Attach(window);
-  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(SharedFont(Font())), FALSE);
+  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(ScaledFont()), FALSE);
   PrepareWindow();
   SetText(text);
   if (!hint_.empty()) SendHintTool(TTM_ADDTOOLA);
@@ -265,7 +301,43 @@ Rect Control::Bounds() const {
 }
 
 void Control::SetBounds(const Rect& bounds) {
+  layoutBounds_ = bounds;
+  const Rect pixels = Scale(bounds);
+  SetWindowPos(hwnd_, nullptr, pixels.left, pixels.top, pixels.width, pixels.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Control::SetPixelBounds(const Rect& bounds) {
+  layoutBounds_.reset();
   SetWindowPos(hwnd_, nullptr, bounds.left, bounds.top, bounds.width, bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int Control::Scale(int length) const { return ScaleToDpi(length, dpi_); }
+
+// Each edge is scaled on its own, so that neighbours that meet in the layout still meet.
+Rect Control::Scale(const Rect& bounds) const {
+  const int left = Scale(bounds.left);
+  const int top = Scale(bounds.top);
+  return {left, top, Scale(bounds.Right()) - left, Scale(bounds.Bottom()) - top};
+}
+
+HFONT Control::ScaledFont() const { return SharedFont(Font(), dpi_); }
+
+void Control::ChangeDpi(int dpi) {
+  dpi_ = dpi;
+  if (layoutBounds_) {
+    const Rect pixels = Scale(*layoutBounds_);
+    SetWindowPos(hwnd_, nullptr, pixels.left, pixels.top, pixels.width, pixels.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(ScaledFont()), TRUE);
+  OnDpiChanged();
+}
+
+void Control::ChangeDpiOfTree(int dpi) {
+  std::vector<Control*> controls{this};
+  // Every descendant window, parents before their children.
+  EnumChildWindows(hwnd_, &CollectControl, reinterpret_cast<LPARAM>(&controls));
+  for (Control* control : controls) control->ChangeDpi(dpi);
 }
 
 Rect Control::ClientRect() const {
@@ -295,7 +367,7 @@ const FontSpec& Control::Font() const {
 
 void Control::SetFont(const FontSpec& font) {
   font_ = font;
-  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(SharedFont(font)), TRUE);
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(ScaledFont()), TRUE);
 }
 
 Colour Control::BackgroundColour() const {

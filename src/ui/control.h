@@ -19,7 +19,9 @@ namespace kestrelle::ui {
 class Form;
 class PopupMenu;
 
-// A rectangle as left, top, width and height, in pixels relative to the parent's client area.
+// A rectangle as left, top, width and height, relative to the parent's client area: in units of a 96-DPI
+// screen where a layout gives it (Create, SetBounds), in the window's own pixels where the window says
+// where it is (Bounds, ClientRect).
 struct Rect {
   int left = 0;
   int top = 0;
@@ -52,10 +54,23 @@ class Control {
   std::string Text() const;
   void SetText(std::string_view text);
 
-  // Outer bounds relative to the parent's client area (screen coordinates for a top-level window).
+  // Outer bounds in pixels relative to the parent's client area (screen coordinates for a top-level
+  // window).
   Rect Bounds() const;
+  // Places a child window by layout bounds (96-DPI units), scaled to its DPI now and again whenever the
+  // DPI changes.
   void SetBounds(const Rect& bounds);
+  // Places the window in pixels, for a layout that its container works out itself; a DPI change leaves
+  // such a window where it is, for OnDpiChanged of the container to place it again.
+  void SetPixelBounds(const Rect& bounds);
   Rect ClientRect() const;
+
+  // The DPI of the screen the window is on (the one its form last learnt), and a layout length at it.
+  int Dpi() const { return dpi_; }
+  int Scale(int length) const;
+  Rect Scale(const Rect& bounds) const;
+  // The font the window draws with: Font() at the window's DPI.
+  HFONT ScaledFont() const;
 
   // Whether the control itself is set visible (its parents may still hide it).
   bool Visible() const;
@@ -91,7 +106,7 @@ class Control {
     DWORD style = 0;
     DWORD exStyle = 0;
     Control* parent = nullptr;
-    Rect bounds;
+    Rect bounds;  // layout units for a child window, pixels for a top-level one
     std::string_view text;
     std::optional<FontSpec> font;
     int id = 0;  // 0: a fresh id for a child window
@@ -108,10 +123,24 @@ class Control {
   // Settings of the control's own that a re-created window needs before it takes the text back.
   virtual void PrepareWindow() {}
 
+  // Takes a new DPI for the form and every window on it: each control with layout bounds is placed
+  // again, gets its font at the new DPI, and then runs OnDpiChanged (parents before their children).
+  void ChangeDpiOfTree(int dpi);
+  // What a control does beyond its bounds and font when its DPI has changed (sizes of its own parts,
+  // windows it placed in pixels).
+  virtual void OnDpiChanged() {}
+
   // The control's own messages. Overrides handle what they need and pass the rest to this base version.
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   // The handling of the window's class (or of the system for the layer's own windows).
   LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
+
+  // A window of a Unicode class (the themed standard controls are) gets characters and texts in its
+  // messages as wide ones; these read and pass on the program's 8-bit text whatever the window's kind.
+  char CharOfMessage(WPARAM wParam) const;
+  WPARAM CharParam(char key) const;
+  std::string TextOfMessage(LPARAM lParam) const;
+  LRESULT DefaultSetText(WPARAM wParam, const std::string& text);
 
   // Notifications about this control, received by its parent and passed on here.
   virtual void OnCommand(WORD /*code*/) {}
@@ -127,6 +156,7 @@ class Control {
                                        DWORD_PTR self);
   void Attach(HWND window);
   void Detach();
+  void ChangeDpi(int dpi);
   LRESULT RouteToChild(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
   void ShowPopupMenu(LPARAM lParam);
   void SendHintTool(UINT message);
@@ -134,6 +164,8 @@ class Control {
   HWND hwnd_ = nullptr;
   bool fillsBackground_ = false;
   Control* parent_ = nullptr;
+  int dpi_ = 96;
+  std::optional<Rect> layoutBounds_;  // none for a top-level window or one placed in pixels
   std::optional<FontSpec> font_;
   std::optional<Colour> background_;
   PopupMenu* popupMenu_ = nullptr;

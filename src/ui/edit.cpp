@@ -5,10 +5,11 @@ LRESULT EditBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CHAR:
       if (onKeyPress) {
-        char key = static_cast<char>(wParam);
+        const char typed = CharOfMessage(wParam);
+        char key = typed;
         onKeyPress(key);
         if (key == 0) return 0;
-        wParam = static_cast<unsigned char>(key);
+        if (key != typed) wParam = CharParam(key);
       }
       break;
     case WM_GETDLGCODE: {

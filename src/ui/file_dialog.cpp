@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/dialog_filter.h"
+#include "ui/library_function.h"
 #include "ui/wide_text.h"
 
 namespace kestrelle::ui {
@@ -27,9 +28,13 @@ bool FileDialog::Execute(HWND owner) {
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
   // Replacing a file asks first, as the system's save dialogs do for every program that lets them.
   if (kind_ == Kind::Save) dialog.Flags |= OFN_OVERWRITEPROMPT;
-  const BOOL chosen = kind_ == Kind::Open ? GetOpenFileNameW(&dialog) : GetSaveFileNameW(&dialog);
+  // The common dialogs are loaded when a dialog is first shown.
+  static const auto open = LibraryFunction<decltype(&GetOpenFileNameW)>("comdlg32.dll", "GetOpenFileNameW");
+  static const auto save = LibraryFunction<decltype(&GetSaveFileNameW)>("comdlg32.dll", "GetSaveFileNameW");
+  static const auto lastError = LibraryFunction<decltype(&CommDlgExtendedError)>("comdlg32.dll", "CommDlgExtendedError");
+  const BOOL chosen = kind_ == Kind::Open ? open(&dialog) : save(&dialog);
   if (!chosen) {
-    if (const DWORD error = CommDlgExtendedError(); error != 0) {
+    if (const DWORD error = lastError(); error != 0) {
       throw std::runtime_error("The file dialog failed (error " + std::to_string(error) + ")");
     }
     return false;

@@ -5,6 +5,7 @@
 
 #include "ui/application.h"
 #include "ui/button.h"
+#include "ui/dpi.h"
 #include "ui/menu.h"
 
 namespace kestrelle::ui {
@@ -33,15 +34,21 @@ BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM windows) {
 
 Form::Form(std::string_view caption, const FormOptions& options)
     : border_(options.border), centreAtFirstShowing_(options.position == FormPosition::ScreenCentre) {
-  RECT outer{0, 0, options.clientWidth, options.clientHeight};
-  AdjustWindowRectEx(&outer, StyleOf(border_), FALSE, ExStyleOf(border_));
+  const int dpi = ScreenDpi();
+  const SIZE outer = OuterSizeForDpi({ScaleToDpi(options.clientWidth, dpi), ScaleToDpi(options.clientHeight, dpi)},
+                                     StyleOf(border_), false, ExStyleOf(border_), dpi);
   Create({.className = kFormClass,
           .style = StyleOf(border_),
           .exStyle = ExStyleOf(border_),
-          .bounds = {CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top},
+          .bounds = {CW_USEDEFAULT, CW_USEDEFAULT, outer.cx, outer.cy},
           .text = caption,
           .font = options.font,
           .fillsBackground = true});
+  // The system may have placed the window on a screen of another scale.
+  if (Dpi() != dpi) {
+    ChangeDpiOfTree(Dpi());
+    SetClientSize(options.clientWidth, options.clientHeight);
+  }
   if (border_ == FormBorder::Single) DeleteMenu(GetSystemMenu(Handle(), FALSE), SC_SIZE, MF_BYCOMMAND);
   if (mainForm == nullptr) mainForm = this;
 }
@@ -110,7 +117,9 @@ void Form::ShowModal() {
 
 void Form::SetMainMenu(MainMenu& menu) { menu.AttachTo(Handle()); }
 
-void Form::SetOuterSize(int width, int height) {
+void Form::SetOuterSize(int width, int height) { SetOuterPixelSize(Scale(width), Scale(height)); }
+
+void Form::SetOuterPixelSize(int width, int height) {
   WINDOWPLACEMENT placement{};
   placement.length = sizeof placement;
   GetWindowPlacement(Handle(), &placement);
@@ -129,10 +138,10 @@ void Form::SetOuterSize(int width, int height) {
 }
 
 void Form::SetClientSize(int width, int height) {
-  RECT outer{0, 0, width, height};
-  AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE)), GetMenu(Handle()) != nullptr,
-                     static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE)));
-  SetOuterSize(outer.right - outer.left, outer.bottom - outer.top);
+  const SIZE outer = OuterSizeForDpi({Scale(width), Scale(height)}, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE)),
+                                     GetMenu(Handle()) != nullptr,
+                                     static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE)), Dpi());
+  SetOuterPixelSize(outer.cx, outer.cy);
 }
 
 void Form::MoveTo(int left, int top) {
@@ -156,6 +165,15 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       Close();
       return 0;
+    case WM_DPICHANGED: {
+      // Moved to a screen of another scale: the whole form is laid out again at the new DPI, then takes
+      // the place the system suggests (the form's own size rules may still adjust its size).
+      ChangeDpiOfTree(LOWORD(wParam));
+      const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
     case WM_COMMAND:
       // Enter and Esc as the dialog keyboard interface reports them (no control window given).
       if (lParam == 0 && LOWORD(wParam) == IDOK && defaultButton_ != nullptr) {

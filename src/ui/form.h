@@ -23,6 +23,7 @@ enum class FormPosition {
 };
 
 struct FormOptions {
+  // In layout units (96 DPI), as every size given to the form.
   int clientWidth = 0;
   int clientHeight = 0;
   FontSpec font;
@@ -59,9 +60,10 @@ class Form : public Control {
   bool Modal() const { return modal_; }
 
   void SetMainMenu(MainMenu& menu);
-  // Sets the outer size, also while the window is minimised or maximised (then for its restored state);
-  // does nothing when the size is already the one asked for.
+  // Sets the outer size in layout units, scaled to the window's DPI, also while the window is minimised
+  // or maximised (then for its restored state); does nothing when the size is already the one asked for.
   void SetOuterSize(int width, int height);
+  // Sets the client size in layout units, with the frame of the window's DPI around it.
   void SetClientSize(int width, int height);
   // Moves the window, keeping its size (screen coordinates).
   void MoveTo(int left, int top);
@@ -73,6 +75,8 @@ class Form : public Control {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  void SetOuterPixelSize(int width, int height);
+
   FormBorder border_;
   bool centreAtFirstShowing_;
   Button* defaultButton_ = nullptr;

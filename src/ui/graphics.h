@@ -47,8 +47,9 @@ struct FontSpec {
   friend bool operator==(const FontSpec&, const FontSpec&) = default;
 };
 
-// The shared font for a description (ANSI character set); never null.
-HFONT SharedFont(const FontSpec& wanted);
+// The shared font for a description (ANSI character set) at a DPI, its height scaled from 96 DPI; never
+// null.
+HFONT SharedFont(const FontSpec& wanted, int dpi = 96);
 
 // The shared solid brush of a colour.
 HBRUSH SharedBrush(COLORREF colour);

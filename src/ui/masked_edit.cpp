@@ -52,11 +52,10 @@ LRESULT MaskedEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (edits && ReadOnly()) return EditBase::HandleMessage(message, wParam, lParam);
   switch (message) {
     case WM_SETTEXT: {
-      const std::string fitted = FitDigitMask(lParam != 0 ? reinterpret_cast<const char*>(lParam) : "");
-      return DefaultHandling(message, wParam, reinterpret_cast<LPARAM>(fitted.c_str()));
+      return DefaultSetText(wParam, FitDigitMask(TextOfMessage(lParam)));
     }
     case WM_CHAR: {
-      char key = static_cast<char>(wParam);
+      char key = CharOfMessage(wParam);
       if (onKeyPress) {
         onKeyPress(key);
         if (key == 0) return 0;

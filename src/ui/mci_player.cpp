@@ -5,16 +5,24 @@
 #include <stdexcept>
 #include <string>
 
+#include "ui/library_function.h"
 #include "ui/wide_text.h"
 
 namespace kestrelle::ui {
 namespace {
 
+// The media layer is loaded with the first player's first command.
+MCIERROR SendMci(MCIDEVICEID device, UINT message, DWORD_PTR flags, DWORD_PTR parameters) {
+  static const auto send = LibraryFunction<decltype(&mciSendCommandW)>("winmm.dll", "mciSendCommandW");
+  return send(device, message, flags, parameters);
+}
+
 // The device's own words, taken wide: its narrow texts are in the system's code page, which the error box
 // (reading UTF-8) would garble.
 [[noreturn]] void ThrowMciError(MCIERROR error) {
+  static const auto errorString = LibraryFunction<decltype(&mciGetErrorStringW)>("winmm.dll", "mciGetErrorStringW");
   wchar_t message[MAXERRORLENGTH] = {};
-  if (!mciGetErrorStringW(error, message, MAXERRORLENGTH)) {
+  if (!errorString(error, message, MAXERRORLENGTH)) {
     throw std::runtime_error("Media device error " + std::to_string(error));
   }
   throw std::runtime_error(Utf8FromWide(message));
@@ -42,12 +50,12 @@ MciPlayer::MciPlayer(Control& parent, const Rect& bounds) {
 MciPlayer::~MciPlayer() {
   if (!IsOpen()) return;
   MCI_GENERIC_PARMS close{};
-  mciSendCommandW(device_, MCI_CLOSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&close));
+  SendMci(device_, MCI_CLOSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&close));
 }
 
 void MciPlayer::Command(UINT message, DWORD_PTR flags, void* parameters) const {
   if (!IsOpen()) ThrowMciError(MCIERR_INVALID_DEVICE_ID);
-  if (const MCIERROR error = mciSendCommandW(device_, message, flags, reinterpret_cast<DWORD_PTR>(parameters))) {
+  if (const MCIERROR error = SendMci(device_, message, flags, reinterpret_cast<DWORD_PTR>(parameters))) {
     ThrowMciError(error);
   }
 }
@@ -57,7 +65,7 @@ void MciPlayer::Open(const std::string& fileName) {
   const std::wstring name = WideFromUtf8(fileName);
   MCI_OPEN_PARMSW open{};
   open.lpstrElementName = name.c_str();
-  if (const MCIERROR error = mciSendCommandW(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&open))) {
+  if (const MCIERROR error = SendMci(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&open))) {
     ThrowMciError(error);
   }
   device_ = open.wDeviceID;
@@ -91,7 +99,7 @@ void MciPlayer::Close() {
   const UINT device = device_;
   device_ = 0;  // closed for this player even if the device reports an error
   MCI_GENERIC_PARMS close{};
-  if (const MCIERROR error = mciSendCommandW(device, MCI_CLOSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&close))) {
+  if (const MCIERROR error = SendMci(device, MCI_CLOSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&close))) {
     ThrowMciError(error);
   }
 }

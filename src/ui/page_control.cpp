@@ -1,11 +1,20 @@
 #include "ui/page_control.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include <stdexcept>
 
+#include "ui/application.h"
+
 namespace kestrelle::ui {
 namespace {
+
+// The visual styles have no picture of a tab at the bottom and would draw the strip upside down; such a
+// strip keeps the classic look (the pages on it are themed as usual).
+void KeepBottomTabsClassic(HWND tabs, const TabOptions& options) {
+  if (options.tabsAtBottom) SetWindowTheme(tabs, L"", L"");
+}
 
 DWORD TabStyle(const TabOptions& options) {
   DWORD style = WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
@@ -37,8 +46,18 @@ std::string TabText(HWND tabs, int index) {
 
 }  // namespace
 
-TabSheet::TabSheet(PageControl& owner, std::string_view caption) {
+TabSheet::TabSheet(PageControl& owner, std::string_view caption, PageMaker makeContent)
+    : makeContent_(std::move(makeContent)) {
   Create({.style = WS_CLIPCHILDREN, .exStyle = WS_EX_CONTROLPARENT, .parent = &owner, .text = caption});
+}
+
+PageContent& TabSheet::Content() {
+  if (content_ == nullptr) {
+    if (!HasMaker()) throw std::logic_error("The page has no content");
+    content_ = makeContent_(*this);
+    content_->Start();
+  }
+  return *content_;
 }
 
 PageControl::PageControl(Control& parent, const Rect& bounds, const TabOptions& options) {
@@ -48,13 +67,24 @@ PageControl::PageControl(Control& parent, const Rect& bounds, const TabOptions& 
           .parent = &parent,
           .bounds = bounds,
           .font = options.font});
-  if (options.tabHeight > 0) SendMessageA(Handle(), TCM_SETITEMSIZE, 0, MAKELPARAM(0, options.tabHeight));
+  KeepBottomTabsClassic(Handle(), options);
+  tabHeight_ = options.tabHeight;
+  ApplyTabHeight();
 }
 
-TabSheet& PageControl::AddPage(std::string_view caption) {
+void PageControl::ApplyTabHeight() {
+  if (tabHeight_ > 0) SendMessageA(Handle(), TCM_SETITEMSIZE, 0, MAKELPARAM(0, Scale(tabHeight_)));
+}
+
+void PageControl::OnDpiChanged() {
+  ApplyTabHeight();
+  for (const auto& page : pages_) page->SetPixelBounds(PageArea());
+}
+
+TabSheet& PageControl::AddPage(std::string_view caption, PageMaker makeContent) {
   InsertTab(Handle(), PageCount(), std::string(caption));
-  TabSheet& page = *pages_.emplace_back(std::make_unique<TabSheet>(*this, caption));
-  page.SetBounds(PageArea());
+  TabSheet& page = *pages_.emplace_back(std::make_unique<TabSheet>(*this, caption, std::move(makeContent)));
+  page.SetPixelBounds(PageArea());
   if (PageCount() == 1) SetActivePage(0);
   return page;
 }
@@ -74,11 +104,21 @@ void PageControl::SetActivePage(int index) {
   ShowActivePage();
 }
 
+bool PageControl::PagesMayClose() {
+  bool mayClose = true;
+  for (const auto& page : pages_) mayClose = page->MayClose() && mayClose;
+  return mayClose;
+}
+
 void PageControl::ShowActivePage() {
   const int active = ActivePageIndex();
+  TabSheet& page = Page(active);
   // Taken again each time, since multi-line tab rows may have moved.
-  Page(active).SetBounds(PageArea());
-  Page(active).SetVisible(true);
+  page.SetPixelBounds(PageArea());
+  // Made while hidden, so that its controls first paint complete. A page that fails to start is shown
+  // with what it has, as a window whose show handler fails.
+  if (page.HasMaker()) Guarded([&page] { page.Content(); });
+  page.SetVisible(true);
   for (int i = 0; i < PageCount(); ++i) {
     if (i != active) Page(i).SetVisible(false);
   }
@@ -95,13 +135,15 @@ LRESULT PageControl::OnNotify(const NMHDR& header) {
 class TabControl::Strip : public Control {
  public:
   Strip(TabControl& owner, const TabOptions& options) : owner_(owner) {
-    const Rect area = owner.ClientRect();
     Create({.className = WC_TABCONTROLA,
             .style = TabStyle(options) | TCS_FOCUSONBUTTONDOWN,
             .parent = &owner,
-            .bounds = {0, 0, area.width, area.height},
             .font = options.font});
+    KeepBottomTabsClassic(Handle(), options);
+    FillOwner();
   }
+
+  void FillOwner() { SetPixelBounds(owner_.ClientRect()); }
 
  protected:
   LRESULT OnNotify(const NMHDR& header) override {
@@ -126,6 +168,8 @@ TabControl::TabControl(Control& parent, const Rect& bounds, const TabOptions& op
 TabControl::~TabControl() = default;
 
 HWND TabControl::StripHandle() const { return strip_->Handle(); }
+
+void TabControl::OnDpiChanged() { strip_->FillOwner(); }
 
 LRESULT TabControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   // Each control put on the tab control goes above the strip, which paints around it.

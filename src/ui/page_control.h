@@ -1,6 +1,10 @@
 #pragma once
 // Tabbed controls. PageControl shows one page (a TabSheet, which holds that page's controls) per tab;
 // TabControl is a row of tabs over one area whose controls lie on the tab control itself.
+//
+// A sheet's controls and handlers (its PageContent) are made the first time the sheet comes to the front
+// (the first sheet added comes to the front at once), so that a window shows without building the pages
+// nobody has looked at yet. Once made, a page lives as long as its sheet.
 
 #include <functional>
 #include <memory>
@@ -22,13 +26,45 @@ struct TabOptions {
 };
 
 class PageControl;
+class TabSheet;
+
+// What a page is to the window that holds it: started once when made, asked before the window closes,
+// and nothing else.
+class PageContent {
+ public:
+  virtual ~PageContent() = default;
+  // Runs once, right after the page's controls are made: what the layout alone does not set.
+  virtual void Start() {}
+  // Asked before the window closes; a page that refuses sees to the close itself when it can.
+  virtual bool MayClose() { return true; }
+};
+
+using PageMaker = std::function<std::unique_ptr<PageContent>(TabSheet&)>;
 
 // A page of a PageControl; its caption is the tab's text.
 class TabSheet : public Control {
  public:
-  TabSheet(PageControl& owner, std::string_view caption);
+  TabSheet(PageControl& owner, std::string_view caption, PageMaker makeContent);
+
+  // The page's content, made and started first if it has not been yet. A start that throws leaves the
+  // page made, with whatever the start had done. Throws for a sheet added without a maker.
+  PageContent& Content();
+  template <typename Page>
+  Page& ContentAs() {
+    return dynamic_cast<Page&>(Content());
+  }
+  // A page not made yet has nothing to keep the window open for.
+  bool MayClose() { return content_ == nullptr || content_->MayClose(); }
+
+ private:
+  friend class PageControl;
+  bool HasMaker() const { return makeContent_ != nullptr; }
+
+  PageMaker makeContent_;
+  std::unique_ptr<PageContent> content_;
 };
 
+// Tabs at the bottom are drawn by the classic tab control: the visual styles draw every tab as a top one.
 class PageControl : public Control {
  public:
   PageControl(Control& parent, const Rect& bounds, const TabOptions& options = {});
@@ -36,23 +72,33 @@ class PageControl : public Control {
   // Raised when the user chooses another tab.
   std::function<void()> onChange;
 
-  TabSheet& AddPage(std::string_view caption);
+  // makeContent: makes the page's controls on the sheet; none for a sheet whose controls come from
+  // elsewhere.
+  TabSheet& AddPage(std::string_view caption, PageMaker makeContent = nullptr);
   int PageCount() const { return static_cast<int>(pages_.size()); }
   TabSheet& Page(int index) const { return *pages_.at(static_cast<std::size_t>(index)); }
+  // The strip's tab height in layout units (0: sized by the system).
+  int TabHeight() const { return tabHeight_; }
 
   int ActivePageIndex() const;
   TabSheet& ActivePage() const { return Page(ActivePageIndex()); }
-  // Brings a page to the front; raises nothing.
+  // Brings a page to the front, making it if needed; raises nothing.
   void SetActivePage(int index);
+  // Whether every page made so far lets the window close. Each is asked, also after one has refused, so
+  // that each can prepare for the close it will see to.
+  bool PagesMayClose();
 
  protected:
   LRESULT OnNotify(const NMHDR& header) override;
+  void OnDpiChanged() override;
 
  private:
   Rect PageArea() const;
   void ShowActivePage();
+  void ApplyTabHeight();
 
   std::vector<std::unique_ptr<TabSheet>> pages_;
+  int tabHeight_ = 0;
 };
 
 // The controls on a TabControl are children of its own window, above the system's tab strip, which lies
@@ -77,6 +123,7 @@ class TabControl : public Control {
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnDpiChanged() override;
 
  private:
   class Strip;

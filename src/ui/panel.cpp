@@ -58,7 +58,7 @@ void Panel::Paint(HDC dc) {
   DrawBevel(dc, area, inner_, bevelWidth_);
   const std::string caption = Text();
   if (caption.empty()) return;
-  SelectedObject font(dc, SharedFont(Font()));
+  SelectedObject font(dc, ScaledFont());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, Font().colour.Resolve());
   DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);

@@ -7,8 +7,8 @@ namespace kestrelle::ui {
 
 RadioGroup::RadioGroup(Control& parent, const Rect& bounds, std::string_view caption,
                        const RadioGroupOptions& options)
-    : GroupBox(parent, bounds, caption, {.font = options.font}) {
-  const HFONT font = SharedFont(Font());
+    : GroupBox(parent, bounds, caption, {.font = options.font}), columns_(std::max(options.columns, 1)) {
+  const HFONT font = ScaledFont();
   // Automatic radio buttons, so that the arrow keys of the dialog keyboard interface select the item
   // they move to (each selection still comes here as BN_CLICKED).
   for (const std::string& item : options.items) {
@@ -19,8 +19,14 @@ RadioGroup::RadioGroup(Control& parent, const Rect& bounds, std::string_view cap
     SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     buttons_.push_back(button);
   }
-  ArrangeButtons(std::max(options.columns, 1));
+  ArrangeButtons();
   UpdateTabStop();
+}
+
+void RadioGroup::OnDpiChanged() {
+  for (HWND button : buttons_) SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(ScaledFont()), FALSE);
+  ArrangeButtons();
+  InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 // Tab enters the group at its selected item (the first when there is none) and leaves it with the next
@@ -36,24 +42,25 @@ void RadioGroup::UpdateTabStop() {
 
 // The buttons share the space below the caption evenly, column by column, the left-over pixels split
 // above and below them.
-void RadioGroup::ArrangeButtons(int columns) {
+void RadioGroup::ArrangeButtons() {
+  const int columns = columns_;
   if (buttons_.empty()) return;
   TEXTMETRICA metrics{};
   const HDC dc = GetDC(Handle());
   {
-    SelectedObject font(dc, SharedFont(Font()));
+    SelectedObject font(dc, ScaledFont());
     GetTextMetricsA(dc, &metrics);
   }
   ReleaseDC(Handle(), dc);
   const Rect client = ClientRect();
   const int count = Count();
   const int perColumn = (count + columns - 1) / columns;
-  const int buttonWidth = (client.width - 10) / columns;
-  const int space = client.height - metrics.tmHeight - 5;
+  const int buttonWidth = (client.width - Scale(10)) / columns;
+  const int space = client.height - metrics.tmHeight - Scale(5);
   const int buttonHeight = space / perColumn;
   const int topMargin = metrics.tmHeight + 1 + (space % perColumn) / 2;
   for (int i = 0; i < count; ++i) {
-    MoveWindow(buttons_[static_cast<std::size_t>(i)], (i / perColumn) * buttonWidth + 8,
+    MoveWindow(buttons_[static_cast<std::size_t>(i)], (i / perColumn) * buttonWidth + Scale(8),
                (i % perColumn) * buttonHeight + topMargin, buttonWidth, buttonHeight, FALSE);
   }
 }

@@ -38,11 +38,13 @@ class RadioGroup : public GroupBox {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void ArrangeButtons(int columns);
+  void ArrangeButtons();
+  void OnDpiChanged() override;
   void UpdateTabStop();
 
   std::vector<HWND> buttons_;  // children of the group's window, destroyed with it
   int itemIndex_ = -1;
+  int columns_ = 1;
 };
 
 }  // namespace kestrelle::ui

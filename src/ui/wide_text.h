@@ -12,5 +12,7 @@ namespace kestrelle::ui {
 std::wstring WideFromAnsi(std::string_view text);
 std::wstring WideFromUtf8(std::string_view text);
 std::string Utf8FromWide(std::wstring_view text);
+// Characters the ANSI code page lacks become '?'.
+std::string AnsiFromWide(std::wstring_view text);
 
 }  // namespace kestrelle::ui

@@ -1,5 +1,7 @@
 #include "kestrelle_window.h"
 
+#include <commctrl.h>
+
 #include <vector>
 
 namespace kestrelle::test {
@@ -50,6 +52,13 @@ std::vector<HWND> Descendants(HWND window) {
   return windows;
 }
 
+HWND FindInputMemo(HWND mainWindow) {
+  for (HWND child : Descendants(mainWindow)) {
+    if (IsMultiLineEdit(child) && !IsReadOnly(child)) return child;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 HWND FindKestrelleWindow(DWORD processId, DWORD timeoutMs) {
@@ -64,11 +73,17 @@ HWND FindKestrelleWindow(DWORD processId, DWORD timeoutMs) {
 }
 
 // The input memo is the one multi-line box that is not read-only; the output memo is the read-only one on
-// the same page.
+// the same page. A page's controls exist once the page has been shown, so the pages are brought to the
+// front in turn, as a player clicks their tabs (TCM_SETCURFOCUS tells the window as a click does), until
+// the memo is there.
 TranslatorControls FindTranslatorControls(HWND mainWindow) {
   TranslatorControls controls;
-  for (HWND child : Descendants(mainWindow)) {
-    if (IsMultiLineEdit(child) && !IsReadOnly(child)) controls.inputMemo = child;
+  controls.inputMemo = FindInputMemo(mainWindow);
+  const HWND pages = FindWindowExA(mainWindow, nullptr, WC_TABCONTROLA, nullptr);
+  const int pageCount = pages ? static_cast<int>(SendMessageA(pages, TCM_GETITEMCOUNT, 0, 0)) : 0;
+  for (int page = 0; !controls.inputMemo && page < pageCount; ++page) {
+    SendMessageA(pages, TCM_SETCURFOCUS, static_cast<WPARAM>(page), 0);
+    controls.inputMemo = FindInputMemo(mainWindow);
   }
   if (!controls.inputMemo) return controls;
   for (HWND sibling : Descendants(GetParent(controls.inputMemo))) {

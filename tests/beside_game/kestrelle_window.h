@@ -20,7 +20,8 @@ struct TranslatorControls {
   bool Found() const { return inputMemo && outputMemo && translateButton; }
 };
 
-// The Translator page's memos and Translate button on the main window; null members for what is missing.
+// The Translator page's memos and Translate button on the main window, the page brought to the front first
+// if it has not been shown yet; null members for what is missing.
 TranslatorControls FindTranslatorControls(HWND mainWindow);
 
 // Puts the text into the input memo and presses Translate (posted, so that it runs in Kestrelle's own

@@ -41,6 +41,9 @@ class RecordingFace : public MarqueeFace {
 // The about box's credits: 96 lines of 15 pixels in a control of 273 x 97 with bevels of 3.
 constexpr TMarqueeMetrics kCredits{.Width = 273, .Height = 97, .ClientHeight = 97, .BevelWidth = 3,
                                    .LineCount = 96, .LineHeight = 15};
+// Two pixels a tick (a 150 % screen): the last step is cut short to the end row.
+constexpr TMarqueeMetrics kCreditsTwoPixels{.Width = 273, .Height = 97, .ClientHeight = 97, .BevelWidth = 3,
+                                            .LineCount = 96, .LineHeight = 15, .Step = 2};
 
 TEST(MarqueeRun, LastsUntilTheTextHasPassedTheView) {
   const struct {
@@ -53,6 +56,8 @@ TEST(MarqueeRun, LastsUntilTheTextHasPassedTheView) {
   } runs[] = {
       {"credits upward", kCredits, false, 1538, 0, 1537},
       {"credits downward", kCredits, true, 1538, 1537, 0},
+      {"credits upward, two pixels a tick", kCreditsTwoPixels, false, 770, 0, 1537},
+      {"credits downward, two pixels a tick", kCreditsTwoPixels, true, 770, 1537, 0},
       // Upward runs count the client height, downward ones start one outer height below the text.
       {"bordered upward", {.Width = 60, .Height = 50, .ClientHeight = 48, .LineCount = 3, .LineHeight = 12},
        false, 85, 0, 84},

@@ -1,12 +1,14 @@
-// kestrelle_screenshots <folder>: creates the real main window and about box, shows the main window as the
-// program does, saves a picture of each shot below as <folder>\<name>.bmp (scripts/run.sh turns them into
-// PNG files), and prints "<name>: <what it shows>" for each.
+// kestrelle_screenshots <folder> [name...]: creates the real main window and about box, shows the main
+// window as the program does, saves a picture of each shot below (or of the named ones) as
+// <folder>\<name>.bmp (scripts/run.sh turns them into PNG files), and prints "<name>: <what it shows>" for
+// each. On a screen of another DPI than 96 the names end in "-<dpi>dpi".
 //
 // A new shot is one more entry in Shots(): its file name, what it shows, and what to do first (choose a
 // page, select towns, type text, open the about box...), which returns the window to picture.
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -23,10 +25,9 @@
 namespace kestrelle::screenshots {
 namespace {
 
-// The program's two windows, created in the start routine's order.
+// The program's main window, which makes the about box when it is first asked for.
 struct Windows {
   TMainForm form;
-  TAboutBox aboutBox;
 };
 
 struct Shot {
@@ -46,7 +47,7 @@ std::function<HWND(Windows&)> ShowPage(int index) {
 HWND AskBritainAt345(Windows& windows) {
   TMainForm& form = windows.form;
   form.tpMain.SetActivePage(0);
-  TMoongatePage& page = form.moongatePage;
+  TMoongatePage& page = form.MoongatePage();
   SendMessageA(page.rgStart.ItemHandle(1), BM_CLICK, 0, 0);
   SendMessageA(page.cbByTime.Handle(), BM_CLICK, 0, 0);
   for (char c : std::string("345")) PostMessageA(page.edtByTime.Handle(), WM_CHAR, static_cast<WPARAM>(c), 1);
@@ -56,7 +57,7 @@ HWND AskBritainAt345(Windows& windows) {
 
 // The about box at its first opening, its credits some lines into their run (without waiting the ticks).
 HWND AboutBoxWhileTheCreditsScroll(Windows& windows) {
-  TAboutBox& about = windows.aboutBox;
+  TAboutBox& about = windows.form.AboutBox();
   about.Show();
   for (int tick = 0; tick < 130; ++tick) about.Marquee1.Step();
   return about.Handle();
@@ -64,7 +65,7 @@ HWND AboutBoxWhileTheCreditsScroll(Windows& windows) {
 
 // The about box at a later opening: the copyright and comments in place of the credits.
 HWND AboutBoxOpenedAgain(Windows& windows) {
-  TAboutBox& about = windows.aboutBox;
+  TAboutBox& about = windows.form.AboutBox();
   about.Hide();
   about.Show();
   return about.Handle();
@@ -97,29 +98,29 @@ std::vector<Shot> Shots() {
       {"moongates-britain-345", "where Britain's gate leads at 3:45, typed as a time", AskBritainAt345},
       {"weapons-bardiche-zoom-15", "the Bardiche at zoom 1.5",
        [](Windows& w) {
-         TWeaponsPage& p = w.form.weaponsPage;
+         TWeaponsPage& p = w.form.WeaponsPage();
          return ShowItem(w, 2, &p.tcWeapons, "Pole Arms", p.cbWeapons, "Bardiche", p.sbWeapons, 15);
        }},
       {"weapons-magic-lookup", "the weapon magic lookup on a Katana, a word of each group chosen",
        [](Windows& w) {
-         TWeaponsPage& p = w.form.weaponsPage;
+         TWeaponsPage& p = w.form.WeaponsPage();
          ShowItem(w, 2, &p.tcWeapons, "Swords", p.cbWeapons, "Katana", p.sbWeapons, 20);
          return LookUp(w, p.btnWpnMagic, {{&p.rgMagicWpnSkill, 2}, {&p.rgMagicWpnDura, 3}, {&p.rgMagicWpnDam, 4},
                                           {&p.rgMagicWpnMagic, 6}});
        }},
       {"armour-plate-breast-plate", "the Plate tab's Breast Plate",
        [](Windows& w) {
-         TArmourPage& p = w.form.armourPage;
+         TArmourPage& p = w.form.ArmourPage();
          return ShowItem(w, 3, &p.tcArmour, "Plate", p.cbArmour, "Breast Plate", p.sbArmour, 20);
        }},
       {"armour-magic-lookup", "the armour magic lookup on that Breast Plate, a word of each group chosen",
        [](Windows& w) {
-         TArmourPage& p = w.form.armourPage;
+         TArmourPage& p = w.form.ArmourPage();
          return LookUp(w, p.btnArmourMagic, {{&p.rgMagicAmrDura, 1}, {&p.rgMagicArmourAHP, 3}});
        }},
       {"animals-grizzly-bear-zoom-30", "the Grizzly Bear at zoom 3",
        [](Windows& w) {
-         TAnimalsPage& p = w.form.animalsPage;
+         TAnimalsPage& p = w.form.AnimalsPage();
          return ShowItem(w, 4, nullptr, "", p.cbAnimals, "Grizzly Bear", p.sbAnimals, 30);
        }},
       {"about-credits", "the about box at its first opening, the credits scrolling", AboutBoxWhileTheCreditsScroll},
@@ -132,23 +133,28 @@ std::vector<Shot> Shots() {
 
 int main(int argc, char** argv) {
   using namespace kestrelle;
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: kestrelle_screenshots <folder>\n");
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: kestrelle_screenshots <folder> [name...]\n");
     return 2;
   }
   const std::string folder = argv[1];
+  const std::vector<std::string> wanted(argv + 2, argv + argc);
   ui::InitialiseControls();
   ui::SetApplicationTitle("Kestrelle");
   try {
     screenshots::Windows windows;
     windows.form.Show();
     ui::ProcessPendingMessages();
+    const std::string dpi = std::to_string(windows.form.Dpi());
+    const bool scaled = windows.form.Dpi() != 96;
     for (const screenshots::Shot& shot : screenshots::Shots()) {
+      if (!wanted.empty() && std::find(wanted.begin(), wanted.end(), shot.name) == wanted.end()) continue;
       const HWND window = shot.prepare(windows);
       ui::ProcessPendingMessages();
-      const std::string path = folder + "\\" + shot.name + ".bmp";
-      screenshots::SaveBmp(screenshots::CaptureWindow(window), path);
-      std::printf("%s: %s\n", shot.name.c_str(), shot.what.c_str());
+      const std::string name = scaled ? shot.name + "-" + dpi + "dpi" : shot.name;
+      const std::string what = scaled ? shot.what + " at " + dpi + " DPI" : shot.what;
+      screenshots::SaveBmp(screenshots::CaptureWindow(window), folder + "\\" + name + ".bmp");
+      std::printf("%s: %s\n", name.c_str(), what.c_str());
     }
   } catch (const std::exception& error) {
     std::fprintf(stderr, "kestrelle_screenshots: %s\n", error.what());

@@ -6,12 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "test_support.h"
+#include "ui/application.h"
 #include "ui/check_box.h"
 #include "ui/combo_box.h"
 #include "ui/edit.h"
@@ -377,6 +379,58 @@ TEST(PageControl, ShowsOnlyTheActivePage) {
   EXPECT_EQ(changes, 1);
   EXPECT_TRUE(first.Visible());
   EXPECT_FALSE(second.Visible());
+}
+
+// A page that counts its starts and close questions; its start may fail, and it may refuse to close.
+struct CountingPage : ui::PageContent {
+  struct Counts {
+    int starts = 0;
+    int closeQuestions = 0;
+  };
+  CountingPage(Counts& counts, bool failingStart, bool refusing)
+      : counts_(counts), failingStart_(failingStart), refusing_(refusing) {}
+  void Start() override {
+    ++counts_.starts;
+    if (failingStart_) throw std::runtime_error("start failed");
+  }
+  bool MayClose() override {
+    ++counts_.closeQuestions;
+    return !refusing_;
+  }
+  Counts& counts_;
+  bool failingStart_;
+  bool refusing_;
+};
+
+// A page is made and started once, when it first comes to the front (the first page at once); one whose
+// start fails is reported and shown all the same. Before closing, every page made is asked, also after one
+// has refused, and a page never shown is not made for the question.
+TEST(PageControl, MakesEachPageWhenFirstShownAndAsksTheMadeOnesBeforeClosing) {
+  HostForm host;
+  ui::PageControl pages(host, {0, 0, 320, 267});
+  const struct {
+    bool failingStart;
+    bool refusing;
+  } kinds[] = {{false, true}, {true, false}, {false, false}};
+  std::vector<CountingPage::Counts> counts(std::size(kinds));
+  for (std::size_t i = 0; i < std::size(kinds); ++i) {
+    pages.AddPage("Page", [&, i](ui::TabSheet&) {
+      return std::make_unique<CountingPage>(counts[i], kinds[i].failingStart, kinds[i].refusing);
+    });
+  }
+  EXPECT_EQ(counts[0].starts, 1);
+  EXPECT_EQ(counts[1].starts, 0);
+  test::ErrorBoxWatcher watcher(ui::ApplicationTitle());
+  pages.SetActivePage(1);
+  EXPECT_EQ(watcher.Result().message, "start failed");
+  EXPECT_TRUE(pages.Page(1).Visible());
+  pages.SetActivePage(0);
+  pages.SetActivePage(1);
+  EXPECT_FALSE(pages.PagesMayClose());
+  for (std::size_t i = 0; i < counts.size(); ++i) {
+    EXPECT_EQ(counts[i].starts, i < 2 ? 1 : 0) << i;
+    EXPECT_EQ(counts[i].closeQuestions, i < 2 ? 1 : 0) << i;
+  }
 }
 
 TEST(Form, ErasesItsClientAreaInItsBackgroundColour) {

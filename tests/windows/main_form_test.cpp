@@ -11,6 +11,7 @@
 #include "app/about_box.h"
 #include "app/main_form.h"
 #include "test_support.h"
+#include "user_actions.h"
 
 namespace kestrelle {
 namespace {
@@ -85,14 +86,15 @@ TEST(MainForm, MaximisingKeepsTheSizeInTheBottomRightCorner) {
   EXPECT_EQ(form->Bounds().height, 313);
 }
 
-// The layout as the window creates it, before the show handler and the tables fill anything in.
+// The layout as the window creates it, before the show handler and the tables fill anything in: the
+// reference pages are made here on their sheets without their start, which loads the tables.
 TEST(MainForm, EveryControlHasItsParentBoundsAndCaption) {
   TMainForm f;
-  const TMoongatePage& m = f.moongatePage;
-  const TTranslatorPage& t = f.translatorPage;
-  const TWeaponsPage& w = f.weaponsPage;
-  const TArmourPage& a = f.armourPage;
-  const TAnimalsPage& n = f.animalsPage;
+  const TMoongatePage& m = f.MoongatePage();
+  const TTranslatorPage& t = f.TranslatorPage();
+  const TWeaponsPage w(f.TabSheet1);
+  const TArmourPage a(f.tsArmour);
+  const TAnimalsPage n(f.Animals);
   struct Row {
     const char* name;
     const ui::Control& control;
@@ -248,15 +250,15 @@ TEST(MainForm, ControlsUseTheirOwnFontOrTheWindowsFont) {
     bool bold;
   } rows[] = {
       {"tpMain", form->tpMain, "Arial", -11, false},
-      {"cbByTime", form->moongatePage.cbByTime, "Arial", -11, false},
-      {"Label2", form->moongatePage.Label2, "Courier New", -24, true},
-      {"memoText", form->translatorPage.memoText, "MS Sans Serif", -13, false},
-      {"memoTranslated", form->translatorPage.memoTranslated, "MS Sans Serif", -13, false},
-      {"rgSpeak", form->translatorPage.rgSpeak, "MS Sans Serif", -11, false},
-      {"btnTranslate", form->translatorPage.btnTranslate, "Arial", -11, false},
-      {"Button2", form->weaponsPage.Button2, "Arial", -11, true},
-      {"Button4", form->armourPage.Button4, "Arial", -11, true},
-      {"Label25", form->animalsPage.Label25, "Arial", -11, false},
+      {"cbByTime", form->MoongatePage().cbByTime, "Arial", -11, false},
+      {"Label2", form->MoongatePage().Label2, "Courier New", -24, true},
+      {"memoText", form->TranslatorPage().memoText, "MS Sans Serif", -13, false},
+      {"memoTranslated", form->TranslatorPage().memoTranslated, "MS Sans Serif", -13, false},
+      {"rgSpeak", form->TranslatorPage().rgSpeak, "MS Sans Serif", -11, false},
+      {"btnTranslate", form->TranslatorPage().btnTranslate, "Arial", -11, false},
+      {"Button2", form->WeaponsPage().Button2, "Arial", -11, true},
+      {"Button4", form->ArmourPage().Button4, "Arial", -11, true},
+      {"Label25", form->AnimalsPage().Label25, "Arial", -11, false},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -273,7 +275,7 @@ TEST(MainForm, StartState) {
   EXPECT_TRUE(form->tsMoongate.Visible());
   for (int i = 1; i < form->tpMain.PageCount(); ++i) EXPECT_FALSE(form->tpMain.Page(i).Visible()) << i;
 
-  const TMoongatePage& moongates = form->moongatePage;
+  const TMoongatePage& moongates = form->MoongatePage();
   for (const ui::RadioGroup* group : {&moongates.rgStart, &moongates.rgDest}) {
     EXPECT_EQ(group->ItemIndex(), -1);
     for (int i = 0; i < group->Count(); ++i) {
@@ -282,7 +284,7 @@ TEST(MainForm, StartState) {
   }
   for (int i = 0; i < 6; ++i) {
     SCOPED_TRACE("pnlTimes entry " + std::to_string(i + 1));
-    const auto& panel = form->moongatePage.pnlTimes[static_cast<std::size_t>(i)];
+    const auto& panel = form->MoongatePage().pnlTimes[static_cast<std::size_t>(i)];
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->Parent(), &moongates.grpTimes);
     EXPECT_EQ(GetParent(panel->Handle()), moongates.grpTimes.Handle());
@@ -294,35 +296,58 @@ TEST(MainForm, StartState) {
   EXPECT_FALSE(moongates.cbByTime.Checked());
   EXPECT_FALSE(moongates.edtByTime.Visible());
 
-  const TTranslatorPage& translator = form->translatorPage;
+  const TTranslatorPage& translator = form->TranslatorPage();
   EXPECT_EQ(translator.rgSpeak.ItemIndex(), 0);
   EXPECT_EQ(SendMessageA(translator.rgSpeak.ItemHandle(0), BM_GETCHECK, 0, 0), BST_CHECKED);
-  EXPECT_TRUE(form->translatorPage.pmtWordWrap.Checked());
-  EXPECT_FALSE(form->translatorPage.pmAutoTranslate.Checked());
+  EXPECT_TRUE(form->TranslatorPage().pmtWordWrap.Checked());
+  EXPECT_FALSE(form->TranslatorPage().pmAutoTranslate.Checked());
   EXPECT_TRUE(translator.memoText.WordWrap());
   EXPECT_TRUE(translator.memoTranslated.WordWrap());
   EXPECT_TRUE(translator.memoTranslated.ReadOnly());
   EXPECT_EQ(translator.memoText.Hint(), "Type text to be translated and or sent here.");
-  EXPECT_EQ(translator.memoText.AttachedPopupMenu(), &form->translatorPage.pmTranslate);
-  EXPECT_EQ(translator.memoTranslated.AttachedPopupMenu(), &form->translatorPage.pmTranslate);
+  EXPECT_EQ(translator.memoText.AttachedPopupMenu(), &form->TranslatorPage().pmTranslate);
+  EXPECT_EQ(translator.memoTranslated.AttachedPopupMenu(), &form->TranslatorPage().pmTranslate);
   const char* filter = "Text files (*.txt)|*.TXT|Any file (*.*)|*.*";
-  EXPECT_EQ(form->translatorPage.odTranslate.filter, filter);
-  EXPECT_EQ(form->translatorPage.sdTranslate.filter, filter);
-  EXPECT_EQ(form->translatorPage.odTranslate.title, "Open file for translation");
-  EXPECT_EQ(form->translatorPage.sdTranslate.title, "");
+  EXPECT_EQ(form->TranslatorPage().odTranslate.filter, filter);
+  EXPECT_EQ(form->TranslatorPage().sdTranslate.filter, filter);
+  EXPECT_EQ(form->TranslatorPage().odTranslate.title, "Open file for translation");
+  EXPECT_EQ(form->TranslatorPage().sdTranslate.title, "");
 
-  for (const ui::Panel* magic : {&form->weaponsPage.pnlWeaponMagic, &form->armourPage.pnlArmourMagic}) {
+  for (const ui::Panel* magic : {&form->WeaponsPage().pnlWeaponMagic, &form->ArmourPage().pnlArmourMagic}) {
     EXPECT_FALSE(magic->Visible());
   }
-  EXPECT_TRUE(form->weaponsPage.tcWeapons.Visible());
-  EXPECT_TRUE(form->armourPage.tcArmour.Visible());
-  EXPECT_FALSE(form->weaponsPage.memoMagicWpnDescription.WordWrap());
-  EXPECT_FALSE(form->armourPage.memoMagicAmr.WordWrap());
-  for (const ui::ScrollBar* zoom : {&form->weaponsPage.sbWeapons, &form->armourPage.sbArmour, &form->animalsPage.sbAnimals}) {
+  EXPECT_TRUE(form->WeaponsPage().tcWeapons.Visible());
+  EXPECT_TRUE(form->ArmourPage().tcArmour.Visible());
+  EXPECT_FALSE(form->WeaponsPage().memoMagicWpnDescription.WordWrap());
+  EXPECT_FALSE(form->ArmourPage().memoMagicAmr.WordWrap());
+  for (const ui::ScrollBar* zoom : {&form->WeaponsPage().sbWeapons, &form->ArmourPage().sbArmour, &form->AnimalsPage().sbAnimals}) {
     EXPECT_EQ(zoom->Min(), 5);
     EXPECT_EQ(zoom->Max(), 30);
     EXPECT_EQ(zoom->Position(), 20);
   }
+}
+
+// Start-up makes only what it shows, the Moongates page; every other page is made when it first comes to
+// the front and keeps its state from then on, and the about box waits for its first opening.
+TEST(MainForm, APageIsMadeWhenFirstShownAndKeepsItsState) {
+  auto form = test::ShowMainForm();
+  const auto made = [&](int page) { return GetWindow(form->tpMain.Page(page).Handle(), GW_CHILD) != nullptr; };
+  EXPECT_TRUE(made(0));
+  for (int i = 1; i < form->tpMain.PageCount(); ++i) EXPECT_FALSE(made(i)) << i;
+  EXPECT_EQ(FindWindowA(ui::Control::kFormClass, "About"), nullptr);
+
+  form->tpMain.SetActivePage(2);
+  for (int i = 1; i < form->tpMain.PageCount(); ++i) EXPECT_EQ(made(i), i == 2) << i;
+  ui::ComboBox& weapons = form->WeaponsPage().cbWeapons;
+  const HWND weaponsBox = weapons.Handle();
+  ASSERT_TRUE(test::ChooseItem(weapons, weapons.Item(2)));
+  for (int i = 0; i < form->tpMain.PageCount(); ++i) {
+    form->tpMain.SetActivePage(i);
+    EXPECT_TRUE(made(i)) << i;
+  }
+  form->tpMain.SetActivePage(2);
+  EXPECT_EQ(form->WeaponsPage().cbWeapons.Handle(), weaponsBox);
+  EXPECT_EQ(form->WeaponsPage().cbWeapons.ItemIndex(), 2);
 }
 
 // The menu as lines: one per item, submenu items indented, shortcuts after a tab, checked items marked.
@@ -354,7 +379,7 @@ TEST(MainForm, MainMenuWithTheHelpSeparatorFirst) {
 TEST(MainForm, TranslatorPopupMenuWithItsShortcuts) {
   auto form = test::ShowMainForm();
   std::vector<std::string> lines;
-  DescribeMenu(form->translatorPage.pmTranslate.Handle(), "", lines);
+  DescribeMenu(form->TranslatorPage().pmTranslate.Handle(), "", lines);
   const std::vector<std::string> expected = {
       "Clear Text", "-", "Settings", "  Word wrap [checked]", "  Auto Translate on Enter", "  Leave Game Commands Alone [checked]", "-",
       "&File", "  &Open\tCtrl+O", "  -", "  &Save\tCtrl+S", "  Save &As...",
@@ -372,8 +397,6 @@ TEST(MainForm, ExitClosesTheWindowAndEndsTheMessageLoop) {
 
 TEST(MainForm, AboutShowsTheModalAboutBoxUntilOk) {
   auto form = test::ShowMainForm();
-  TAboutBox about;
-  form->SetAboutBox(&about);
   bool mainEnabledWhileOpen = true;
   std::string okCaption;
   std::thread closer([&] {
@@ -393,7 +416,7 @@ TEST(MainForm, AboutShowsTheModalAboutBoxUntilOk) {
   closer.join();
   EXPECT_FALSE(mainEnabledWhileOpen);
   EXPECT_EQ(okCaption, "OK");
-  EXPECT_FALSE(about.Visible());
+  EXPECT_FALSE(form->AboutBox().Visible());
   EXPECT_TRUE(IsWindowEnabled(form->Handle()));
 }
 
@@ -404,7 +427,7 @@ TEST(MainForm, ExceptionInAHandlerShowsTheErrorBoxAndTheProgramGoesOn) {
   int runs = 0;
   auto failing = [&] {
     ++runs;
-    form->translatorPage.Label1.SetText("changed " + std::to_string(runs));
+    form->TranslatorPage().Label1.SetText("changed " + std::to_string(runs));
     throw std::runtime_error("Resource  not found");
   };
   const struct {
@@ -412,17 +435,17 @@ TEST(MainForm, ExceptionInAHandlerShowsTheErrorBoxAndTheProgramGoesOn) {
     std::function<void()> bind;
     std::function<void()> raise;
   } cases[] = {
-      {"button click", [&] { form->translatorPage.btnTranslate.onClick = failing; },
-       [&] { SendMessageA(form->translatorPage.btnTranslate.Handle(), BM_CLICK, 0, 0); }},
-      {"radio group click", [&] { form->moongatePage.rgStart.onClick = failing; },
+      {"button click", [&] { form->TranslatorPage().btnTranslate.onClick = failing; },
+       [&] { SendMessageA(form->TranslatorPage().btnTranslate.Handle(), BM_CLICK, 0, 0); }},
+      {"radio group click", [&] { form->MoongatePage().rgStart.onClick = failing; },
        [&] {
-         form->moongatePage.rgStart.SetItemIndex(-1);
-         SendMessageA(form->moongatePage.rgStart.ItemHandle(3), BM_CLICK, 0, 0);
+         form->MoongatePage().rgStart.SetItemIndex(-1);
+         SendMessageA(form->MoongatePage().rgStart.ItemHandle(3), BM_CLICK, 0, 0);
        }},
       {"main menu command", [&] { form->About1.onClick = failing; },
        [&] { SendMessageA(form->Handle(), WM_COMMAND, form->About1.CommandId(), 0); }},
-      {"check box click", [&] { form->moongatePage.cbByTime.onClick = failing; },
-       [&] { SendMessageA(form->moongatePage.cbByTime.Handle(), BM_CLICK, 0, 0); }},
+      {"check box click", [&] { form->MoongatePage().cbByTime.onClick = failing; },
+       [&] { SendMessageA(form->MoongatePage().cbByTime.Handle(), BM_CLICK, 0, 0); }},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -436,10 +459,10 @@ TEST(MainForm, ExceptionInAHandlerShowsTheErrorBoxAndTheProgramGoesOn) {
       EXPECT_EQ(seen.caption, "Kestrelle");
       EXPECT_EQ(seen.message, "Resource  not found");
       EXPECT_EQ(runs, attempt);
-      EXPECT_EQ(form->translatorPage.Label1.Text(), "changed " + std::to_string(attempt));
+      EXPECT_EQ(form->TranslatorPage().Label1.Text(), "changed " + std::to_string(attempt));
     }
   }
-  EXPECT_EQ(form->moongatePage.rgStart.ItemIndex(), 3) << "the selection made before the handler stays";
+  EXPECT_EQ(form->MoongatePage().rgStart.ItemIndex(), 3) << "the selection made before the handler stays";
   EXPECT_TRUE(IsWindow(form->Handle()));
 }
 

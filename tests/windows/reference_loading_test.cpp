@@ -1,5 +1,5 @@
-// The reference tables as the main window loads them when it is first shown: the tabs and the animal box
-// it fills, the tables it keeps, the order of the page handlers, and the weapons tab captions as drawn.
+// The reference tables as each page loads them when it is first shown: the tabs and the animal box it
+// fills, the tables it keeps, the order of the page handlers, and the weapons tab captions as drawn.
 
 #include <gtest/gtest.h>
 
@@ -34,9 +34,9 @@ std::vector<std::string> Lines(const ui::ComboBox& box) {
 
 TEST(ReferenceLoading, FillsTheTabsAndTheAnimalBoxWithTheFirstEntriesSelected) {
   auto form = ShowMainForm();
-  const ui::TabControl& weapons = form->weaponsPage.tcWeapons;
-  const ui::TabControl& armour = form->armourPage.tcArmour;
-  const ui::ComboBox& animals = form->animalsPage.cbAnimals;
+  const ui::TabControl& weapons = form->WeaponsPage().tcWeapons;
+  const ui::TabControl& armour = form->ArmourPage().tcArmour;
+  const ui::ComboBox& animals = form->AnimalsPage().cbAnimals;
 
   EXPECT_EQ(Captions(weapons), (std::vector<std::string>{"Axes", "Bows", "Knives && Daggers", "Maces && Hammers",
                                                          "Pole Arms", "Spears && Forks", "Staves", "Swords"}));
@@ -53,7 +53,7 @@ TEST(ReferenceLoading, FillsTheTabsAndTheAnimalBoxWithTheFirstEntriesSelected) {
   EXPECT_EQ(animals.ItemIndex(), 0);
   EXPECT_EQ(animals.Text(), "Alligator");
 
-  // Loading happens behind the Moongates page, which stays in front.
+  // Pages made through the window stay behind the Moongates page.
   EXPECT_EQ(form->tpMain.ActivePageIndex(), 0);
   EXPECT_TRUE(form->tsMoongate.Visible());
   EXPECT_FALSE(form->TabSheet1.Visible());
@@ -64,7 +64,7 @@ TEST(ReferenceLoading, FillsTheTabsAndTheAnimalBoxWithTheFirstEntriesSelected) {
 TEST(ReferenceLoading, TheWindowKeepsTheTablesByCategory) {
   auto form = ShowMainForm();
   std::vector<std::size_t> weaponCounts;
-  for (const auto& category : form->weaponsPage.WeaponCategories) {
+  for (const auto& category : form->WeaponsPage().WeaponCategories) {
     weaponCounts.push_back(category.Items.size());
     EXPECT_EQ(category.Names.size(), category.Items.size());
     EXPECT_EQ(category.ItemIndex, 0);
@@ -72,65 +72,65 @@ TEST(ReferenceLoading, TheWindowKeepsTheTablesByCategory) {
   EXPECT_EQ(weaponCounts, (std::vector<std::size_t>{8, 3, 5, 7, 2, 4, 4, 6}));
 
   std::size_t armourPieces = 0;
-  for (const auto& category : form->armourPage.ArmourCategories) {
+  for (const auto& category : form->ArmourPage().ArmourCategories) {
     armourPieces += category.Items.size();
     EXPECT_FALSE(category.Items.empty());
     EXPECT_EQ(category.Names.size(), category.Items.size());
     EXPECT_EQ(category.ItemIndex, 0);
   }
-  EXPECT_EQ(form->armourPage.ArmourCategories.size(), 8u);
+  EXPECT_EQ(form->ArmourPage().ArmourCategories.size(), 8u);
   EXPECT_EQ(armourPieces, 50u);
-  ASSERT_EQ(form->animalsPage.AnimalRecords.size(), 38u);
+  ASSERT_EQ(form->AnimalsPage().AnimalRecords.size(), 38u);
 
   // The ends of each table, field by field, so that a shifted record would show.
-  const TWeaponRecord& executionersAxe = form->weaponsPage.WeaponCategories.front().Items.front();
-  EXPECT_EQ(form->weaponsPage.WeaponCategories.front().Names.front(), "Executioner's Axe");
+  const TWeaponRecord& executionersAxe = form->WeaponsPage().WeaponCategories.front().Items.front();
+  EXPECT_EQ(form->WeaponsPage().WeaponCategories.front().Names.front(), "Executioner's Axe");
   EXPECT_EQ(executionersAxe.DamageMax(), 28);
   EXPECT_EQ(executionersAxe.HitPointsMax(), 90);
   EXPECT_EQ(executionersAxe.Weight(), 0);
-  const TWeaponRecord& vikingSword = form->weaponsPage.WeaponCategories.back().Items.back();
-  EXPECT_EQ(form->weaponsPage.WeaponCategories.back().Names.back(), "Viking Sword");
+  const TWeaponRecord& vikingSword = form->WeaponsPage().WeaponCategories.back().Items.back();
+  EXPECT_EQ(form->WeaponsPage().WeaponCategories.back().Names.back(), "Viking Sword");
   EXPECT_EQ(vikingSword.StrengthRequired(), 40);
   EXPECT_EQ(vikingSword.Weight(), 6);
 
-  const TArmourRecord& woodenShield = form->armourPage.ArmourCategories.back().Items.back();
-  EXPECT_EQ(form->armourPage.ArmourCategories.back().Names.back(), "Wooden");
+  const TArmourRecord& woodenShield = form->ArmourPage().ArmourCategories.back().Items.back();
+  EXPECT_EQ(form->ArmourPage().ArmourCategories.back().Names.back(), "Wooden");
   EXPECT_EQ(woodenShield.ArmourRating(), 8);
   EXPECT_EQ(woodenShield.Weight(), 5);
 
-  const TAnimalRecord& alligator = form->animalsPage.AnimalRecords.front();
+  const TAnimalRecord& alligator = form->AnimalsPage().AnimalRecords.front();
   EXPECT_EQ(alligator.DamageMax(), 14);
   EXPECT_EQ(alligator.Alignment(), 3);
   EXPECT_EQ(alligator.ItemFlags(), 3);
-  const TAnimalRecord& whiteWolf = form->animalsPage.AnimalRecords.back();
+  const TAnimalRecord& whiteWolf = form->AnimalsPage().AnimalRecords.back();
   EXPECT_EQ(whiteWolf.StrengthMax(), 80);
   EXPECT_EQ(whiteWolf.HitPointsMax(), 80);
   EXPECT_EQ(whiteWolf.ItemFlags(), 1);
 }
 
-// The loaders call the pages' change handlers once each, weapons first, every time after the page's
-// control is filled and its first entry selected, while the Moongates page is in front.
+// Each page's start fills its control, selects the first entry and then calls the page's change handler
+// once, as if the user had chosen that entry; one page's start touches no other page.
 TEST(ReferenceLoading, EachPageHandlerRunsOnceAfterItsPageIsFilled) {
   TMainForm form;
+  TWeaponsPage weapons(form.TabSheet1);
+  TArmourPage armour(form.tsArmour);
+  TAnimalsPage animals(form.Animals);
   std::vector<std::string> calls;
   const auto record = [&](const char* handler) {
-    calls.push_back(std::string(handler) + ": weapons " + std::to_string(form.weaponsPage.tcWeapons.TabCount()) + "/" +
-                    std::to_string(form.weaponsPage.tcWeapons.TabIndex()) + ", armour " +
-                    std::to_string(form.armourPage.tcArmour.TabCount()) + "/" +
-                    std::to_string(form.armourPage.tcArmour.TabIndex()) + ", animals " +
-                    std::to_string(form.animalsPage.cbAnimals.Count()) + "/" +
-                    std::to_string(form.animalsPage.cbAnimals.ItemIndex()) + ", page " +
-                    std::to_string(form.tpMain.ActivePageIndex()));
+    calls.push_back(std::string(handler) + ": weapons " + std::to_string(weapons.tcWeapons.TabCount()) + "/" +
+                    std::to_string(weapons.tcWeapons.TabIndex()) + ", armour " +
+                    std::to_string(armour.tcArmour.TabCount()) + "/" + std::to_string(armour.tcArmour.TabIndex()) +
+                    ", animals " + std::to_string(animals.cbAnimals.Count()) + "/" +
+                    std::to_string(animals.cbAnimals.ItemIndex()));
   };
-  form.weaponsPage.tcWeapons.onChange = [&] { record("tcWeaponsChange"); };
-  form.armourPage.tcArmour.onChange = [&] { record("tcArmourChange"); };
-  form.animalsPage.cbAnimals.onChange = [&] { record("cbAnimalsChange"); };
-  form.Show();
-  test::Pump();
+  weapons.tcWeapons.onChange = [&] { record("tcWeaponsChange"); };
+  armour.tcArmour.onChange = [&] { record("tcArmourChange"); };
+  animals.cbAnimals.onChange = [&] { record("cbAnimalsChange"); };
+  for (ui::PageContent* page : std::vector<ui::PageContent*>{&weapons, &armour, &animals}) page->Start();
   EXPECT_EQ(calls, (std::vector<std::string>{
-                       "tcWeaponsChange: weapons 8/0, armour 0/-1, animals 0/-1, page 0",
-                       "tcArmourChange: weapons 8/0, armour 8/0, animals 0/-1, page 0",
-                       "cbAnimalsChange: weapons 8/0, armour 8/0, animals 38/0, page 0",
+                       "tcWeaponsChange: weapons 8/0, armour 0/-1, animals 0/-1",
+                       "tcArmourChange: weapons 8/0, armour 8/0, animals 0/-1",
+                       "cbAnimalsChange: weapons 8/0, armour 8/0, animals 38/0",
                    }));
 }
 
@@ -222,7 +222,7 @@ Ink TabInk(const ui::TabControl& tabs, int index) {
 // beyond the end of the single tab row at start, where the tab control's scroll arrows lead.
 TEST(ReferenceLoading, TheThirdWeaponTabShowsASingleAmpersand) {
   auto form = ShowMainForm();
-  const ui::TabControl& tabs = form->weaponsPage.tcWeapons;
+  const ui::TabControl& tabs = form->WeaponsPage().tcWeapons;
   const auto font = reinterpret_cast<HFONT>(SendMessageA(tabs.StripHandle(), WM_GETFONT, 0, 0));
   const struct {
     int tab;

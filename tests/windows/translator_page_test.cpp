@@ -33,7 +33,7 @@ class FileChooser {
  public:
   FileChooser(TTranslatorPage& page, TMainForm& form) : form_(form) {
     page.showFileDialog = [this](ui::FileDialog& dialog) {
-      shown.push_back(&dialog == &form_.translatorPage.odTranslate ? "open" : "save");
+      shown.push_back(&dialog == &form_.TranslatorPage().odTranslate ? "open" : "save");
       offered.push_back(dialog.fileName);
       if (!answer) return false;
       dialog.fileName = *answer;
@@ -133,7 +133,7 @@ void SetClipboardText(const std::string& text) {
 
 class TranslatorPageTest : public testing::Test {
  protected:
-  TranslatorPageTest() : form(test::ShowMainForm()), page(form->translatorPage) {
+  TranslatorPageTest() : form(test::ShowMainForm()), page(form->TranslatorPage()) {
     form->tpMain.SetActivePage(1);
     SetDelays("   0", "   0");
     Pump();
@@ -279,8 +279,8 @@ TEST_F(TranslatorPageTest, WordWrapDecidesHowTheLinesJoin) {
   PressTranslate();
   EXPECT_EQ(page.memoTranslated.Text(), "Hi there how are you\r\n");
 
-  Choose(form->translatorPage.pmtWordWrap);
-  EXPECT_FALSE(form->translatorPage.pmtWordWrap.Checked());
+  Choose(form->TranslatorPage().pmtWordWrap);
+  EXPECT_FALSE(form->TranslatorPage().pmtWordWrap.Checked());
   PressTranslate();
   EXPECT_EQ(page.memoTranslated.Text(), "Hi there\r\nhow are you\r\n");
   EXPECT_EQ(client.Text(), "Hi there how are you\r" "Hi there\rhow are you\r");
@@ -296,8 +296,8 @@ TEST_F(TranslatorPageTest, AWrappedParagraphJoinsAtTheBlanksItBrokeAt) {
 
 TEST_F(TranslatorPageTest, WordWrapSwitchesBothMemosAndTheirScrollBars) {
   for (const bool wrap : {false, true}) {
-    Choose(form->translatorPage.pmtWordWrap);
-    EXPECT_EQ(form->translatorPage.pmtWordWrap.Checked(), wrap);
+    Choose(form->TranslatorPage().pmtWordWrap);
+    EXPECT_EQ(form->TranslatorPage().pmtWordWrap.Checked(), wrap);
     for (const ui::Memo* memo : {&page.memoText, &page.memoTranslated}) {
       EXPECT_EQ(memo->WordWrap(), wrap);
       EXPECT_EQ(memo->ScrollBarsShown(), wrap ? ui::ScrollBars::Vertical : ui::ScrollBars::Both);
@@ -306,7 +306,7 @@ TEST_F(TranslatorPageTest, WordWrapSwitchesBothMemosAndTheirScrollBars) {
 }
 
 TEST_F(TranslatorPageTest, LongLinesAreNeverCut) {
-  Choose(form->translatorPage.pmtWordWrap);  // off: the whole line is one displayed line
+  Choose(form->TranslatorPage().pmtWordWrap);  // off: the whole line is one displayed line
   const std::string line = std::string(6000, 'a') + " end";
   page.memoText.SetText(line);
   PressTranslate();
@@ -322,8 +322,8 @@ TEST_F(TranslatorPageTest, EnterTranslatesWhenAutoTranslateIsOn) {
   EXPECT_EQ(client.Text(), "") << "auto translate is off at start";
   EXPECT_EQ(page.memoText.Text(), "hello\r\n there") << "Enter breaks the line as usual";
 
-  Choose(form->translatorPage.pmAutoTranslate);
-  ASSERT_TRUE(form->translatorPage.pmAutoTranslate.Checked());
+  Choose(form->TranslatorPage().pmAutoTranslate);
+  ASSERT_TRUE(form->TranslatorPage().pmAutoTranslate.Checked());
   page.memoText.SetText("hello there");
   SendMessageA(page.memoText.Handle(), WM_CHAR, '\r', 1);
   EXPECT_EQ(client.Text(), "Hello there\r");
@@ -339,12 +339,12 @@ TEST_F(TranslatorPageTest, EnterTranslatesWhenAutoTranslateIsOn) {
   EXPECT_EQ(page.memoTranslated.Text(), "");
   EXPECT_EQ(client.Text(), "Hello there\r") << "blank input types nothing";
 
-  Choose(form->translatorPage.pmAutoTranslate);
-  EXPECT_FALSE(form->translatorPage.pmAutoTranslate.Checked());
+  Choose(form->TranslatorPage().pmAutoTranslate);
+  EXPECT_FALSE(form->TranslatorPage().pmAutoTranslate.Checked());
 }
 
 TEST_F(TranslatorPageTest, AFailedAutoTranslateKeepsTheTextAndTheEnter) {
-  Choose(form->translatorPage.pmAutoTranslate);
+  Choose(form->TranslatorPage().pmAutoTranslate);
   SetDelays("    ", "   0");
   page.memoText.SetText("hello");
   test::ErrorBoxWatcher watcher("Kestrelle");
@@ -355,7 +355,7 @@ TEST_F(TranslatorPageTest, AFailedAutoTranslateKeepsTheTextAndTheEnter) {
 }
 
 TEST_F(TranslatorPageTest, ALineThatNoGameClientTookStays) {
-  Choose(form->translatorPage.pmAutoTranslate);
+  Choose(form->TranslatorPage().pmAutoTranslate);
   page.memoText.SetText("hello");
   SendMessageA(page.memoText.Handle(), WM_CHAR, '\r', 1);
   EXPECT_EQ(page.memoText.Text(), "hello") << "the game is closed: the line is not lost";
@@ -367,7 +367,7 @@ TEST_F(TranslatorPageTest, ClearTextEmptiesBothMemos) {
   page.memoText.SetText("in");
   page.memoTranslated.SetText("out");
   MouseDown(page.memoTranslated);
-  Choose(form->translatorPage.pmtClear);
+  Choose(form->TranslatorPage().pmtClear);
   EXPECT_EQ(page.memoText.Text(), "");
   EXPECT_EQ(page.memoTranslated.Text(), "");
 }
@@ -393,13 +393,13 @@ TEST_F(TranslatorPageTest, MenuItemsFollowTheMemoLastClicked) {
     memo.SetText(c.text);
     MouseDown(memo, c.button);
     EXPECT_EQ(page.ActiveMemo, &memo);
-    EXPECT_EQ(form->translatorPage.cutTranslate.Enabled(), c.input);
-    EXPECT_EQ(form->translatorPage.PasteTranslate.Enabled(), c.input);
-    EXPECT_EQ(form->translatorPage.pmtOpen.Enabled(), c.input);
-    EXPECT_EQ(form->translatorPage.pmtSave.Enabled(), c.saveEnabled);
-    EXPECT_EQ(form->translatorPage.pmtSaveAs.Enabled(), c.saveEnabled);
-    EXPECT_TRUE(form->translatorPage.CopyTranslate.Enabled());
-    EXPECT_TRUE(form->translatorPage.pmtClear.Enabled());
+    EXPECT_EQ(form->TranslatorPage().cutTranslate.Enabled(), c.input);
+    EXPECT_EQ(form->TranslatorPage().PasteTranslate.Enabled(), c.input);
+    EXPECT_EQ(form->TranslatorPage().pmtOpen.Enabled(), c.input);
+    EXPECT_EQ(form->TranslatorPage().pmtSave.Enabled(), c.saveEnabled);
+    EXPECT_EQ(form->TranslatorPage().pmtSaveAs.Enabled(), c.saveEnabled);
+    EXPECT_TRUE(form->TranslatorPage().CopyTranslate.Enabled());
+    EXPECT_TRUE(form->TranslatorPage().pmtClear.Enabled());
     memo.SetText("");
   }
 }
@@ -410,20 +410,20 @@ TEST_F(TranslatorPageTest, ClipboardCommandsActOnTheActiveMemo) {
   page.memoText.SetText("input text");
   page.memoTranslated.SetText("output text");
   page.memoText.SelectAll();
-  Choose(form->translatorPage.CopyTranslate);
+  Choose(form->TranslatorPage().CopyTranslate);
   EXPECT_EQ(ClipboardText(), "input text");
 
   page.memoText.SetSelection(0, 6);
-  Choose(form->translatorPage.cutTranslate);
+  Choose(form->TranslatorPage().cutTranslate);
   EXPECT_EQ(ClipboardText(), "input ");
   EXPECT_EQ(page.memoText.Text(), "text");
   page.memoText.SetSelection(4, 0);
-  Choose(form->translatorPage.PasteTranslate);
+  Choose(form->TranslatorPage().PasteTranslate);
   EXPECT_EQ(page.memoText.Text(), "textinput ");
 
   MouseDown(page.memoTranslated);
   page.memoTranslated.SetSelection(0, 6);
-  Choose(form->translatorPage.CopyTranslate);
+  Choose(form->TranslatorPage().CopyTranslate);
   EXPECT_EQ(ClipboardText(), "output");
 }
 
@@ -475,7 +475,7 @@ TEST_F(TranslatorFilesTest, OpenShowsTheWholeFileWithItsLineBreaks) {
   WriteBytes(folder / L"notes.txt", "first line\nsecond\r\n" + longLine + "\rlast");
   page.memoText.SetText("replaced");
   chooser.answer = folder / L"notes.txt";
-  Choose(form->translatorPage.pmtOpen);
+  Choose(form->TranslatorPage().pmtOpen);
   EXPECT_EQ(chooser.shown, std::vector<std::string>{"open"});
   EXPECT_EQ(page.memoText.Text(), "first line\r\nsecond\r\n" + longLine + "\r\nlast");
 }
@@ -484,9 +484,9 @@ TEST_F(TranslatorFilesTest, CancelledDialogsChangeNothing) {
   WriteBytes(folder / L"kept.txt", "kept");
   page.memoText.SetText("memo");
   chooser.answer.reset();
-  Choose(form->translatorPage.pmtOpen);
-  Choose(form->translatorPage.pmtSaveAs);
-  Choose(form->translatorPage.pmtSave);
+  Choose(form->TranslatorPage().pmtOpen);
+  Choose(form->TranslatorPage().pmtSaveAs);
+  Choose(form->TranslatorPage().pmtSave);
   EXPECT_EQ(chooser.shown, (std::vector<std::string>{"open", "save", "save"}));
   EXPECT_EQ(page.memoText.Text(), "memo");
   EXPECT_EQ(folder.Files(), std::vector<std::string>{"kept.txt"});
@@ -514,7 +514,7 @@ TEST_F(TranslatorFilesTest, AFileThatCannotBeOpenedLeavesTheMemoAsItWas) {
     if (c.content) WriteBytes(c.file, *c.content);
     page.memoText.SetText("keep me");
     chooser.answer = c.file;
-    const std::string message = ChooseReportingError(form->translatorPage.pmtOpen).value_or("");
+    const std::string message = ChooseReportingError(form->TranslatorPage().pmtOpen).value_or("");
     EXPECT_EQ(message.rfind("Cannot open file " + ui::Utf8FromWide(c.file) + ": ", 0), 0u) << message;
     EXPECT_NE(message.find(c.reason), std::string::npos) << message;
     EXPECT_EQ(page.memoText.Text(), "keep me");
@@ -542,22 +542,22 @@ TEST_F(TranslatorFilesTest, AFailedCommandOfThePopupMenuIsAllThatShows) {
 TEST_F(TranslatorFilesTest, SaveWritesBackToTheFileLastOpened) {
   WriteBytes(folder / L"notes.txt", "old");
   chooser.answer = folder / L"notes.txt";
-  Choose(form->translatorPage.pmtOpen);
+  Choose(form->TranslatorPage().pmtOpen);
   page.memoText.SetText("new text\r\nline two");
   chooser.answer = folder / L"other.txt";
-  Choose(form->translatorPage.pmtSaveAs);
+  Choose(form->TranslatorPage().pmtSaveAs);
   EXPECT_EQ(ReadBytes(folder / L"other.txt"), "new text\r\nline two");
 
   page.memoText.SetText("saved again");
-  Choose(form->translatorPage.pmtSave);
+  Choose(form->TranslatorPage().pmtSave);
   EXPECT_EQ(chooser.shown, (std::vector<std::string>{"open", "save"})) << "Save shows no dialog";
   EXPECT_EQ(ReadBytes(folder / L"notes.txt"), "saved again");
   EXPECT_EQ(ReadBytes(folder / L"other.txt"), "new text\r\nline two");
-  EXPECT_EQ(form->translatorPage.sdTranslate.fileName, folder / L"notes.txt");
+  EXPECT_EQ(form->TranslatorPage().sdTranslate.fileName, folder / L"notes.txt");
 
   // Save As offers the name Save left in it.
   chooser.answer.reset();
-  Choose(form->translatorPage.pmtSaveAs);
+  Choose(form->TranslatorPage().pmtSaveAs);
   EXPECT_EQ(chooser.offered.back(), folder / L"notes.txt");
 }
 
@@ -567,12 +567,12 @@ TEST_F(TranslatorFilesTest, SaveAfterAFailedOpenDoesNotWriteToTheRefusedFile) {
   const std::string binary("text\0more", 9);
   WriteBytes(folder / L"binary.dat", binary);
   chooser.answer = folder / L"notes.txt";
-  Choose(form->translatorPage.pmtOpen);
+  Choose(form->TranslatorPage().pmtOpen);
   chooser.answer = folder / L"binary.dat";
-  ASSERT_TRUE(ChooseReportingError(form->translatorPage.pmtOpen).has_value());
+  ASSERT_TRUE(ChooseReportingError(form->TranslatorPage().pmtOpen).has_value());
 
   page.memoText.SetText("saved");
-  Choose(form->translatorPage.pmtSave);
+  Choose(form->TranslatorPage().pmtSave);
   EXPECT_EQ(ReadBytes(folder / L"binary.dat"), binary);
   EXPECT_EQ(ReadBytes(folder / L"notes.txt"), "saved") << "Save writes back to the file last opened";
 }
@@ -581,7 +581,7 @@ TEST_F(TranslatorFilesTest, SaveWithoutAnOpenedFileIsSaveAs) {
   MouseDown(page.memoTranslated);
   page.memoTranslated.SetText("the output\r\n");
   chooser.answer = folder / L"out.txt";
-  Choose(form->translatorPage.pmtSave);
+  Choose(form->TranslatorPage().pmtSave);
   EXPECT_EQ(chooser.shown, std::vector<std::string>{"save"});
   EXPECT_EQ(ReadBytes(folder / L"out.txt"), "the output\r\n") << "the active memo is saved";
 }
@@ -595,7 +595,7 @@ TEST_F(TranslatorFilesTest, AFailedSaveLosesNothing) {
   for (const auto& [target, code] : {std::pair{missingFolder, ERROR_PATH_NOT_FOUND}, {readOnly, ERROR_ACCESS_DENIED}}) {
     SCOPED_TRACE(ui::Utf8FromWide(target));
     chooser.answer = target;
-    EXPECT_EQ(ChooseReportingError(form->translatorPage.pmtSaveAs),
+    EXPECT_EQ(ChooseReportingError(form->TranslatorPage().pmtSaveAs),
               "Cannot create file " + ui::Utf8FromWide(target) + ": " + ui::SystemErrorText(code));
     EXPECT_EQ(page.memoText.Text(), "memo text");
   }
@@ -607,7 +607,7 @@ TEST_F(TranslatorFilesTest, SavingReplacesAnExistingFileWhole) {
   WriteBytes(folder / L"notes.txt", std::string(10000, 'o'));
   page.memoText.SetText("short");
   chooser.answer = folder / L"notes.txt";
-  Choose(form->translatorPage.pmtSaveAs);
+  Choose(form->TranslatorPage().pmtSaveAs);
   EXPECT_EQ(ReadBytes(folder / L"notes.txt"), "short");
   EXPECT_EQ(folder.Files(), std::vector<std::string>{"notes.txt"});
 }
@@ -618,12 +618,12 @@ TEST_F(TranslatorFilesTest, AnyFileNameOpensAndSaves) {
   const TempFolder named(folder, L"\u041f\u0438\u0441\u044c\u043c\u0430 \u4fe1\u4ef6");
   WriteBytes(named / L"\u0437\u0430\u043c\u0435\u0442\u043a\u0438.txt", "caf\xe9 au lait");
   chooser.answer = named / L"\u0437\u0430\u043c\u0435\u0442\u043a\u0438.txt";
-  Choose(form->translatorPage.pmtOpen);
+  Choose(form->TranslatorPage().pmtOpen);
   EXPECT_EQ(page.memoText.Text(), "caf\xe9 au lait");
   page.memoText.SetText("saved \xe9");
-  Choose(form->translatorPage.pmtSave);
+  Choose(form->TranslatorPage().pmtSave);
   chooser.answer = named / L"\u7b14\u8bb0.txt";
-  Choose(form->translatorPage.pmtSaveAs);
+  Choose(form->TranslatorPage().pmtSaveAs);
   EXPECT_EQ(ReadBytes(named / L"\u0437\u0430\u043c\u0435\u0442\u043a\u0438.txt"), "saved \xe9");
   EXPECT_EQ(ReadBytes(named / L"\u7b14\u8bb0.txt"), "saved \xe9");
 }
@@ -637,8 +637,8 @@ TEST_F(TranslatorFilesTest, SaveAsWritesIntoADeepFolder) {
   }
   page.memoText.SetText("saved \xe9");
   chooser.answer = *folders.back() / L"notes.txt";
-  Choose(form->translatorPage.pmtSaveAs);
-  Choose(form->translatorPage.pmtOpen);
+  Choose(form->TranslatorPage().pmtSaveAs);
+  Choose(form->TranslatorPage().pmtOpen);
   EXPECT_EQ(page.memoText.Text(), "saved \xe9");
   EXPECT_EQ(folders.back()->Files(), std::vector<std::string>{"notes.txt"}) << "no temporary file is left behind";
   while (!folders.empty()) folders.pop_back();  // the deepest first
