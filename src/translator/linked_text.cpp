@@ -26,11 +26,11 @@ std::string LinkedText::Assign(std::string text) {
   labelsDistinct_ = true;
   // Room for what a dense text inserts, taken at once: room grown step by step is copied, and so held
   // twice, at every step, while room that is never written takes no memory.
-  const size_t room = original_.size() / 2;
+  const size_t room = original_.size();
   inserted_.reserve(room);
   for (BitFlags* flags : {&removed_, &nextChanged_, &prevChanged_}) flags->Reserve(original_.size() + room);
-  for (std::vector<CharId>* list : {&insertionStart_, &insertionNext_, &insertionPrev_}) list->reserve(room / 8);
-  insertionLabel_.reserve(room / 8);
+  for (std::vector<CharId>* list : {&insertionStart_, &insertionNext_, &insertionPrev_}) list->reserve(room / 16);
+  insertionLabel_.reserve(room / 16);
   // The last character is followed by none: the flag alone says so, as a link that is not stored reads
   // as none.
   if (!original_.empty()) nextChanged_.Set(original_.size() - 1);

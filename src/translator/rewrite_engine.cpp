@@ -176,7 +176,9 @@ void RewriteEngine::RunStep(int stepIndex, std::string& replacement) {
     }
     RecordNewOccurrences(splice, inserted, stepIndex, step.key);
   }
-  candidates_[step.key].clear();
+  // The list is given back, not kept for reuse: most keys are searched for by one step only, and the room
+  // of the lists already taken is what lets a dense text's insertions grow without raising the peak.
+  candidates_[step.key] = std::vector<CharId>();
   unsorted_[step.key] = false;
 }
 
