@@ -20,6 +20,15 @@ class BitFlags {
   void Set(size_t id) { words_[id / 64] |= std::uint64_t{1} << (id % 64); }
   void Clear(size_t id) { words_[id / 64] &= ~(std::uint64_t{1} << (id % 64)); }
 
+  // How many ids in [from, to) are set; from is a multiple of 64.
+  size_t Count(size_t from, size_t to) const {
+    size_t count = 0;
+    size_t word = from / 64;
+    for (; word < to / 64; ++word) count += static_cast<size_t>(std::popcount(words_[word]));
+    if (to % 64 != 0) count += static_cast<size_t>(std::popcount(words_[word] & ((std::uint64_t{1} << (to % 64)) - 1)));
+    return count;
+  }
+
   // The first id in [from, to) whose flag is `set`, or to.
   size_t Find(size_t from, size_t to, bool set) const {
     if (from >= to) return to;

@@ -19,8 +19,8 @@ std::string LinkedText::Assign(std::string text) {
   shift_ = static_cast<unsigned>(62 - std::bit_width(static_cast<std::uint64_t>(original_.size()) + 1));
   head_ = original_.empty() ? kNoChar : 0;
   for (BitFlags* flags : {&removed_, &nextChanged_, &prevChanged_, &marked_}) flags->Assign(original_.size());
-  next_.Clear();
-  prev_.Clear();
+  next_.Assign(original_.size());
+  prev_.Assign(original_.size());
   for (std::vector<CharId>* list : {&insertionStart_, &insertionNext_, &insertionPrev_}) list->clear();
   insertionLabel_.clear();
   labelsDistinct_ = true;
@@ -31,9 +31,8 @@ std::string LinkedText::Assign(std::string text) {
   for (BitFlags* flags : {&removed_, &nextChanged_, &prevChanged_}) flags->Reserve(original_.size() + room);
   for (std::vector<CharId>* list : {&insertionStart_, &insertionNext_, &insertionPrev_}) list->reserve(room / 16);
   insertionLabel_.reserve(room / 16);
-  // The last character is followed by none: the flag alone says so, as a link that is not stored reads
-  // as none.
-  if (!original_.empty()) nextChanged_.Set(original_.size() - 1);
+  // The last character is followed by none, which only a stored link can say.
+  if (!original_.empty()) next_.Set(nextChanged_, original_.size() - 1, kNoChar);
   return text;
 }
 
@@ -50,26 +49,30 @@ void LinkedText::Link(CharId from, CharId to) {
   if (to != kNoChar) SetLink(to, from, implicit || (from == kNoChar && to == 0), prevChanged_, prev_, insertionPrev_);
 }
 
-void LinkedText::SetLink(CharId c, CharId target, bool implicit, BitFlags& changed, IdMap& originalLinks,
+void LinkedText::SetLink(CharId c, CharId target, bool implicit, BitFlags& changed, RankedLinks& originalLinks,
                          std::vector<CharId>& insertionLinks) {
+  if (c < original_.size()) {
+    if (implicit) {
+      originalLinks.Erase(changed, c);
+    } else {
+      originalLinks.Set(changed, c, target);
+    }
+    return;
+  }
   if (implicit) {
     changed.Clear(c);
     return;
   }
   changed.Set(c);
-  if (c < original_.size()) {
-    originalLinks.Set(c, target);
-  } else {
-    insertionLinks[InsertionOf(c)] = target;
-  }
+  insertionLinks[InsertionOf(c)] = target;
 }
 
 CharId LinkedText::StoredNext(CharId c) const {
-  return c < original_.size() ? next_.Get(c) : insertionNext_[InsertionOf(c)];
+  return c < original_.size() ? next_.Get(nextChanged_, c) : insertionNext_[InsertionOf(c)];
 }
 
 CharId LinkedText::StoredPrev(CharId c) const {
-  return c < original_.size() ? prev_.Get(c) : insertionPrev_[InsertionOf(c)];
+  return c < original_.size() ? prev_.Get(prevChanged_, c) : insertionPrev_[InsertionOf(c)];
 }
 
 bool LinkedText::MatchesAt(CharId start, std::string_view key) const {

@@ -14,12 +14,12 @@
 #include <vector>
 
 #include "translator/bit_flags.h"
-#include "translator/id_map.h"
+#include "translator/ranked_links.h"
 
 namespace kestrelle {
 
 using CharId = std::uint32_t;
-inline constexpr CharId kNoChar = IdMap::kNone;
+inline constexpr CharId kNoChar = UINT32_MAX;
 
 class LinkedText {
  public:
@@ -71,7 +71,7 @@ class LinkedText {
  private:
   void Link(CharId from, CharId to);
   // One direction of a link: c's neighbour that way becomes target.
-  void SetLink(CharId c, CharId target, bool implicit, BitFlags& changed, IdMap& originalLinks,
+  void SetLink(CharId c, CharId target, bool implicit, BitFlags& changed, RankedLinks& originalLinks,
                std::vector<CharId>& insertionLinks);
   CharId StoredNext(CharId c) const;
   CharId StoredPrev(CharId c) const;
@@ -85,13 +85,13 @@ class LinkedText {
   CharId head_ = kNoChar;
   BitFlags removed_;
   BitFlags marked_;  // original characters that a replacement by the same text marked
-  BitFlags nextChanged_;  // the next character is not c + 1 but next_.Get(c)
+  BitFlags nextChanged_;  // the next character is not c + 1 but the one stored
   BitFlags prevChanged_;
   // A changed link of an original character is kept by its id. What is left of an insertion is one
   // stretch of its ids, so only that stretch's two outer links change: they are kept by insertion, beside
   // the insertion's other data.
-  IdMap next_;
-  IdMap prev_;
+  RankedLinks next_;
+  RankedLinks prev_;
   std::vector<CharId> insertionNext_;  // per insertion: the character after its last alive one
   std::vector<CharId> insertionPrev_;  // per insertion: the character before its first alive one
   // Order labels: original character i has (i + 1) << shift_; an insertion gets the label halfway

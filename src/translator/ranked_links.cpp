@@ -1,0 +1,31 @@
+#include "translator/ranked_links.h"
+
+#include <iterator>
+
+namespace kestrelle {
+
+void RankedLinks::Assign(size_t size) {
+  if (groups_.size() > kKeptGroups) groups_ = {};
+  for (std::vector<std::uint32_t>& group : groups_) group.clear();
+  groups_.resize((size + kGroup - 1) / kGroup);
+}
+
+void RankedLinks::Set(BitFlags& flags, size_t id, std::uint32_t value) {
+  std::vector<std::uint32_t>& group = groups_[id / kGroup];
+  const auto rank = static_cast<std::ptrdiff_t>(RankOf(flags, id));
+  if (flags.Test(id)) {
+    group[static_cast<size_t>(rank)] = value;
+    return;
+  }
+  group.insert(std::next(group.begin(), rank), value);
+  flags.Set(id);
+}
+
+void RankedLinks::Erase(BitFlags& flags, size_t id) {
+  if (!flags.Test(id)) return;
+  std::vector<std::uint32_t>& group = groups_[id / kGroup];
+  group.erase(std::next(group.begin(), static_cast<std::ptrdiff_t>(RankOf(flags, id))));
+  flags.Clear(id);
+}
+
+}  // namespace kestrelle
