@@ -75,6 +75,8 @@ void RewriteEngine::FindInOriginal() {
       AddCandidate(key, static_cast<CharId>(i + 1 - rules_.Key(key).size()), -1);
     });
   }
+  // The lists wait for their steps while the text grows around them: they take no more than they hold.
+  for (std::vector<CharId>& list : candidates_) list.shrink_to_fit();
 }
 
 void RewriteEngine::AddCandidate(int key, CharId at, int afterStep) {
@@ -104,14 +106,16 @@ void RewriteEngine::PrepareCandidates(int key) {
   if (!unsorted_[key]) return;
   const LinkedText& text = *text_;
   std::erase_if(list, [&](CharId c) { return !text.Alive(c); });
-  // Each label is taken once; only equal labels need Before().
-  labelled_.clear();
-  for (const CharId c : list) labelled_.push_back({text.OrderLabel(c), c});
-  std::sort(labelled_.begin(), labelled_.end(), [&](const auto& a, const auto& b) {
+  // Each label is taken once; only equal labels need Before(). The labelled copy is four times the list,
+  // so it is not kept for the next step: on dense text a late step may have a million candidates.
+  std::vector<std::pair<std::uint64_t, CharId>> labelled;
+  labelled.reserve(list.size());
+  for (const CharId c : list) labelled.push_back({text.OrderLabel(c), c});
+  std::sort(labelled.begin(), labelled.end(), [&](const auto& a, const auto& b) {
     return a.first != b.first ? a.first < b.first : text.Before(a.second, b.second);
   });
   list.clear();
-  for (const auto& [label, c] : labelled_) {
+  for (const auto& [label, c] : labelled) {
     if (list.empty() || list.back() != c) list.push_back(c);
   }
   unsorted_[key] = false;

@@ -45,7 +45,6 @@ class RewriteEngine {
   std::vector<bool> unsorted_;                   // per key: candidates added out of text order
   std::vector<std::uint64_t> dueSteps_;          // a bit per step that has candidates to take
   std::vector<CharId> window_;  // reused by RecordNewOccurrences
-  std::vector<std::pair<std::uint64_t, CharId>> labelled_;  // reused by PrepareCandidates
 };
 
 }  // namespace kestrelle
