@@ -17,6 +17,9 @@ void RankedLinks::Set(BitFlags& flags, size_t id, std::uint32_t value) {
     group[static_cast<size_t>(rank)] = value;
     return;
   }
+  // A list grows by a quarter, not twice over: a dense text fills every list alike, and room left over in
+  // each would add up to a third of the links.
+  if (group.size() == group.capacity()) group.reserve(group.size() + group.size() / 4 + 4);
   group.insert(std::next(group.begin(), rank), value);
   flags.Set(id);
 }

@@ -23,8 +23,8 @@ class RankedLinks {
   void Erase(BitFlags& flags, size_t id);
 
  private:
-  static constexpr size_t kGroup = 512;
-  static constexpr size_t kKeptGroups = 128;
+  static constexpr size_t kGroup = 1024;
+  static constexpr size_t kKeptGroups = 64;
   static size_t RankOf(const BitFlags& flags, size_t id) { return flags.Count(id / kGroup * kGroup, id); }
 
   std::vector<std::vector<std::uint32_t>> groups_;
