@@ -1,6 +1,5 @@
 #include "translator/linked_text.h"
 
-#include <algorithm>
 #include <bit>
 #include <stdexcept>
 
@@ -21,16 +20,19 @@ std::string LinkedText::Assign(std::string text) {
   for (BitFlags* flags : {&removed_, &nextChanged_, &prevChanged_, &marked_}) flags->Assign(original_.size());
   next_.Assign(original_.size());
   prev_.Assign(original_.size());
-  for (std::vector<CharId>* list : {&insertionStart_, &insertionNext_, &insertionPrev_}) list->clear();
+  for (std::vector<CharId>* list : {&insertionNext_, &insertionPrev_}) list->clear();
   insertionLabel_.clear();
-  labelsDistinct_ = true;
+  insertionStarts_.Assign(0);
+  startsBefore_.clear();
   // Room for what a dense text inserts, taken at once: room grown step by step is copied, and so held
   // twice, at every step, while room that is never written takes no memory.
   const size_t room = original_.size();
   inserted_.reserve(room);
   for (BitFlags* flags : {&removed_, &nextChanged_, &prevChanged_}) flags->Reserve(original_.size() + room);
-  for (std::vector<CharId>* list : {&insertionStart_, &insertionNext_, &insertionPrev_}) list->reserve(room / 16);
+  for (std::vector<CharId>* list : {&insertionNext_, &insertionPrev_}) list->reserve(room / 16);
   insertionLabel_.reserve(room / 16);
+  insertionStarts_.Reserve(room);
+  startsBefore_.reserve(room / kStartBlock + 1);
   // The last character is followed by none, which only a stored link can say.
   if (!original_.empty()) next_.Set(nextChanged_, original_.size() - 1, kNoChar);
   return text;
@@ -86,10 +88,9 @@ bool LinkedText::MatchesAt(CharId start, std::string_view key) const {
 }
 
 size_t LinkedText::InsertionOf(CharId c) const {
-  // Mostly asked about the newest insertion, which the engine is working around.
-  if (c >= insertionStart_.back()) return insertionStart_.size() - 1;
-  return static_cast<size_t>(std::upper_bound(insertionStart_.begin(), insertionStart_.end(), c) -
-                             insertionStart_.begin()) - 1;
+  const size_t offset = c - original_.size();
+  const size_t block = offset / kStartBlock;
+  return startsBefore_[block] + insertionStarts_.Count(block * kStartBlock, offset + 1) - 1;
 }
 
 std::uint64_t LinkedText::OrderLabel(CharId c) const {
@@ -124,12 +125,19 @@ LinkedText::Splice LinkedText::Replace(CharId start, size_t length, std::string_
   splice.last = static_cast<CharId>(end - 1);
   const std::uint64_t low = splice.before == kNoChar ? 0 : OrderLabel(splice.before);
   const std::uint64_t high = splice.after == kNoChar ? kEndLabel : OrderLabel(splice.after);
-  if (high - low < 2) labelsDistinct_ = false;
-  insertionStart_.push_back(splice.first);
   insertionLabel_.push_back(low + (high - low) / 2);
   insertionNext_.push_back(kNoChar);
   insertionPrev_.push_back(kNoChar);
+  const size_t offset = inserted_.size();
   inserted_ += insert;
+  insertionStarts_.Resize(inserted_.size());
+  insertionStarts_.Set(offset);
+  // The blocks that begin up to this insertion's first character count the insertions before it; those
+  // that begin within it, this one too.
+  const size_t insertions = insertionLabel_.size();
+  while (startsBefore_.size() * kStartBlock < inserted_.size()) {
+    startsBefore_.push_back(static_cast<std::uint32_t>(startsBefore_.size() * kStartBlock <= offset ? insertions - 1 : insertions));
+  }
   for (BitFlags* flags : {&removed_, &nextChanged_, &prevChanged_}) flags->Resize(end);
   Link(splice.before, splice.first);
   Link(splice.last, splice.after);
@@ -144,33 +152,12 @@ void LinkedText::ReplaceBySame(CharId start, size_t length) {
 }
 
 void LinkedText::ForEachPiece(const std::function<void(std::string_view)>& piece) const {
-  if (!labelsDistinct_) {
-    // Equal labels do not tell the order: follow the links.
-    for (CharId c = head_; c != kNoChar;) {
-      const auto end = static_cast<CharId>(nextChanged_.Find(c, original_.size() + inserted_.size(), true));
-      ForEachAliveStretch(c, end + 1, piece);  // end is the last character of the stretch
-      c = StoredNext(end);
-    }
-    return;
+  // Implicit links run through one string; each stretch of them ends at a character whose link is stored.
+  for (CharId c = head_; c != kNoChar;) {
+    const auto end = static_cast<CharId>(nextChanged_.Find(c, original_.size() + inserted_.size(), true));
+    ForEachAliveStretch(c, end + 1, piece);  // end is the last character of the stretch
+    c = StoredNext(end);
   }
-  // Distinct labels give the order by themselves: the insertions sorted by label, each after the original
-  // characters whose labels are lower. This reads the text from beginning to end instead of jumping
-  // through the links.
-  std::vector<std::uint32_t> order(insertionStart_.size());
-  for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<std::uint32_t>(i);
-  std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-    return insertionLabel_[a] < insertionLabel_[b];
-  });
-  const auto originalEnd = static_cast<CharId>(original_.size());
-  const auto insertedEnd = static_cast<CharId>(original_.size() + inserted_.size());
-  CharId written = 0;  // original characters before this id are written
-  for (const std::uint32_t k : order) {
-    const auto originalsBefore = static_cast<CharId>(std::min<std::uint64_t>(insertionLabel_[k] >> shift_, originalEnd));
-    ForEachAliveStretch(written, originalsBefore, piece);
-    written = std::max(written, originalsBefore);
-    ForEachAliveStretch(insertionStart_[k], k + 1 < insertionStart_.size() ? insertionStart_[k + 1] : insertedEnd, piece);
-  }
-  ForEachAliveStretch(written, originalEnd, piece);
 }
 
 void LinkedText::ForEachAliveStretch(CharId from, CharId to, const std::function<void(std::string_view)>& piece) const {

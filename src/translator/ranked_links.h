@@ -25,9 +25,15 @@ class RankedLinks {
  private:
   static constexpr size_t kGroup = 1024;
   static constexpr size_t kKeptGroups = 64;
-  static size_t RankOf(const BitFlags& flags, size_t id) { return flags.Count(id / kGroup * kGroup, id); }
+  // The count before id's word is kept, so that finding a value counts the flags of one word only.
+  size_t RankOf(const BitFlags& flags, size_t id) const {
+    return setBefore_[id / 64] + flags.Count(id / 64 * 64, id);
+  }
+  // The count before every later word of id's group changes by step.
+  void Recount(size_t id, int step);
 
   std::vector<std::vector<std::uint32_t>> groups_;
+  std::vector<std::uint16_t> setBefore_;  // per word of flags: set flags before it in its group
 };
 
 }  // namespace kestrelle
