@@ -136,7 +136,8 @@ LinkedText::Splice LinkedText::Replace(CharId start, size_t length, std::string_
   // that begin within it, this one too.
   const size_t insertions = insertionLabel_.size();
   while (startsBefore_.size() * kStartBlock < inserted_.size()) {
-    startsBefore_.push_back(static_cast<std::uint32_t>(startsBefore_.size() * kStartBlock <= offset ? insertions - 1 : insertions));
+    const bool blockBeginsWithin = startsBefore_.size() * kStartBlock > offset;
+    startsBefore_.push_back(static_cast<std::uint32_t>(blockBeginsWithin ? insertions : insertions - 1));
   }
   for (BitFlags* flags : {&removed_, &nextChanged_, &prevChanged_}) flags->Resize(end);
   Link(splice.before, splice.first);

@@ -99,8 +99,8 @@ class LinkedText {
   std::vector<std::uint64_t> insertionLabel_;
   // Which insertion an inserted character belongs to: a flag on the first character of each, and per
   // block of kStartBlock inserted characters the number of insertions that began before it. This takes
-  // an eighth of a byte per inserted character where a list of where each insertion begins took four
-  // bytes per insertion, and a dense text's insertions are about ten characters long.
+  // less than a fifth of a byte per inserted character, where a list of where each insertion begins takes
+  // four bytes per insertion, and a dense text's insertions are about ten characters long.
   static constexpr size_t kStartBlock = 64;
   BitFlags insertionStarts_;
   std::vector<std::uint32_t> startsBefore_;

@@ -1,6 +1,6 @@
 #pragma once
 // The stored links of original characters: one value for each id whose flag is set, in id order, in a
-// small list per group of ids, and found by counting the set flags before the id in its group. A link so
+// small list per group of ids, and found by the number of set flags before the id in its group. A link so
 // costs its 4 bytes and a share of its list's spare room, where a hash map keeps the id beside it and
 // empty slots around it; on dense player chat about one character in ten has a changed link each way.
 #include <cstddef>
