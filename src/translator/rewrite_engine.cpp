@@ -7,6 +7,9 @@ namespace kestrelle {
 
 namespace {
 
+// Up to this length a text is short: its candidate lists are small and kept for the next text.
+constexpr size_t kShortText = 1 << 16;
+
 // A word-end rule that chooses at random puts the ender in place of each blank that ends one of its
 // choices; this changes the rule's working copy for the rest of the rule.
 void CarryEnderIntoChoices(std::string& replacement, char ender) {
@@ -75,8 +78,11 @@ void RewriteEngine::FindInOriginal() {
       AddCandidate(key, static_cast<CharId>(i + 1 - rules_.Key(key).size()), -1);
     });
   }
-  // The lists wait for their steps while the text grows around them: they take no more than they hold.
-  for (std::vector<CharId>& list : candidates_) list.shrink_to_fit();
+  // A long text's lists wait for their steps while the text grows around them: they take no more than
+  // they hold. Short texts (the filter's --lines) keep their room for the next one.
+  if (original.size() > kShortText) {
+    for (std::vector<CharId>& list : candidates_) list.shrink_to_fit();
+  }
 }
 
 void RewriteEngine::AddCandidate(int key, CharId at, int afterStep) {
@@ -180,9 +186,14 @@ void RewriteEngine::RunStep(int stepIndex, std::string& replacement) {
     }
     RecordNewOccurrences(splice, inserted, stepIndex, step.key);
   }
-  // The list is given back, not kept for reuse: most keys are searched for by one step only, and the room
-  // of the lists already taken is what lets a dense text's insertions grow without raising the peak.
-  candidates_[step.key] = std::vector<CharId>();
+  // A long list is given back, not kept for reuse: most keys are searched for by one step only, and the
+  // room of the lists already taken is what lets a dense text's insertions grow without raising the peak.
+  std::vector<CharId>& taken = candidates_[step.key];
+  if (taken.capacity() > kShortText / 64) {
+    taken = std::vector<CharId>();
+  } else {
+    taken.clear();
+  }
   unsorted_[step.key] = false;
 }
 
