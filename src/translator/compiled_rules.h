@@ -1,8 +1,7 @@
 #pragma once
 // A style's rules made ready for the rewrite engine: every rule alternative (and, for one that ends in a
 // blank, each of its word enders) is a step with a search key, and one automaton finds every key. Made once
-// per translation by the Translate command, which reads the rules anew every time, and once for all texts
-// by the command-line filter.
+// per style and kept for all texts (see CompiledStyle).
 #include <cstddef>
 #include <string>
 #include <unordered_map>
