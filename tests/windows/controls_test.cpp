@@ -5,7 +5,6 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -179,23 +178,15 @@ TEST(Memo, ReadsLinesAsDisplayed) {
 TEST(Memo, LongTextsAreReadAndAddedAroundChangesMeanwhile) {
   HostForm host;
   ui::Memo memo(host, {10, 10, 120, 200}, "", {.scrollBars = ui::ScrollBars::Vertical});
-  std::string paragraphs;
+  std::string paragraphs, words;
   for (int i = 0; i < 700; ++i) paragraphs += "line " + std::to_string(i) + "\r\n";
-  const std::string changed = "alpha beta gamma delta epsilon zeta eta theta iota kappa\r\nshort";
-  std::string words;
   while (words.size() < 5000) words += "word ";
-  const struct {
-    std::function<void()> meanwhile;  // on the first call of between()
-    std::string text;
-  } cases[] = {
-      {[] {}, paragraphs + words + "\r\n"},
-      {[&] { memo.SetText(changed); }, changed + "\r\n" + words + "\r\n"},
-  };
-  for (const auto& c : cases) {
+  const std::string changed = "alpha beta gamma delta epsilon zeta eta theta iota kappa\r\nshort";
+  for (const bool changeMeanwhile : {false, true}) {
     memo.SetText(paragraphs);
     int calls = 0;
     const auto between = [&] {
-      if (calls++ == 0) c.meanwhile();
+      if (calls++ == 0 && changeMeanwhile) memo.SetText(changed);
     };
     const std::vector<std::string> lines = memo.Lines(between);
     EXPECT_GT(calls, 0);
@@ -204,7 +195,7 @@ TEST(Memo, LongTextsAreReadAndAddedAroundChangesMeanwhile) {
     calls = 0;
     memo.AppendLine(words, between);
     EXPECT_GT(calls, 0);
-    EXPECT_EQ(memo.Text(), c.text);
+    EXPECT_EQ(memo.Text(), (changeMeanwhile ? changed + "\r\n" : paragraphs) + words + "\r\n");
   }
 }
 
@@ -382,24 +373,23 @@ TEST(PageControl, ShowsOnlyTheActivePage) {
 }
 
 // A page that counts its starts and close questions; its start may fail, and it may refuse to close.
+struct PageRecord {
+  bool failingStart = false;
+  bool refusing = false;
+  int starts = 0;
+  int closeQuestions = 0;
+};
 struct CountingPage : ui::PageContent {
-  struct Counts {
-    int starts = 0;
-    int closeQuestions = 0;
-  };
-  CountingPage(Counts& counts, bool failingStart, bool refusing)
-      : counts_(counts), failingStart_(failingStart), refusing_(refusing) {}
+  explicit CountingPage(PageRecord& record) : record_(record) {}
   void Start() override {
-    ++counts_.starts;
-    if (failingStart_) throw std::runtime_error("start failed");
+    ++record_.starts;
+    if (record_.failingStart) throw std::runtime_error("start failed");
   }
   bool MayClose() override {
-    ++counts_.closeQuestions;
-    return !refusing_;
+    ++record_.closeQuestions;
+    return !record_.refusing;
   }
-  Counts& counts_;
-  bool failingStart_;
-  bool refusing_;
+  PageRecord& record_;
 };
 
 // A page is made and started once, when it first comes to the front (the first page at once); one whose
@@ -408,18 +398,12 @@ struct CountingPage : ui::PageContent {
 TEST(PageControl, MakesEachPageWhenFirstShownAndAsksTheMadeOnesBeforeClosing) {
   HostForm host;
   ui::PageControl pages(host, {0, 0, 320, 267});
-  const struct {
-    bool failingStart;
-    bool refusing;
-  } kinds[] = {{false, true}, {true, false}, {false, false}};
-  std::vector<CountingPage::Counts> counts(std::size(kinds));
-  for (std::size_t i = 0; i < std::size(kinds); ++i) {
-    pages.AddPage("Page", [&, i](ui::TabSheet&) {
-      return std::make_unique<CountingPage>(counts[i], kinds[i].failingStart, kinds[i].refusing);
-    });
+  PageRecord records[] = {{.refusing = true}, {.failingStart = true}, {}};
+  for (PageRecord& record : records) {
+    pages.AddPage("Page", [&record](ui::TabSheet&) { return std::make_unique<CountingPage>(record); });
   }
-  EXPECT_EQ(counts[0].starts, 1);
-  EXPECT_EQ(counts[1].starts, 0);
+  EXPECT_EQ(records[0].starts, 1);
+  EXPECT_EQ(records[1].starts, 0);
   test::ErrorBoxWatcher watcher(ui::ApplicationTitle());
   pages.SetActivePage(1);
   EXPECT_EQ(watcher.Result().message, "start failed");
@@ -427,9 +411,9 @@ TEST(PageControl, MakesEachPageWhenFirstShownAndAsksTheMadeOnesBeforeClosing) {
   pages.SetActivePage(0);
   pages.SetActivePage(1);
   EXPECT_FALSE(pages.PagesMayClose());
-  for (std::size_t i = 0; i < counts.size(); ++i) {
-    EXPECT_EQ(counts[i].starts, i < 2 ? 1 : 0) << i;
-    EXPECT_EQ(counts[i].closeQuestions, i < 2 ? 1 : 0) << i;
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(records[i].starts, i < 2 ? 1 : 0) << i;
+    EXPECT_EQ(records[i].closeQuestions, i < 2 ? 1 : 0) << i;
   }
 }
 
