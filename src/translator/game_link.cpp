@@ -45,6 +45,13 @@ BOOL CALLBACK CollectGameClient(HWND window, LPARAM found) {
   return TRUE;  // always walk on: every window is looked at
 }
 
+// False when the client did not answer in time or has hung.
+bool SendToClient(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR ignored = 0;
+  return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG,
+                             kClientResponseTimeoutMs, &ignored) != 0;
+}
+
 enum class FrontOutcome { InFront, Refused, Stopped };
 
 // In front, and its own thread has made it the active window (what the client learns from its activation).
@@ -68,11 +75,7 @@ FrontOutcome BringToFront(HWND window, const CommandStop& stop) {
       return FrontOutcome::Stopped;
   }
   // The client handles its activation on its own thread, before it answers a message sent after it.
-  DWORD_PTR ignored = 0;
-  return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG, kClientResponseTimeoutMs,
-                             &ignored) != 0
-             ? FrontOutcome::InFront
-             : FrontOutcome::Refused;
+  return SendToClient(window, WM_NULL, 0, 0) ? FrontOutcome::InFront : FrontOutcome::Refused;
 }
 
 class GameClient : public TypingTarget {
@@ -81,15 +84,9 @@ class GameClient : public TypingTarget {
 
   bool Wait(std::int32_t ms) override { return WaitPumping(ms, stop_); }
 
-  bool Send(char c) override { return SendToClient(WM_CHAR, static_cast<unsigned char>(c), 1); }
+  bool Send(char c) override { return SendToClient(window_, WM_CHAR, static_cast<unsigned char>(c), 1); }
 
  protected:
-  bool SendToClient(UINT message, WPARAM wParam, LPARAM lParam) {
-    DWORD_PTR ignored = 0;
-    return SendMessageTimeoutA(window_, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG,
-                               kClientResponseTimeoutMs, &ignored) != 0;
-  }
-
   HWND window_;
   const CommandStop& stop_;
 };
@@ -103,8 +100,8 @@ class ClassicUOClient final : public GameClient {
   bool Send(char c) override {
     if (GetForegroundWindow() != window_ && BringToFront(window_, stop_) != FrontOutcome::InFront) return false;
     if (c != '\r') return GameClient::Send(c);
-    return SendToClient(WM_KEYDOWN, VK_RETURN, kReturnDownKeyData) &&
-           SendToClient(WM_KEYUP, VK_RETURN, kReturnUpKeyData);
+    return SendToClient(window_, WM_KEYDOWN, VK_RETURN, kReturnDownKeyData) &&
+           SendToClient(window_, WM_KEYUP, VK_RETURN, kReturnUpKeyData);
   }
 };
 

@@ -136,27 +136,26 @@ std::vector<Message> StreamFor(GameClientKind kind, const std::string& text) {
 // as not delivered; the decoys get nothing.
 TEST(GameLink, EveryKindOfClientTakesTheTextInItsOwnFormAndTheFrontComesBack) {
   using enum GameClientKind;
-  const std::string plain = "recording_client.exe";
   const struct {
     const char* className;
     const char* title;
-    std::string program;
+    bool classicUOCopy;  // run as the copy under ClassicUO's program file name
     GameClientKind kind;
     bool hung = false;
   } rows[] = {
-      {"SDL_app", "ClassicUO - 1.1.0", test::kClassicUOCopy, ClassicUO},
-      {"Orion UO Client", "Ultima Online - Bob", plain, Orion},
-      {"SDL_app", "UO - Bob", test::kClassicUOCopy, ClassicUO},
-      {"Ultima Online", "Recording game client", plain, Classic},
-      {"SDL_app", "ClassicUO - hung", test::kClassicUOCopy, ClassicUO, true},
-      {"SDL_app", "ClassicUO - 1.1.0", plain, None},  // another program's SDL window
-      {"Launcher", "ClassicUO Launcher", test::kClassicUOCopy, None},
-      {"Other", "Ultima Online", plain, None},
+      {"SDL_app", "ClassicUO - 1.1.0", true, ClassicUO},
+      {"Orion UO Client", "Ultima Online - Bob", false, Orion},
+      {"SDL_app", "UO - Bob", true, ClassicUO},
+      {"Ultima Online", "Recording game client", false, Classic},
+      {"SDL_app", "ClassicUO - hung", true, ClassicUO, true},
+      {"SDL_app", "ClassicUO - 1.1.0", false, None},  // another program's SDL window
+      {"Launcher", "ClassicUO Launcher", true, None},
+      {"Other", "Ultima Online", false, None},
   };
   std::vector<std::unique_ptr<RecordingClient>> clients;
   for (const auto& row : rows) {
     test::RecordingClientOptions options = OfClass(row.className, row.title);
-    options.program = row.program;
+    if (row.classicUOCopy) options.program = test::kClassicUOCopy;
     options.classicUO = row.kind == ClassicUO;
     options.hangAfter = row.hung ? 0 : -1;
     clients.push_back(std::make_unique<RecordingClient>(options));

@@ -80,10 +80,8 @@ LRESULT CALLBACK ClientProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   }
   switch (message) {
     case WM_SETFOCUS:
-      hasFocus = true;
-      return 0;
     case WM_KILLFOCUS:
-      hasFocus = false;
+      hasFocus = message == WM_SETFOCUS;
       return 0;
     case WM_TIMER:
       DestroyWindow(window);
