@@ -1,15 +1,17 @@
-// The main window on a screen of the DPI the test run gives in KESTRELLE_WINE_DPI (the screen's own when
-// unset): it takes that DPI and the scaled outer size, every control and page tab lies inside its parent
-// and the window, the caption and menu bars are drawn, and a move to another scale and back restores it.
+// The main window at the DPI the run gives in KESTRELLE_WINE_DPI (the screen's own when unset), and after
+// moves to other scales and back: scaled outer size, every control and page tab inside its parent and the
+// window, caption and menu bars drawn above the client area.
 
 #include <windows.h>
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "test_support.h"
@@ -19,77 +21,69 @@
 namespace kestrelle {
 namespace {
 
-int ExpectedDpi() {
-  const char* dpi = std::getenv("KESTRELLE_WINE_DPI");
-  return dpi != nullptr ? std::atoi(dpi) : ui::ScreenDpi();
-}
-
 // A window's outer rectangle, or its client area, on the screen.
 RECT OnScreen(HWND window, bool client = false) {
-  RECT rect;
+  RECT rect{};
   if (!client) GetWindowRect(window, &rect);
   if (client && GetClientRect(window, &rect)) MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&rect), 2);
   return rect;
 }
 
-bool Inside(const RECT& inner, const RECT& outer) {
-  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right && inner.bottom <= outer.bottom;
+bool Inside(const RECT& in, std::initializer_list<RECT> outers) {
+  return std::ranges::all_of(outers, [&](const RECT& out) {
+    return in.left >= out.left && in.top >= out.top && in.right <= out.right && in.bottom <= out.bottom;
+  });
 }
 
-BOOL CALLBACK ExpectInsideParentAndWindow(HWND window, LPARAM form) {
-  char name[64] = {};
-  GetClassNameA(GetParent(window), name, sizeof name);
-  // A zoomed picture may be larger than its frame, which clips it; a hidden window takes no room; the
-  // scroll arrows of a tab strip are the strip's own, placed by the system.
-  const bool picture = dynamic_cast<const ui::Image*>(ui::Control::FromHandle(window)) != nullptr;
-  if (picture || lstrcmpiA(name, WC_TABCONTROLA) == 0 || (GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE) == 0) {
+// Each window under a form in the walk's order: its place in its parent, its font, and whether it lies
+// inside its parent and the form. A zoomed picture may be larger than its frame, which clips it; a hidden
+// window takes no room; the scroll arrows of a tab strip are the strip's own, placed by the system.
+struct Child { std::array<LRESULT, 5> place; bool inside; std::string name; };
+
+std::vector<Child> ChildrenOf(HWND form) {
+  std::vector<Child> children;
+  EnumChildWindows(form, [](HWND window, LPARAM list) {
+    const HWND parent = GetParent(window);
+    char kind[64] = {};
+    GetClassNameA(parent, kind, sizeof kind);
+    const bool exempt = dynamic_cast<const ui::Image*>(ui::Control::FromHandle(window)) != nullptr ||
+                        lstrcmpiA(kind, WC_TABCONTROLA) == 0 || !(GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE);
+    RECT own = OnScreen(window);
+    const bool inside = exempt || Inside(own, {OnScreen(parent, true), OnScreen(GetAncestor(window, GA_ROOT), true)});
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&own), 2);
+    reinterpret_cast<std::vector<Child>*>(list)->push_back(
+        {{own.left, own.top, own.right, own.bottom, SendMessageA(window, WM_GETFONT, 0, 0)}, inside,
+         test::WindowText(window) + "\" in a " + kind});
     return TRUE;
-  }
-  const RECT own = OnScreen(window);
-  EXPECT_TRUE(Inside(own, OnScreen(GetParent(window), true)) && Inside(own, OnScreen(reinterpret_cast<HWND>(form), true)))
-      << "\"" << test::WindowText(window) << "\" in a " << name << " sticks out at " << own.left << ", " << own.top
-      << " - " << own.right << ", " << own.bottom;
-  return TRUE;
+  }, reinterpret_cast<LPARAM>(&children));
+  return children;
 }
 
-void ExpectEverythingInside(const TMainForm& form) {
-  EnumChildWindows(form.Handle(), &ExpectInsideParentAndWindow, reinterpret_cast<LPARAM>(form.Handle()));
+// The window's DPI and outer size at a DPI, and every control and page tab inside its parent and the window.
+void ExpectLaidOutAt(const TMainForm& form, int dpi) {
+  EXPECT_EQ(form.Dpi(), dpi);
+  EXPECT_EQ(form.Bounds().width, MulDiv(TMainForm::kOuterWidth, dpi, ui::kLayoutDpi));
+  EXPECT_EQ(form.Bounds().height, MulDiv(TMainForm::kOuterHeight, dpi, ui::kLayoutDpi));
+  for (const Child& child : ChildrenOf(form.Handle())) EXPECT_TRUE(child.inside) << '"' << child.name << " sticks out";
   const HWND tabs = form.tpMain.Handle();
   for (int i = 0; i < form.tpMain.PageCount(); ++i) {
     RECT tab{};
     SendMessageA(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&tab));
     MapWindowPoints(tabs, HWND_DESKTOP, reinterpret_cast<POINT*>(&tab), 2);
-    EXPECT_TRUE(Inside(tab, OnScreen(form.Handle(), true)) && Inside(tab, OnScreen(tabs, true))) << "page tab " << i;
+    EXPECT_TRUE(Inside(tab, {OnScreen(tabs, true), OnScreen(form.Handle(), true)})) << "page tab " << i;
   }
 }
 
 TEST(ScaledLayout, TheWindowTakesTheScreensDpiAndKeepsEverythingInside) {
   auto form = test::ShowMainForm();
-  const int dpi = ExpectedDpi();
-  EXPECT_EQ(form->Dpi(), dpi);
-  EXPECT_EQ(form->Bounds().width, MulDiv(TMainForm::kOuterWidth, dpi, ui::kLayoutDpi));
-  EXPECT_EQ(form->Bounds().height, MulDiv(TMainForm::kOuterHeight, dpi, ui::kLayoutDpi));
+  const char* dpi = std::getenv("KESTRELLE_WINE_DPI");
   // Each page is made when it first comes to the front, at the window's DPI of that moment.
   for (int i = 0; i < form->tpMain.PageCount(); ++i) {
     SCOPED_TRACE(i);
     form->tpMain.SetActivePage(i);
     test::Pump();
-    ExpectEverythingInside(*form);
+    ExpectLaidOutAt(*form, dpi != nullptr ? std::atoi(dpi) : ui::ScreenDpi());
   }
-}
-
-// Each window's place in its parent and its font, in the walk's order.
-using Places = std::vector<std::pair<RECT, LRESULT>>;
-
-Places PlacesOf(HWND form) {
-  Places places;
-  EnumChildWindows(form, [](HWND window, LPARAM list) {
-    RECT rect = OnScreen(window);
-    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
-    reinterpret_cast<Places*>(list)->push_back({rect, SendMessageA(window, WM_GETFONT, 0, 0)});
-    return TRUE;
-  }, reinterpret_cast<LPARAM>(&places));
-  return places;
 }
 
 // Moved to screens of other scales and back, as the system tells the window, at the size it suggests.
@@ -97,34 +91,22 @@ TEST(ScaledLayout, MovingBetweenScreensLaysTheWindowOutAgain) {
   auto form = test::ShowMainForm();
   for (int i = form->tpMain.PageCount() - 1; i >= 0; --i) form->tpMain.SetActivePage(i);  // every page made
   const int start = form->Dpi();
-  const Places before = PlacesOf(form->Handle());
+  const auto before = ChildrenOf(form->Handle());
   for (const int dpi : {144, 120, 192, start}) {
     SCOPED_TRACE(dpi);
     RECT suggested{100, 50, 100 + MulDiv(form->Bounds().width, dpi, form->Dpi()),
                    50 + MulDiv(form->Bounds().height, dpi, form->Dpi())};
     SendMessageA(form->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
     test::Pump();
-    EXPECT_EQ(form->Dpi(), dpi);
     EXPECT_EQ(form->Bounds().left, 100);
-    EXPECT_EQ(form->Bounds().width, MulDiv(TMainForm::kOuterWidth, dpi, ui::kLayoutDpi));
-    ExpectEverythingInside(*form);
-    const Places now = PlacesOf(form->Handle());
+    ExpectLaidOutAt(*form, dpi);
+    const auto now = ChildrenOf(form->Handle());
     ASSERT_EQ(now.size(), before.size());
-    for (std::size_t i = 0; i < now.size(); ++i) {
-      const bool same = EqualRect(&now[i].first, &before[i].first) && now[i].second == before[i].second;
-      // Back at the start every window is as it was; elsewhere each font is another.
-      EXPECT_TRUE(dpi == start ? same : before[i].second == 0 || now[i].second != before[i].second) << "window " << i;
+    for (std::size_t i = 0; i < now.size(); ++i) {  // back at the start all as it was; elsewhere each font another
+      const auto &was = before[i].place, &is = now[i].place;
+      EXPECT_TRUE(dpi == start ? is == was : was[4] == 0 || is[4] != was[4]) << '"' << now[i].name;
     }
   }
-}
-
-// How many pixels of a row of the screen between two x positions have one of two colours.
-int PixelsOfColour(int y, int left, int right, COLORREF first, COLORREF second) {
-  const HDC screen = GetDC(nullptr);
-  int count = 0;
-  for (int x = left; x < right; ++x) count += GetPixel(screen, x, y) == first || GetPixel(screen, x, y) == second;
-  ReleaseDC(nullptr, screen);
-  return count;
 }
 
 TEST(ScaledLayout, CaptionAndMenuBarsAreDrawnAboveTheClientArea) {
@@ -138,25 +120,27 @@ TEST(ScaledLayout, CaptionAndMenuBarsAreDrawnAboveTheClientArea) {
   TITLEBARINFO title{sizeof title};
   MENUBARINFO menu{sizeof menu};
   ASSERT_TRUE(GetTitleBarInfo(window, &title) && GetMenuBarInfo(window, OBJID_MENU, 0, &menu));
-  // (The caption's colours when the window is active, and when another program's window has taken that.)
+  // The caption's colours when the window is active, and when another program's window has taken that.
   const bool active = GetForegroundWindow() == window;
-  const struct {
-    const char* bar;
-    RECT rect;
-    COLORREF colour, otherColour;
-  } bars[] = {
-      {"caption", title.rcTitleBar, GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION),
-       GetSysColor(active ? COLOR_GRADIENTACTIVECAPTION : COLOR_GRADIENTINACTIVECAPTION)},
-      {"menu", menu.rcBar, GetSysColor(COLOR_MENU), GetSysColor(COLOR_MENUBAR)},
+  const struct { const char* bar; RECT rect; int colour, otherColour; } bars[] = {
+      {"caption", title.rcTitleBar, active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION,
+       active ? COLOR_GRADIENTACTIVECAPTION : COLOR_GRADIENTINACTIVECAPTION},
+      {"menu", menu.rcBar, COLOR_MENU, COLOR_MENUBAR},
   };
-  for (const auto& bar : bars) {
-    SCOPED_TRACE(bar.bar);
-    const int middle = (bar.rect.top + bar.rect.bottom) / 2;
-    EXPECT_TRUE(Inside(bar.rect, OnScreen(window)) && middle < OnScreen(window, true).top);
+  const HDC screen = GetDC(nullptr);
+  for (const auto& [bar, rect, colour, otherColour] : bars) {
+    SCOPED_TRACE(bar);
+    const int middle = (rect.top + rect.bottom) / 2;
+    EXPECT_TRUE(Inside(rect, {OnScreen(window)}) && middle < OnScreen(window, true).top);
     // Mostly the bar's colour across the middle row (the rest: text, buttons).
-    EXPECT_GT(PixelsOfColour(middle, bar.rect.left, bar.rect.right, bar.colour, bar.otherColour),
-              (bar.rect.right - bar.rect.left) / 2);
+    int count = 0;
+    for (int x = rect.left; x < rect.right; ++x) {
+      const COLORREF pixel = GetPixel(screen, x, middle);
+      count += pixel == GetSysColor(colour) || pixel == GetSysColor(otherColour);
+    }
+    EXPECT_GT(count, (rect.right - rect.left) / 2);
   }
+  ReleaseDC(nullptr, screen);
 }
 
 }  // namespace
