@@ -1,8 +1,8 @@
-#include "translator/filter_options.h"
+#include "filter/filter_options.h"
 
 #include <charconv>
 
-#include "translator/speech_styles.h"
+#include "speech/speech_styles.h"
 
 namespace kestrelle {
 

@@ -9,12 +9,12 @@
 #include <memory>
 #include <new>
 
-#include "translator/compiled_style.h"
-#include "translator/filter_options.h"
-#include "translator/rule_file.h"
-#include "translator/shipped_rules.h"
-#include "translator/speech_styles.h"
-#include "translator/stream_reading.h"
+#include "speech/compiled_style.h"
+#include "filter/filter_options.h"
+#include "speech/rule_file.h"
+#include "speech/shipped_rules.h"
+#include "speech/speech_styles.h"
+#include "speech/stream_reading.h"
 
 #ifdef _WIN32
 #include <fcntl.h>

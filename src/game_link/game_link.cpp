@@ -1,9 +1,9 @@
-#include "translator/game_link.h"
+#include "game_link/game_link.h"
 
 #include <optional>
 #include <string>
 
-#include "translator/wait_pumping.h"
+#include "game_link/wait_pumping.h"
 #include "ui/smart_handle.h"
 
 namespace kestrelle {

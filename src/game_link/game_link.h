@@ -1,6 +1,6 @@
 #pragma once
 // The link to the game: types a text into every running game client window (the classic client, Orion
-// and ClassicUO; see game_client_class.h) as character messages, with the pauses of TypeIntoWindow.
+// and ClassicUO; see client_kind.h) as character messages, with the pauses of TypeIntoWindow.
 //
 // Use from the Translate command (window thread):
 //   const TypingDelays delays{charDelay, lineDelay};       // read from the fields before the call
@@ -24,9 +24,9 @@
 #include <string_view>
 #include <vector>
 
-#include "translator/command_stop.h"
-#include "translator/game_client_class.h"
-#include "translator/typing.h"
+#include "game_link/command_stop.h"
+#include "game_link/client_kind.h"
+#include "game_link/typing.h"
 
 namespace kestrelle {
 

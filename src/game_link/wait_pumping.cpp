@@ -1,4 +1,4 @@
-#include "translator/wait_pumping.h"
+#include "game_link/wait_pumping.h"
 
 #include <windows.h>
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "translator/command_stop.h"
+#include "game_link/command_stop.h"
 
 namespace kestrelle {
 

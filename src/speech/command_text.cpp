@@ -1,11 +1,11 @@
-#include "translator/command_text.h"
+#include "speech/command_text.h"
 
 #include <algorithm>
 #include <charconv>
 #include <stdexcept>
 
-#include "translator/game_commands.h"
-#include "translator/text_tools.h"
+#include "speech/game_commands.h"
+#include "speech/text_tools.h"
 
 namespace kestrelle {
 

@@ -1,4 +1,4 @@
-#include "translator/compiled_rules.h"
+#include "speech/compiled_rules.h"
 
 #include <algorithm>
 

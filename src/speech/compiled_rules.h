@@ -7,8 +7,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "translator/pattern_automaton.h"
-#include "translator/rule_set.h"
+#include "speech/pattern_automaton.h"
+#include "speech/rule_set.h"
 
 namespace kestrelle {
 

@@ -1,7 +1,7 @@
-#include "translator/compiled_style.h"
+#include "speech/compiled_style.h"
 
-#include "translator/game_commands.h"
-#include "translator/rule_set.h"
+#include "speech/game_commands.h"
+#include "speech/rule_set.h"
 
 namespace kestrelle {
 

@@ -9,13 +9,13 @@
 #include <string>
 #include <string_view>
 
-#include "translator/compiled_rules.h"
-#include "translator/game_commands.h"
-#include "translator/linked_text.h"
-#include "translator/rewrite_engine.h"
-#include "translator/rule_strings.h"
-#include "translator/text_preparation.h"
-#include "translator/translator.h"
+#include "speech/compiled_rules.h"
+#include "speech/game_commands.h"
+#include "speech/linked_text.h"
+#include "speech/rewrite_engine.h"
+#include "speech/rule_strings.h"
+#include "speech/text_preparation.h"
+#include "speech/translator.h"
 
 namespace kestrelle {
 

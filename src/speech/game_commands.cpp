@@ -1,4 +1,4 @@
-#include "translator/game_commands.h"
+#include "speech/game_commands.h"
 
 #include <algorithm>
 

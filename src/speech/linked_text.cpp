@@ -1,4 +1,4 @@
-#include "translator/linked_text.h"
+#include "speech/linked_text.h"
 
 #include <bit>
 #include <stdexcept>

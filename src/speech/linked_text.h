@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "translator/bit_flags.h"
-#include "translator/ranked_links.h"
+#include "speech/bit_flags.h"
+#include "speech/ranked_links.h"
 
 namespace kestrelle {
 

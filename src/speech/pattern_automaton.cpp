@@ -1,4 +1,4 @@
-#include "translator/pattern_automaton.h"
+#include "speech/pattern_automaton.h"
 
 #include <queue>
 

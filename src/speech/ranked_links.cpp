@@ -1,4 +1,4 @@
-#include "translator/ranked_links.h"
+#include "speech/ranked_links.h"
 
 #include <algorithm>
 #include <iterator>

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "translator/bit_flags.h"
+#include "speech/bit_flags.h"
 
 namespace kestrelle {
 

@@ -1,8 +1,8 @@
-#include "translator/resource_rule_strings.h"
+#include "speech/resource_rule_strings.h"
 
 #include <windows.h>
 
-#include "translator/shipped_rules.h"
+#include "speech/shipped_rules.h"
 
 namespace kestrelle {
 

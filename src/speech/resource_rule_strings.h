@@ -1,6 +1,6 @@
 #pragma once
 // Rule strings read from the string table of the program's own module.
-#include "translator/rule_strings.h"
+#include "speech/rule_strings.h"
 
 namespace kestrelle {
 

@@ -1,4 +1,4 @@
-#include "translator/rewrite_engine.h"
+#include "speech/rewrite_engine.h"
 
 #include <algorithm>
 #include <bit>

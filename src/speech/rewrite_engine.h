@@ -16,9 +16,9 @@
 #include <utility>
 #include <vector>
 
-#include "translator/compiled_rules.h"
-#include "translator/linked_text.h"
-#include "translator/translator.h"
+#include "speech/compiled_rules.h"
+#include "speech/linked_text.h"
+#include "speech/translator.h"
 
 namespace kestrelle {
 

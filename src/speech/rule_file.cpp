@@ -1,8 +1,8 @@
-#include "translator/rule_file.h"
+#include "speech/rule_file.h"
 
 #include <fstream>
 
-#include "translator/stream_reading.h"
+#include "speech/stream_reading.h"
 
 namespace kestrelle {
 

@@ -1,6 +1,6 @@
-#include "translator/rule_set.h"
+#include "speech/rule_set.h"
 
-#include "translator/rule_file.h"
+#include "speech/rule_file.h"
 
 namespace kestrelle {
 

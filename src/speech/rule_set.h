@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "translator/rule_strings.h"
+#include "speech/rule_strings.h"
 
 namespace kestrelle {
 

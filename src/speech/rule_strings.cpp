@@ -1,4 +1,4 @@
-#include "translator/rule_strings.h"
+#include "speech/rule_strings.h"
 
 namespace kestrelle {
 

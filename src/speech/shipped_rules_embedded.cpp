@@ -1,5 +1,5 @@
-#include "translator/embedded_rules.h"
-#include "translator/shipped_rules.h"
+#include "speech/embedded_rules.h"
+#include "speech/shipped_rules.h"
 
 namespace kestrelle {
 

@@ -1,4 +1,4 @@
-#include "translator/speech_styles.h"
+#include "speech/speech_styles.h"
 
 namespace kestrelle {
 

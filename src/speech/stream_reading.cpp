@@ -1,4 +1,4 @@
-#include "translator/stream_reading.h"
+#include "speech/stream_reading.h"
 
 namespace kestrelle {
 

@@ -1,4 +1,4 @@
-#include "translator/text_preparation.h"
+#include "speech/text_preparation.h"
 
 namespace kestrelle {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "translator/text_tools.h"
+#include "speech/text_tools.h"
 
 namespace kestrelle {
 

@@ -1,8 +1,8 @@
-#include "translator/translator.h"
+#include "speech/translator.h"
 
 #include <algorithm>
 
-#include "translator/compiled_style.h"
+#include "speech/compiled_style.h"
 
 namespace kestrelle {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "translator/rule_strings.h"
+#include "speech/rule_strings.h"
 
 namespace kestrelle {
 

@@ -1,4 +1,4 @@
-#include "translator/game_client_class.h"
+#include "game_link/client_kind.h"
 
 #include <gtest/gtest.h>
 
