@@ -23,7 +23,7 @@ jive=$(command -v jive || echo /usr/games/jive)
 
 cmake --preset release >/dev/null
 cmake --build --preset release --target kestrelle-translate >/dev/null
-filter=$PWD/build/release/src/translator/kestrelle-translate
+filter=$PWD/build/release/src/filter/kestrelle-translate
 
 mkdir -p "$work"
 styles=(normal valley-girl jive-talk courtly)

@@ -19,7 +19,7 @@
 
 #include "process_clocks.h"
 #include "recording_client_process.h"
-#include "translator/game_link.h"
+#include "game_link/game_link.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "output_file.h"
-#include "translator/rule_file.h"
+#include "speech/rule_file.h"
 
 namespace kestrelle::tools {
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "translator/command_text.h"
-#include "translator/game_link.h"
-#include "translator/shipped_rules.h"
-#include "translator/speech_styles.h"
+#include "speech/command_text.h"
+#include "game_link/game_link.h"
+#include "speech/shipped_rules.h"
+#include "speech/speech_styles.h"
 #include "translator/text_file.h"
 #include "translator/text_file_content.h"
 #include "ui/application.h"

@@ -9,9 +9,9 @@
 
 #include <functional>
 
-#include "translator/command_stop.h"
-#include "translator/compiled_style.h"
-#include "translator/translator.h"
+#include "game_link/command_stop.h"
+#include "speech/compiled_style.h"
+#include "speech/translator.h"
 #include "ui/button.h"
 #include "ui/file_dialog.h"
 #include "ui/form.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "translator/rule_file.h"
+#include "speech/rule_file.h"
 
 namespace {
 

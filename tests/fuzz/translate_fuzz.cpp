@@ -12,14 +12,14 @@
 #include <vector>
 
 #include "literal_translator.h"
-#include "translator/compiled_rules.h"
-#include "translator/compiled_style.h"
-#include "translator/linked_text.h"
-#include "translator/rewrite_engine.h"
-#include "translator/rule_set.h"
-#include "translator/rule_strings.h"
-#include "translator/text_preparation.h"
-#include "translator/translator.h"
+#include "speech/compiled_rules.h"
+#include "speech/compiled_style.h"
+#include "speech/linked_text.h"
+#include "speech/rewrite_engine.h"
+#include "speech/rule_set.h"
+#include "speech/rule_strings.h"
+#include "speech/text_preparation.h"
+#include "speech/translator.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include <utility>
 #include <vector>
 
-#include "translator/shipped_rules.h"
-#include "translator/speech_styles.h"
-#include "translator/translator.h"
+#include "speech/shipped_rules.h"
+#include "speech/speech_styles.h"
+#include "speech/translator.h"
 
 namespace kestrelle {
 namespace {

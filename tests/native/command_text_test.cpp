@@ -1,4 +1,4 @@
-#include "translator/command_text.h"
+#include "speech/command_text.h"
 
 #include <gtest/gtest.h>
 

@@ -6,14 +6,14 @@
 
 #include "literal_translator.h"
 #include "rule_fixture.h"
-#include "translator/compiled_rules.h"
-#include "translator/compiled_style.h"
-#include "translator/linked_text.h"
-#include "translator/rewrite_engine.h"
-#include "translator/rule_set.h"
-#include "translator/shipped_rules.h"
-#include "translator/speech_styles.h"
-#include "translator/text_preparation.h"
+#include "speech/compiled_rules.h"
+#include "speech/compiled_style.h"
+#include "speech/linked_text.h"
+#include "speech/rewrite_engine.h"
+#include "speech/rule_set.h"
+#include "speech/shipped_rules.h"
+#include "speech/speech_styles.h"
+#include "speech/text_preparation.h"
 
 namespace kestrelle {
 namespace {

@@ -7,9 +7,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "translator/shipped_rules.h"
-#include "translator/text_preparation.h"
-#include "translator/translator.h"
+#include "speech/shipped_rules.h"
+#include "speech/text_preparation.h"
+#include "speech/translator.h"
 
 namespace kestrelle {
 namespace {

@@ -1,16 +1,16 @@
 // Game command lines pass the speech styles untouched; the speech around them is translated as before.
-#include "translator/game_commands.h"
+#include "speech/game_commands.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "translator/command_text.h"
-#include "translator/compiled_style.h"
-#include "translator/shipped_rules.h"
-#include "translator/speech_styles.h"
-#include "translator/text_preparation.h"
+#include "speech/command_text.h"
+#include "speech/compiled_style.h"
+#include "speech/shipped_rules.h"
+#include "speech/speech_styles.h"
+#include "speech/text_preparation.h"
 
 namespace kestrelle {
 namespace {

@@ -1,6 +1,6 @@
 // The linked text where its labels run out: insertions nested at one place halve the room between their
 // neighbours' labels each time, until the order can only come from the links.
-#include "translator/linked_text.h"
+#include "speech/linked_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Links kept by rank against a plain map: ids across many words and groups set, overwritten and erased in
 // random order, and the same links reused for texts of other sizes, as the filter's --lines reuses them.
-#include "translator/ranked_links.h"
+#include "speech/ranked_links.h"
 
 #include <gtest/gtest.h>
 

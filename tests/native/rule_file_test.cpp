@@ -1,4 +1,4 @@
-#include "translator/rule_file.h"
+#include "speech/rule_file.h"
 
 #include <gtest/gtest.h>
 

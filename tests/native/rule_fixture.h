@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "translator/rule_strings.h"
-#include "translator/translator.h"
+#include "speech/rule_strings.h"
+#include "speech/translator.h"
 
 namespace kestrelle::test {
 

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <set>
 
-#include "translator/rule_file.h"
-#include "translator/shipped_rules.h"
-#include "translator/speech_styles.h"
+#include "speech/rule_file.h"
+#include "speech/shipped_rules.h"
+#include "speech/speech_styles.h"
 
 namespace kestrelle {
 namespace {

@@ -1,4 +1,4 @@
-#include "translator/text_tools.h"
+#include "speech/text_tools.h"
 
 #include <gtest/gtest.h>
 

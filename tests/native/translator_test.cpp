@@ -1,4 +1,4 @@
-#include "translator/translator.h"
+#include "speech/translator.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <set>
 
 #include "rule_fixture.h"
-#include "translator/text_preparation.h"
-#include "translator/text_tools.h"
+#include "speech/text_preparation.h"
+#include "speech/text_tools.h"
 
 namespace kestrelle {
 namespace {

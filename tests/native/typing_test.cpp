@@ -1,4 +1,4 @@
-#include "translator/typing.h"
+#include "game_link/typing.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <vector>
 
-#include "translator/text_preparation.h"
+#include "speech/text_preparation.h"
 
 namespace kestrelle::oracle {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "translator/rule_strings.h"
-#include "translator/translator.h"
+#include "speech/rule_strings.h"
+#include "speech/translator.h"
 
 namespace kestrelle::oracle {
 

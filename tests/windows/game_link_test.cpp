@@ -1,4 +1,4 @@
-#include "translator/game_link.h"
+#include "game_link/game_link.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 
 #include "link_test_support.h"
 #include "recording_client_process.h"
-#include "translator/wait_pumping.h"
+#include "game_link/wait_pumping.h"
 
 namespace kestrelle {
 namespace {

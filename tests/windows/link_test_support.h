@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "process_clocks.h"
-#include "translator/typing.h"
+#include "game_link/typing.h"
 
 namespace kestrelle::test {
 

@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include "translator/embedded_rules.h"
-#include "translator/resource_rule_strings.h"
-#include "translator/rule_strings.h"
-#include "translator/shipped_rules.h"
-#include "translator/speech_styles.h"
-#include "translator/translator.h"
+#include "speech/embedded_rules.h"
+#include "speech/resource_rule_strings.h"
+#include "speech/rule_strings.h"
+#include "speech/shipped_rules.h"
+#include "speech/speech_styles.h"
+#include "speech/translator.h"
 
 namespace kestrelle {
 namespace {

@@ -1,0 +1,192 @@
+// kestrelle-translate: the translator as a command-line filter. By default the whole input is one text,
+// prepared and finished as the Translate command does it, so the filter and the window give the same
+// output for the same text and seed.
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <new>
+
+#include "speech/compiled_style.h"
+#include "filter/filter_options.h"
+#include "speech/rule_file.h"
+#include "speech/shipped_rules.h"
+#include "speech/speech_styles.h"
+#include "speech/stream_reading.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace kestrelle {
+namespace {
+
+// Exit status 1: an input or rule file that cannot be used. Usage errors are exit status 2.
+class InputError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Translates texts one after another in one style and writes each to standard output, finished as the
+// Translate command finishes it and through the same calls.
+class Filter {
+ public:
+  Filter(Translator& translator, const RuleStrings& rules, GameCommands commands)
+      : translator_(translator), style_(rules, translator.StyleBase), commands_(commands) {}
+
+  void WriteTranslation(std::string text) {
+    TranslateText(style_, translator_, std::move(text), commands_, BetweenAlternatives(), writer_);
+  }
+
+  // Each line on its own; the line break (line feed, or carriage return and line feed) is kept as it is.
+  // The output is flushed whenever no more input is waiting, so that a line typed in is answered at once.
+  void TranslateLines(std::istream& in) {
+    std::string line;
+    while (std::getline(in, line)) {
+      const bool hadBreak = !in.eof();
+      std::string_view lineBreak = hadBreak ? "\n" : "";
+      std::string_view content = line;
+      if (hadBreak && content.ends_with('\r')) {
+        content.remove_suffix(1);
+        lineBreak = "\r\n";
+      }
+      // The string of the line before holds this one, so that a line needs no memory of its own.
+      std::string text = style_.Spare();
+      text.assign(content);
+      WriteTranslation(std::move(text));
+      std::fwrite(lineBreak.data(), 1, lineBreak.size(), stdout);
+      if (in.rdbuf()->in_avail() <= 0) std::fflush(stdout);
+    }
+  }
+
+ private:
+  Translator& translator_;
+  CompiledStyle style_;
+  GameCommands commands_;
+  FinishedTextWriter writer_{[](std::string_view piece) { std::fwrite(piece.data(), 1, piece.size(), stdout); }};
+};
+
+// The named input, or standard input for "-". Every input is read in full or named in an InputError.
+class Input {
+ public:
+  explicit Input(const std::string& name) : name_(name == "-" ? "standard input" : name) {
+    if (name == "-") return;
+    // Some systems open a directory as an empty file; it is refused by name instead.
+    std::error_code unknown;
+    if (std::filesystem::is_directory(name, unknown)) throw InputError(name + " is a directory");
+    file_ = std::make_unique<std::ifstream>(name, std::ios::binary);
+    if (!*file_) throw InputError("cannot open " + name);
+  }
+  std::istream& Stream() { return file_ ? *file_ : std::cin; }
+  void AppendTo(std::string& text) {
+    if (!AppendStream(Stream(), text)) throw ReadError();
+  }
+  void CheckRead() {
+    if (Stream().bad()) throw ReadError();
+  }
+
+ private:
+  InputError ReadError() const { return InputError("cannot read " + name_); }
+
+  std::string name_;
+  std::unique_ptr<std::ifstream> file_;
+};
+
+// What is left of standard input when it is a file given by redirection; 0 for a pipe or a terminal,
+// which cannot tell.
+size_t StandardInputSize() {
+  const std::streampos here = std::cin.tellg();
+  if (here == std::streampos(-1)) return 0;
+  std::cin.seekg(0, std::ios::end);
+  const std::streampos end = std::cin.tellg();
+  std::cin.seekg(here);
+  if (!std::cin || end == std::streampos(-1) || end < here) {
+    std::cin.clear();
+    return 0;
+  }
+  return static_cast<size_t>(end - here);
+}
+
+int Run(const FilterOptions& options) {
+  Translator translator;
+  translator.RandomSeed = options.seed;
+  RuleTable fileRules;
+  const RuleStrings* rules = &ShippedRules();
+  if (options.rulesFile) {
+    try {
+      // A rule file of the user's takes the ids of the first styled slot; any style base would do.
+      fileRules.AddStyle(kSpeechStyles[1].base, ReadRuleFile(*options.rulesFile));
+    } catch (const RuleFileError& error) {
+      throw InputError(*options.rulesFile + ": " + error.what());
+    }
+    rules = &fileRules;
+    translator.StyleBase = kSpeechStyles[1].base;
+  } else {
+    translator.StyleBase = FindSpeechStyle(options.style)->base;
+  }
+
+  Filter filter(translator, *rules,
+                options.commandsAsSpeech ? GameCommands::TranslateAsSpeech : GameCommands::LeaveAlone);
+  const std::vector<std::string> inputs = options.inputs.empty() ? std::vector<std::string>{"-"} : options.inputs;
+  if (options.lines) {
+    for (const std::string& name : inputs) {
+      Input input(name);
+      filter.TranslateLines(input.Stream());
+      input.CheckRead();
+    }
+    return 0;
+  }
+  // Room for the files and the blank that the preparation appends, so that the text is never moved (a
+  // text grown step by step would take up to twice its size).
+  size_t expected = 1;
+  for (const std::string& name : inputs) {
+    std::error_code unknown;
+    const std::uintmax_t size = name == "-" ? StandardInputSize() : std::filesystem::file_size(name, unknown);
+    if (!unknown) expected += static_cast<size_t>(size);
+  }
+  std::string whole;
+  whole.reserve(expected);
+  for (const std::string& name : inputs) Input(name).AppendTo(whole);
+  filter.WriteTranslation(std::move(whole));
+  return 0;
+}
+
+}  // namespace
+}  // namespace kestrelle
+
+int main(int argc, char** argv) {
+#ifdef _WIN32
+  _setmode(_fileno(stdin), _O_BINARY);
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
+  std::ios::sync_with_stdio(false);
+  try {
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    const kestrelle::FilterOptions options = kestrelle::ParseFilterOptions(args);
+    int status = 0;
+    if (options.help) {
+      std::fputs(kestrelle::kFilterUsage, stdout);
+    } else {
+      status = kestrelle::Run(options);
+    }
+    // A write that failed earlier (a full disk, a closed pipe) leaves the error indicator set even when
+    // there is nothing left to flush.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+      std::fputs("kestrelle-translate: cannot write standard output\n", stderr);
+      return 1;
+    }
+    return status;
+  } catch (const kestrelle::UsageError& error) {
+    std::fprintf(stderr, "kestrelle-translate: %s\nTry 'kestrelle-translate --help'.\n", error.what());
+    return 2;
+  } catch (const std::bad_alloc&) {
+    std::fputs("kestrelle-translate: not enough memory to translate this text\n", stderr);
+    return 1;
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "kestrelle-translate: %s\n", error.what());
+    return 1;
+  }
+}

@@ -1,0 +1,45 @@
+#pragma once
+// The preparation around a translation that the Translate command and the command-line filter share:
+// the engine sees lower-case text with one blank appended, and the result gets its sentence capitals back
+// and loses its trailing blanks.
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "speech/text_tools.h"
+
+namespace kestrelle {
+
+// 'A'..'Z' lowered (nothing else changes), then one blank appended; done in the given string, which a
+// caller that no longer needs its text moves in.
+std::string PrepareForTranslation(std::string text);
+
+// CapitaliseSentences, then every blank at the end removed.
+void FinishTranslation(std::string& text);
+
+// FinishTranslation for a translated text that comes in pieces, as a long one is written: the text is
+// handed to write in order as soon as the characters around it are known, except blanks, which wait until
+// something else follows them.
+class FinishedTextWriter {
+ public:
+  using Write = std::function<void(std::string_view)>;
+  explicit FinishedTextWriter(Write write) : write_(std::move(write)) {}
+
+  void Add(std::string_view piece);
+  // The text ends: what is held is written, less the blanks at its end. The writer is then ready for
+  // another text.
+  void End();
+  // Text that is no translation (a game command line) between two texts, written as it is.
+  void WriteAsIs(std::string_view text) { write_(text); }
+
+ private:
+  void Finish(bool atEnd);
+
+  Write write_;
+  SentenceCapitals capitals_;
+  std::string held_;     // text added and not yet written
+  size_t capitalised_ = 0;  // how much of held_ has been through capitals_
+  char before_ = '\0';   // the character before the first one of held_ not yet capitalised
+};
+
+}  // namespace kestrelle

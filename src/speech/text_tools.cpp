@@ -1,0 +1,66 @@
+#include "speech/text_tools.h"
+
+#include <algorithm>
+#include <array>
+
+namespace kestrelle {
+
+namespace {
+
+bool IsAsciiLetter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+}  // namespace
+
+int CountChar(char ch, std::string_view s) {
+  return static_cast<int>(std::count(s.begin(), s.end(), ch));
+}
+
+int NthCharPos(char ch, std::string_view s, int n) {
+  if (n < 1 || static_cast<size_t>(n) > s.size()) return 0;
+  int seen = 0;
+  for (size_t i = 0; i < s.size(); ++i) {
+    if (s[i] == ch && ++seen == n) return static_cast<int>(i + 1);
+  }
+  return 0;
+}
+
+std::string RemoveChar(std::string_view s, char ch) {
+  std::string result;
+  result.reserve(s.size());
+  for (char c : s) {
+    if (c != ch) result.push_back(c);
+  }
+  return result;
+}
+
+void CapitaliseSentences(std::string& text) { SentenceCapitals().Apply(text, '\0', '\0'); }
+
+void SentenceCapitals::Apply(std::span<char> piece, char before, char after) {
+  // Within a sentence only its end and a word "i" matter; the rest is passed over quickly.
+  static constexpr auto kMayMatter = [] {
+    std::array<bool, 256> table{};
+    for (const unsigned char c : {'.', '!', '?', 'i'}) table[c] = true;
+    return table;
+  }();
+  for (size_t i = 0; i < piece.size(); ++i) {
+    if (!capitaliseNext_) {
+      while (i < piece.size() && !kMayMatter[static_cast<unsigned char>(piece[i])]) ++i;
+      if (i == piece.size()) return;
+    }
+    char& c = piece[i];
+    if (c == '.' || c == '!' || c == '?') capitaliseNext_ = true;
+    if (!capitaliseNext_ && c == 'i') {
+      const bool letterBefore = IsAsciiLetter(i > 0 ? piece[i - 1] : before);
+      const bool letterAfter = IsAsciiLetter(i + 1 < piece.size() ? piece[i + 1] : after);
+      if (!letterBefore && !letterAfter) capitaliseNext_ = true;
+    }
+    if (capitaliseNext_ && IsAsciiLetter(c)) {
+      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+      capitaliseNext_ = false;
+    }
+  }
+}
+
+}  // namespace kestrelle
