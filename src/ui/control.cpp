@@ -3,13 +3,11 @@
 #include <commctrl.h>
 
 #include <stdexcept>
-#include <vector>
 
 #include "ui/application.h"
 #include "ui/dpi.h"
 #include "ui/form.h"
 #include "ui/menu.h"
-#include "ui/wide_text.h"
 
 namespace kestrelle::ui {
 namespace {
@@ -48,41 +46,12 @@ int NextChildId() {
   return next++;
 }
 
-BOOL CALLBACK CollectControl(HWND window, LPARAM controls) {
-  if (Control* control = Control::FromHandle(window)) reinterpret_cast<std::vector<Control*>*>(controls)->push_back(control);
-  return TRUE;
-}
-
 const FontSpec& DefaultFont() {
   static const FontSpec font{"MS Sans Serif", -11};
   return font;
 }
 
 }  // namespace
-
-char Control::CharOfMessage(WPARAM wParam) const {
-  if (!IsWindowUnicode(hwnd_)) return static_cast<char>(wParam);
-  const std::string key = AnsiFromWide(std::wstring(1, static_cast<wchar_t>(wParam)));
-  return key.size() == 1 ? key[0] : '?';
-}
-
-WPARAM Control::CharParam(char key) const {
-  if (!IsWindowUnicode(hwnd_)) return static_cast<unsigned char>(key);
-  const std::wstring wide = WideFromAnsi(std::string(1, key));
-  return wide.size() == 1 ? static_cast<WPARAM>(wide[0]) : static_cast<unsigned char>(key);
-}
-
-std::string Control::TextOfMessage(LPARAM lParam) const {
-  if (lParam == 0) return {};
-  if (IsWindowUnicode(hwnd_)) return AnsiFromWide(reinterpret_cast<const wchar_t*>(lParam));
-  return reinterpret_cast<const char*>(lParam);
-}
-
-LRESULT Control::DefaultSetText(WPARAM wParam, const std::string& text) {
-  if (!IsWindowUnicode(hwnd_)) return DefaultHandling(WM_SETTEXT, wParam, reinterpret_cast<LPARAM>(text.c_str()));
-  const std::wstring wide = WideFromAnsi(text);
-  return DefaultHandling(WM_SETTEXT, wParam, reinterpret_cast<LPARAM>(wide.c_str()));
-}
 
 Control::~Control() {
   if (hwnd_ != nullptr) DestroyWindow(hwnd_);  // WM_NCDESTROY detaches this object
@@ -281,69 +250,6 @@ void Control::ShowPopupMenu(LPARAM lParam) {
     at = {(window.left + window.right) / 2, (window.top + window.bottom) / 2};
   }
   popupMenu_->Popup(hwnd_, at);
-}
-
-std::string Control::Text() const {
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd_)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(hwnd_, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
-void Control::SetText(std::string_view text) { SetWindowTextA(hwnd_, std::string(text).c_str()); }
-
-Rect Control::Bounds() const {
-  RECT window;
-  GetWindowRect(hwnd_, &window);
-  if ((GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_CHILD) != 0) {
-    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd_), reinterpret_cast<POINT*>(&window), 2);
-  }
-  return {window.left, window.top, window.right - window.left, window.bottom - window.top};
-}
-
-void Control::SetBounds(const Rect& bounds) {
-  layoutBounds_ = bounds;
-  const Rect pixels = Scale(bounds);
-  SetWindowPos(hwnd_, nullptr, pixels.left, pixels.top, pixels.width, pixels.height, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void Control::SetPixelBounds(const Rect& bounds) {
-  layoutBounds_.reset();
-  SetWindowPos(hwnd_, nullptr, bounds.left, bounds.top, bounds.width, bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-int Control::Scale(int length) const { return ScaleToDpi(length, dpi_); }
-
-// Each edge is scaled on its own, so that neighbours that meet in the layout still meet.
-Rect Control::Scale(const Rect& bounds) const {
-  const int left = Scale(bounds.left);
-  const int top = Scale(bounds.top);
-  return {left, top, Scale(bounds.Right()) - left, Scale(bounds.Bottom()) - top};
-}
-
-HFONT Control::ScaledFont() const { return SharedFont(Font(), dpi_); }
-
-void Control::ChangeDpi(int dpi) {
-  dpi_ = dpi;
-  if (layoutBounds_) {
-    const Rect pixels = Scale(*layoutBounds_);
-    SetWindowPos(hwnd_, nullptr, pixels.left, pixels.top, pixels.width, pixels.height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(ScaledFont()), TRUE);
-  OnDpiChanged();
-}
-
-void Control::ChangeDpiOfTree(int dpi) {
-  std::vector<Control*> controls{this};
-  // Every descendant window, parents before their children.
-  EnumChildWindows(hwnd_, &CollectControl, reinterpret_cast<LPARAM>(&controls));
-  for (Control* control : controls) control->ChangeDpi(dpi);
-}
-
-Rect Control::ClientRect() const {
-  RECT client;
-  GetClientRect(hwnd_, &client);
-  return {0, 0, client.right, client.bottom};
 }
 
 bool Control::Visible() const { return (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
