@@ -1,8 +1,28 @@
 #include "ui/memo.h"
 
 #include <algorithm>
+#include <cwchar>
+
+#include "ui/application.h"
 
 namespace kestrelle::ui {
+namespace {
+
+// The length of the clipboard's text, as the edit control counts it; nothing when it holds no text.
+std::optional<std::size_t> ClipboardTextLength(HWND owner) {
+  if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(owner)) return std::nullopt;
+  struct Closer {
+    ~Closer() { CloseClipboard(); }
+  } closer;
+  const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  const auto* text = data == nullptr ? nullptr : static_cast<const wchar_t*>(GlobalLock(data));
+  if (text == nullptr) return std::nullopt;
+  const std::size_t length = wcsnlen(text, GlobalSize(data) / sizeof(wchar_t));
+  GlobalUnlock(data);
+  return length;
+}
+
+}  // namespace
 
 Memo::Memo(Control& parent, const Rect& bounds, std::string_view text, const MemoOptions& options)
     : wordWrap_(options.wordWrap), scrollBars_(options.scrollBars), maxLength_(options.maxLength) {
@@ -127,5 +147,27 @@ void Memo::CutToClipboard() { SendMessageA(Handle(), WM_CUT, 0, 0); }
 void Memo::CopyToClipboard() { SendMessageA(Handle(), WM_COPY, 0, 0); }
 
 void Memo::PasteFromClipboard() { SendMessageA(Handle(), WM_PASTE, 0, 0); }
+
+std::size_t Memo::Room() const {
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  const auto kept = static_cast<std::size_t>(GetWindowTextLengthW(Handle())) - (end - start);
+  return maxLength_ > kept ? maxLength_ - kept : 0;
+}
+
+// The system would paste what fits and drop the rest without a word.
+LRESULT Memo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PASTE && maxLength_ > 0 && !ReadOnly()) {
+    const std::optional<std::size_t> pasted = ClipboardTextLength(Handle());
+    const std::size_t room = Room();
+    if (pasted && *pasted > room) {
+      MessageBeep(MB_OK);
+      if (onPasteTooLong) Guarded([&] { onPasteTooLong(*pasted, room); });
+      return 0;
+    }
+  }
+  return EditBase::HandleMessage(message, wParam, lParam);
+}
 
 }  // namespace kestrelle::ui

@@ -2,7 +2,8 @@
 // A multi-line text box. Its lines are read as displayed: with word wrap on, each wrapped piece of a
 // paragraph is a line of its own. Word wrap and scroll bars can be switched while the program runs (the
 // system fixes them when the window is created, so the window is then re-created with the same text).
-// Typing and pasting stop at the memo's length limit, if it has one; text set by the program is never cut.
+// Typing stops at the memo's length limit, if it has one, and a paste that would not fit whole is refused
+// (with a beep and onPasteTooLong) rather than cut; text set by the program is never cut.
 
 #include <cstddef>
 #include <functional>
@@ -49,12 +50,21 @@ class Memo : public EditBase {
   ScrollBars ScrollBarsShown() const { return scrollBars_; }
   void SetScrollBars(ScrollBars scrollBars);
 
+  // Raised when a paste (Ctrl+V, Shift+Insert or PasteFromClipboard) is refused: the clipboard's text is
+  // longer than the room left under the limit (both in characters). An exception from it is reported.
+  std::function<void(std::size_t pasted, std::size_t room)> onPasteTooLong;
+
   void CutToClipboard();
   void CopyToClipboard();
   void PasteFromClipboard();
 
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
  private:
   void PrepareWindow() override;
+  // Characters that can still be typed or pasted over the selection.
+  std::size_t Room() const;
   DWORD Style() const;
   std::string LineOf(const std::string& text, int index) const;
   void ApplyStyle();

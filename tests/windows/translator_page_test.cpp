@@ -332,10 +332,18 @@ TEST_F(TranslatorPageTest, ShortcutsActWhileEitherMemoHasTheFocus) {
   EXPECT_EQ(chooser.shown.size(), 2u) << "Open is disabled for the output memo";
 }
 
-TEST_F(TranslatorPageTest, PasteStopsAtTheMemoLimit) {
+// A paste that would not fit whole is refused and said, never cut; one that fits goes in.
+TEST_F(TranslatorPageTest, APasteBeyondTheMemoLimitIsRefusedAndSaid) {
   std::string lines;
   while (lines.size() <= kMemoTextLimit) lines += "a line\r\n";  // the limit falls between lines
   SetClipboardText(lines);
+  page.memoText.SetText("kept");
+  test::ErrorBoxWatcher watcher("Kestrelle");
+  page.PasteTranslateClick();
+  const std::string message = watcher.Result().message;
+  EXPECT_NE(message.find("room for " + std::to_string(kMemoTextLimit - 4) + " more"), std::string::npos) << message;
+  EXPECT_EQ(page.memoText.Text(), "kept");
+  SetClipboardText(lines.substr(0, kMemoTextLimit - 4));
   page.PasteTranslateClick();
   EXPECT_EQ(page.memoText.Text().size(), kMemoTextLimit);
 }
