@@ -12,7 +12,8 @@ void DecodedInput::TakeMark() {
       {{kUtf8Mark, Mode::Bytes}, {kUtf16LEMark, Mode::Utf16LE}, {kUtf16BEMark, Mode::Utf16BE}}};
   for (int_type next = source_.sgetc(); !traits_type::eq_int_type(next, traits_type::eof()); next = source_.sgetc()) {
     const std::string seen = pending_ + traits_type::to_char_type(next);
-    const auto begun = std::find_if(marks.begin(), marks.end(), [&](const auto& mark) { return mark.first.starts_with(seen); });
+    const auto begun =
+        std::find_if(marks.begin(), marks.end(), [&](const auto& mark) { return mark.first.starts_with(seen); });
     if (begun == marks.end()) return;
     source_.sbumpc();
     pending_ = seen;

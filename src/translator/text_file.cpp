@@ -168,8 +168,7 @@ MemoFileText ReadTextFile(const std::wstring& path) {
   if (GetFileType(file.get()) != FILE_TYPE_DISK) {
     throw FileError(kCannotOpen, path, "it is a device or a pipe, not a file");
   }
-  const std::string tooLarge =
-      TooLargeReason("it is larger than the memo's limit of " + std::to_string(kMemoTextLimit / 1024) + " KB");
+  const std::string tooLarge = LargerThanTheMemoReason();
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.get(), &size)) throw FileError(kCannotOpen, path, GetLastError());
   if (static_cast<unsigned long long>(size.QuadPart) > kMostFileBytes) throw FileError(kCannotOpen, path, tooLarge);
@@ -190,7 +189,9 @@ void WriteTextFile(const std::wstring& path, std::string_view text, TextEncoding
   TemporaryFile written(FolderOfFile(target));
   if (!written.Created()) throw FileError(kCannotCreate, path, written.Error());
   // A full disk shows here, when the file could be made but not filled.
-  if (!written.Write(FileBytesOfMemoText(text, encoding, SystemCodePage()))) throw FileError("Cannot write file ", path, GetLastError());
+  if (!written.Write(FileBytesOfMemoText(text, encoding, SystemCodePage()))) {
+    throw FileError("Cannot write file ", path, GetLastError());
+  }
   if (!written.Replace(target)) throw FileError(kCannotCreate, path, GetLastError());
 }
 

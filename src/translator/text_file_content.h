@@ -59,6 +59,8 @@ inline constexpr std::size_t kMostFileBytes = 3 * kMemoTextLimit + kUtf8Mark.siz
 inline constexpr const char* kLargeTextAdvice = "translate large texts with kestrelle-translate";
 // The reason given for a file over the memo's limits: what is too large, and the advice.
 std::string TooLargeReason(const std::string& what);
+// The reason given for a file larger than the memo holds.
+std::string LargerThanTheMemoReason();
 
 // A file's text as the input memo shows it. Throws FileTextError when it is not plain text (it holds a
 // zero character), breaks its Unicode encoding, holds a character the code page lacks (the first such is

@@ -21,9 +21,9 @@ bool MarkerPresent() { return ui::KernelHandle(OpenMutexA(SYNCHRONIZE, FALSE, In
 // The threads that make a window anywhere while it lives (reported as this thread pumps).
 class WindowMakers {
  public:
-  WindowMakers()
-      : hook_(SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_CREATE, nullptr, &Record, 0, 0, WINEVENT_OUTOFCONTEXT)) {
+  WindowMakers() {
     recording_ = this;
+    hook_ = SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_CREATE, nullptr, &Record, 0, 0, WINEVENT_OUTOFCONTEXT);
   }
   ~WindowMakers() {
     UnhookWinEvent(hook_);
@@ -41,7 +41,7 @@ class WindowMakers {
   }
   static inline WindowMakers* recording_ = nullptr;
 
-  HWINEVENTHOOK hook_;
+  HWINEVENTHOOK hook_ = nullptr;
   std::set<DWORD> threads_;
 };
 
