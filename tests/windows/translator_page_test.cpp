@@ -367,10 +367,12 @@ TEST_F(TranslatorPageTest, ClosingTheWindowEndsTheTypingAndThenCloses) {
   const std::string text = std::string(200, 'a');
   page.memoText.SetText(text);
   static HWND closing = nullptr;
+  static bool shownOnceClosed = true;
   closing = form->Handle();
   const UINT_PTR timer = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
-    PostMessageA(closing, WM_CLOSE, 0, 0);
+    SendMessageA(closing, WM_CLOSE, 0, 0);
+    shownOnceClosed = IsWindowVisible(closing) != FALSE;
   });
   ASSERT_NE(timer, 0u);
 
@@ -384,6 +386,7 @@ TEST_F(TranslatorPageTest, ClosingTheWindowEndsTheTypingAndThenCloses) {
   EXPECT_LT(client.Records().back().tick - startTick, 1500u);
   EXPECT_EQ(received, "A" + text.substr(1, received.size() - 1));
   EXPECT_EQ(page.memoTranslated.Text(), "");
+  EXPECT_FALSE(shownOnceClosed) << "the window went from the screen at the close, while the command still ran";
   EXPECT_FALSE(form->Visible()) << "the window closed after the command";
 
   bool quit = false;
