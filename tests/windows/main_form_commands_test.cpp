@@ -44,7 +44,7 @@ TEST(MainForm, MainMenuWithTheHelpSeparatorFirst) {
 TEST(MainForm, TranslatorPopupMenuWithItsShortcuts) {
   auto form = test::ShowMainForm();
   std::vector<std::string> lines;
-  DescribeMenu(form->TranslatorPage().pmTranslate.Handle(), "", lines);
+  DescribeMenu(test::TranslatorPage(*form).pmTranslate.Handle(), "", lines);
   const std::vector<std::string> expected = {
       "Clear Text", "-", "Settings", "  Word wrap [checked]", "  Auto Translate on Enter", "  Leave Game Commands Alone [checked]", "-",
       "&File", "  &Open\tCtrl+O", "  -", "  &Save\tCtrl+S", "  Save &As...",
@@ -92,7 +92,7 @@ TEST(MainForm, ExceptionInAHandlerShowsTheErrorBoxAndTheProgramGoesOn) {
   int runs = 0;
   auto failing = [&] {
     ++runs;
-    form->TranslatorPage().Label1.SetText("changed " + std::to_string(runs));
+    test::TranslatorPage(*form).Label1.SetText("changed " + std::to_string(runs));
     throw std::runtime_error("Resource  not found");
   };
   const struct {
@@ -100,17 +100,17 @@ TEST(MainForm, ExceptionInAHandlerShowsTheErrorBoxAndTheProgramGoesOn) {
     std::function<void()> bind;
     std::function<void()> raise;
   } cases[] = {
-      {"button click", [&] { form->TranslatorPage().btnTranslate.onClick = failing; },
-       [&] { SendMessageA(form->TranslatorPage().btnTranslate.Handle(), BM_CLICK, 0, 0); }},
-      {"radio group click", [&] { form->MoongatePage().rgStart.onClick = failing; },
+      {"button click", [&] { test::TranslatorPage(*form).btnTranslate.onClick = failing; },
+       [&] { SendMessageA(test::TranslatorPage(*form).btnTranslate.Handle(), BM_CLICK, 0, 0); }},
+      {"radio group click", [&] { test::MoongatePage(*form).rgStart.onClick = failing; },
        [&] {
-         form->MoongatePage().rgStart.SetItemIndex(-1);
-         SendMessageA(form->MoongatePage().rgStart.ItemHandle(3), BM_CLICK, 0, 0);
+         test::MoongatePage(*form).rgStart.SetItemIndex(-1);
+         SendMessageA(test::MoongatePage(*form).rgStart.ItemHandle(3), BM_CLICK, 0, 0);
        }},
       {"main menu command", [&] { form->About1.onClick = failing; },
        [&] { SendMessageA(form->Handle(), WM_COMMAND, form->About1.CommandId(), 0); }},
-      {"check box click", [&] { form->MoongatePage().cbByTime.onClick = failing; },
-       [&] { SendMessageA(form->MoongatePage().cbByTime.Handle(), BM_CLICK, 0, 0); }},
+      {"check box click", [&] { test::MoongatePage(*form).cbByTime.onClick = failing; },
+       [&] { SendMessageA(test::MoongatePage(*form).cbByTime.Handle(), BM_CLICK, 0, 0); }},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -124,10 +124,10 @@ TEST(MainForm, ExceptionInAHandlerShowsTheErrorBoxAndTheProgramGoesOn) {
       EXPECT_EQ(seen.caption, "Kestrelle");
       EXPECT_EQ(seen.message, "Resource  not found");
       EXPECT_EQ(runs, attempt);
-      EXPECT_EQ(form->TranslatorPage().Label1.Text(), "changed " + std::to_string(attempt));
+      EXPECT_EQ(test::TranslatorPage(*form).Label1.Text(), "changed " + std::to_string(attempt));
     }
   }
-  EXPECT_EQ(form->MoongatePage().rgStart.ItemIndex(), 3) << "the selection made before the handler stays";
+  EXPECT_EQ(test::MoongatePage(*form).rgStart.ItemIndex(), 3) << "the selection made before the handler stays";
   EXPECT_TRUE(IsWindow(form->Handle()));
 }
 

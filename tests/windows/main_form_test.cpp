@@ -87,8 +87,8 @@ TEST(MainForm, MaximisingKeepsTheSizeInTheBottomRightCorner) {
 // reference pages are made here on their sheets without their start, which loads the tables.
 TEST(MainForm, EveryControlHasItsParentBoundsAndCaption) {
   TMainForm f;
-  const TMoongatePage& m = f.MoongatePage();
-  const TTranslatorPage& t = f.TranslatorPage();
+  const TMoongatePage& m = test::MoongatePage(f);
+  const TTranslatorPage& t = test::TranslatorPage(f);
   const TWeaponsPage w(f.TabSheet1);
   const TArmourPage a(f.tsArmour);
   const TAnimalsPage n(f.Animals);
@@ -247,15 +247,15 @@ TEST(MainForm, ControlsUseTheirOwnFontOrTheWindowsFont) {
     bool bold;
   } rows[] = {
       {"tpMain", form->tpMain, "Arial", -11, false},
-      {"cbByTime", form->MoongatePage().cbByTime, "Arial", -11, false},
-      {"Label2", form->MoongatePage().Label2, "Courier New", -24, true},
-      {"memoText", form->TranslatorPage().memoText, "MS Sans Serif", -13, false},
-      {"memoTranslated", form->TranslatorPage().memoTranslated, "MS Sans Serif", -13, false},
-      {"rgSpeak", form->TranslatorPage().rgSpeak, "MS Sans Serif", -11, false},
-      {"btnTranslate", form->TranslatorPage().btnTranslate, "Arial", -11, false},
-      {"Button2", form->WeaponsPage().Button2, "Arial", -11, true},
-      {"Button4", form->ArmourPage().Button4, "Arial", -11, true},
-      {"Label25", form->AnimalsPage().Label25, "Arial", -11, false},
+      {"cbByTime", test::MoongatePage(*form).cbByTime, "Arial", -11, false},
+      {"Label2", test::MoongatePage(*form).Label2, "Courier New", -24, true},
+      {"memoText", test::TranslatorPage(*form).memoText, "MS Sans Serif", -13, false},
+      {"memoTranslated", test::TranslatorPage(*form).memoTranslated, "MS Sans Serif", -13, false},
+      {"rgSpeak", test::TranslatorPage(*form).rgSpeak, "MS Sans Serif", -11, false},
+      {"btnTranslate", test::TranslatorPage(*form).btnTranslate, "Arial", -11, false},
+      {"Button2", test::WeaponsPage(*form).Button2, "Arial", -11, true},
+      {"Button4", test::ArmourPage(*form).Button4, "Arial", -11, true},
+      {"Label25", test::AnimalsPage(*form).Label25, "Arial", -11, false},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -272,7 +272,7 @@ TEST(MainForm, StartState) {
   EXPECT_TRUE(form->tsMoongate.Visible());
   for (int i = 1; i < form->tpMain.PageCount(); ++i) EXPECT_FALSE(form->tpMain.Page(i).Visible()) << i;
 
-  const TMoongatePage& moongates = form->MoongatePage();
+  const TMoongatePage& moongates = test::MoongatePage(*form);
   for (const ui::RadioGroup* group : {&moongates.rgStart, &moongates.rgDest}) {
     EXPECT_EQ(group->ItemIndex(), -1);
     for (int i = 0; i < group->Count(); ++i) {
@@ -281,7 +281,7 @@ TEST(MainForm, StartState) {
   }
   for (int i = 0; i < 6; ++i) {
     SCOPED_TRACE("pnlTimes entry " + std::to_string(i + 1));
-    const auto& panel = form->MoongatePage().pnlTimes[static_cast<std::size_t>(i)];
+    const auto& panel = test::MoongatePage(*form).pnlTimes[static_cast<std::size_t>(i)];
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->Parent(), &moongates.grpTimes);
     EXPECT_EQ(GetParent(panel->Handle()), moongates.grpTimes.Handle());
@@ -293,31 +293,32 @@ TEST(MainForm, StartState) {
   EXPECT_FALSE(moongates.cbByTime.Checked());
   EXPECT_FALSE(moongates.edtByTime.Visible());
 
-  const TTranslatorPage& translator = form->TranslatorPage();
+  const TTranslatorPage& translator = test::TranslatorPage(*form);
   EXPECT_EQ(translator.rgSpeak.ItemIndex(), 0);
   EXPECT_EQ(SendMessageA(translator.rgSpeak.ItemHandle(0), BM_GETCHECK, 0, 0), BST_CHECKED);
-  EXPECT_TRUE(form->TranslatorPage().pmtWordWrap.Checked());
-  EXPECT_FALSE(form->TranslatorPage().pmAutoTranslate.Checked());
+  EXPECT_TRUE(test::TranslatorPage(*form).pmtWordWrap.Checked());
+  EXPECT_FALSE(test::TranslatorPage(*form).pmAutoTranslate.Checked());
   EXPECT_TRUE(translator.memoText.WordWrap());
   EXPECT_TRUE(translator.memoTranslated.WordWrap());
   EXPECT_TRUE(translator.memoTranslated.ReadOnly());
   EXPECT_EQ(translator.memoText.Hint(), "Type text to be translated and or sent here.");
-  EXPECT_EQ(translator.memoText.AttachedPopupMenu(), &form->TranslatorPage().pmTranslate);
-  EXPECT_EQ(translator.memoTranslated.AttachedPopupMenu(), &form->TranslatorPage().pmTranslate);
+  EXPECT_EQ(translator.memoText.AttachedPopupMenu(), &test::TranslatorPage(*form).pmTranslate);
+  EXPECT_EQ(translator.memoTranslated.AttachedPopupMenu(), &test::TranslatorPage(*form).pmTranslate);
   const char* filter = "Text files (*.txt)|*.TXT|Any file (*.*)|*.*";
-  EXPECT_EQ(form->TranslatorPage().odTranslate.filter, filter);
-  EXPECT_EQ(form->TranslatorPage().sdTranslate.filter, filter);
-  EXPECT_EQ(form->TranslatorPage().odTranslate.title, "Open file for translation");
-  EXPECT_EQ(form->TranslatorPage().sdTranslate.title, "");
+  EXPECT_EQ(test::TranslatorPage(*form).odTranslate.filter, filter);
+  EXPECT_EQ(test::TranslatorPage(*form).sdTranslate.filter, filter);
+  EXPECT_EQ(test::TranslatorPage(*form).odTranslate.title, "Open file for translation");
+  EXPECT_EQ(test::TranslatorPage(*form).sdTranslate.title, "");
 
-  for (const ui::Panel* magic : {&form->WeaponsPage().pnlWeaponMagic, &form->ArmourPage().pnlArmourMagic}) {
+  for (const ui::Panel* magic : {&test::WeaponsPage(*form).pnlWeaponMagic, &test::ArmourPage(*form).pnlArmourMagic}) {
     EXPECT_FALSE(magic->Visible());
   }
-  EXPECT_TRUE(form->WeaponsPage().tcWeapons.Visible());
-  EXPECT_TRUE(form->ArmourPage().tcArmour.Visible());
-  EXPECT_FALSE(form->WeaponsPage().memoMagicWpnDescription.WordWrap());
-  EXPECT_FALSE(form->ArmourPage().memoMagicAmr.WordWrap());
-  for (const ui::ScrollBar* zoom : {&form->WeaponsPage().sbWeapons, &form->ArmourPage().sbArmour, &form->AnimalsPage().sbAnimals}) {
+  EXPECT_TRUE(test::WeaponsPage(*form).tcWeapons.Visible());
+  EXPECT_TRUE(test::ArmourPage(*form).tcArmour.Visible());
+  EXPECT_FALSE(test::WeaponsPage(*form).memoMagicWpnDescription.WordWrap());
+  EXPECT_FALSE(test::ArmourPage(*form).memoMagicAmr.WordWrap());
+  for (const ui::ScrollBar* zoom :
+       {&test::WeaponsPage(*form).sbWeapons, &test::ArmourPage(*form).sbArmour, &test::AnimalsPage(*form).sbAnimals}) {
     EXPECT_EQ(zoom->Min(), 5);
     EXPECT_EQ(zoom->Max(), 30);
     EXPECT_EQ(zoom->Position(), 20);
@@ -333,7 +334,7 @@ TEST(MainForm, APageIsMadeWhenFirstShownAndKeepsItsState) {
   EXPECT_EQ(FindWindowA(ui::Control::kFormClass, "About"), nullptr);
   form->tpMain.SetActivePage(2);
   for (int i = 1; i < form->tpMain.PageCount(); ++i) EXPECT_EQ(made(i), i == 2) << i;
-  ui::ComboBox& weapons = form->WeaponsPage().cbWeapons;
+  ui::ComboBox& weapons = test::WeaponsPage(*form).cbWeapons;
   const HWND weaponsBox = weapons.Handle();
   ASSERT_TRUE(test::ChooseItem(weapons, weapons.Item(2)));
   for (int i = 0; i < form->tpMain.PageCount(); ++i) {
@@ -341,8 +342,8 @@ TEST(MainForm, APageIsMadeWhenFirstShownAndKeepsItsState) {
     EXPECT_TRUE(made(i)) << i;
   }
   form->tpMain.SetActivePage(2);
-  EXPECT_EQ(form->WeaponsPage().cbWeapons.Handle(), weaponsBox);
-  EXPECT_EQ(form->WeaponsPage().cbWeapons.ItemIndex(), 2);
+  EXPECT_EQ(test::WeaponsPage(*form).cbWeapons.Handle(), weaponsBox);
+  EXPECT_EQ(test::WeaponsPage(*form).cbWeapons.ItemIndex(), 2);
 }
 
 }  // namespace
