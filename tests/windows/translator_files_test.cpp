@@ -100,7 +100,7 @@ TEST_F(TranslatorFilesTest, OpenShowsTheWholeFileWithItsLineBreaks) {
   WriteBytes(folder / L"notes.txt", "first line\nsecond\r\n" + longLine + "\rlast");
   page.memoText.SetText("replaced");
   chooser.answer = folder / L"notes.txt";
-  Choose(form->TranslatorPage().pmtOpen);
+  Choose(test::TranslatorPage(*form).pmtOpen);
   EXPECT_EQ(chooser.shown, std::vector<std::string>{"open"});
   EXPECT_EQ(page.memoText.Text(), "first line\r\nsecond\r\n" + longLine + "\r\nlast");
 }
@@ -109,9 +109,9 @@ TEST_F(TranslatorFilesTest, CancelledDialogsChangeNothing) {
   WriteBytes(folder / L"kept.txt", "kept");
   page.memoText.SetText("memo");
   chooser.answer.reset();
-  Choose(form->TranslatorPage().pmtOpen);
-  Choose(form->TranslatorPage().pmtSaveAs);
-  Choose(form->TranslatorPage().pmtSave);
+  Choose(test::TranslatorPage(*form).pmtOpen);
+  Choose(test::TranslatorPage(*form).pmtSaveAs);
+  Choose(test::TranslatorPage(*form).pmtSave);
   EXPECT_EQ(chooser.shown, (std::vector<std::string>{"open", "save", "save"}));
   EXPECT_EQ(page.memoText.Text(), "memo");
   EXPECT_EQ(folder.Files(), std::vector<std::string>{"kept.txt"});
@@ -141,7 +141,7 @@ TEST_F(TranslatorFilesTest, AFileThatCannotBeOpenedLeavesTheMemoAsItWas) {
     if (c.content) WriteBytes(c.file, *c.content);
     page.memoText.SetText("keep me");
     chooser.answer = c.file;
-    const std::string message = ChooseReportingError(form->TranslatorPage().pmtOpen).value_or("");
+    const std::string message = ChooseReportingError(test::TranslatorPage(*form).pmtOpen).value_or("");
     EXPECT_EQ(message.rfind("Cannot open file " + ui::Utf8FromWide(c.file) + ": ", 0), 0u) << message;
     EXPECT_NE(message.find(c.reason), std::string::npos) << message;
     EXPECT_EQ(page.memoText.Text(), "keep me");
@@ -171,18 +171,18 @@ TEST_F(TranslatorFilesTest, FilesKeepTheirEncodingAndSaveWritesWhereLastChosen) 
     WriteBytes(folder / L"a.txt", original);
     page.memoText.Clear();
     chooser.answer = folder / L"a.txt";
-    Choose(form->TranslatorPage().pmtOpen);
+    Choose(test::TranslatorPage(*form).pmtOpen);
     EXPECT_EQ(page.memoText.Text(), memoText);
 
     page.memoText.SetText("\xDC" "ber");
     chooser.answer = folder / L"b.txt";
-    Choose(form->TranslatorPage().pmtSaveAs);
+    Choose(test::TranslatorPage(*form).pmtSaveAs);
     page.memoText.SetText("\xDC" "ber alles");
-    Choose(form->TranslatorPage().pmtSave);
+    Choose(test::TranslatorPage(*form).pmtSave);
     EXPECT_EQ(ReadBytes(folder / L"a.txt"), original);
     EXPECT_EQ(ReadBytes(folder / L"b.txt"), inEncoding(U"\u00DCber alles", "\xDC" "ber alles"));
     chooser.answer.reset();
-    Choose(form->TranslatorPage().pmtSaveAs);
+    Choose(test::TranslatorPage(*form).pmtSaveAs);
     EXPECT_EQ(chooser.offered.back(), folder / L"b.txt");
   }
 }
@@ -193,12 +193,12 @@ TEST_F(TranslatorFilesTest, SaveAfterAFailedOpenDoesNotWriteToTheRefusedFile) {
   const std::string binary("text\0more", 9);
   WriteBytes(folder / L"binary.dat", binary);
   chooser.answer = folder / L"notes.txt";
-  Choose(form->TranslatorPage().pmtOpen);
+  Choose(test::TranslatorPage(*form).pmtOpen);
   chooser.answer = folder / L"binary.dat";
-  ASSERT_TRUE(ChooseReportingError(form->TranslatorPage().pmtOpen).has_value());
+  ASSERT_TRUE(ChooseReportingError(test::TranslatorPage(*form).pmtOpen).has_value());
 
   page.memoText.SetText("saved");
-  Choose(form->TranslatorPage().pmtSave);
+  Choose(test::TranslatorPage(*form).pmtSave);
   EXPECT_EQ(ReadBytes(folder / L"binary.dat"), binary);
   EXPECT_EQ(ReadBytes(folder / L"notes.txt"), "saved") << "Save writes to the file last opened";
 }
@@ -207,7 +207,7 @@ TEST_F(TranslatorFilesTest, SaveWithoutAnOpenedFileIsSaveAs) {
   MouseDown(page.memoTranslated);
   page.memoTranslated.SetText("the output \xE9\r\n");
   chooser.answer = folder / L"out.txt";
-  Choose(form->TranslatorPage().pmtSave);
+  Choose(test::TranslatorPage(*form).pmtSave);
   EXPECT_EQ(chooser.shown, std::vector<std::string>{"save"});
   EXPECT_EQ(ReadBytes(folder / L"out.txt"), "the output \xC3\xA9\r\n") << "the active memo is saved, as UTF-8";
 }
@@ -221,7 +221,7 @@ TEST_F(TranslatorFilesTest, AFailedSaveLosesNothing) {
   for (const auto& [target, code] : {std::pair{missingFolder, ERROR_PATH_NOT_FOUND}, {readOnly, ERROR_ACCESS_DENIED}}) {
     SCOPED_TRACE(ui::Utf8FromWide(target));
     chooser.answer = target;
-    EXPECT_EQ(ChooseReportingError(form->TranslatorPage().pmtSaveAs),
+    EXPECT_EQ(ChooseReportingError(test::TranslatorPage(*form).pmtSaveAs),
               "Cannot create file " + ui::Utf8FromWide(target) + ": " + ui::SystemErrorText(code));
     EXPECT_EQ(page.memoText.Text(), "memo text");
   }
@@ -233,7 +233,7 @@ TEST_F(TranslatorFilesTest, SavingReplacesAnExistingFileWhole) {
   WriteBytes(folder / L"notes.txt", std::string(10000, 'o'));
   page.memoText.SetText("short");
   chooser.answer = folder / L"notes.txt";
-  Choose(form->TranslatorPage().pmtSaveAs);
+  Choose(test::TranslatorPage(*form).pmtSaveAs);
   EXPECT_EQ(ReadBytes(folder / L"notes.txt"), "short");
   EXPECT_EQ(folder.Files(), std::vector<std::string>{"notes.txt"});
 }
@@ -244,12 +244,12 @@ TEST_F(TranslatorFilesTest, AnyFileNameOpensAndSaves) {
   const TempFolder named(folder, L"\u041f\u0438\u0441\u044c\u043c\u0430 \u4fe1\u4ef6");
   WriteBytes(named / L"\u0437\u0430\u043c\u0435\u0442\u043a\u0438.txt", "caf\xe9 au lait");
   chooser.answer = named / L"\u0437\u0430\u043c\u0435\u0442\u043a\u0438.txt";
-  Choose(form->TranslatorPage().pmtOpen);
+  Choose(test::TranslatorPage(*form).pmtOpen);
   EXPECT_EQ(page.memoText.Text(), "caf\xe9 au lait");
   page.memoText.SetText("saved \xe9");
-  Choose(form->TranslatorPage().pmtSave);
+  Choose(test::TranslatorPage(*form).pmtSave);
   chooser.answer = named / L"\u7b14\u8bb0.txt";
-  Choose(form->TranslatorPage().pmtSaveAs);
+  Choose(test::TranslatorPage(*form).pmtSaveAs);
   EXPECT_EQ(ReadBytes(named / L"\u0437\u0430\u043c\u0435\u0442\u043a\u0438.txt"), "saved \xe9");
   EXPECT_EQ(ReadBytes(named / L"\u7b14\u8bb0.txt"), "saved \xe9");
 }
@@ -263,9 +263,9 @@ TEST_F(TranslatorFilesTest, SaveAsWritesIntoADeepFolder) {
   }
   page.memoText.SetText("saved \xe9");
   chooser.answer = *folders.back() / L"notes.txt";
-  Choose(form->TranslatorPage().pmtSaveAs);
+  Choose(test::TranslatorPage(*form).pmtSaveAs);
   page.memoText.Clear();
-  Choose(form->TranslatorPage().pmtOpen);
+  Choose(test::TranslatorPage(*form).pmtOpen);
   EXPECT_EQ(page.memoText.Text(), "saved \xe9");
   EXPECT_EQ(folders.back()->Files(), std::vector<std::string>{"notes.txt"}) << "no temporary file is left behind";
   while (!folders.empty()) folders.pop_back();  // the deepest first
