@@ -89,13 +89,20 @@ void Form::Close() {
     PostQuitMessage(0);
     return;
   }
-  modal_ = false;
+  if (modal_) {
+    // ShowModal hides the form once the windows it disabled are enabled again. A close sent from another
+    // thread is handled inside GetMessage, which goes on waiting; the null message wakes the loop.
+    modal_ = false;
+    PostMessageA(Handle(), WM_NULL, 0, 0);
+    return;
+  }
   Hide();
 }
 
 void Form::ShowModal() {
   std::vector<HWND> disabled;
   EnumThreadWindows(GetCurrentThreadId(), &CollectEnabledWindow, reinterpret_cast<LPARAM>(&disabled));
+  const HWND activeBefore = GetActiveWindow();
   for (HWND window : disabled) EnableWindow(window, FALSE);
   modal_ = true;
   Show();
@@ -110,14 +117,17 @@ void Form::ShowModal() {
     DispatchQueuedMessage(msg);
   }
   modal_ = false;
-  // Enabled again before this form hides, so that the activation returns to the window it came from.
+  // Enabled again and given the activation back before this form hides: a hidden active window would
+  // otherwise hand the activation to whatever window lies next (another program's, or none while the
+  // program's own windows are still disabled).
   for (HWND window : disabled) EnableWindow(window, TRUE);
+  if (GetActiveWindow() == Handle() && IsWindow(activeBefore) && activeBefore != Handle()) {
+    SetForegroundWindow(activeBefore);
+  }
   Hide();
 }
 
 void Form::SetMainMenu(MainMenu& menu) { menu.AttachTo(Handle()); }
-
-void Form::SetOuterSize(int width, int height) { SetOuterPixelSize(Scale(width), Scale(height)); }
 
 void Form::SetOuterPixelSize(int width, int height) {
   WINDOWPLACEMENT placement{};

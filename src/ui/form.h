@@ -52,10 +52,11 @@ class Form : public Control {
 
   void Show();
   void Hide();
-  // The main form ends the message loop; any other form is hidden. Nothing happens when onCloseQuery
-  // refuses.
+  // The main form ends the message loop; a form shown modally ends its showing; any other form is hidden.
+  // Nothing happens when onCloseQuery refuses.
   void Close();
-  // Shows the form with every other window of the program disabled and returns when it is hidden.
+  // Shows the form with every other window of the program disabled and returns when it is closed, with
+  // those windows enabled again, the one active before active again, and then the form hidden.
   void ShowModal();
   bool Modal() const { return modal_; }
 
