@@ -1,13 +1,19 @@
 # Sourced by the Wine scripts: a quiet Wine with a prefix of the build's own and no .NET or HTML engine.
-# Expects $build_dir (the CMake binary folder of the windows preset). KESTRELLE_WINE_DPI (120, 144, 192...)
-# picks the build's prefix whose screen has that DPI (see kestrelle_prepare_dpi_prefix); unset or 96, the
-# build's own prefix.
+# Expects $build_dir (the CMake binary folder of the windows preset). KESTRELLE_WINE_SCREEN, a DPI with
+# the window frame after a hyphen where it is not Wine's own (120, 144, 96-win10...), picks the build's
+# prefix of that screen (see kestrelle_prepare_screen_prefix); unset or 96, the build's own prefix.
+# KESTRELLE_WINE_LOCALE (ja_JP.UTF-8) runs Wine in that Unix locale, made in the build's folder by the
+# display fixture, which gives Wine the locale's code page as the system code page.
 kestrelle_base_prefix="$build_dir/wineprefix"
-kestrelle_dpi_prefix() { echo "$kestrelle_base_prefix-$1dpi"; }
-if [ -n "${KESTRELLE_WINE_DPI:-}" ] && [ "$KESTRELLE_WINE_DPI" != 96 ]; then
-  WINEPREFIX=$(kestrelle_dpi_prefix "$KESTRELLE_WINE_DPI")
+# kestrelle_screen_prefix SCREEN: the prefix of a screen named DPI or DPI-FRAME.
+kestrelle_screen_prefix() { echo "$kestrelle_base_prefix-${1%%-*}dpi${1#"${1%%-*}"}"; }
+if [ "${KESTRELLE_WINE_SCREEN:-96}" != 96 ]; then
+  WINEPREFIX=$(kestrelle_screen_prefix "$KESTRELLE_WINE_SCREEN")
 else
   WINEPREFIX="$kestrelle_base_prefix"
+fi
+if [ -n "${KESTRELLE_WINE_LOCALE:-}" ]; then
+  export LOCPATH="$build_dir/locale" LANG="$KESTRELLE_WINE_LOCALE" LC_ALL="$KESTRELLE_WINE_LOCALE"
 fi
 export WINEPREFIX
 export WINEARCH=win64
@@ -46,17 +52,23 @@ kestrelle_prepare_prefix() {
   fi
 }
 
-# kestrelle_prepare_dpi_prefix DPI: makes (or refreshes) the prefix whose screen has DPI dots per inch, as
-# a player sets it in winecfg (LogPixels), from the build's own prefix, which must be prepared and idle.
+# kestrelle_prepare_screen_prefix SCREEN: makes (or refreshes) the prefix of a screen named DPI or
+# DPI-FRAME: a screen of DPI dots per inch, as a player sets it in winecfg (LogPixels), with the window frame
+# of wine-frame-FRAME.reg if one is named, from the build's own prefix, which must be prepared and idle.
 # The copy links the base prefix's files rather than copying them; the registry, which Wine rewrites
 # whole, is copied.
-kestrelle_prepare_dpi_prefix() {
-  local dpi=$1
+kestrelle_prepare_screen_prefix() {
+  local screen=$1
+  local dpi=${screen%%-*}
+  local frame=${screen#"$dpi"}
+  frame=${frame#-}
   local prefix
-  prefix=$(kestrelle_dpi_prefix "$dpi")
+  prefix=$(kestrelle_screen_prefix "$screen")
   local base_stamp
   base_stamp=$(ls "$kestrelle_base_prefix"/.kestrelle-settings-managed-* 2>/dev/null | head -n 1)
-  if [ -f "$prefix/.kestrelle-dpi" ] && [ -n "$base_stamp" ] && [ "$prefix/.kestrelle-dpi" -nt "$base_stamp" ]; then
+  local frame_settings=${frame:+$kestrelle_scripts/wine-frame-$frame.reg}
+  if [ -f "$prefix/.kestrelle-dpi" ] && [ -n "$base_stamp" ] && [ "$prefix/.kestrelle-dpi" -nt "$base_stamp" ] &&
+     { [ -z "$frame_settings" ] || [ "$prefix/.kestrelle-dpi" -nt "$frame_settings" ]; }; then
     return 0
   fi
   rm -rf "$prefix"
@@ -64,6 +76,9 @@ kestrelle_prepare_dpi_prefix() {
   local hive
   for hive in "$prefix"/*.reg; do cp --remove-destination "$kestrelle_base_prefix/$(basename "$hive")" "$hive"; done
   WINEPREFIX="$prefix" wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+  if [ -n "$frame_settings" ]; then
+    WINEPREFIX="$prefix" wine regedit /S "$(WINEPREFIX="$prefix" winepath -w "$frame_settings")" >/dev/null 2>&1
+  fi
   WINEPREFIX="$prefix" wineserver -w
   touch "$prefix/.kestrelle-dpi"
 }

@@ -13,8 +13,9 @@ namespace {
 
 Form* mainForm = nullptr;
 
-// A single frame has the four-pixel sizing border; its edges are made inert (see WM_NCHITTEST), so the
-// window keeps the look and metrics of a fixed frame whose size only the program changes.
+// A single frame is a sizing frame (the system's sizing border, on newer systems with a padded border
+// around it); its edges are made inert (see WM_NCHITTEST), so the window keeps the look and metrics of a
+// fixed frame whose size only the program changes.
 DWORD StyleOf(FormBorder border) {
   return border == FormBorder::Single
              ? WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN
@@ -147,10 +148,14 @@ void Form::SetOuterPixelSize(int width, int height) {
   SetWindowPos(Handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+SIZE Form::OuterSizeForClient(int width, int height) const {
+  return OuterSizeForDpi({Scale(width), Scale(height)}, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE)),
+                         GetMenu(Handle()) != nullptr, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE)),
+                         Dpi());
+}
+
 void Form::SetClientSize(int width, int height) {
-  const SIZE outer = OuterSizeForDpi({Scale(width), Scale(height)}, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE)),
-                                     GetMenu(Handle()) != nullptr,
-                                     static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE)), Dpi());
+  const SIZE outer = OuterSizeForClient(width, height);
   SetOuterPixelSize(outer.cx, outer.cy);
 }
 

@@ -61,10 +61,11 @@ class Form : public Control {
   bool Modal() const { return modal_; }
 
   void SetMainMenu(MainMenu& menu);
-  // Sets the outer size in layout units, scaled to the window's DPI, also while the window is minimised
-  // or maximised (then for its restored state); does nothing when the size is already the one asked for.
-  void SetOuterSize(int width, int height);
-  // Sets the client size in layout units, with the frame of the window's DPI around it.
+  // The outer size in pixels of a client area given in layout units: scaled to the window's DPI, with the
+  // frame that the window's style, extended style and menu bar take at that DPI.
+  SIZE OuterSizeForClient(int width, int height) const;
+  // Sets the outer size to OuterSizeForClient, also while the window is minimised or maximised (then for
+  // its restored state); does nothing when the size is already the one asked for.
   void SetClientSize(int width, int height);
   // Moves the window, keeping its size (screen coordinates).
   void MoveTo(int left, int top);
