@@ -1,6 +1,7 @@
 #include "ui/memo.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "ui/memo_text.h"
 
