@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # virtual-display.sh start|stop <build-dir> [screen...]
 # start: runs Xvfb on a free display number, records it in <build-dir>/display, and prepares the Wine
-# prefix (see kestrelle_prepare_prefix in wine-env.sh) and one prefix for each screen named, as DPI or
-# DPI-FRAME (see kestrelle_prepare_screen_prefix); stop: ends the Wine servers of the build's prefixes and
-# that Xvfb.
+# prefix (see kestrelle_prepare_prefix in wine-env.sh), one prefix for each screen named, as DPI or
+# DPI-FRAME (see kestrelle_prepare_screen_prefix), and one for a Japanese locale (see
+# kestrelle_prepare_locale_prefix); stop: ends the Wine servers of the build's prefixes and that Xvfb.
 set -euo pipefail
 action=$1
 build_dir=$(cd "$2" && pwd)
@@ -31,18 +31,14 @@ start() {
   wineserver -w
   local screen
   for screen in "${screens[@]}"; do kestrelle_prepare_screen_prefix "$screen"; done
-  # A Japanese locale, whose code page 932 Wine takes as the ANSI code page, for the tests of text in a
-  # double-byte code page; made in the build's folder (see LOCPATH in WineTests.cmake), not the system's.
-  if [ ! -d "$build_dir/locale/ja_JP.UTF-8" ]; then
-    mkdir -p "$build_dir/locale"
-    localedef -i ja_JP -f UTF-8 "$build_dir/locale/ja_JP.UTF-8"
-  fi
+  # Japanese, whose code page 932 Wine takes as the system code page: text in a double-byte code page.
+  kestrelle_prepare_locale_prefix ja_JP.UTF-8
   echo "Virtual display $DISPLAY ready"
 }
 
 stop_quietly() {
   local prefix
-  for prefix in "$kestrelle_base_prefix" "$kestrelle_base_prefix"-*dpi*; do
+  for prefix in "$kestrelle_base_prefix" "$kestrelle_base_prefix"-*; do
     [ -d "$prefix" ] && WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true
   done
   if [ -f "$state/pid" ]; then
