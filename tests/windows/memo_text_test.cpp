@@ -1,6 +1,5 @@
-// The memo's text in the program's 8-bit code page: lines and the length limit where a character may take
-// two bytes (run with a double-byte code page, Japanese here, as well as the single-byte one), and a line
-// added while the memo's window is re-created.
+// The memo's 8-bit text where a character may take two bytes (these run under a Japanese code page too),
+// and a line added while the memo's window is re-created.
 
 #include <windows.h>
 
@@ -18,72 +17,51 @@ namespace {
 
 using test::HostForm;
 
-bool DoubleByteCodePage() {
-  CPINFO info{};
-  return GetCPInfo(CP_ACP, &info) && info.MaxCharSize > 1;
-}
-
-// Puts text on the clipboard as another program would.
-void CopyToClipboard(HWND owner, const std::wstring& text) {
-  ASSERT_TRUE(OpenClipboard(owner));
-  EmptyClipboard();
-  const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
-  const HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  memcpy(GlobalLock(data), text.c_str(), bytes);
-  GlobalUnlock(data);
-  SetClipboardData(CF_UNICODETEXT, data);
-  CloseClipboard();
-}
-
-const std::wstring kJapanese = L"\u65e5\u672c\u8a9e";  // three characters, two bytes each in code page 932
+const std::wstring kJapanese = L"\u65e5\u672c\u8a9e";  // two bytes each in code page 932
 
 TEST(MemoText, LinesAfterDoubleByteCharactersAreCutWhereTheyBreak) {
-  if (!DoubleByteCodePage()) GTEST_SKIP() << "code page " << GetACP() << " has one byte a character";
+  CPINFO codePage{};
+  if (!GetCPInfo(CP_ACP, &codePage) || codePage.MaxCharSize < 2) GTEST_SKIP() << "one byte a character";
   HostForm host;
   const std::string japanese = ui::AnsiFromWide(kJapanese);
-  ASSERT_EQ(japanese.size(), 2 * kJapanese.size());
+  const std::vector<std::string> lines = {japanese, "abc " + japanese + " def", "", japanese + japanese, "xyz"};
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
   for (const bool wrap : {false, true}) {
-    SCOPED_TRACE(wrap ? "word wrap" : "no word wrap");
-    ui::Memo memo(host, {10, 10, 300, 200}, "", {.wordWrap = wrap});
-    const std::vector<std::string> lines = {japanese, "abc " + japanese + " def", "", japanese + japanese, "xyz"};
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
-    memo.SetText(text);
-    EXPECT_EQ(memo.Lines(), lines);
-    for (int i = 0; i < static_cast<int>(lines.size()); ++i) EXPECT_EQ(memo.Line(i), lines[static_cast<std::size_t>(i)]);
+    ui::Memo memo(host, {10, 10, 300, 200}, text, {.wordWrap = wrap});
+    EXPECT_EQ(memo.Lines(), lines) << wrap;
+    EXPECT_EQ(memo.Line(3), lines[3]) << wrap;
   }
 }
 
-// Typed characters and pastes stop where the next character's bytes no longer fit, each keystroke on its own.
+// A paste ends at the first character whose bytes no longer fit; each typed character fits or not on its own.
 TEST(MemoText, TheLimitCountsBytesOfTheProgramsText) {
   HostForm host;
   constexpr std::size_t kLimit = 11;
+  const auto bytesOf = [](wchar_t c) { return ui::AnsiFromWide(std::wstring(1, c)); };
+  ui::Memo source(host, {10, 220, 200, 40}, ui::AnsiFromWide(kJapanese + L"abc"));
+  source.SelectAll();
+  source.CopyToClipboard();
   ui::Memo memo(host, {10, 10, 300, 200}, "", {.maxLength = kLimit});
-  const std::string japanese = ui::AnsiFromWide(kJapanese);
-  memo.SetText(japanese);  // set by the program: never cut, and counted
+  std::string expected = ui::AnsiFromWide(kJapanese);
+  memo.SetText(expected);  // set by the program, and counted
   memo.SetSelection(static_cast<int>(kJapanese.size()), 0);
-  CopyToClipboard(memo.Handle(), kJapanese + L"abc");
   memo.PasteFromClipboard();
-  std::string expected = japanese;
   for (const wchar_t c : kJapanese + L"abc") {
-    const std::string bytes = ui::AnsiFromWide(std::wstring(1, c));
-    if (expected.size() + bytes.size() > kLimit) break;  // a paste ends at the first character that does not fit
-    expected += bytes;
+    if (expected.size() + bytesOf(c).size() > kLimit) break;
+    expected += bytesOf(c);
   }
   EXPECT_EQ(memo.Text(), expected);
-  for (const wchar_t c : kJapanese + L"xy") {  // typed, one keystroke after the other
+  for (const wchar_t c : kJapanese + L"xy") {
     SendMessageW(memo.Handle(), WM_CHAR, c, 0);
-    const std::string bytes = ui::AnsiFromWide(std::wstring(1, c));
-    if (expected.size() + bytes.size() <= kLimit) expected += bytes;
+    if (expected.size() + bytesOf(c).size() <= kLimit) expected += bytesOf(c);
     EXPECT_EQ(memo.Text(), expected);
   }
-  EXPECT_LE(memo.Text().size(), kLimit);
   SendMessageW(memo.Handle(), WM_CHAR, VK_BACK, 0);
   EXPECT_LT(memo.Text().size(), expected.size()) << "Backspace still works at the limit";
 }
 
-// Switching word wrap while a long line goes in re-creates the window with the text so far; the line then
-// goes on where it was, neither lost nor added twice.
+// Word wrap re-creates the window with the text so far; the line goes on where it was, not added twice.
 TEST(MemoText, ALineGoesOnWhereItWasWhenWordWrapSwitchesMeanwhile) {
   HostForm host;
   ui::Memo memo(host, {10, 10, 120, 200}, "first\r\n", {.scrollBars = ui::ScrollBars::Vertical});
