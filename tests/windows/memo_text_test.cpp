@@ -1,5 +1,4 @@
-// The memo's 8-bit text where a character may take two bytes (these run under a Japanese code page too),
-// and a line added while the memo's window is re-created.
+// The memo's 8-bit text where a character may take two bytes (run under a Japanese code page too).
 
 #include <windows.h>
 
@@ -15,14 +14,12 @@
 namespace kestrelle {
 namespace {
 
-using test::HostForm;
-
 const std::wstring kJapanese = L"\u65e5\u672c\u8a9e";  // two bytes each in code page 932
 
 TEST(MemoText, LinesAfterDoubleByteCharactersAreCutWhereTheyBreak) {
   CPINFO codePage{};
   if (!GetCPInfo(CP_ACP, &codePage) || codePage.MaxCharSize < 2) GTEST_SKIP() << "one byte a character";
-  HostForm host;
+  test::HostForm host;
   const std::string japanese = ui::AnsiFromWide(kJapanese);
   const std::vector<std::string> lines = {japanese, "abc " + japanese + " def", "", japanese + japanese, "xyz"};
   std::string text;
@@ -36,7 +33,7 @@ TEST(MemoText, LinesAfterDoubleByteCharactersAreCutWhereTheyBreak) {
 
 // A paste ends at the first character whose bytes no longer fit; each typed character fits or not on its own.
 TEST(MemoText, TheLimitCountsBytesOfTheProgramsText) {
-  HostForm host;
+  test::HostForm host;
   constexpr std::size_t kLimit = 11;
   const auto bytesOf = [](wchar_t c) { return ui::AnsiFromWide(std::wstring(1, c)); };
   ui::Memo source(host, {10, 220, 200, 40}, ui::AnsiFromWide(kJapanese + L"abc"));
@@ -63,7 +60,7 @@ TEST(MemoText, TheLimitCountsBytesOfTheProgramsText) {
 
 // Word wrap re-creates the window with the text so far; the line goes on where it was, not added twice.
 TEST(MemoText, ALineGoesOnWhereItWasWhenWordWrapSwitchesMeanwhile) {
-  HostForm host;
+  test::HostForm host;
   ui::Memo memo(host, {10, 10, 120, 200}, "first\r\n", {.scrollBars = ui::ScrollBars::Vertical});
   std::string words;
   while (words.size() < 5000) words += "word ";

@@ -1,7 +1,6 @@
-// The main window on the screen the run names in KESTRELLE_WINE_SCREEN (the DPI, and "-win10" for the
-// larger window frame of Windows 10 and 11; the screen's own when unset), and after moves to
-// other scales and back: scaled client size, every control and page tab inside its parent and the window,
-// caption and menu bars drawn above the client area.
+// The main window on the screen the run names in KESTRELLE_WINE_SCREEN (the DPI, "-win10" for the frame of
+// Windows 10 and 11; the screen's own when unset), and after moves to other scales and back: scaled client
+// size, every control and page tab inside its parent and the window, caption and menu bars above the client.
 
 #include <windows.h>
 
@@ -65,14 +64,12 @@ std::vector<Child> ChildrenOf(HWND form) {
 // screen; it then has the outer size that the frame of the DPI told needs around the client area.
 void ExpectLaidOutAt(const TMainForm& form, int dpi, bool frameOfTheScreen = true) {
   EXPECT_EQ(form.Dpi(), dpi);
-  if (frameOfTheScreen) {
-    EXPECT_EQ(form.ClientRect().width, MulDiv(TMainForm::kClientWidth, dpi, ui::kLayoutDpi));
-    EXPECT_EQ(form.ClientRect().height, MulDiv(TMainForm::kClientHeight, dpi, ui::kLayoutDpi));
-  } else {
-    const SIZE outer = form.OuterSizeForClient(TMainForm::kClientWidth, TMainForm::kClientHeight);
-    EXPECT_EQ(form.Bounds().width, outer.cx);
-    EXPECT_EQ(form.Bounds().height, outer.cy);
-  }
+  const auto scaled = [dpi](int length) { return MulDiv(length, dpi, ui::kLayoutDpi); };
+  const SIZE outer = form.OuterSizeForClient(TMainForm::kClientWidth, TMainForm::kClientHeight);
+  const SIZE client{scaled(TMainForm::kClientWidth), scaled(TMainForm::kClientHeight)};
+  const SIZE wanted = frameOfTheScreen ? client : outer;
+  const ui::Rect has = frameOfTheScreen ? form.ClientRect() : form.Bounds();
+  EXPECT_EQ((ui::Rect{0, 0, has.width, has.height}), (ui::Rect{0, 0, wanted.cx, wanted.cy}));
   for (const Child& child : ChildrenOf(form.Handle())) EXPECT_TRUE(child.inside) << '"' << child.name << " sticks out";
   const HWND tabs = form.tpMain.Handle();
   for (int i = 0; i < form.tpMain.PageCount(); ++i) {
@@ -89,7 +86,7 @@ TEST(ScaledLayout, TheWindowTakesTheScreensDpiAndKeepsEverythingInside) {
   const int dpi = screen != nullptr ? std::atoi(screen) : ui::ScreenDpi();
   if (screen != nullptr && std::string(screen).ends_with("-win10")) {
     constexpr int kWindows10Caption = 23;  // at 96 DPI; Wine's own is 19
-    ASSERT_GE(GetSystemMetrics(SM_CYCAPTION), MulDiv(kWindows10Caption, dpi, ui::kLayoutDpi)) << "the frame of Windows 10";
+    ASSERT_GE(GetSystemMetrics(SM_CYCAPTION), MulDiv(kWindows10Caption, dpi, ui::kLayoutDpi)) << "Windows 10 frame";
   }
   // Each page is made when it first comes to the front, at the window's DPI of that moment.
   for (int i = 0; i < form->tpMain.PageCount(); ++i) {
