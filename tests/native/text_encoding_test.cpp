@@ -25,13 +25,6 @@ TEST(TextEncoding, CharactersBeyondSixteenBitsTakeTwoUnitsAndWaitForBoth) {
     EXPECT_EQ(WholeUtf16Characters(std::string_view(be).substr(0, cut), true), cut < 2 ? 0 : cut < 6 ? 2 : 6) << cut;
   }
   EXPECT_EQ(DescribeCharacter(U'\U0001F600'), "\xF0\x9F\x98\x80 (U+1F600)");
-  EXPECT_EQ(DescribeCharacter(U'\x7F'), "U+007F");
-}
-
-TEST(TextEncoding, LineOfACharacterWhateverTheLineBreaks) {
-  const std::u32string text = U"a\r\nb\nc\rd\n\ne";
-  const std::size_t lines[] = {1, 1, 1, 2, 2, 3, 3, 4, 4, 5, 6};
-  for (std::size_t i = 0; i < text.size(); ++i) EXPECT_EQ(LineOfCharacter(text, i), lines[i]) << i;
 }
 
 }  // namespace

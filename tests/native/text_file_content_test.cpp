@@ -21,9 +21,8 @@ class Latin1 final : public CodePage {
   }
   bool Holds(char32_t character) const override { return character < 0x100; }
   std::u32string ToCharacters(std::string_view text) const override {
-    std::u32string characters;
-    for (unsigned char c : text) characters += c;
-    return characters;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    return {bytes, bytes + text.size()};
   }
 };
 

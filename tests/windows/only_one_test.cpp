@@ -99,9 +99,8 @@ TEST(SingleInstance, SecondStartBringsTheFirstForwardAndEnds) {
   EXPECT_FALSE(MarkerPresent()) << "each copy deletes what it added";
 }
 
-// A copy started while the marker is held and no window shows waits for the marker: a closing copy lets
-// it go once its window has closed, and the new copy runs. Here the test holds it, with no window, for a
-// while or for longer than the new copy waits (as a copy still starting might).
+// A copy started while the marker is held and no window shows waits for it to go, then runs; or ends, when
+// it is held longer than the wait. The test holds it here, as a closing copy does.
 TEST(SingleInstance, ARestartWhileTheOldCopyClosesRuns) {
   const struct {
     DWORD heldMs;

@@ -173,7 +173,6 @@ TEST_F(TranslatorFilesTest, FilesKeepTheirEncodingAndSaveWritesWhereLastChosen) 
     chooser.answer = folder / L"a.txt";
     Choose(test::TranslatorPage(*form).pmtOpen);
     EXPECT_EQ(page.memoText.Text(), memoText);
-
     page.memoText.SetText("\xDC" "ber");
     chooser.answer = folder / L"b.txt";
     Choose(test::TranslatorPage(*form).pmtSaveAs);
