@@ -45,13 +45,13 @@ class WaitCounter final : public kestrelle::TypingTarget {
     units += ms;
     return true;
   }
-  bool Send(char) override { return true; }
+  kestrelle::TypingOutcome Send(char32_t) override { return kestrelle::TypingOutcome::Typed; }
   long long units = 0;
 };
 
 long long WaitUnits(const std::string& text, TypingDelays unitDelays) {
   WaitCounter counter;
-  kestrelle::TypeIntoWindow(text, unitDelays, counter);
+  kestrelle::TypeIntoWindow(std::u32string(text.begin(), text.end()), unitDelays, counter);
   return counter.units;
 }
 
@@ -89,11 +89,11 @@ KindRun TypeIntoClients(const char* name, const RecordingClientOptions& options,
   KindRun run{name};
   const double startCpu = kestrelle::test::ProcessorMs();
   const long long startUs = kestrelle::test::NowMicroseconds();
-  const kestrelle::SendResult result = kestrelle::SendToGame(text, delays, kestrelle::CommandStop(), home);
+  const kestrelle::SendResult result = kestrelle::SendToGame(text, delays, kestrelle::CommandStop(), {.home = home});
   const long long endUs = kestrelle::test::NowMicroseconds();
   run.wallMs = static_cast<double>(endUs - startUs) / 1000.0;
   run.cpuMs = kestrelle::test::ProcessorMs() - startCpu;
-  run.complete = result.completed == windows && GetForegroundWindow() == home;
+  run.complete = result.TookWholeText() == windows && GetForegroundWindow() == home;
 
   std::vector<std::vector<kestrelle::test::CharRecord>> records;
   for (const auto& client : clients) records.push_back(client->Records());
