@@ -42,7 +42,6 @@ bool AnsweredQuietly(ULONG_PTR number) {
 ClientAnswer SendToClient(HWND window, UINT message, WPARAM wParam, LPARAM lParam, const CommandStop& stop,
                           bool unicode) {
   if (stop.Requested()) return ClientAnswer::Stopped;
-  if (!IsWindow(window)) return ClientAnswer::Gone;
   if (IsHungAppWindow(window)) return ClientAnswer::NotAnswering;
   static ULONG_PTR lastNumber = 0;
   const ULONG_PTR number = ++lastNumber;
