@@ -46,7 +46,7 @@ class ScriptedForeground final : public Foreground {
 };
 
 enum class Subject { Classic, ClassicUO };
-enum class Event { None, StopClick, EscKey, TakeFrontAway, RefuseFront, HangOnBring, StopOnBring, Hang, Close };
+enum class Event { StopClick, EscKey, EscInMemo, TakeFrontAway, RefuseFront, HangOnBring, StopOnBring, Hang, Close };
 
 // What a client takes of the text, as its log shows it: ClassicUO's line ends are key presses.
 std::string AsTaken(Subject subject, std::string keys) {
@@ -94,6 +94,8 @@ TEST_F(TranslatorTypingTest, StopsAndLostClientsAreNamedAndThePageIsReadyAgain) 
   } rows[] = {
       {"stop mid-line", Subject::Classic, Event::StopClick, kShort, 10, "Stopped: 0 of 2 game clients got the whole text.", ""},
       {"Esc during a line delay", Subject::Classic, Event::EscKey, speech.c_str(), beforeLineDelay, "Stopped: 0 of 2 game clients got the whole text.", ""},
+      {"Esc in the output memo", Subject::Classic, Event::EscInMemo, kShort, 12,
+       "Stopped: 0 of 2 game clients got the whole text.", ""},
       {"a client that hangs", Subject::Classic, Event::Hang, kShort, 10, "1 of 2 game clients did not get the whole text.",
        "Ultima Online - Ann: not answering (it got 0 of 1 line and part of line 1, still in its chat line)"},
       {"a client that closes", Subject::Classic, Event::Close, kShort, 10, "1 of 2 game clients did not get the whole text.",
@@ -134,14 +136,17 @@ TEST_F(TranslatorTypingTest, StopsAndLostClientsAreNamedAndThePageIsReadyAgain) 
     if (row.event == Event::Close) options.closeAfter = row.after;
     if (row.event == Event::StopClick) options.post = {row.after, page.btnTranslate.Handle(), BM_CLICK, 0};
     if (row.event == Event::EscKey) options.post = {row.after, page.btnTranslate.Handle(), WM_KEYDOWN, VK_ESCAPE};
+    if (row.event == Event::EscInMemo) options.post = {row.after, page.memoTranslated.Handle(), WM_KEYDOWN, VK_ESCAPE};
     if (row.event == Event::TakeFrontAway) options.post = {row.after, player.get(), WM_APP, 0};
     RecordingClient subject(options);
     RecordingClientOptions lookerOn;
     lookerOn.title = "Ultima Online - Bob";
     RecordingClient bystander(lookerOn);
-    // Typed into second: put below the subject once both have shown (showing may raise a window).
-    for (int i = 0; i < 500 && !(IsWindowVisible(subject.window()) && IsWindowVisible(bystander.window())); ++i) Sleep(2);
-    SetWindowPos(bystander.window(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Typed into second: put below the subject (the client's own thread moves it, and showing may raise it).
+    for (int i = 0; i < 200 && FindGameClients().front().window != subject.window(); ++i) {
+      SetWindowPos(bystander.window(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      Sleep(10);
+    }
     ASSERT_EQ(FindGameClients().front().window, subject.window());
 
     test::ErrorBoxWatcher box("Kestrelle");
