@@ -22,7 +22,8 @@ const ui::FontSpec kStyleFont{"MS Sans Serif", -11};
 const ui::LabelOptions kDelayLabel{.alignment = ui::Alignment::Right};
 const char* const kTextFileFilter = "Text files (*.txt)|*.TXT|Any file (*.*)|*.*";
 const char* const kTranslateCaption = "Translate";
-const char* const kStopCaption = "S&top";  // the same access key as the Translate command's
+const char* const kStopCaption = "S&top";  // Alt+T: T as in the caption it stands in for
+const char* const kStoppedBeforeTyping = "Stopped before anything was typed.";
 
 }  // namespace
 
@@ -146,7 +147,10 @@ TTranslatorPage::CommandEnd TTranslatorPage::RunTranslateCommand() {
   const bool stoppedWhileReading = reading && reading->Stop().Requested();
   reading.reset();
   if (closePending_) return CommandEnd::Closing;
-  if (stoppedWhileReading) return CommandEnd::NotDelivered;
+  if (stoppedWhileReading) {
+    lblStatus.SetText(kStoppedBeforeTyping);
+    return CommandEnd::NotDelivered;
+  }
   std::string text = commands == GameCommands::LeaveAlone
                          ? JoinKeepingGameCommands(lines, SplitParagraphs(memoText.Text()), memoText.WordWrap())
                          : JoinDisplayedLines(lines, memoText.WordWrap());
@@ -170,7 +174,7 @@ TTranslatorPage::CommandEnd TTranslatorPage::RunTranslateCommand() {
       return CommandEnd::Closing;
     }
     if (!translated) {
-      lblStatus.SetText("Stopped before anything was typed.");
+      lblStatus.SetText(kStoppedBeforeTyping);
       return CommandEnd::NotDelivered;
     }
     memoTranslated.AppendLine(*translated, ui::ProcessPendingMessages);
