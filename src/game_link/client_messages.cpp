@@ -9,7 +9,7 @@ namespace kestrelle {
 namespace {
 
 // A healthy client answers well within this; until then only messages sent to this thread (and the
-// answers) are handled.
+// answers) are handled, and nothing posted is taken from the queue.
 constexpr std::int32_t kQuietAnswerMs = 50;
 // How often a window waited for is looked at to see whether it still exists.
 constexpr std::int32_t kLookPeriodMs = 10;
@@ -30,7 +30,7 @@ bool AnsweredQuietly(ULONG_PTR number) {
   const DWORD start = GetTickCount();
   for (;;) {
     MSG msg;
-    PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);  // handles sent messages and answers
+    PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);  // handles sent messages and answers, removes nothing
     if (Collect(number)) return true;
     if (static_cast<std::int32_t>(GetTickCount() - start) >= kQuietAnswerMs) return false;
     MsgWaitForMultipleObjectsEx(0, nullptr, 1, QS_SENDMESSAGE, MWMO_INPUTAVAILABLE);
