@@ -217,9 +217,12 @@ LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_CLOSE:
-      // A multi-line edit asks its parent to close when Esc is pressed in it; only a top-level window
-      // closes, a page or panel would otherwise be destroyed with every control on it.
-      if ((GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_CHILD) != 0) return 0;
+      // A multi-line edit asks its parent to close when Esc is pressed in it: that is the form's Esc. Only
+      // a top-level window closes, a page or panel would otherwise be destroyed with every control on it.
+      if ((GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_CHILD) != 0) {
+        if (Form* form = OwnerForm()) form->Cancel();
+        return 0;
+      }
       break;
     case WM_ERASEBKGND:
       if (fillsBackground_) {

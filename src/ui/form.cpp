@@ -163,6 +163,14 @@ void Form::MoveTo(int left, int top) {
   SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Form::Cancel() {
+  if (cancelButton_ != nullptr && cancelButton_->Enabled() && IsWindowVisible(cancelButton_->Handle())) {
+    cancelButton_->Click();
+  } else if (modal_) {
+    Close();
+  }
+}
+
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SIZE:
@@ -196,7 +204,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       if (lParam == 0 && LOWORD(wParam) == IDCANCEL) {
-        if (modal_) Close();
+        Cancel();
         return 0;
       }
       break;

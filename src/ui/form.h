@@ -72,6 +72,10 @@ class Form : public Control {
 
   // The button pressed by Enter when the focused control does not use the key itself.
   void SetDefaultButton(Button* button) { defaultButton_ = button; }
+  // The button pressed by Esc while it is shown and enabled (none: Esc closes a modal form).
+  void SetCancelButton(Button* button) { cancelButton_ = button; }
+  // Esc, as the keyboard interface reports it from any control of the form.
+  void Cancel();
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -82,6 +86,7 @@ class Form : public Control {
   FormBorder border_;
   bool centreAtFirstShowing_;
   Button* defaultButton_ = nullptr;
+  Button* cancelButton_ = nullptr;
   bool modal_ = false;
 };
 
