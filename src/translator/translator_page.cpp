@@ -11,6 +11,7 @@
 #include "translator/text_file.h"
 #include "translator/text_file_content.h"
 #include "ui/application.h"
+#include "ui/focus_return.h"
 #include "ui/message_pump.h"
 
 namespace kestrelle {
@@ -31,10 +32,14 @@ class TTranslatorPage::CommandControls {
   explicit CommandControls(TTranslatorPage& page) : page_(page) {
     page_.commandRunning_ = true;
     SetEnabled(false);
+    focus_.NoteDisabled();
   }
   ~CommandControls() {
     page_.commandRunning_ = false;
-    if (enableAgain_) SetEnabled(true);
+    if (enableAgain_) {
+      SetEnabled(true);
+      focus_.GiveBack();
+    }
     if (page_.closePending_) ui::Guarded([this] { page_.window_.Close(); });
   }
   CommandControls(const CommandControls&) = delete;
@@ -51,6 +56,7 @@ class TTranslatorPage::CommandControls {
 
   TTranslatorPage& page_;
   bool enableAgain_ = true;
+  ui::FocusReturn focus_;  // a Translate pressed from the keyboard leaves the focus on the button
 };
 
 TTranslatorPage::TTranslatorPage(ui::Form& window, ui::TabSheet& page)
@@ -77,13 +83,13 @@ TTranslatorPage::TTranslatorPage(ui::Form& window, ui::TabSheet& page)
       Label1(page, {49, 0, 96, 14}, "TEXT TO TRANSMIT"),
       Label5(page, {52, 114, 98, 14}, "TEXT TRANSMITTED"),
       memoTranslated(page, {1, 129, 201, 93}, "",
-                     {.scrollBars = ui::ScrollBars::Vertical, .readOnly = true, .tabStop = false, .font = kMemoFont}),
+                     {.scrollBars = ui::ScrollBars::Vertical, .readOnly = true, .font = kMemoFont}),
       rgSpeak(page, {206, 10, 105, 97}, "Speech Style",
               {.items = SpeechStyleCaptions(), .font = kStyleFont}),
       Label3(page, {207, 119, 59, 13}, "Char Delay:", kDelayLabel),
-      meCharDelay(page, {270, 112, 35, 22}, "  25", {.tabStop = false}),
+      meCharDelay(page, {270, 112, 35, 22}, "  25"),
       Label4(page, {206, 150, 59, 13}, "Line Delay:", kDelayLabel),
-      meLineDelay(page, {270, 144, 35, 22}, "3000", {.tabStop = false}),
+      meLineDelay(page, {270, 144, 35, 22}, "3000"),
       btnTranslate(page, {212, 185, 96, 37}, "Translate"),
       styles(ShippedRules()),
       showFileDialog([this](ui::FileDialog& dialog) { return dialog.Execute(window_.Handle()); }),
@@ -99,6 +105,9 @@ TTranslatorPage::TTranslatorPage(ui::Form& window, ui::TabSheet& page)
   memoText.onKeyPress = [this](char& key) { memoTextKeyPress(key); };
   memoText.onMouseDown = [this] { memoTextMouseDown(); };
   memoTranslated.onMouseDown = [this] { memoTranslatedMouseDown(); };
+  // A memo reached with the keyboard is the one the shortcuts act on, as a clicked one is.
+  memoText.onEnter = [this] { Activate(memoText); };
+  memoTranslated.onEnter = [this] { Activate(memoTranslated); };
   pmtClear.onClick = [this] { pmtClearClick(); };
   pmtWordWrap.onClick = [this] { pmtWordWrapClick(); };
   pmAutoTranslate.onClick = [this] { pmAutoTranslateClick(); };

@@ -67,8 +67,8 @@ class TTranslatorPage : public ui::PageContent {
   // Each style's rules, compiled when the style is first used and kept for the program's life.
   CompiledStyles styles;
 
-  // The memo last clicked, the target of Open, Save, Save As, Cut, Copy and Paste; the input memo until
-  // either memo has been clicked.
+  // The memo last clicked or entered with the keyboard, the target of Open, Save, Save As, Cut, Copy and
+  // Paste; the input memo until either memo has been clicked or entered.
   ui::Memo* ActiveMemo = &memoText;
 
   // Shows a file dialog and reports whether a file was chosen (the dialog then holds its name). Tests put

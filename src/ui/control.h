@@ -76,6 +76,8 @@ class Control {
   bool Visible() const;
   void SetVisible(bool visible);
   bool Enabled() const;
+  // A control disabled with the focus on it or inside it passes the focus on to the next control in the
+  // Tab order, so that the keyboard keeps a place in the window.
   virtual void SetEnabled(bool enabled);
   void SetFocus();
   bool Focused() const;
@@ -106,6 +108,7 @@ class Control {
     DWORD style = 0;
     DWORD exStyle = 0;
     Control* parent = nullptr;
+    HWND owner = nullptr;  // a top-level window's owner, which it stays above
     Rect bounds;  // layout units for a child window, pixels for a top-level one
     std::string_view text;
     std::optional<FontSpec> font;

@@ -26,6 +26,18 @@ DWORD Memo::Style() const {
   return style;
 }
 
+LRESULT Memo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CHAR && CharOfMessage(wParam) == '\t') return 0;
+  if (message != WM_GETDLGCODE) return EditBase::HandleMessage(message, wParam, lParam);
+  // A multi-line box asks for every key, Tab included, and to have its text selected when entered.
+  LRESULT code = EditBase::HandleMessage(message, wParam, lParam) & ~static_cast<LRESULT>(DLGC_WANTTAB | DLGC_HASSETSEL);
+  const auto* key = reinterpret_cast<const MSG*>(lParam);
+  if (key != nullptr && (key->message == WM_KEYDOWN || key->message == WM_CHAR) && key->wParam == VK_TAB) {
+    code &= ~static_cast<LRESULT>(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE);
+  }
+  return code;
+}
+
 // Without a limit set the system stops typing at 30000 characters and a window cannot even be made with
 // more; 0 sets the largest it allows.
 void Memo::PrepareWindow() { SendMessageA(Handle(), EM_SETLIMITTEXT, maxLength_, 0); }

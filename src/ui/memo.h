@@ -3,6 +3,8 @@
 // paragraph is a line of its own. Word wrap and scroll bars can be switched while the program runs (the
 // system fixes them when the window is created, so the window is then re-created with the same text).
 // Typing and pasting stop at the memo's length limit, if it has one; text set by the program is never cut.
+// Tab and Shift+Tab move to the next control as in a one-line box, and no tab character is typed into the
+// memo; the caret and selection stay as they were when the memo is entered with Tab.
 
 #include <cstddef>
 #include <functional>
@@ -54,6 +56,7 @@ class Memo : public EditBase {
   void PasteFromClipboard();
 
  private:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void PrepareWindow() override;
   DWORD Style() const;
   std::string LineOf(const std::string& text, int index) const;

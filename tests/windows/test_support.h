@@ -34,13 +34,21 @@ inline std::unique_ptr<TMainForm> ShowMainForm() {
 }
 
 // A key pressed and released on the focused window, posted so that it passes the form's keyboard
-// interface (Tab, arrows in groups) as a typed key does.
-inline void Press(UINT key) {
+// interface (Tab, arrows in groups) as a typed key does; Ctrl and Shift are held while it is handled.
+inline void Press(UINT key, bool ctrl = false, bool shift = false) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = ctrl ? 0x80 : 0;
+  keys[VK_SHIFT] = shift ? 0x80 : 0;
+  SetKeyboardState(keys);
   const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
   const HWND focus = GetFocus();
   PostMessageA(focus, WM_KEYDOWN, key, scan | 1);
   PostMessageA(focus, WM_KEYUP, key, scan | 1 | (LPARAM{3} << 30));
   Pump();
+  keys[VK_CONTROL] = 0;
+  keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
 }
 
 // An empty form for testing one control at a time.
