@@ -261,7 +261,7 @@ bool Control::Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
 
 void Control::SetEnabled(bool enabled) {
   const HWND focus = GetFocus();
-  const bool losesFocus = !enabled && focus != nullptr && (focus == hwnd_ || IsChild(hwnd_, focus));
+  const bool losesFocus = !enabled && Focused();
   EnableWindow(hwnd_, enabled ? TRUE : FALSE);
   if (!losesFocus) return;
   const HWND root = GetAncestor(hwnd_, GA_ROOT);
@@ -271,7 +271,10 @@ void Control::SetEnabled(bool enabled) {
 
 void Control::SetFocus() { ::SetFocus(hwnd_); }
 
-bool Control::Focused() const { return GetFocus() == hwnd_; }
+bool Control::Focused() const {
+  const HWND focus = GetFocus();
+  return focus != nullptr && (focus == hwnd_ || IsChild(hwnd_, focus));
+}
 
 void Control::BringToFront() { SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE); }
 

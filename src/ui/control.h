@@ -79,7 +79,9 @@ class Control {
   // A control disabled with the focus on it or inside it passes the focus on to the next control in the
   // Tab order, so that the keyboard keeps a place in the window.
   virtual void SetEnabled(bool enabled);
-  void SetFocus();
+  // Gives the control the keyboard focus (a control made of several windows gives it to the right one).
+  virtual void SetFocus();
+  // Whether the control or a window inside it has the focus.
   bool Focused() const;
   // Puts the control above its overlapping siblings.
   void BringToFront();

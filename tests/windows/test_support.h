@@ -33,22 +33,27 @@ inline std::unique_ptr<TMainForm> ShowMainForm() {
   return form;
 }
 
-// A key pressed and released on the focused window, posted so that it passes the form's keyboard
-// interface (Tab, arrows in groups) as a typed key does; Ctrl and Shift are held while it is handled.
-inline void Press(UINT key, bool ctrl = false, bool shift = false) {
+// Ctrl and Shift as held for the keys that follow (the state the window thread reads them from).
+inline void HoldKeys(bool ctrl, bool shift = false) {
   BYTE keys[256] = {};
   GetKeyboardState(keys);
   keys[VK_CONTROL] = ctrl ? 0x80 : 0;
   keys[VK_SHIFT] = shift ? 0x80 : 0;
   SetKeyboardState(keys);
+}
+
+// A key pressed and released on the focused window, posted so that it passes the form's keyboard
+// interface (Tab, arrows in groups) as a typed key does; Ctrl and Shift are held while it is handled. The
+// release comes after the key's character, as it does from the keyboard.
+inline void Press(UINT key, bool ctrl = false, bool shift = false) {
+  HoldKeys(ctrl, shift);
   const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
   const HWND focus = GetFocus();
   PostMessageA(focus, WM_KEYDOWN, key, scan | 1);
+  Pump();
   PostMessageA(focus, WM_KEYUP, key, scan | 1 | (LPARAM{3} << 30));
   Pump();
-  keys[VK_CONTROL] = 0;
-  keys[VK_SHIFT] = 0;
-  SetKeyboardState(keys);
+  HoldKeys(false);
 }
 
 // An empty form for testing one control at a time.
