@@ -23,11 +23,11 @@ class KeyboardTest : public testing::Test {
   KeyboardTest() : form_(test::ShowMainForm()) {}
   std::unique_ptr<TMainForm> form_;
   // Every page made, as when each has been shown once.
-  TMoongatePage& moongates_ = form_->tsMoongate.ContentAs<TMoongatePage>();
-  TTranslatorPage& translator_ = form_->tsSpeak.ContentAs<TTranslatorPage>();
-  TWeaponsPage& weapons_ = form_->TabSheet1.ContentAs<TWeaponsPage>();
-  TArmourPage& armour_ = form_->tsArmour.ContentAs<TArmourPage>();
-  TAnimalsPage& animals_ = form_->Animals.ContentAs<TAnimalsPage>();
+  TMoongatePage& moongates_ = test::MoongatePage(*form_);
+  TTranslatorPage& translator_ = test::TranslatorPage(*form_);
+  TWeaponsPage& weapons_ = test::WeaponsPage(*form_);
+  TArmourPage& armour_ = test::ArmourPage(*form_);
+  TAnimalsPage& animals_ = test::AnimalsPage(*form_);
 };
 
 // Each step presses its key (T Tab, S Shift+Tab, N Ctrl+Tab, P Ctrl+Shift+Tab, D Ctrl+PgDn, U Ctrl+PgUp,
@@ -103,6 +103,10 @@ TEST_F(KeyboardTest, FocusComesBack) {
          test::ErrorBoxWatcher watcher("Kestrelle");
          ui::ShowErrorBox("Something failed.");
        }},
+      {page.memoText.Handle(), [&] {
+         PostMessageA(form_->AboutBox().Handle(), WM_CLOSE, 0, 0);
+         form_->AboutBox().ShowModal();
+       }},
       {page.btnTranslate.Handle(), [&] {  // Translate from the keyboard: the command disables the button
          page.memoText.SetText("hello");
          Press(VK_SPACE);
@@ -117,7 +121,7 @@ TEST_F(KeyboardTest, FocusComesBack) {
     EXPECT_EQ(GetActiveWindow(), window);
     EXPECT_EQ(GetFocus(), focus);
   }
-  // So the system keeps the about box above the main window and gives the activation back to it.
+  // So the system keeps the about box above the main window.
   EXPECT_EQ(GetWindow(form_->AboutBox().Handle(), GW_OWNER), window);
 }
 
