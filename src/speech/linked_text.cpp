@@ -25,7 +25,8 @@ std::string LinkedText::Assign(std::string text) {
   insertionStarts_.Assign(0);
   startsBefore_.clear();
   // Room for what a dense text inserts, taken at once: room grown step by step is copied, and so held
-  // twice, at every step, while room that is never written takes no memory.
+  // twice, at every step. Room never written takes no physical memory, but it does count against the
+  // system's commit charge (on Windows, the page file's share) until the text is done.
   const size_t room = original_.size();
   inserted_.reserve(room);
   for (BitFlags* flags : {&removed_, &nextChanged_, &prevChanged_}) flags->Reserve(original_.size() + room);
@@ -53,12 +54,11 @@ void LinkedText::Link(CharId from, CharId to) {
 
 void LinkedText::SetLink(CharId c, CharId target, bool implicit, BitFlags& changed, RankedLinks& originalLinks,
                          std::vector<CharId>& insertionLinks) {
+  // An original character's link is always stored: the one that would be implicit, to c + 1 or c - 1,
+  // never comes back, because nothing is ever put between two alive neighbours of the original text, so a
+  // replacement that links them again would have removed something from between them.
   if (c < original_.size()) {
-    if (implicit) {
-      originalLinks.Erase(changed, c);
-    } else {
-      originalLinks.Set(changed, c, target);
-    }
+    originalLinks.Set(changed, c, target);
     return;
   }
   if (implicit) {

@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <bit>
 
+#include "speech/short_text.h"
+
 namespace kestrelle {
 
 namespace {
-
-// Up to this length a text is short: its candidate lists are small and kept for the next text.
-constexpr size_t kShortText = 1 << 16;
 
 // A word-end rule that chooses at random puts the ender in place of each blank that ends one of its
 // choices; this changes the rule's working copy for the rest of the rule.
