@@ -1,5 +1,5 @@
 #pragma once
-// The rule walk behind Translator::Translate. The steps of the compiled rules run in order, each replacing
+// The rule walk of a speech style, which a CompiledStyle runs. The steps of the compiled rules run in order, each replacing
 // the first occurrence of its key until none is left, as the rules define. To make that cost about linear
 // in the text, the engine
 //  - finds every occurrence of every key in one multi-pattern pass over the original text;
