@@ -44,7 +44,13 @@ class RewriteEngine {
   std::vector<std::vector<CharId>> candidates_;  // per key: where it may occur, a superset of where it does
   std::vector<bool> unsorted_;                   // per key: candidates added out of text order
   std::vector<std::uint64_t> dueSteps_;          // a bit per step that has candidates to take
+  size_t dueWords_ = 0;  // the words of dueSteps_ up to the last one with a bit set; a short text sets few
   std::vector<CharId> window_;  // reused by RecordNewOccurrences
+  std::string replacement_;     // the running rule's working copy, which word enders may change
+  // Whether the last run was stopped before its last step. Any other run takes each due step, and so
+  // leaves no step due and no candidate behind: the next run need not look for any (the filter's --lines
+  // runs the engine once a line).
+  bool stopped_ = false;
 };
 
 }  // namespace kestrelle
