@@ -1,7 +1,7 @@
 #pragma once
-// The rule walk of a speech style, which a CompiledStyle runs. The steps of the compiled rules run in order, each replacing
-// the first occurrence of its key until none is left, as the rules define. To make that cost about linear
-// in the text, the engine
+// The rule walk of a speech style, which a CompiledStyle runs. The steps of the compiled rules run in
+// order, each replacing the first occurrence of its key until none is left, as the rules define. To make
+// that cost about linear in the text, the engine
 //  - finds every occurrence of every key in one multi-pattern pass over the original text;
 //  - after a replacement looks for new occurrences only around it: a new occurrence has to use an
 //    inserted blank or cross the seam of an empty replacement, and it can begin no earlier than
