@@ -52,10 +52,10 @@ TMarqueeMetrics TMarquee::Measure() {
   return {.Width = outer.width,
           .Height = outer.height,
           .ClientHeight = ClientRect().height,
-          .BevelWidth = BevelWidth(),
+          .BevelWidth = Scale(BevelWidth()),
           .LineCount = LineCount(),
           .LineHeight = metrics.tmHeight + metrics.tmInternalLeading,
-          .Step = Scale(1)};
+          .Dpi = Dpi()};
 }
 
 void TMarquee::FillBitmap(const MarqueeRun& run) {

@@ -3,10 +3,11 @@
 // Orion, known by their window classes, and ClassicUO, an SDL program whose window bears SDL's default
 // class; that class is shared by every SDL program, so ClassicUO is told apart by its program file (or, when
 // that cannot be read, by its title; the title alone is not enough, plug-ins replace it).
-#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "base/ascii_case.h"
 
 namespace kestrelle {
 
@@ -30,10 +31,7 @@ inline bool IsGameClientClass(std::string_view className) { return className == 
 inline bool IsClassicUOProgram(std::string_view programPath) {
   const size_t slash = programPath.find_last_of("\\/");
   const std::string_view name = slash == std::string_view::npos ? programPath : programPath.substr(slash + 1);
-  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-  return name.size() == kClassicUOProgram.size() &&
-         std::equal(name.begin(), name.end(), kClassicUOProgram.begin(),
-                    [&](char a, char b) { return lower(a) == lower(b); });
+  return EqualIgnoringAsciiCase(name, kClassicUOProgram);
 }
 
 // The kind of a top-level window. programPath() (the path of the window's program file, or nothing when

@@ -72,7 +72,7 @@ void Control::Create(const CreateParams& params) {
   RegisterOwnClasses();
   parent_ = params.parent;
   font_ = params.font;
-  // A child starts at its parent's DPI; a top-level window at the primary screen's, until it is made.
+  // A child starts at its parent's DPI; a top-level window at the system DPI, until it is made.
   dpi_ = parent_ != nullptr ? parent_->dpi_ : ScreenDpi();
   if (parent_ != nullptr) layoutBounds_ = params.bounds;
   const Rect bounds = parent_ != nullptr ? Scale(params.bounds) : params.bounds;
