@@ -6,7 +6,6 @@
 namespace kestrelle {
 
 void RankedLinks::Assign(size_t size) {
-  if (groups_.size() > kKeptGroups) groups_ = {};
   for (std::vector<std::uint32_t>& group : groups_) group.clear();
   groups_.resize((size + kGroup - 1) / kGroup);
   setBefore_.assign((size + 63) / 64, 0);

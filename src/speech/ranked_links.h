@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "speech/bit_flags.h"
-#include "speech/short_text.h"
 
 namespace kestrelle {
 
 class RankedLinks {
  public:
-  // None stored, for ids below size. The lists of a short text keep their room for the next one.
+  // None stored, for ids below size. The lists keep their room for the next text: a compiled style keeps
+  // its linked text only after a short one.
   void Assign(size_t size);
   // The value stored for id, whose flag is set.
   std::uint32_t Get(const BitFlags& flags, size_t id) const { return groups_[id / kGroup][RankOf(flags, id)]; }
@@ -23,7 +23,6 @@ class RankedLinks {
 
  private:
   static constexpr size_t kGroup = 1024;
-  static constexpr size_t kKeptGroups = kShortText / kGroup;
   // The count before id's word is kept, so that finding a value counts the flags of one word only.
   size_t RankOf(const BitFlags& flags, size_t id) const {
     return setBefore_[id / 64] + flags.Count(id / 64 * 64, id);

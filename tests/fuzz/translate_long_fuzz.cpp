@@ -1,6 +1,6 @@
 // Differential fuzz target for long texts: the fuzzed text repeated past every size at which the engine,
 // the compiled style and the output writer change how they hold memory (candidate lists trimmed and given
-// back, link groups and the linked text dropped, the writer's partial writes). The copies are joined by a
+// back, the linked text dropped, the writer's partial writes). The copies are joined by a
 // byte that no rule string and no word ender holds, so no occurrence crosses a joint and the plain walk
 // can take the copies one at a time, random choices included. Checked:
 //  - the engine's text and generator after a run that was stopped part way, against the plain walk;
