@@ -40,7 +40,13 @@ TMainForm::TMainForm()
   onShow = [this] { FormShow(); };
   onResize = [this] { FormResize(); };
   onGetMinMaxInfo = [this](MINMAXINFO& info) { WMGetMinMaxInfo(info); };
-  onCloseQuery = [this] { return tpMain.PagesMayClose(); };
+  // A page that refuses closes the window once its command has returned; the window goes from the screen
+  // at once all the same, as the player asked.
+  onCloseQuery = [this] {
+    if (tpMain.PagesMayClose()) return true;
+    Hide();
+    return false;
+  };
   Exit1.onClick = [this] { Exit1Click(); };
   About1.onClick = [this] { About1Click(); };
 }

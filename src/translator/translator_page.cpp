@@ -1,6 +1,7 @@
 #include "translator/translator_page.h"
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,13 @@ const ui::FontSpec kMemoFont{"MS Sans Serif", -13};
 const ui::FontSpec kStyleFont{"MS Sans Serif", -11};
 const ui::LabelOptions kDelayLabel{.alignment = ui::Alignment::Right};
 const char* const kTextFileFilter = "Text files (*.txt)|*.TXT|Any file (*.*)|*.*";
+
+// A paste is refused whole rather than cut: the player learns why, as for a file too large to open.
+[[noreturn]] void ReportPasteTooLong(std::size_t pasted, std::size_t room) {
+  throw std::runtime_error("Nothing was pasted: the text on the clipboard has " + std::to_string(pasted) +
+                           " characters, and the memo has room for " + std::to_string(room) + " more (it holds up to " +
+                           std::to_string(kMemoTextLimit) + "); " + kLargeTextAdvice);
+}
 
 }  // namespace
 
@@ -99,6 +107,7 @@ TTranslatorPage::TTranslatorPage(ui::Form& window, ui::TabSheet& page)
   memoText.onKeyPress = [this](char& key) { memoTextKeyPress(key); };
   memoText.onMouseDown = [this] { memoTextMouseDown(); };
   memoTranslated.onMouseDown = [this] { memoTranslatedMouseDown(); };
+  memoText.onPasteTooLong = [](std::size_t pasted, std::size_t room) { ReportPasteTooLong(pasted, room); };
   pmtClear.onClick = [this] { pmtClearClick(); };
   pmtWordWrap.onClick = [this] { pmtWordWrapClick(); };
   pmAutoTranslate.onClick = [this] { pmAutoTranslateClick(); };
@@ -217,33 +226,38 @@ void TTranslatorPage::pmAutoTranslateClick() { pmAutoTranslate.SetChecked(!pmAut
 void TTranslatorPage::pmtLeaveCommandsClick() { pmtLeaveCommands.SetChecked(!pmtLeaveCommands.Checked()); }
 
 // The file is read whole before the memo changes, so a file that can't be read leaves the memo as it was.
-// Nor does it become the file that Save writes back to: a refused file (one that is not plain text, say)
-// would otherwise be overwritten by the next Save without a word.
+// Nor does it become the file that Save writes to: a refused file (one that is not plain text, say) would
+// otherwise be overwritten by the next Save without a word.
 void TTranslatorPage::pmtOpenClick() {
-  const std::wstring lastOpened = odTranslate.fileName;
+  const std::wstring lastChosen = odTranslate.fileName;
   if (!showFileDialog(odTranslate)) return;
+  MemoFileText file;
   try {
-    ActiveMemo->SetText(ReadTextFile(odTranslate.fileName));
+    file = ReadTextFile(odTranslate.fileName);
   } catch (...) {
-    odTranslate.fileName = lastOpened;
+    odTranslate.fileName = lastChosen;
     throw;
   }
+  ActiveMemo->SetText(file.text);
+  file_ = odTranslate.fileName;
+  fileEncoding_ = file.encoding;
 }
 
-// Saves back to the file last opened, whatever Save As chose since.
+// Saves to the file last opened or saved as, so that Save after Save As never writes over the original.
 void TTranslatorPage::pmtSaveClick() {
-  sdTranslate.initialDir = odTranslate.initialDir;
-  sdTranslate.fileName = odTranslate.fileName;
-  if (sdTranslate.fileName.empty()) {
+  if (file_.empty()) {
     pmtSaveAsClick();
     return;
   }
-  WriteTextFile(sdTranslate.fileName, ActiveMemo->Text());
+  WriteTextFile(file_, ActiveMemo->Text(), fileEncoding_);
 }
 
+// Offers the file Save writes to, and keeps its encoding; the file chosen becomes Save's only once written.
 void TTranslatorPage::pmtSaveAsClick() {
+  sdTranslate.fileName = file_;
   if (!showFileDialog(sdTranslate)) return;
-  WriteTextFile(sdTranslate.fileName, ActiveMemo->Text());
+  WriteTextFile(sdTranslate.fileName, ActiveMemo->Text(), fileEncoding_);
+  file_ = sdTranslate.fileName;
 }
 
 void TTranslatorPage::cutTranslateClick() { ActiveMemo->CutToClipboard(); }

@@ -11,6 +11,7 @@
 
 #include "game_link/command_stop.h"
 #include "speech/compiled_style.h"
+#include "speech/text_encoding.h"
 #include "speech/translator.h"
 #include "ui/button.h"
 #include "ui/file_dialog.h"
@@ -111,6 +112,10 @@ class TTranslatorPage : public ui::PageContent {
   void Activate(ui::Memo& memo);
 
   ui::Form& window_;
+  // The file that Save writes to: the one last opened or saved as (none yet: Save is Save As), and the
+  // encoding it came in or, for a new file, the one new files get.
+  std::wstring file_;
+  TextEncoding fileEncoding_ = kNewFileEncoding;
   CommandStop commandStop_;
   bool commandRunning_ = false;
   bool closePending_ = false;

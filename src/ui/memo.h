@@ -2,8 +2,9 @@
 // A multi-line text box. Its lines are read as displayed: with word wrap on, each wrapped piece of a
 // paragraph is a line of its own. Word wrap and scroll bars can be switched while the program runs (the
 // system fixes them when the window is created, so the window is then re-created with the same text).
-// Typing and pasting stop at the memo's length limit, if it has one, counted in bytes of the program's
-// 8-bit text whatever the control counts; text set by the program is never cut.
+// Typing stops at the memo's length limit, if it has one, counted in bytes of the program's 8-bit text
+// whatever the control counts; a paste that would not fit whole is refused (with a beep and
+// onPasteTooLong) rather than cut; text set by the program is never cut.
 
 #include <cstddef>
 #include <functional>
@@ -52,6 +53,10 @@ class Memo : public EditBase {
   ScrollBars ScrollBarsShown() const { return scrollBars_; }
   void SetScrollBars(ScrollBars scrollBars);
 
+  // Raised when a paste (Ctrl+V, Shift+Insert or PasteFromClipboard) is refused: the clipboard's text is
+  // longer than the room left under the limit (both in bytes). An exception from it is reported.
+  std::function<void(std::size_t pasted, std::size_t room)> onPasteTooLong;
+
   void CutToClipboard();
   void CopyToClipboard();
   void PasteFromClipboard();
@@ -65,8 +70,8 @@ class Memo : public EditBase {
   void ApplyStyle();
   // Sets the control's own limit so that input replacing the selection stays within maxLength_ bytes:
   // as much of `incoming` as fits, or, with no input known, whatever the room could take at the most
-  // bytes a character has. Returns the units of the input that fit.
-  std::size_t LimitInput(const std::wstring* incoming = nullptr);
+  // bytes a character has. Returns the units of the input that fit, and the bytes it may take in roomLeft.
+  std::size_t LimitInput(const std::wstring* incoming = nullptr, std::size_t* roomLeft = nullptr);
   // The same before a typed character or a paste; false when none of the character fits.
   bool LimitInputOf(UINT message, WPARAM wParam);
 

@@ -2,6 +2,7 @@
 #include <string>
 #include <string_view>
 
+#include "ui/application.h"
 #include "ui/memo.h"
 #include "ui/memo_text.h"
 #include "ui/wide_text.h"
@@ -70,7 +71,7 @@ std::wstring ClipboardText(HWND owner) {
 // more; 0 sets the largest it allows.
 void Memo::PrepareWindow() { LimitInput(); }
 
-std::size_t Memo::LimitInput(const std::wstring* incoming) {
+std::size_t Memo::LimitInput(const std::wstring* incoming, std::size_t* roomLeft) {
   if (maxLength_ == 0 || !IsWindowUnicode(Handle())) {
     SendMessageA(Handle(), EM_SETLIMITTEXT, maxLength_, 0);
     return incoming != nullptr ? incoming->size() : 0;
@@ -82,6 +83,7 @@ std::size_t Memo::LimitInput(const std::wstring* incoming) {
   const std::size_t keptUnits = text.Size() - std::min<std::size_t>(end - start, text.Size());
   const std::size_t keptBytes = text.Slice(0, start).size() + text.Slice(end, text.Size()).size();
   const std::size_t room = maxLength_ > keptBytes ? maxLength_ - keptBytes : 0;
+  if (roomLeft != nullptr) *roomLeft = room;
   const std::size_t units = incoming != nullptr ? UnitsThatFit(*incoming, room) : room / MostBytesOfACharacter();
   // A limit of 0 would lift it; only an empty memo with no room at all would ask for that.
   SendMessageA(Handle(), EM_SETLIMITTEXT, std::max<std::size_t>(keptUnits + units, 1), 0);
@@ -92,8 +94,12 @@ bool Memo::LimitInputOf(UINT message, WPARAM wParam) {
   if (maxLength_ == 0 || ReadOnly()) return true;
   if (message == WM_PASTE) {
     const std::wstring pasted = ClipboardText(Handle());
-    LimitInput(&pasted);
-    return true;
+    std::size_t room = 0;
+    if (LimitInput(&pasted, &room) == pasted.size()) return true;
+    // The system would paste what fits and drop the rest without a word.
+    MessageBeep(MB_OK);
+    if (onPasteTooLong) Guarded([&] { onPasteTooLong(AnsiFromWide(pasted).size(), room); });
+    return false;
   }
   if (!IsTypedText(wParam)) return true;
   const std::wstring typed = wParam == '\r' ? std::wstring(L"\r\n") : std::wstring(1, static_cast<wchar_t>(wParam));

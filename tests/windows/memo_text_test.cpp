@@ -31,7 +31,7 @@ TEST(MemoText, LinesAfterDoubleByteCharactersAreCutWhereTheyBreak) {
   }
 }
 
-// A paste ends at the first character whose bytes no longer fit; each typed character fits or not on its own.
+// A paste whose bytes do not all fit is refused whole; each typed character fits or not on its own.
 TEST(MemoText, TheLimitCountsBytesOfTheProgramsText) {
   test::HostForm host;
   constexpr std::size_t kLimit = 11;
@@ -44,10 +44,8 @@ TEST(MemoText, TheLimitCountsBytesOfTheProgramsText) {
   memo.SetText(expected);  // set by the program, and counted
   memo.SetSelection(static_cast<int>(kJapanese.size()), 0);
   memo.PasteFromClipboard();
-  for (const wchar_t c : kJapanese + L"abc") {
-    if (expected.size() + bytesOf(c).size() > kLimit) break;
-    expected += bytesOf(c);
-  }
+  const std::string pasted = ui::AnsiFromWide(kJapanese + L"abc");
+  if (expected.size() + pasted.size() <= kLimit) expected += pasted;
   EXPECT_EQ(memo.Text(), expected);
   for (const wchar_t c : kJapanese + L"xy") {
     SendMessageW(memo.Handle(), WM_CHAR, c, 0);
