@@ -6,6 +6,11 @@
 // character of the next beyond its character delay, plus the time after the last client, per window; the
 // ClassicUO figure less the classic one is what bringing a window forward and back costs.
 //
+// Then Stop: the Translator page types the text into a classic client, which presses the page's Stop
+// button halfway through (the press is posted as it takes that character), once with the client healthy
+// and once with it hanging from then on; the time from that character to the page being ready again (the
+// command returned, "Translate" on the button, the controls enabled) is what the player waits after Stop.
+//
 // typing_bench [--client <recording_client.exe>] [--char-delay ms] [--line-delay ms] [--length n] [--windows n]
 #include <windows.h>
 
@@ -20,6 +25,8 @@
 #include "process_clocks.h"
 #include "recording_client_process.h"
 #include "game_link/game_link.h"
+#include "translator/translator_page.h"
+#include "ui/page_control.h"
 
 namespace {
 
@@ -45,13 +52,13 @@ class WaitCounter final : public kestrelle::TypingTarget {
     units += ms;
     return true;
   }
-  bool Send(char) override { return true; }
+  kestrelle::TypingOutcome Send(char32_t) override { return kestrelle::TypingOutcome::Typed; }
   long long units = 0;
 };
 
 long long WaitUnits(const std::string& text, TypingDelays unitDelays) {
   WaitCounter counter;
-  kestrelle::TypeIntoWindow(text, unitDelays, counter);
+  kestrelle::TypeIntoWindow(std::u32string(text.begin(), text.end()), unitDelays, counter);
   return counter.units;
 }
 
@@ -89,11 +96,11 @@ KindRun TypeIntoClients(const char* name, const RecordingClientOptions& options,
   KindRun run{name};
   const double startCpu = kestrelle::test::ProcessorMs();
   const long long startUs = kestrelle::test::NowMicroseconds();
-  const kestrelle::SendResult result = kestrelle::SendToGame(text, delays, kestrelle::CommandStop(), home);
+  const kestrelle::SendResult result = kestrelle::SendToGame(text, delays, kestrelle::CommandStop(), {.home = home});
   const long long endUs = kestrelle::test::NowMicroseconds();
   run.wallMs = static_cast<double>(endUs - startUs) / 1000.0;
   run.cpuMs = kestrelle::test::ProcessorMs() - startCpu;
-  run.complete = result.completed == windows && GetForegroundWindow() == home;
+  run.complete = result.TookWholeText() == windows && GetForegroundWindow() == home;
 
   std::vector<std::vector<kestrelle::test::CharRecord>> records;
   for (const auto& client : clients) records.push_back(client->Records());
@@ -111,6 +118,43 @@ KindRun TypeIntoClients(const char* name, const RecordingClientOptions& options,
   }
   handOverUs += endUs - previousEndUs;
   run.handOverMsPerWindow = static_cast<double>(handOverUs) / 1000.0 / windows;
+  return run;
+}
+
+struct StopRun {
+  const char* name;
+  bool ready = false;   // the command returned with the page ready
+  double stopToReadyMs = 0;
+  size_t typed = 0;     // characters the client took
+};
+
+// The Translator page typing text into one classic client that presses Stop as it takes its `after`-th
+// character, then (hanging) stops answering or goes on.
+StopRun StopWhileTyping(const char* name, RecordingClientOptions client, const std::string& text,
+                        const TypingDelays& delays, long after, bool hang) {
+  kestrelle::ui::Form form("Kestrelle", {.clientWidth = 320, .clientHeight = 267, .font = {"MS Sans Serif", -11}});
+  kestrelle::ui::PageControl pages(form, {0, 0, 320, 267});
+  kestrelle::TTranslatorPage page(form, pages.AddPage("Translator"));
+  page.Start();
+  form.Show();
+  page.meCharDelay.SetText(std::to_string(delays.charDelay));
+  page.meLineDelay.SetText(std::to_string(delays.lineDelay));
+  page.memoText.SetText(text);
+  client.post = {after, page.btnTranslate.Handle(), BM_CLICK, 0};
+  if (hang) client.hangAfter = after;
+  const RecordingClient recording(client);
+
+  SendMessageA(page.btnTranslate.Handle(), BM_CLICK, 0, 0);
+  const long long readyUs = kestrelle::test::NowMicroseconds();
+  StopRun run{name};
+  run.ready = page.btnTranslate.Text() == "Translate" && page.memoText.Enabled() && page.rgSpeak.Enabled();
+  const auto records = recording.Records();
+  run.typed = records.size();
+  if (records.size() >= static_cast<size_t>(after)) {
+    run.stopToReadyMs = static_cast<double>(readyUs - records[static_cast<size_t>(after) - 1].microseconds) / 1000.0;
+  } else {
+    run.ready = false;
+  }
   return run;
 }
 
@@ -164,7 +208,16 @@ int main(int argc, char** argv) {
     }
     std::printf("hand-over cost   %.1f ms per ClassicUO window (goal: at most 100 ms)\n",
                 runs[1].handOverMsPerWindow - runs[0].handOverMsPerWindow);
-    return runs[0].complete && runs[1].complete ? 0 : 1;
+
+    const long half = static_cast<long>(text.size() / 2);
+    const StopRun stops[] = {StopWhileTyping("typing", classic, text, delays, half, false),
+                             StopWhileTyping("hung", classic, text, delays, half, true)};
+    for (const StopRun& stop : stops) {
+      std::printf("Stop, client %-6s page ready %.1f ms after the press (goal: under 1000 ms), %zu characters "
+                  "typed%s\n",
+                  stop.name, stop.stopToReadyMs, stop.typed, stop.ready ? "" : " (NOT READY)");
+    }
+    return runs[0].complete && runs[1].complete && stops[0].ready && stops[1].ready ? 0 : 1;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "%s\n", e.what());
     return 1;

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -38,6 +39,15 @@ inline std::unique_ptr<TMainForm> ShowMainForm() {
   return form;
 }
 
+// Ctrl and Shift as held for the keys that follow (the state the window thread reads them from).
+inline void HoldKeys(bool ctrl, bool shift = false) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = ctrl ? 0x80 : 0;
+  keys[VK_SHIFT] = shift ? 0x80 : 0;
+  SetKeyboardState(keys);
+}
+
 // The main window's pages, reached as the window reaches them: through their sheets, each page made and
 // started first if it has not been shown yet.
 template <typename Page>
@@ -51,13 +61,17 @@ inline TArmourPage& ArmourPage(TMainForm& form) { return PageOn<TArmourPage>(for
 inline TAnimalsPage& AnimalsPage(TMainForm& form) { return PageOn<TAnimalsPage>(form.Animals); }
 
 // A key pressed and released on the focused window, posted so that it passes the form's keyboard
-// interface (Tab, arrows in groups) as a typed key does.
-inline void Press(UINT key) {
+// interface (Tab, arrows in groups) as a typed key does; Ctrl and Shift are held while it is handled. The
+// release comes after the key's character, as it does from the keyboard.
+inline void Press(UINT key, bool ctrl = false, bool shift = false) {
+  HoldKeys(ctrl, shift);
   const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
   const HWND focus = GetFocus();
   PostMessageA(focus, WM_KEYDOWN, key, scan | 1);
+  Pump();
   PostMessageA(focus, WM_KEYUP, key, scan | 1 | (LPARAM{3} << 30));
   Pump();
+  HoldKeys(false);
 }
 
 // An empty form for testing one control at a time.
@@ -77,7 +91,7 @@ inline std::string WindowText(HWND window) {
 }
 
 // Waits on its own thread for a message box captioned with a given title, records its caption and
-// message, and closes it with OK. Result() waits for the thread.
+// message, and closes it with OK. Result() waits for the thread; Finish() first tells it to stop looking.
 class ErrorBoxWatcher {
  public:
   explicit ErrorBoxWatcher(std::string caption) : caption_(std::move(caption)), thread_([this] { Watch(); }) {}
@@ -96,6 +110,10 @@ class ErrorBoxWatcher {
     if (thread_.joinable()) thread_.join();
     return seen_;
   }
+  Seen Finish() {
+    finish_ = true;
+    return Result();
+  }
 
  private:
   static BOOL CALLBACK CollectMessage(HWND child, LPARAM seen) {
@@ -108,7 +126,7 @@ class ErrorBoxWatcher {
   }
 
   void Watch() {
-    for (int attempt = 0; attempt < 500; ++attempt) {
+    for (int attempt = 0; attempt < 1500 && !finish_; ++attempt) {
       if (HWND box = FindWindowA("#32770", caption_.c_str())) {
         seen_.found = true;
         seen_.caption = WindowText(box);
@@ -122,6 +140,7 @@ class ErrorBoxWatcher {
 
   std::string caption_;
   Seen seen_;
+  std::atomic<bool> finish_ = false;
   std::thread thread_;
 };
 
