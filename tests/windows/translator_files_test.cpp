@@ -26,17 +26,11 @@ using test::TranslatorPageTest;
 // A folder of its own for a test's files, removed with everything in it (and with the folders made in it).
 class TempFolder {
  public:
-  TempFolder() {
-    wchar_t base[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, base);
-    static int made = 0;
-    path_ = std::wstring(base) + L"kestrelle-page-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-            std::to_wstring(++made);
-    CreateDirectoryW(path_.c_str(), nullptr);
-  }
-  TempFolder(const TempFolder& parent, const std::wstring& name) : path_(parent / name) {
-    CreateDirectoryW(path_.c_str(), nullptr);
-  }
+  TempFolder()
+      : TempFolder(std::filesystem::temp_directory_path() /
+                   ("kestrelle-page-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++made_))) {}
+  TempFolder(const TempFolder& parent, const std::wstring& name) : TempFolder(parent / name) {}
+  explicit TempFolder(std::filesystem::path path) : path_(path.wstring()) { CreateDirectoryW(path_.c_str(), nullptr); }
   ~TempFolder() {
     for (const std::string& name : Files()) {
       const std::wstring file = *this / ui::WideFromUtf8(name);
@@ -63,6 +57,7 @@ class TempFolder {
   }
 
  private:
+  static inline int made_ = 0;
   std::wstring path_;
 };
 

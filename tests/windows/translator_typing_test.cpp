@@ -32,12 +32,6 @@ class ScriptedForeground final : public Foreground {
   }
   bool IsActive(HWND window) override { return system_.IsActive(window); }
 
-  // The player clicks another window: it comes to the front, and the system refuses from then on.
-  void TakeAwayTo(HWND other) {
-    SetForegroundWindow(other);
-    refuse = true;
-  }
-
   bool refuse = false;
   std::function<void(HWND)> onBring;
 
@@ -98,7 +92,8 @@ TEST_F(TranslatorTypingTest, StopsAndLostClientsAreNamedAndThePageIsReadyAgain) 
   // Takes the front away when a client asks it to, as a click on the window would.
   test::TestWindow player([&](HWND, UINT message, WPARAM, LPARAM) {
     if (message != WM_APP) return false;
-    foreground.TakeAwayTo(form->Handle());
+    SetForegroundWindow(form->Handle());  // the player clicks another window, and the system refuses from then on
+    foreground.refuse = true;
     return true;
   });
 
