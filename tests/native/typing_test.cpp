@@ -31,25 +31,23 @@ class RecordingTarget final : public TypingTarget {
   }
   // A line start shows as "|", a refused one as "X".
   TypingOutcome StartLine(int line) override {
-    if (line == refuseLine_) {
+    if (line == refuseLine) {
       log_ += "X";
       return TypingOutcome::WindowLost;
     }
-    if (logLines_) log_ += "|";
+    if (logLines) log_ += "|";
     return TypingOutcome::Typed;
   }
   void FailWaitAfter(int waits) { waitsLeft_ = waits; }
-  void RefuseLine(int line) { refuseLine_ = line; }
-  void LogLines() { logLines_ = true; }
   void FailSendAfter(int sends) { sendsLeft_ = sends; }
   const std::string& log() const { return log_; }
+  int refuseLine = -1;
+  bool logLines = false;
 
  private:
   std::string log_;
   int waitsLeft_ = -1;
   int sendsLeft_ = -1;
-  int refuseLine_ = -1;
-  bool logLines_ = false;
 };
 
 // The log of typing s with a character delay of 1 and no line end.
@@ -159,13 +157,13 @@ TEST(Typing, RefusedCharacterEndsTheTypingIntoThatWindow) {
 TEST(Typing, LinesAreAnnouncedAndMayBeRefusedBeforeTheyStart) {
   const std::string text = Letters(52) + Letters(49) + " " + "end";
   RecordingTarget target;
-  target.LogLines();
+  target.logLines = true;
   EXPECT_EQ(TypeIntoWindow(Wide(text), kDelays, target), TypingOutcome::Typed);
   EXPECT_EQ(target.log(), "|" + Keys(Letters(52)) + "\r|" + Keys(Letters(49) + " ") + Keys("  ") + "\r|" + Keys("end") + "\r");
   EXPECT_EQ(CountTypedLines(Wide(text), TypedLetters::Ascii), 3);
 
   RecordingTarget refusing;
-  refusing.RefuseLine(1);
+  refusing.refuseLine = 1;
   EXPECT_EQ(TypeIntoWindow(Wide(text), kDelays, refusing), TypingOutcome::WindowLost);
   EXPECT_EQ(refusing.log(), Keys(Letters(52)) + "\rX");
 }

@@ -20,14 +20,14 @@ using test::Pump;
 
 class KeyboardTest : public testing::Test {
  protected:
-  KeyboardTest() : form_(test::ShowMainForm()) {}
-  std::unique_ptr<TMainForm> form_;
+  KeyboardTest() : form(test::ShowMainForm()) {}
+  std::unique_ptr<TMainForm> form;
   // Every page made, as when each has been shown once.
-  TMoongatePage& moongates_ = test::MoongatePage(*form_);
-  TTranslatorPage& translator_ = test::TranslatorPage(*form_);
-  TWeaponsPage& weapons_ = test::WeaponsPage(*form_);
-  TArmourPage& armour_ = test::ArmourPage(*form_);
-  TAnimalsPage& animals_ = test::AnimalsPage(*form_);
+  TMoongatePage& moongates = test::MoongatePage(*form);
+  TTranslatorPage& page = test::TranslatorPage(*form);
+  TWeaponsPage& weapons = test::WeaponsPage(*form);
+  TArmourPage& armour = test::ArmourPage(*form);
+  TAnimalsPage& animals = test::AnimalsPage(*form);
 };
 
 // Each step presses its key (T Tab, S Shift+Tab, N Ctrl+Tab, P Ctrl+Shift+Tab, D Ctrl+PgDn, U Ctrl+PgUp,
@@ -37,9 +37,9 @@ TEST_F(KeyboardTest, KeysAgainstFocusAndPage) {
                                                   {'P', {VK_TAB, 3}},  {'D', {VK_NEXT, 1}}, {'U', {VK_PRIOR, 1}},
                                                   {'R', {VK_RIGHT, 0}}, {'I', {'I', 1}},     {' ', {VK_SPACE, 0}}};
   enum { kMoongates, kTranslator, kWeapons, kArmour, kAnimals };
-  const int last = weapons_.tcWeapons.TabCount() - 1;
-  const HWND pages = form_->tpMain.Handle(), town = moongates_.rgStart.ItemHandle(0), zoom = weapons_.sbWeapons.Handle();
-  const HWND input = translator_.memoText.Handle();
+  const int last = weapons.tcWeapons.TabCount() - 1;
+  const HWND pages = form->tpMain.Handle(), town = moongates.rgStart.ItemHandle(0), zoom = weapons.sbWeapons.Handle();
+  const HWND input = page.memoText.Handle();
   const struct {
     char key;
     int page;
@@ -47,15 +47,15 @@ TEST_F(KeyboardTest, KeysAgainstFocusAndPage) {
     int category = 0;
   } steps[] = {
       {'0', kMoongates, town},  // at start
-      {'P', kAnimals, animals_.sbAnimals.Handle()},
+      {'P', kAnimals, animals.sbAnimals.Handle()},
       {'N', kMoongates, town},
       {'D', kTranslator, input},
       {'I', kTranslator, input},  // types no tab
-      {'T', kTranslator, translator_.memoTranslated.Handle()},
-      {'T', kTranslator, translator_.rgSpeak.ItemHandle(0)},
-      {'T', kTranslator, translator_.meCharDelay.Handle()},
-      {'T', kTranslator, translator_.meLineDelay.Handle()},
-      {'T', kTranslator, translator_.btnTranslate.Handle()},
+      {'T', kTranslator, page.memoTranslated.Handle()},
+      {'T', kTranslator, page.rgSpeak.ItemHandle(0)},
+      {'T', kTranslator, page.meCharDelay.Handle()},
+      {'T', kTranslator, page.meLineDelay.Handle()},
+      {'T', kTranslator, page.btnTranslate.Handle()},
       {'T', kTranslator, pages},
       {'R', kWeapons, pages},
       {'T', kWeapons, zoom},
@@ -63,15 +63,15 @@ TEST_F(KeyboardTest, KeysAgainstFocusAndPage) {
       {'U', kWeapons, zoom, 0},
       {'U', kWeapons, zoom, last},
       {'S', kWeapons, pages, last},
-      {'S', kWeapons, weapons_.tcWeapons.StripHandle(), last},
-      {'S', kWeapons, weapons_.btnWpnMagic.Handle(), last},
-      {' ', kWeapons, weapons_.rgMagicWpnSkill.ItemHandle(0), last},  // the magic lookup
+      {'S', kWeapons, weapons.tcWeapons.StripHandle(), last},
+      {'S', kWeapons, weapons.btnWpnMagic.Handle(), last},
+      {' ', kWeapons, weapons.rgMagicWpnSkill.ItemHandle(0), last},  // the magic lookup
       {'S', kWeapons, pages, last},
-      {'S', kWeapons, weapons_.Button2.Handle(), last},
-      {'S', kWeapons, weapons_.Button3.Handle(), last},
-      {'S', kWeapons, weapons_.memoMagicWpnDescription.Handle(), last},
-      {'T', kWeapons, weapons_.Button3.Handle(), last},
-      {'N', kArmour, armour_.sbArmour.Handle(), last},
+      {'S', kWeapons, weapons.Button2.Handle(), last},
+      {'S', kWeapons, weapons.Button3.Handle(), last},
+      {'S', kWeapons, weapons.memoMagicWpnDescription.Handle(), last},
+      {'T', kWeapons, weapons.Button3.Handle(), last},
+      {'N', kArmour, armour.sbArmour.Handle(), last},
       {'S', kArmour, pages, last},
       {'D', kAnimals, pages, last},
   };
@@ -80,19 +80,18 @@ TEST_F(KeyboardTest, KeysAgainstFocusAndPage) {
     if (const auto key = keys.find(step.key); key != keys.end()) {
       Press(key->second.first, (key->second.second & 1) != 0, (key->second.second & 2) != 0);
     }
-    EXPECT_EQ(form_->tpMain.ActivePageIndex(), step.page);
+    EXPECT_EQ(form->tpMain.ActivePageIndex(), step.page);
     EXPECT_EQ(GetFocus(), step.focus);
-    EXPECT_EQ(weapons_.tcWeapons.TabIndex(), step.category);
+    EXPECT_EQ(weapons.tcWeapons.TabIndex(), step.category);
   }
-  EXPECT_EQ(translator_.memoText.Text(), "");
-  EXPECT_EQ(weapons_.memoMagicWpnDescription.Text().find('\t'), std::string::npos);
+  EXPECT_EQ(page.memoText.Text(), "");
+  EXPECT_EQ(weapons.memoMagicWpnDescription.Text().find('\t'), std::string::npos);
 }
 
 // The focused control has the focus again after anything that took the keyboard away for a while.
 TEST_F(KeyboardTest, FocusComesBack) {
-  form_->tpMain.SetActivePage(1);
-  TTranslatorPage& page = translator_;
-  const HWND window = form_->Handle();
+  form->tpMain.SetActivePage(1);
+  const HWND window = form->Handle();
   const std::pair<HWND, std::function<void()>> cases[] = {
       {page.meLineDelay.Handle(), [] { test::HostForm other; }},
       {page.memoTranslated.Handle(), [&] {
@@ -104,8 +103,8 @@ TEST_F(KeyboardTest, FocusComesBack) {
          ui::ShowErrorBox("Something failed.");
        }},
       {page.memoText.Handle(), [&] {
-         PostMessageA(form_->AboutBox().Handle(), WM_CLOSE, 0, 0);
-         form_->AboutBox().ShowModal();
+         PostMessageA(form->AboutBox().Handle(), WM_CLOSE, 0, 0);
+         form->AboutBox().ShowModal();
        }},
       {page.btnTranslate.Handle(), [&] {  // Translate from the keyboard: the command disables the button
          page.memoText.SetText("hello");
@@ -122,14 +121,13 @@ TEST_F(KeyboardTest, FocusComesBack) {
     EXPECT_EQ(GetFocus(), focus);
   }
   // So the system keeps the about box above the main window.
-  EXPECT_EQ(GetWindow(form_->AboutBox().Handle(), GW_OWNER), window);
+  EXPECT_EQ(GetWindow(form->AboutBox().Handle(), GW_OWNER), window);
 }
 
 // A shortcut whose command fails with an error box, Ctrl released while the command's dialog was open, types
 // no letter into the memo; nor do keys still queued for the memo when a box comes.
 TEST_F(KeyboardTest, NoStrayLetterAfterABox) {
-  form_->tpMain.SetActivePage(1);
-  TTranslatorPage& page = translator_;
+  form->tpMain.SetActivePage(1);
   page.showFileDialog = [](ui::FileDialog& dialog) {
     test::HoldKeys(false);  // Ctrl released while the dialog is open
     dialog.fileName = L"Z:\\no such folder\\no such file.txt";

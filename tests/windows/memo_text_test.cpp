@@ -36,7 +36,8 @@ TEST(MemoText, TheLimitCountsBytesOfTheProgramsText) {
   test::HostForm host;
   constexpr std::size_t kLimit = 11;
   const auto bytesOf = [](wchar_t c) { return ui::AnsiFromWide(std::wstring(1, c)); };
-  ui::Memo source(host, {10, 220, 200, 40}, ui::AnsiFromWide(kJapanese + L"abc"));
+  const std::string pasted = ui::AnsiFromWide(kJapanese + L"abc");
+  ui::Memo source(host, {10, 220, 200, 40}, pasted);
   source.SelectAll();
   source.CopyToClipboard();
   ui::Memo memo(host, {10, 10, 300, 200}, "", {.maxLength = kLimit});
@@ -44,7 +45,6 @@ TEST(MemoText, TheLimitCountsBytesOfTheProgramsText) {
   memo.SetText(expected);  // set by the program, and counted
   memo.SetSelection(static_cast<int>(kJapanese.size()), 0);
   memo.PasteFromClipboard();
-  const std::string pasted = ui::AnsiFromWide(kJapanese + L"abc");
   if (expected.size() + pasted.size() <= kLimit) expected += pasted;
   EXPECT_EQ(memo.Text(), expected);
   for (const wchar_t c : kJapanese + L"xy") {

@@ -18,31 +18,18 @@ namespace {
 
 bool MarkerPresent() { return ui::KernelHandle(OpenMutexA(SYNCHRONIZE, FALSE, InstanceMarkerName("Kestrelle").c_str())).Get(); }
 
-// The threads that make a window anywhere while it lives (reported as this thread pumps).
-class WindowMakers {
- public:
-  WindowMakers() {
-    recording_ = this;
-    hook_ = SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_CREATE, nullptr, &Record, 0, 0, WINEVENT_OUTOFCONTEXT);
-  }
-  ~WindowMakers() {
-    UnhookWinEvent(hook_);
-    recording_ = nullptr;
-  }
-  WindowMakers(const WindowMakers&) = delete;
-  WindowMakers& operator=(const WindowMakers&) = delete;
-
-  bool Made(DWORD thread) const { return threads_.count(thread) > 0; }
-
- private:
-  // The system's callback takes no data of its own: it finds the one recording here.
-  static void CALLBACK Record(HWINEVENTHOOK, DWORD, HWND, LONG object, LONG, DWORD thread, DWORD) {
-    if (object == OBJID_WINDOW && recording_ != nullptr) recording_->threads_.insert(thread);
-  }
-  static inline WindowMakers* recording_ = nullptr;
-
-  HWINEVENTHOOK hook_ = nullptr;
-  std::set<DWORD> threads_;
+// The threads that made a window anywhere while a WindowMakerHook lived (reported as this thread pumps).
+std::set<DWORD> windowMakers;
+void CALLBACK RecordWindowMaker(HWINEVENTHOOK, DWORD, HWND, LONG object, LONG, DWORD thread, DWORD) {
+  if (object == OBJID_WINDOW) windowMakers.insert(thread);
+}
+struct WindowMakerHook {
+  WindowMakerHook() { windowMakers.clear(); }
+  ~WindowMakerHook() { UnhookWinEvent(hook); }
+  WindowMakerHook(const WindowMakerHook&) = delete;
+  WindowMakerHook& operator=(const WindowMakerHook&) = delete;
+  const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_CREATE, nullptr, &RecordWindowMaker,
+                                             0, 0, WINEVENT_OUTOFCONTEXT);
 };
 
 // Waits for a program to end while this thread's windows take their messages: bringing a window forward
@@ -65,12 +52,12 @@ bool Above(HWND upper, HWND lower) {
 }
 
 TEST(SingleInstance, SecondStartBringsTheFirstForwardAndEnds) {
-  const WindowMakers windowMakers;
+  const WindowMakerHook windowMakerHook;
   const test::StartedProgram first;
   const HWND window = first.WaitForMainWindow();
   ASSERT_NE(window, nullptr) << first.CommandLine();
   test::HostForm cover;
-  ASSERT_TRUE(windowMakers.Made(first.MainThreadId())) << "window makers are seen";
+  ASSERT_EQ(windowMakers.count(first.MainThreadId()), 1u) << "window makers are seen";
 
   const struct {
     const char* name;
@@ -90,7 +77,7 @@ TEST(SingleInstance, SecondStartBringsTheFirstForwardAndEnds) {
     ASSERT_TRUE(EndsWhilePumping(second)) << "the second copy did not end";
     EXPECT_EQ(second.ExitCode(), 0u);
     EXPECT_TRUE(c.forward());
-    EXPECT_FALSE(windowMakers.Made(second.MainThreadId())) << "the second copy made a window";
+    EXPECT_EQ(windowMakers.count(second.MainThreadId()), 0u) << "the second copy made a window";
     EXPECT_FALSE(first.Ended(0));
   }
 

@@ -65,9 +65,8 @@ std::vector<Child> ChildrenOf(HWND form) {
 void ExpectLaidOutAt(const TMainForm& form, int dpi, bool frameOfTheScreen = true) {
   EXPECT_EQ(form.Dpi(), dpi);
   const auto scaled = [dpi](int length) { return MulDiv(length, dpi, ui::kLayoutDpi); };
-  const SIZE outer = form.OuterSizeForClient(TMainForm::kClientWidth, TMainForm::kClientHeight);
-  const SIZE client{scaled(TMainForm::kClientWidth), scaled(TMainForm::kClientHeight)};
-  const SIZE wanted = frameOfTheScreen ? client : outer;
+  const SIZE wanted = frameOfTheScreen ? SIZE{scaled(TMainForm::kClientWidth), scaled(TMainForm::kClientHeight)}
+                                       : form.OuterSizeForClient(TMainForm::kClientWidth, TMainForm::kClientHeight);
   const ui::Rect has = frameOfTheScreen ? form.ClientRect() : form.Bounds();
   EXPECT_EQ((ui::Rect{0, 0, has.width, has.height}), (ui::Rect{0, 0, wanted.cx, wanted.cy}));
   for (const Child& child : ChildrenOf(form.Handle())) EXPECT_TRUE(child.inside) << '"' << child.name << " sticks out";

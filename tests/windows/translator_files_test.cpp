@@ -2,6 +2,10 @@
 // the file dialogs answered by the test, on real files of a folder of the test's own.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,17 +26,11 @@ using test::TranslatorPageTest;
 // A folder of its own for a test's files, removed with everything in it (and with the folders made in it).
 class TempFolder {
  public:
-  TempFolder() {
-    wchar_t base[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, base);
-    static int made = 0;
-    path_ = std::wstring(base) + L"kestrelle-page-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-            std::to_wstring(++made);
-    CreateDirectoryW(path_.c_str(), nullptr);
-  }
-  TempFolder(const TempFolder& parent, const std::wstring& name) : path_(parent / name) {
-    CreateDirectoryW(path_.c_str(), nullptr);
-  }
+  TempFolder()
+      : TempFolder(std::filesystem::temp_directory_path() /
+                   ("kestrelle-page-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++made_))) {}
+  TempFolder(const TempFolder& parent, const std::wstring& name) : TempFolder(parent / name) {}
+  explicit TempFolder(std::filesystem::path path) : path_(path.wstring()) { CreateDirectoryW(path_.c_str(), nullptr); }
   ~TempFolder() {
     for (const std::string& name : Files()) {
       const std::wstring file = *this / ui::WideFromUtf8(name);
@@ -59,26 +57,20 @@ class TempFolder {
   }
 
  private:
+  static inline int made_ = 0;
   std::wstring path_;
 };
 
 void WriteBytes(const std::wstring& path, const std::string& bytes) {
-  const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE) << ui::Utf8FromWide(path);
-  DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
+  std::ofstream file(std::filesystem::path(path), std::ios::binary);
+  file << bytes;
+  ASSERT_TRUE(file.good()) << ui::Utf8FromWide(path);
 }
 
 std::optional<std::string> ReadBytes(const std::wstring& path) {
-  const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-  std::string bytes(GetFileSize(file, nullptr), '\0');
-  DWORD read = 0;
-  ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-  CloseHandle(file);
-  bytes.resize(read);
-  return bytes;
+  std::ifstream file(std::filesystem::path(path), std::ios::binary);
+  if (!file) return std::nullopt;
+  return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 class TranslatorFilesTest : public TranslatorPageTest {
@@ -95,30 +87,27 @@ class TranslatorFilesTest : public TranslatorPageTest {
   FileChooser chooser{page, *form};
 };
 
-TEST_F(TranslatorFilesTest, OpenShowsTheWholeFileWithItsLineBreaks) {
+// Cancelled dialogs change nothing; Open then shows the whole file with its line breaks as the memo's.
+TEST_F(TranslatorFilesTest, CancelledDialogsChangeNothingAndOpenShowsTheWholeFile) {
   const std::string longLine(kMemoLineLimit, 'x');
   WriteBytes(folder / L"notes.txt", "first line\nsecond\r\n" + longLine + "\rlast");
-  page.memoText.SetText("replaced");
+  page.memoText.SetText("memo");
+  for (const ui::MenuItem* item : {&page.pmtOpen, &page.pmtSaveAs, &page.pmtSave}) Choose(*item);
+  EXPECT_EQ(page.memoText.Text(), "memo");
+  EXPECT_EQ(folder.Files(), std::vector<std::string>{"notes.txt"});
   chooser.answer = folder / L"notes.txt";
-  Choose(test::TranslatorPage(*form).pmtOpen);
-  EXPECT_EQ(chooser.shown, std::vector<std::string>{"open"});
+  Choose(page.pmtOpen);
+  EXPECT_EQ(chooser.shown, (std::vector<std::string>{"open", "save", "save", "open"}));
   EXPECT_EQ(page.memoText.Text(), "first line\r\nsecond\r\n" + longLine + "\r\nlast");
 }
 
-TEST_F(TranslatorFilesTest, CancelledDialogsChangeNothing) {
-  WriteBytes(folder / L"kept.txt", "kept");
-  page.memoText.SetText("memo");
-  chooser.answer.reset();
-  Choose(test::TranslatorPage(*form).pmtOpen);
-  Choose(test::TranslatorPage(*form).pmtSaveAs);
-  Choose(test::TranslatorPage(*form).pmtSave);
-  EXPECT_EQ(chooser.shown, (std::vector<std::string>{"open", "save", "save"}));
-  EXPECT_EQ(page.memoText.Text(), "memo");
-  EXPECT_EQ(folder.Files(), std::vector<std::string>{"kept.txt"});
-}
-
-// Files the memo refuses leave it as it was; the message names the file and says why.
-TEST_F(TranslatorFilesTest, AFileThatCannotBeOpenedLeavesTheMemoAsItWas) {
+// Files the memo refuses leave it as it was; the message names the file and says why. A refused file is
+// not the file last opened: Save still writes to that one.
+TEST_F(TranslatorFilesTest, AFileThatCannotBeOpenedLeavesTheMemoAndTheOpenedFileAsTheyWere) {
+  WriteBytes(folder / L"notes.txt", "old");
+  chooser.answer = folder / L"notes.txt";
+  Choose(page.pmtOpen);
+  const std::string binary("text\0more", 9);
   const std::wstring pipeName = L"\\\\.\\pipe\\kestrelle-open-" + std::to_wstring(GetCurrentProcessId());
   const HANDLE pipe = CreateNamedPipeW(pipeName.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, 1, 0, 0, 0, nullptr);
   const struct {
@@ -127,7 +116,7 @@ TEST_F(TranslatorFilesTest, AFileThatCannotBeOpenedLeavesTheMemoAsItWas) {
     std::string reason;                  // a part of what the message says after the file name
   } cases[] = {
       {folder / L"missing.txt", std::nullopt, ui::SystemErrorText(ERROR_FILE_NOT_FOUND)},
-      {folder / L"binary.dat", std::string("text\0more", 9), "not a plain text file"},
+      {folder / L"binary.dat", binary, "not a plain text file"},
       {folder / L"large.txt", std::string(kMemoTextLimit + 1, '\n'), "kestrelle-translate"},
       {folder / L"large as CR LF.txt", std::string(kMemoTextLimit / 2 + 1, '\n'), "carriage return and line feed"},
       {folder / L"not in the code page.txt", "Caf\xC3\xA9\r\nZa\xC5\x82\xC3\xB3\xC5\x82",
@@ -141,11 +130,15 @@ TEST_F(TranslatorFilesTest, AFileThatCannotBeOpenedLeavesTheMemoAsItWas) {
     if (c.content) WriteBytes(c.file, *c.content);
     page.memoText.SetText("keep me");
     chooser.answer = c.file;
-    const std::string message = ChooseReportingError(test::TranslatorPage(*form).pmtOpen).value_or("");
+    const std::string message = ChooseReportingError(page.pmtOpen).value_or("");
     EXPECT_EQ(message.rfind("Cannot open file " + ui::Utf8FromWide(c.file) + ": ", 0), 0u) << message;
     EXPECT_NE(message.find(c.reason), std::string::npos) << message;
     EXPECT_EQ(page.memoText.Text(), "keep me");
   }
+  page.memoText.SetText("saved");
+  Choose(page.pmtSave);
+  EXPECT_EQ(ReadBytes(folder / L"binary.dat"), binary);
+  EXPECT_EQ(ReadBytes(folder / L"notes.txt"), "saved");
   CloseHandle(pipe);
 }
 // A command of the pop-up menu that fails is reported, and the edit box's own menu does not follow it.
@@ -171,44 +164,31 @@ TEST_F(TranslatorFilesTest, FilesKeepTheirEncodingAndSaveWritesWhereLastChosen) 
     WriteBytes(folder / L"a.txt", original);
     page.memoText.Clear();
     chooser.answer = folder / L"a.txt";
-    Choose(test::TranslatorPage(*form).pmtOpen);
+    Choose(page.pmtOpen);
     EXPECT_EQ(page.memoText.Text(), memoText);
     page.memoText.SetText("\xDC" "ber");
     chooser.answer = folder / L"b.txt";
-    Choose(test::TranslatorPage(*form).pmtSaveAs);
+    Choose(page.pmtSaveAs);
     page.memoText.SetText("\xDC" "ber alles");
-    Choose(test::TranslatorPage(*form).pmtSave);
+    Choose(page.pmtSave);
     EXPECT_EQ(ReadBytes(folder / L"a.txt"), original);
     EXPECT_EQ(ReadBytes(folder / L"b.txt"), inEncoding(U"\u00DCber alles", "\xDC" "ber alles"));
     chooser.answer.reset();
-    Choose(test::TranslatorPage(*form).pmtSaveAs);
+    Choose(page.pmtSaveAs);
     EXPECT_EQ(chooser.offered.back(), folder / L"b.txt");
   }
 }
 
-// A file that could not be opened is not the file last opened: Save leaves it alone.
-TEST_F(TranslatorFilesTest, SaveAfterAFailedOpenDoesNotWriteToTheRefusedFile) {
-  WriteBytes(folder / L"notes.txt", "old");
-  const std::string binary("text\0more", 9);
-  WriteBytes(folder / L"binary.dat", binary);
-  chooser.answer = folder / L"notes.txt";
-  Choose(test::TranslatorPage(*form).pmtOpen);
-  chooser.answer = folder / L"binary.dat";
-  ASSERT_TRUE(ChooseReportingError(test::TranslatorPage(*form).pmtOpen).has_value());
-
-  page.memoText.SetText("saved");
-  Choose(test::TranslatorPage(*form).pmtSave);
-  EXPECT_EQ(ReadBytes(folder / L"binary.dat"), binary);
-  EXPECT_EQ(ReadBytes(folder / L"notes.txt"), "saved") << "Save writes to the file last opened";
-}
-
+// With no file opened, Save is Save As of the active memo, as UTF-8, replacing a file there whole.
 TEST_F(TranslatorFilesTest, SaveWithoutAnOpenedFileIsSaveAs) {
+  WriteBytes(folder / L"out.txt", std::string(10000, 'o'));
   MouseDown(page.memoTranslated);
   page.memoTranslated.SetText("the output \xE9\r\n");
   chooser.answer = folder / L"out.txt";
-  Choose(test::TranslatorPage(*form).pmtSave);
+  Choose(page.pmtSave);
   EXPECT_EQ(chooser.shown, std::vector<std::string>{"save"});
-  EXPECT_EQ(ReadBytes(folder / L"out.txt"), "the output \xC3\xA9\r\n") << "the active memo is saved, as UTF-8";
+  EXPECT_EQ(ReadBytes(folder / L"out.txt"), "the output \xC3\xA9\r\n");
+  EXPECT_EQ(folder.Files(), std::vector<std::string>{"out.txt"});
 }
 
 TEST_F(TranslatorFilesTest, AFailedSaveLosesNothing) {
@@ -220,7 +200,7 @@ TEST_F(TranslatorFilesTest, AFailedSaveLosesNothing) {
   for (const auto& [target, code] : {std::pair{missingFolder, ERROR_PATH_NOT_FOUND}, {readOnly, ERROR_ACCESS_DENIED}}) {
     SCOPED_TRACE(ui::Utf8FromWide(target));
     chooser.answer = target;
-    EXPECT_EQ(ChooseReportingError(test::TranslatorPage(*form).pmtSaveAs),
+    EXPECT_EQ(ChooseReportingError(page.pmtSaveAs),
               "Cannot create file " + ui::Utf8FromWide(target) + ": " + ui::SystemErrorText(code));
     EXPECT_EQ(page.memoText.Text(), "memo text");
   }
@@ -228,45 +208,30 @@ TEST_F(TranslatorFilesTest, AFailedSaveLosesNothing) {
   EXPECT_EQ(folder.Files(), std::vector<std::string>{"read-only.txt"}) << "no temporary file is left behind";
 }
 
-TEST_F(TranslatorFilesTest, SavingReplacesAnExistingFileWhole) {
-  WriteBytes(folder / L"notes.txt", std::string(10000, 'o'));
-  page.memoText.SetText("short");
-  chooser.answer = folder / L"notes.txt";
-  Choose(test::TranslatorPage(*form).pmtSaveAs);
-  EXPECT_EQ(ReadBytes(folder / L"notes.txt"), "short");
-  EXPECT_EQ(folder.Files(), std::vector<std::string>{"notes.txt"});
-}
-
-// File names outside the ANSI code page (a folder named in Cyrillic and Chinese) open and save; the text
-// stays 8-bit.
+// File names outside the ANSI code page (folders named in Cyrillic and Chinese) open and save, and Save As
+// writes wherever the dialog lets the player choose, here deeper than the system's old limit of 260
+// characters; Open reads it back. The text stays 8-bit.
 TEST_F(TranslatorFilesTest, AnyFileNameOpensAndSaves) {
-  const TempFolder named(folder, L"\u041f\u0438\u0441\u044c\u043c\u0430 \u4fe1\u4ef6");
-  WriteBytes(named / L"\u0437\u0430\u043c\u0435\u0442\u043a\u0438.txt", "caf\xe9 au lait");
-  chooser.answer = named / L"\u0437\u0430\u043c\u0435\u0442\u043a\u0438.txt";
-  Choose(test::TranslatorPage(*form).pmtOpen);
+  std::vector<std::unique_ptr<TempFolder>> folders;
+  folders.push_back(std::make_unique<TempFolder>(folder, L"\u041f\u0438\u0441\u044c\u043c\u0430 \u4fe1\u4ef6"));
+  while ((*folders.back() / L"").size() <= MAX_PATH) {
+    folders.push_back(std::make_unique<TempFolder>(*folders.back(), std::wstring(60, L'\u0434')));
+  }
+  const std::wstring notes = *folders.front() / L"\u0437\u0430\u043c\u0435\u0442\u043a\u0438.txt";
+  WriteBytes(notes, "caf\xe9 au lait");
+  chooser.answer = notes;
+  Choose(page.pmtOpen);
   EXPECT_EQ(page.memoText.Text(), "caf\xe9 au lait");
   page.memoText.SetText("saved \xe9");
-  Choose(test::TranslatorPage(*form).pmtSave);
-  chooser.answer = named / L"\u7b14\u8bb0.txt";
-  Choose(test::TranslatorPage(*form).pmtSaveAs);
-  EXPECT_EQ(ReadBytes(named / L"\u0437\u0430\u043c\u0435\u0442\u043a\u0438.txt"), "saved \xe9");
-  EXPECT_EQ(ReadBytes(named / L"\u7b14\u8bb0.txt"), "saved \xe9");
-}
-
-// Save As writes wherever the dialog lets the player choose, here deeper than the system's old limit of
-// 260 characters, in folders named in Cyrillic; Open reads it back.
-TEST_F(TranslatorFilesTest, SaveAsWritesIntoADeepFolder) {
-  std::vector<std::unique_ptr<TempFolder>> folders;
-  for (const TempFolder* deep = &folder; (*deep / L"").size() <= MAX_PATH; deep = folders.back().get()) {
-    folders.push_back(std::make_unique<TempFolder>(*deep, std::wstring(60, L'\u0434')));
-  }
-  page.memoText.SetText("saved \xe9");
-  chooser.answer = *folders.back() / L"notes.txt";
-  Choose(test::TranslatorPage(*form).pmtSaveAs);
+  Choose(page.pmtSave);
+  EXPECT_EQ(ReadBytes(notes), "saved \xe9");
+  const std::wstring deepNotes = L"\u7b14\u8bb0.txt";
+  chooser.answer = *folders.back() / deepNotes;
+  Choose(page.pmtSaveAs);
   page.memoText.Clear();
-  Choose(test::TranslatorPage(*form).pmtOpen);
+  Choose(page.pmtOpen);
   EXPECT_EQ(page.memoText.Text(), "saved \xe9");
-  EXPECT_EQ(folders.back()->Files(), std::vector<std::string>{"notes.txt"}) << "no temporary file is left behind";
+  EXPECT_EQ(folders.back()->Files(), std::vector<std::string>{ui::Utf8FromWide(deepNotes)}) << "no temporary file left";
   while (!folders.empty()) folders.pop_back();  // the deepest first
 }
 

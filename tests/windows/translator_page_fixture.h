@@ -55,14 +55,10 @@ class TranslatorPageTest : public testing::Test {
   }
   // Presses Ctrl and a letter in a control, the keys arriving through the message queue as typed ones do.
   static void PressCtrl(const ui::Control& control, char letter) {
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = 0x80;
-    SetKeyboardState(keys);
+    HoldKeys(true);
     PostMessageA(control.Handle(), WM_KEYDOWN, static_cast<WPARAM>(letter), 1);
     Pump();
-    keys[VK_CONTROL] = 0;
-    SetKeyboardState(keys);
+    HoldKeys(false);
   }
   bool CommandControlsEnabled() const {
     return page.memoText.Enabled() && page.btnTranslate.Enabled() && page.rgSpeak.Enabled();

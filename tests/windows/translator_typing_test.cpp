@@ -32,12 +32,6 @@ class ScriptedForeground final : public Foreground {
   }
   bool IsActive(HWND window) override { return system_.IsActive(window); }
 
-  // The player clicks another window: it comes to the front, and the system refuses from then on.
-  void TakeAwayTo(HWND other) {
-    SetForegroundWindow(other);
-    refuse = true;
-  }
-
   bool refuse = false;
   std::function<void(HWND)> onBring;
 
@@ -54,19 +48,7 @@ std::string AsTaken(Subject subject, std::string keys) {
   return keys;
 }
 
-class TranslatorTypingTest : public test::TranslatorPageTest {
- protected:
-  RecordingClientOptions SubjectOptions(Subject subject) const {
-    RecordingClientOptions options;
-    options.title = "Ultima Online - Ann";
-    if (subject == Subject::ClassicUO) {
-      options.className = "SDL_app";
-      options.program = test::kClassicUOCopy;
-      options.classicUO = true;
-    }
-    return options;
-  }
-};
+using TranslatorTypingTest = test::TranslatorPageTest;
 
 // Each row: the subject client (typed into first) and what happens to it after it took `after` characters;
 // a classic client typed into second looks on. Checked: what both took (a stopped or lost client keeps the
@@ -81,42 +63,37 @@ TEST_F(TranslatorTypingTest, StopsAndLostClientsAreNamedAndThePageIsReadyAgain) 
   std::string typed = speech.substr(0, speech.size() - 1);
   typed[0] = 'W';
   const auto untilLineDelay = test::ExpectedKeys(typed, {0, 1});
-  const auto delayed = std::find_if(untilLineDelay.begin(), untilLineDelay.end(), [](auto& k) { return k.waitedMs > 0; });
+  const auto delayed = std::ranges::find_if(untilLineDelay, [](auto& k) { return k.waitedMs > 0; });
   const long beforeLineDelay = static_cast<long>(delayed - untilLineDelay.begin());
+  // The subject's line in the message box, none when the player stopped the typing (and no box shows).
+  const std::string front = "could not be brought to the front (click it, then press Translate again) ";
+  const std::string partLine = "(it got 0 of 1 line and part of line 1, still in its chat line)";
   const struct {
     const char* what;
     Subject subject;
     Event event;
     const char* text;
-    long after;              // characters the subject takes before the event
-    std::string status;      // the status line at the end
-    std::string subjectLine; // the subject's line in the message box; none when no box shows
+    long after;  // characters the subject takes before the event
+    std::string subjectLine;
   } rows[] = {
-      {"stop mid-line", Subject::Classic, Event::StopClick, kShort, 10, "Stopped: 0 of 2 game clients got the whole text.", ""},
-      {"Esc during a line delay", Subject::Classic, Event::EscKey, speech.c_str(), beforeLineDelay, "Stopped: 0 of 2 game clients got the whole text.", ""},
-      {"Esc in the output memo", Subject::Classic, Event::EscInMemo, kShort, 12,
-       "Stopped: 0 of 2 game clients got the whole text.", ""},
-      {"a client that hangs", Subject::Classic, Event::Hang, kShort, 10, "1 of 2 game clients did not get the whole text.",
-       "Ultima Online - Ann: not answering (it got 0 of 1 line and part of line 1, still in its chat line)"},
-      {"a client that closes", Subject::Classic, Event::Close, kShort, 10, "1 of 2 game clients did not get the whole text.",
-       "Ultima Online - Ann: closed (it got 0 of 1 line and part of line 1, still in its chat line)"},
-      {"a refused front", Subject::ClassicUO, Event::RefuseFront, kShort, 0, "1 of 2 game clients did not get the whole text.",
-       "Ultima Online - Ann: could not be brought to the front (click it, then press Translate again) (it got nothing)"},
-      {"the front taken away mid-line", Subject::ClassicUO, Event::TakeFrontAway, kShort, 10,
-       "1 of 2 game clients did not get the whole text.",
-       "Ultima Online - Ann: could not be brought to the front (click it, then press Translate again) "
-       "(it got 0 of 1 line and part of line 1, still in its chat line)"},
+      {"stop mid-line", Subject::Classic, Event::StopClick, kShort, 10, ""},
+      {"Esc during a line delay", Subject::Classic, Event::EscKey, speech.c_str(), beforeLineDelay, ""},
+      {"Esc in the output memo", Subject::Classic, Event::EscInMemo, kShort, 12, ""},
+      {"a client that hangs", Subject::Classic, Event::Hang, kShort, 10, "not answering " + partLine},
+      {"a client that closes", Subject::Classic, Event::Close, kShort, 10, "closed " + partLine},
+      {"a refused front", Subject::ClassicUO, Event::RefuseFront, kShort, 0, front + "(it got nothing)"},
+      {"the front taken away mid-line", Subject::ClassicUO, Event::TakeFrontAway, kShort, 10, front + partLine},
       {"a client that hangs as it comes to the front", Subject::ClassicUO, Event::HangOnBring, kShort, 0,
-       "1 of 2 game clients did not get the whole text.", "Ultima Online - Ann: not answering (it got nothing)"},
-      {"stop while a client comes to the front", Subject::ClassicUO, Event::StopOnBring, kShort, 0,
-       "Stopped: 0 of 2 game clients got the whole text.", ""},
+       "not answering (it got nothing)"},
+      {"stop while a client comes to the front", Subject::ClassicUO, Event::StopOnBring, kShort, 0, ""},
   };
   ScriptedForeground foreground;
   page.foreground = &foreground;
   // Takes the front away when a client asks it to, as a click on the window would.
   test::TestWindow player([&](HWND, UINT message, WPARAM, LPARAM) {
     if (message != WM_APP) return false;
-    foreground.TakeAwayTo(form->Handle());
+    SetForegroundWindow(form->Handle());  // the player clicks another window, and the system refuses from then on
+    foreground.refuse = true;
     return true;
   });
 
@@ -131,7 +108,12 @@ TEST_F(TranslatorTypingTest, StopsAndLostClientsAreNamedAndThePageIsReadyAgain) 
     };
     ASSERT_TRUE(SetForegroundWindow(form->Handle()));
 
-    RecordingClientOptions options = SubjectOptions(row.subject);
+    RecordingClientOptions options{.title = "Ultima Online - Ann"};
+    if (row.subject == Subject::ClassicUO) {
+      options.className = "SDL_app";
+      options.program = test::kClassicUOCopy;
+      options.classicUO = true;
+    }
     if (row.event == Event::Hang) options.hangAfter = row.after;
     if (row.event == Event::Close) options.closeAfter = row.after;
     if (row.event == Event::StopClick) options.post = {row.after, page.btnTranslate.Handle(), BM_CLICK, 0};
@@ -139,9 +121,7 @@ TEST_F(TranslatorTypingTest, StopsAndLostClientsAreNamedAndThePageIsReadyAgain) 
     if (row.event == Event::EscInMemo) options.post = {row.after, page.memoTranslated.Handle(), WM_KEYDOWN, VK_ESCAPE};
     if (row.event == Event::TakeFrontAway) options.post = {row.after, player.get(), WM_APP, 0};
     RecordingClient subject(options);
-    RecordingClientOptions lookerOn;
-    lookerOn.title = "Ultima Online - Bob";
-    RecordingClient bystander(lookerOn);
+    RecordingClient bystander({.title = "Ultima Online - Bob"});
     // Typed into second: put below the subject (the client's own thread moves it, and showing may raise it).
     for (int i = 0; i < 200 && FindGameClients().front().window != subject.window(); ++i) {
       SetWindowPos(bystander.window(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -159,10 +139,12 @@ TEST_F(TranslatorTypingTest, StopsAndLostClientsAreNamedAndThePageIsReadyAgain) 
     const bool stopped = row.subjectLine.empty();
     EXPECT_EQ(subject.Text(), AsTaken(row.subject, keys.substr(0, static_cast<size_t>(row.after))));
     EXPECT_EQ(bystander.Text(), stopped ? "" : keys) << "after a stop, no client gets anything more";
-    EXPECT_EQ(page.lblStatus.Text(), row.status);
+    EXPECT_EQ(page.lblStatus.Text(), stopped ? "Stopped: 0 of 2 game clients got the whole text."
+                                             : "1 of 2 game clients did not get the whole text.");
     EXPECT_EQ(shown.found, !stopped);
     if (!stopped) {
-      EXPECT_EQ(shown.message, "These game clients did not get the whole text:\r\n\r\n" + row.subjectLine);
+      EXPECT_EQ(shown.message,
+                "These game clients did not get the whole text:\r\n\r\nUltima Online - Ann: " + row.subjectLine);
     }
     EXPECT_TRUE(CommandControlsEnabled());
     EXPECT_EQ(page.btnTranslate.Text(), "Translate");

@@ -131,18 +131,13 @@ std::wstring Wide(const std::string& text) {
 HWND CreateClientWindow(HINSTANCE instance) {
   if (options.classicUO) {
     const std::wstring className = Wide(options.className);
-    WNDCLASSW windowClass = {};
-    windowClass.lpfnWndProc = ClientProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = className.c_str();
+    const WNDCLASSW windowClass{.lpfnWndProc = ClientProc, .hInstance = instance, .lpszClassName = className.c_str()};
     if (!RegisterClassW(&windowClass)) return nullptr;
     return CreateWindowExW(0, className.c_str(), Wide(options.title).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                            CW_USEDEFAULT, 320, 200, nullptr, nullptr, instance, nullptr);
   }
-  WNDCLASSA windowClass = {};
-  windowClass.lpfnWndProc = ClientProc;
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = options.className.c_str();
+  const WNDCLASSA windowClass{
+      .lpfnWndProc = ClientProc, .hInstance = instance, .lpszClassName = options.className.c_str()};
   if (!RegisterClassA(&windowClass)) return nullptr;
   return CreateWindowExA(0, options.className.c_str(), options.title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                          CW_USEDEFAULT, 320, 200, nullptr, nullptr, instance, nullptr);
