@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "game_link/native_link.h"
 #include "game_link/wait_pumping.h"
 #include "ui/smart_handle.h"
 
@@ -140,21 +141,24 @@ TypingOutcome TypeIntoClient(std::string_view text, const TypingDelays& delays, 
   return TypeIntoWindow(text, delays, target);
 }
 
-}  // namespace
-
-std::vector<GameClientWindow> FindGameClients() {
-  std::vector<GameClientWindow> found;
-  EnumWindows(CollectGameClient, reinterpret_cast<LPARAM>(&found));
-  return found;
+// The native clients of the player's X display, when Kestrelle has a native link, added to the result.
+void SendToNativeClients(std::string_view text, const TypingDelays& delays, const CommandStop& stop,
+                         SendResult& result) {
+  NativeLink* const link = NativeLink::OfThisProcess();
+  if (!link) return;
+  const NativeTypingResult native = link->Type(text, delays, stop);
+  result.clients += native.clients;
+  for (const NativeClientOutcome& client : native.outcomes) {
+    if (client.outcome == TypingOutcome::Typed) ++result.completed;
+    if (client.outcome == TypingOutcome::WindowLost) ++result.dropped;
+  }
+  // Clients left without an outcome by a link that was lost count as dropped.
+  if (!native.stopped) result.dropped += native.clients - static_cast<int>(native.outcomes.size());
+  result.stopped = native.stopped;
+  result.notice = native.notice;
 }
 
-std::vector<HWND> FindGameClientWindows() {
-  std::vector<HWND> windows;
-  for (const GameClientWindow& client : FindGameClients()) windows.push_back(client.window);
-  return windows;
-}
-
-SendResult SendToGame(std::string_view text, const TypingDelays& delays, const CommandStop& stop, HWND home) {
+SendResult SendToWineClients(std::string_view text, const TypingDelays& delays, const CommandStop& stop, HWND home) {
   const std::vector<GameClientWindow> clients = FindGameClients();
   SendResult result;
   result.clients = static_cast<int>(clients.size());
@@ -172,6 +176,27 @@ SendResult SendToGame(std::string_view text, const TypingDelays& delays, const C
         return result;
     }
   }
+  return result;
+}
+
+}  // namespace
+
+std::vector<GameClientWindow> FindGameClients() {
+  std::vector<GameClientWindow> found;
+  EnumWindows(CollectGameClient, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+std::vector<HWND> FindGameClientWindows() {
+  std::vector<HWND> windows;
+  for (const GameClientWindow& client : FindGameClients()) windows.push_back(client.window);
+  return windows;
+}
+
+SendResult SendToGame(std::string_view text, const TypingDelays& delays, const CommandStop& stop, HWND home) {
+  // The clients under Wine first; the front is back home before the native ones take the X focus in turn.
+  SendResult result = SendToWineClients(text, delays, stop, home);
+  if (!result.stopped) SendToNativeClients(text, delays, stop, result);
   return result;
 }
 

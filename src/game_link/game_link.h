@@ -1,6 +1,8 @@
 #pragma once
 // The link to the game: types a text into every running game client window (the classic client, Orion
-// and ClassicUO; see client_kind.h) as character messages, with the pauses of TypeIntoWindow.
+// and ClassicUO; see client_kind.h) as character messages, with the pauses of TypeIntoWindow; then, when
+// Kestrelle runs under Wine with a native link (native_link.h), into the native ClassicUO windows of the
+// player's X display.
 //
 // Use from the Translate command (window thread):
 //   const TypingDelays delays{charDelay, lineDelay};       // read from the fields before the call
@@ -21,6 +23,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -29,14 +32,6 @@
 #include "game_link/typing.h"
 
 namespace kestrelle {
-
-// How long one character may take a client before that client counts as not responding and is dropped
-// for the rest of the text. A client the system already knows to be hung is dropped at once.
-inline constexpr std::uint32_t kClientResponseTimeoutMs = 5000;
-
-// How long a client window brought to the front may take to become the active window and handle its
-// activation; a busy game handles its messages once per frame.
-inline constexpr std::int32_t kComeToFrontTimeoutMs = 1000;
 
 // ClassicUO's end of a typed line: a Return key press (SDL ignores character 13, and SDL 2 builds a
 // Return without the key's scan code). The key message parameters: repeat count 1, scan code 0x1C, and
@@ -49,6 +44,7 @@ struct SendResult {
   int completed = 0;     // clients that took the whole text
   int dropped = 0;       // clients that stopped taking characters (closed, not responding, or kept from the front)
   bool stopped = false;  // the command was asked to stop: the typing ended at a wait, later clients got nothing
+  std::string notice;    // something the player should be told about the native clients, once; empty if none
 };
 
 struct GameClientWindow {

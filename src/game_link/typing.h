@@ -21,6 +21,14 @@ inline constexpr int kTypedLineBreakFrom = 48;
 // The line delay falls at every this many line ends.
 inline constexpr int kLineEndsPerPause = 3;
 
+// How long one character may take a client before that client counts as not responding and is dropped
+// for the rest of the text. A client the system already knows to be hung is dropped at once.
+inline constexpr std::uint32_t kClientResponseTimeoutMs = 5000;
+
+// How long a client window brought to the front may take to become the active window and handle its
+// activation; a busy game handles its messages once per frame.
+inline constexpr std::int32_t kComeToFrontTimeoutMs = 1000;
+
 class TypingTarget {
  public:
   virtual ~TypingTarget() = default;

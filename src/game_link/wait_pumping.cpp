@@ -33,4 +33,19 @@ WaitEnd WaitPumpingUntil(const std::function<bool()>& ready, std::int32_t ms, co
   }
 }
 
+WaitEnd WaitPumpingFor(void* object, std::int32_t ms, const CommandStop& stop) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (stop.Requested()) return WaitEnd::Stopped;
+    const auto left = ms - static_cast<std::int32_t>(GetTickCount() - start);
+    if (left <= 0) return WaitEnd::TimedOut;
+    const HANDLE handle = object;
+    if (MsgWaitForMultipleObjectsEx(1, &handle, static_cast<DWORD>(left), QS_ALLINPUT, MWMO_INPUTAVAILABLE) ==
+        WAIT_OBJECT_0) {
+      return WaitEnd::Met;
+    }
+    if (ui::ProcessPendingMessages()) return WaitEnd::Stopped;
+  }
+}
+
 }  // namespace kestrelle

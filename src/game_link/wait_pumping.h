@@ -22,4 +22,9 @@ enum class WaitEnd { Met, TimedOut, Stopped };
 // WaitPumping.
 WaitEnd WaitPumpingUntil(const std::function<bool()>& ready, std::int32_t ms, const CommandStop& stop);
 
+// Waits at most ms milliseconds for a waitable object (an event set by another thread) to be signalled,
+// dispatching pending window messages meanwhile; the thread sleeps until one of them comes. Stopped as for
+// WaitPumping.
+WaitEnd WaitPumpingFor(void* object, std::int32_t ms, const CommandStop& stop);
+
 }  // namespace kestrelle

@@ -151,6 +151,8 @@ TTranslatorPage::CommandEnd TTranslatorPage::RunTranslateCommand() {
     return CommandEnd::Stopped;
   }
   memoTranslated.AppendLine(*translated, ui::ProcessPendingMessages);
+  // Said once a run (the link says it only once): why a native client out of reach got nothing.
+  if (!sent.notice.empty()) MessageBoxA(window_.Handle(), sent.notice.c_str(), "Kestrelle", MB_OK | MB_ICONINFORMATION);
   if (sent.completed > 0) return CommandEnd::Finished;
   // The game is closed or every client hung: the player hears it, and a line typed for Enter stays.
   MessageBeep(MB_OK);
