@@ -158,11 +158,11 @@ void SendToNativeClients(std::string_view text, const TypingDelays& delays, cons
   result.notice = native.notice;
 }
 
-SendResult SendToWineClients(std::string_view text, const TypingDelays& delays, const CommandStop& stop, HWND home) {
+SendResult SendToWineClients(std::string_view text, const TypingDelays& delays, const CommandStop& stop,
+                             FrontReturn& front) {
   const std::vector<GameClientWindow> clients = FindGameClients();
   SendResult result;
   result.clients = static_cast<int>(clients.size());
-  FrontReturn front(home);
   for (const GameClientWindow& client : clients) {
     switch (TypeIntoClient(text, delays, stop, client, front)) {
       case TypingOutcome::Typed:
@@ -194,9 +194,15 @@ std::vector<HWND> FindGameClientWindows() {
 }
 
 SendResult SendToGame(std::string_view text, const TypingDelays& delays, const CommandStop& stop, HWND home) {
-  // The clients under Wine first; the front is back home before the native ones take the X focus in turn.
-  SendResult result = SendToWineClients(text, delays, stop, home);
-  if (!result.stopped) SendToNativeClients(text, delays, stop, result);
+  // The clients under Wine first, then the native ones; the native link gives the X focus back to the window
+  // that had it, and Wine learns of that only as a window outside it letting go, so home takes the front
+  // back here as well.
+  FrontReturn front(home);
+  SendResult result = SendToWineClients(text, delays, stop, front);
+  if (result.stopped) return result;
+  const int wineClients = result.clients;
+  SendToNativeClients(text, delays, stop, result);
+  if (result.clients > wineClients) front.Taken();
   return result;
 }
 
