@@ -2,9 +2,9 @@
 # typing-bench.sh [--native n] [typing_bench options]: builds the windows preset's typing benchmark and runs it
 # under Wine on a virtual display of its own, typing 500 characters with the default delays (25 and 3000 ms)
 # into a recording game client, then into a ClassicUO stand-in. Takes about 50 seconds. For the cost of
-# bringing ClassicUO windows forward and back: --length 40 --windows 4. With --native n, it also starts n
-# native SDL windows named ClassicUO on the display (built from Debian's SDL 2) and runs the benchmark under
-# the native link, which then types into them: --native 4 --length 40 --windows 4. Not while the windows
+# bringing ClassicUO windows forward and back: --length 40 --windows 4. With --native n, it then starts n
+# native SDL windows named ClassicUO on the display (built from Debian's SDL 2) and runs the benchmark once
+# more under the native link, typing into those only: --native 4 --length 40 --windows 4. Not while the windows
 # preset's tests run: both use the build's Wine prefix.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -31,10 +31,8 @@ trap cleanup EXIT
 # Wine shows the Unix root as drive Z:.
 client_unix="$build_dir/tests/windows/recording_client.exe"
 client="Z:${client_unix//\//\\}"
-if [ "$native" -eq 0 ]; then
-  scripts/wine-run.sh "$build_dir" "$build_dir/bench/typing_bench.exe" --client "$client" "$@"
-  exit
-fi
+scripts/wine-run.sh "$build_dir" "$build_dir/bench/typing_bench.exe" --client "$client" "$@"
+[ "$native" -gt 0 ] || exit 0
 
 cmake --preset release >/dev/null
 cmake --build --preset release --target kestrelle-link >/dev/null

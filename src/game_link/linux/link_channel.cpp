@@ -55,7 +55,8 @@ bool LinkChannel::WaitWatchingForStop(std::int32_t ms) {
     while (std::optional<std::string> line = TakeLine()) {
       if (*line == kStopRequest) return false;
     }
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    // Rounded up: a wait never ends before its time.
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
     if (left <= 0) return !ended_;
     if (!ReadMore(static_cast<int>(left))) return false;
   }
