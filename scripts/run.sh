@@ -41,10 +41,12 @@ fi
 scripts/install-deps.sh
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target Kestrelle kestrelle_screenshots
-# The native link, which types into native ClassicUO windows of the display (outside Wine).
-if [ -n "${DISPLAY:-}" ]; then
+# On Linux, the native link, which types into native ClassicUO windows of the display (outside Wine).
+native_link=()
+if [ -n "${DISPLAY:-}" ] && [ "$(uname -s)" = Linux ]; then
   cmake --preset release >/dev/null
   cmake --build --preset release --target kestrelle-link
+  native_link=("$root/build/release/src/game_link/linux/kestrelle-link")
 fi
 source scripts/wine-env.sh
 
@@ -61,8 +63,12 @@ if [ -n "${DISPLAY:-}" ]; then
   else
     kestrelle_prepare_prefix Y
   fi
-  echo "Starting Kestrelle, with the native link to native ClassicUO windows on $DISPLAY."
-  exec "$root/build/release/src/game_link/linux/kestrelle-link" wine "$build_dir/src/app/Kestrelle.exe"
+  if [ ${#native_link[@]} -gt 0 ]; then
+    echo "Starting Kestrelle, with the native link to native ClassicUO windows on $DISPLAY."
+  else
+    echo "Starting Kestrelle."
+  fi
+  exec "${native_link[@]}" wine "$build_dir/src/app/Kestrelle.exe"
 fi
 
 scripts/virtual-display.sh start "$build_dir" 144 >/dev/null

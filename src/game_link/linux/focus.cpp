@@ -66,6 +66,11 @@ void FocusHandover::Activate(Window window) {
 }
 
 bool FocusHandover::Holds(Window window) {
+  ErrorTrap trap(display_);  // the focus may sit in a window that closes meanwhile
+  return HoldsNow(window);
+}
+
+bool FocusHandover::HoldsNow(Window window) {
   for (Window focus = FocusOf(display_); focus != None && focus != PointerRoot;) {
     if (focus == window) return true;
     Window root = None;
@@ -81,16 +86,19 @@ bool FocusHandover::Holds(Window window) {
 }
 
 bool FocusHandover::GiveTo(Window window, std::int32_t timeoutMs) {
+  // Errors are expected here and change nothing: an iconified window refuses the focus set directly until
+  // its window manager has shown it again, which the manager does when asked for the window.
   ErrorTrap trap(display_);
+  XWindowAttributes attributes = {};
+  if (!XGetWindowAttributes(display_, window, &attributes)) return false;  // gone
   taken_ = true;
   Activate(window);
-  if (trap.Failed()) return false;
   const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-  while (!Holds(window)) {
-    if (trap.Failed() || MsLeft(deadline) == 0) return false;
+  while (!HoldsNow(window)) {
+    if (MsLeft(deadline) == 0) return false;
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
-  return !trap.Failed();
+  return true;
 }
 
 bool Answers(Display* display, Window window, std::int32_t timeoutMs) {

@@ -27,6 +27,7 @@ class FocusHandover {
 
  private:
   void Activate(Window window);
+  bool HoldsNow(Window window);  // without a trap of its own
 
   Display* display_;
   Window home_ = None;
