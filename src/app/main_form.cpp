@@ -1,6 +1,11 @@
 #include "app/main_form.h"
 
 #include "app/about_box.h"
+#include "moongate/moongate_page.h"
+#include "reference/animals_page.h"
+#include "reference/armour_page.h"
+#include "reference/weapons_page.h"
+#include "translator/translator_page.h"
 
 namespace kestrelle {
 namespace {

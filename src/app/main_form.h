@@ -2,17 +2,12 @@
 // The main window: a fixed-size frame with the five pages on a page control whose tabs are at the
 // bottom, and the main menu. Each page owns its controls, menus and dialogs and is made when it is first
 // shown; the about box is made when it is first opened. The window knows its pages only as pages (start,
-// may close), apart from the accessors below.
+// may close).
 
 #include <windows.h>
 
 #include <memory>
 
-#include "moongate/moongate_page.h"
-#include "reference/animals_page.h"
-#include "reference/armour_page.h"
-#include "reference/weapons_page.h"
-#include "translator/translator_page.h"
 #include "ui/form.h"
 #include "ui/menu.h"
 #include "ui/page_control.h"
@@ -43,12 +38,6 @@ class TMainForm : public ui::Form {
   ui::TabSheet& tsArmour;
   ui::TabSheet& Animals;
 
-  // Each page, made and started here if it has not been shown yet.
-  TMoongatePage& MoongatePage() { return tsMoongate.ContentAs<TMoongatePage>(); }
-  TTranslatorPage& TranslatorPage() { return tsSpeak.ContentAs<TTranslatorPage>(); }
-  TWeaponsPage& WeaponsPage() { return TabSheet1.ContentAs<TWeaponsPage>(); }
-  TArmourPage& ArmourPage() { return tsArmour.ContentAs<TArmourPage>(); }
-  TAnimalsPage& AnimalsPage() { return Animals.ContentAs<TAnimalsPage>(); }
   // The about box "&About ..." shows, made here if it has not been opened yet.
   TAboutBox& AboutBox();
 

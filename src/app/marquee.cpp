@@ -55,7 +55,7 @@ TMarqueeMetrics TMarquee::Measure() {
           .BevelWidth = BevelWidth(),
           .LineCount = LineCount(),
           .LineHeight = metrics.tmHeight + metrics.tmInternalLeading,
-          .Step = Scale(1)};
+          .Dpi = Dpi()};
 }
 
 void TMarquee::FillBitmap(const MarqueeRun& run) {

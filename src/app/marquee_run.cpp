@@ -1,6 +1,7 @@
 #include "app/marquee_run.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace kestrelle {
 
@@ -24,7 +25,9 @@ void MarqueeRun::Activate() {
   metrics_ = face_.Measure();
   // Upward, the view starts on the blank control height above the first line; downward, on the one
   // below the last.
-  offset_ = face_.ScrollsDown() ? BitmapRect().Bottom - metrics_.Height : 0;
+  start_ = face_.ScrollsDown() ? BitmapRect().Bottom - metrics_.Height : 0;
+  offset_ = start_;
+  ticks_ = 0;
   face_.FillBitmap(*this);
   face_.SetTicking(true);
 }
@@ -40,18 +43,17 @@ void MarqueeRun::Deactivate() {
 void MarqueeRun::Step() {
   if (!active_) return;
   const int last = metrics_.ClientHeight + metrics_.LineCount * metrics_.LineHeight;
-  const int step = std::max(metrics_.Step, 1);
-  if (face_.ScrollsDown()) {
-    if (offset_ < 1) {
-      Deactivate();
-    } else {
-      offset_ = std::max(offset_ - step, 0);
-    }
-  } else if (last - 1 < offset_) {
+  const bool down = face_.ScrollsDown();
+  if (down ? offset_ < 1 : last - 1 < offset_) {
     Deactivate();
-  } else {
-    offset_ = std::min(offset_ + step, last);
+    return;
   }
+  // The distance from the start is worked out whole each tick, so the fractions of a pixel add up instead
+  // of being lost tick by tick; every tick still moves at least one pixel.
+  ++ticks_;
+  const std::int64_t travelled = std::max<std::int64_t>(std::int64_t{ticks_} * metrics_.Dpi / 96, ticks_);
+  offset_ = down ? static_cast<int>(std::max<std::int64_t>(start_ - travelled, 0))
+                 : static_cast<int>(std::min<std::int64_t>(start_ + travelled, last));
 }
 
 }  // namespace kestrelle

@@ -1,8 +1,8 @@
 #pragma once
-// One run of the scrolling credits control: its lines move through the control's face one pixel a tick,
-// upward like film credits or downward, starting and ending with only background in view, and the run
-// reports its end. The lines are drawn once per run into an off-screen picture one control height taller
-// than the text at each end; the face shows a window of it that moves by one pixel a tick.
+// One run of the scrolling credits control: its lines move through the control's face one pixel a tick
+// at 96 DPI, upward like film credits or downward, starting and ending with only background in view, and
+// the run reports its end. The lines are drawn once per run into an off-screen picture one control height
+// taller than the text at each end; the face shows a window of it that moves a little each tick.
 //
 // The window side (measuring the font, drawing the picture, the timer, the painting) is behind
 // MarqueeFace, so the run's arithmetic and the order of its steps can be exercised without any window.
@@ -19,8 +19,9 @@ struct TMarqueeRect {
 };
 
 // The control as a run starts: outer size, client height, bevel width, number of lines, the height of one
-// line of its font (character height plus internal leading), and how many pixels the picture moves a tick
-// (one on a 96-DPI screen, that pixel scaled on others, so the credits take the same time at any scale).
+// line of its font (character height plus internal leading), and the DPI it is drawn at. The picture
+// moves Dpi / 96 pixels a tick, kept exact over the run (1.25 pixels at 120 DPI make 1, 1, 1, 2, ...), so
+// that the credits, whose sizes scale with the DPI, take the same number of ticks at any scale.
 struct TMarqueeMetrics {
   int Width = 0;
   int Height = 0;
@@ -28,7 +29,7 @@ struct TMarqueeMetrics {
   int BevelWidth = 0;
   int LineCount = 0;
   int LineHeight = 0;
-  int Step = 1;
+  int Dpi = 96;
 };
 
 class MarqueeRun;
@@ -71,15 +72,17 @@ class MarqueeRun {
   // Ends a run in progress: the ticks stop, the end is reported (the run still active), then the run
   // becomes idle and the picture goes. Nothing happens while idle.
   void Deactivate();
-  // One tick: the picture moves by the step (never past its last row in view, or past row 0), or the run
-  // ends once the text has passed. With a step of one, upward runs end after client height + line count ×
-  // line height + 1 ticks, downward ones when the offset is 0.
+  // One tick: the picture moves on (never past its last row in view, or past row 0), or the run ends once
+  // the text has passed. At 96 DPI, upward runs end after client height + line count × line height + 1
+  // ticks, downward ones when the offset is 0.
   void Step();
 
  private:
   MarqueeFace& face_;
   bool active_ = false;
+  int start_ = 0;
   int offset_ = 0;
+  int ticks_ = 0;
   TMarqueeMetrics metrics_;
 };
 

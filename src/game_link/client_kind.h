@@ -5,10 +5,11 @@
 // that cannot be read, by its title; the title alone is not enough, plug-ins replace it).
 // ClassicUO's Linux build runs outside Wine as a native X window: there the program file is named
 // ClassicUO without an extension, and SDL names the window's WM_CLASS after it.
-#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "base/ascii_case.h"
 
 namespace kestrelle {
 
@@ -37,11 +38,7 @@ inline std::string_view FileNameOf(std::string_view path) {
 
 // True when the last component of a program path (either slash) is ClassicUO.exe in any letter case.
 inline bool IsClassicUOProgram(std::string_view programPath) {
-  const std::string_view name = FileNameOf(programPath);
-  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-  return name.size() == kClassicUOProgram.size() &&
-         std::equal(name.begin(), name.end(), kClassicUOProgram.begin(),
-                    [&](char a, char b) { return lower(a) == lower(b); });
+  return EqualIgnoringAsciiCase(FileNameOf(programPath), kClassicUOProgram);
 }
 
 // The kind of a top-level window. programPath() (the path of the window's program file, or nothing when

@@ -1,5 +1,7 @@
 #include "speech/text_preparation.h"
 
+#include "base/ascii_case.h"
+
 namespace kestrelle {
 
 namespace {
@@ -8,9 +10,7 @@ constexpr size_t kHeldText = 1 << 16;
 }  // namespace
 
 std::string PrepareForTranslation(std::string text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
+  for (char& c : text) c = AsciiLower(c);
   text.push_back(' ');
   return text;
 }

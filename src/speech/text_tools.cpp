@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "base/ascii_case.h"
+
 namespace kestrelle {
 
 namespace {
@@ -57,7 +59,7 @@ void SentenceCapitals::Apply(std::span<char> piece, char before, char after) {
       if (!letterBefore && !letterAfter) capitaliseNext_ = true;
     }
     if (capitaliseNext_ && IsAsciiLetter(c)) {
-      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+      c = AsciiUpper(c);
       capitaliseNext_ = false;
     }
   }

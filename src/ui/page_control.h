@@ -49,10 +49,6 @@ class TabSheet : public Control {
   // The page's content, made and started first if it has not been yet. A start that throws leaves the
   // page made, with whatever the start had done. Throws for a sheet added without a maker.
   PageContent& Content();
-  template <typename Page>
-  Page& ContentAs() {
-    return dynamic_cast<Page&>(Content());
-  }
   // A page not made yet has nothing to keep the window open for.
   bool MayClose() { return content_ == nullptr || content_->MayClose(); }
 

@@ -41,9 +41,9 @@ class RecordingFace : public MarqueeFace {
 // The about box's credits: 96 lines of 15 pixels in a control of 273 x 97 with bevels of 3.
 constexpr TMarqueeMetrics kCredits{.Width = 273, .Height = 97, .ClientHeight = 97, .BevelWidth = 3,
                                    .LineCount = 96, .LineHeight = 15};
-// Two pixels a tick (a 150 % screen): the last step is cut short to the end row.
+// Two pixels a tick (a 200 % screen): the last step is cut short to the end row.
 constexpr TMarqueeMetrics kCreditsTwoPixels{.Width = 273, .Height = 97, .ClientHeight = 97, .BevelWidth = 3,
-                                            .LineCount = 96, .LineHeight = 15, .Step = 2};
+                                            .LineCount = 96, .LineHeight = 15, .Dpi = 192};
 
 TEST(MarqueeRun, LastsUntilTheTextHasPassedTheView) {
   const struct {
@@ -58,6 +58,9 @@ TEST(MarqueeRun, LastsUntilTheTextHasPassedTheView) {
       {"credits downward", kCredits, true, 1538, 1537, 0},
       {"credits upward, two pixels a tick", kCreditsTwoPixels, false, 770, 0, 1537},
       {"credits downward, two pixels a tick", kCreditsTwoPixels, true, 770, 1537, 0},
+      // 1.25 pixels a tick, the fractions adding up: 1537 pixels in 1230 moves.
+      {"credits upward at 120 DPI", {.Width = 273, .Height = 97, .ClientHeight = 97, .BevelWidth = 3,
+                                     .LineCount = 96, .LineHeight = 15, .Dpi = 120}, false, 1231, 0, 1537},
       // Upward runs count the client height, downward ones start one outer height below the text.
       {"bordered upward", {.Width = 60, .Height = 50, .ClientHeight = 48, .LineCount = 3, .LineHeight = 12},
        false, 85, 0, 84},

@@ -18,6 +18,7 @@
 #include "app/about_box.h"
 #include "app/main_form.h"
 #include "capture.h"
+#include "test_support.h"
 #include "user_actions.h"
 #include "ui/application.h"
 #include "ui/message_pump.h"
@@ -47,7 +48,7 @@ std::function<HWND(Windows&)> ShowPage(int index) {
 HWND AskBritainAt345(Windows& windows) {
   TMainForm& form = windows.form;
   form.tpMain.SetActivePage(0);
-  TMoongatePage& page = form.MoongatePage();
+  TMoongatePage& page = test::MoongatePage(form);
   SendMessageA(page.rgStart.ItemHandle(1), BM_CLICK, 0, 0);
   SendMessageA(page.cbByTime.Handle(), BM_CLICK, 0, 0);
   for (char c : std::string("345")) PostMessageA(page.edtByTime.Handle(), WM_CHAR, static_cast<WPARAM>(c), 1);
@@ -98,29 +99,29 @@ std::vector<Shot> Shots() {
       {"moongates-britain-345", "where Britain's gate leads at 3:45, typed as a time", AskBritainAt345},
       {"weapons-bardiche-zoom-15", "the Bardiche at zoom 1.5",
        [](Windows& w) {
-         TWeaponsPage& p = w.form.WeaponsPage();
+         TWeaponsPage& p = test::WeaponsPage(w.form);
          return ShowItem(w, 2, &p.tcWeapons, "Pole Arms", p.cbWeapons, "Bardiche", p.sbWeapons, 15);
        }},
       {"weapons-magic-lookup", "the weapon magic lookup on a Katana, a word of each group chosen",
        [](Windows& w) {
-         TWeaponsPage& p = w.form.WeaponsPage();
+         TWeaponsPage& p = test::WeaponsPage(w.form);
          ShowItem(w, 2, &p.tcWeapons, "Swords", p.cbWeapons, "Katana", p.sbWeapons, 20);
          return LookUp(w, p.btnWpnMagic, {{&p.rgMagicWpnSkill, 2}, {&p.rgMagicWpnDura, 3}, {&p.rgMagicWpnDam, 4},
                                           {&p.rgMagicWpnMagic, 6}});
        }},
       {"armour-plate-breast-plate", "the Plate tab's Breast Plate",
        [](Windows& w) {
-         TArmourPage& p = w.form.ArmourPage();
+         TArmourPage& p = test::ArmourPage(w.form);
          return ShowItem(w, 3, &p.tcArmour, "Plate", p.cbArmour, "Breast Plate", p.sbArmour, 20);
        }},
       {"armour-magic-lookup", "the armour magic lookup on that Breast Plate, a word of each group chosen",
        [](Windows& w) {
-         TArmourPage& p = w.form.ArmourPage();
+         TArmourPage& p = test::ArmourPage(w.form);
          return LookUp(w, p.btnArmourMagic, {{&p.rgMagicAmrDura, 1}, {&p.rgMagicArmourAHP, 3}});
        }},
       {"animals-grizzly-bear-zoom-30", "the Grizzly Bear at zoom 3",
        [](Windows& w) {
-         TAnimalsPage& p = w.form.AnimalsPage();
+         TAnimalsPage& p = test::AnimalsPage(w.form);
          return ShowItem(w, 4, nullptr, "", p.cbAnimals, "Grizzly Bear", p.sbAnimals, 30);
        }},
       {"about-credits", "the about box at its first opening, the credits scrolling", AboutBoxWhileTheCreditsScroll},

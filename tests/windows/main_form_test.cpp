@@ -1,14 +1,11 @@
-// The main window as shown at start: size and placement rules, every control of the five pages, menus,
-// the start state, and the error box for an exception that escapes a handler.
+// The main window as shown at start: size and placement rules, every control of the five pages, their
+// fonts, the start state, and the pages made as they first come to the front.
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <string>
-#include <thread>
 #include <vector>
 
-#include "app/about_box.h"
 #include "app/main_form.h"
 #include "test_support.h"
 #include "user_actions.h"
@@ -90,8 +87,8 @@ TEST(MainForm, MaximisingKeepsTheSizeInTheBottomRightCorner) {
 // reference pages are made here on their sheets without their start, which loads the tables.
 TEST(MainForm, EveryControlHasItsParentBoundsAndCaption) {
   TMainForm f;
-  const TMoongatePage& m = f.MoongatePage();
-  const TTranslatorPage& t = f.TranslatorPage();
+  const TMoongatePage& m = test::MoongatePage(f);
+  const TTranslatorPage& t = test::TranslatorPage(f);
   const TWeaponsPage w(f.TabSheet1);
   const TArmourPage a(f.tsArmour);
   const TAnimalsPage n(f.Animals);
@@ -250,15 +247,15 @@ TEST(MainForm, ControlsUseTheirOwnFontOrTheWindowsFont) {
     bool bold;
   } rows[] = {
       {"tpMain", form->tpMain, "Arial", -11, false},
-      {"cbByTime", form->MoongatePage().cbByTime, "Arial", -11, false},
-      {"Label2", form->MoongatePage().Label2, "Courier New", -24, true},
-      {"memoText", form->TranslatorPage().memoText, "MS Sans Serif", -13, false},
-      {"memoTranslated", form->TranslatorPage().memoTranslated, "MS Sans Serif", -13, false},
-      {"rgSpeak", form->TranslatorPage().rgSpeak, "MS Sans Serif", -11, false},
-      {"btnTranslate", form->TranslatorPage().btnTranslate, "Arial", -11, false},
-      {"Button2", form->WeaponsPage().Button2, "Arial", -11, true},
-      {"Button4", form->ArmourPage().Button4, "Arial", -11, true},
-      {"Label25", form->AnimalsPage().Label25, "Arial", -11, false},
+      {"cbByTime", test::MoongatePage(*form).cbByTime, "Arial", -11, false},
+      {"Label2", test::MoongatePage(*form).Label2, "Courier New", -24, true},
+      {"memoText", test::TranslatorPage(*form).memoText, "MS Sans Serif", -13, false},
+      {"memoTranslated", test::TranslatorPage(*form).memoTranslated, "MS Sans Serif", -13, false},
+      {"rgSpeak", test::TranslatorPage(*form).rgSpeak, "MS Sans Serif", -11, false},
+      {"btnTranslate", test::TranslatorPage(*form).btnTranslate, "Arial", -11, false},
+      {"Button2", test::WeaponsPage(*form).Button2, "Arial", -11, true},
+      {"Button4", test::ArmourPage(*form).Button4, "Arial", -11, true},
+      {"Label25", test::AnimalsPage(*form).Label25, "Arial", -11, false},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -275,7 +272,7 @@ TEST(MainForm, StartState) {
   EXPECT_TRUE(form->tsMoongate.Visible());
   for (int i = 1; i < form->tpMain.PageCount(); ++i) EXPECT_FALSE(form->tpMain.Page(i).Visible()) << i;
 
-  const TMoongatePage& moongates = form->MoongatePage();
+  const TMoongatePage& moongates = test::MoongatePage(*form);
   for (const ui::RadioGroup* group : {&moongates.rgStart, &moongates.rgDest}) {
     EXPECT_EQ(group->ItemIndex(), -1);
     for (int i = 0; i < group->Count(); ++i) {
@@ -284,7 +281,7 @@ TEST(MainForm, StartState) {
   }
   for (int i = 0; i < 6; ++i) {
     SCOPED_TRACE("pnlTimes entry " + std::to_string(i + 1));
-    const auto& panel = form->MoongatePage().pnlTimes[static_cast<std::size_t>(i)];
+    const auto& panel = test::MoongatePage(*form).pnlTimes[static_cast<std::size_t>(i)];
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->Parent(), &moongates.grpTimes);
     EXPECT_EQ(GetParent(panel->Handle()), moongates.grpTimes.Handle());
@@ -296,31 +293,32 @@ TEST(MainForm, StartState) {
   EXPECT_FALSE(moongates.cbByTime.Checked());
   EXPECT_FALSE(moongates.edtByTime.Visible());
 
-  const TTranslatorPage& translator = form->TranslatorPage();
+  const TTranslatorPage& translator = test::TranslatorPage(*form);
   EXPECT_EQ(translator.rgSpeak.ItemIndex(), 0);
   EXPECT_EQ(SendMessageA(translator.rgSpeak.ItemHandle(0), BM_GETCHECK, 0, 0), BST_CHECKED);
-  EXPECT_TRUE(form->TranslatorPage().pmtWordWrap.Checked());
-  EXPECT_FALSE(form->TranslatorPage().pmAutoTranslate.Checked());
+  EXPECT_TRUE(test::TranslatorPage(*form).pmtWordWrap.Checked());
+  EXPECT_FALSE(test::TranslatorPage(*form).pmAutoTranslate.Checked());
   EXPECT_TRUE(translator.memoText.WordWrap());
   EXPECT_TRUE(translator.memoTranslated.WordWrap());
   EXPECT_TRUE(translator.memoTranslated.ReadOnly());
   EXPECT_EQ(translator.memoText.Hint(), "Type text to be translated and or sent here.");
-  EXPECT_EQ(translator.memoText.AttachedPopupMenu(), &form->TranslatorPage().pmTranslate);
-  EXPECT_EQ(translator.memoTranslated.AttachedPopupMenu(), &form->TranslatorPage().pmTranslate);
+  EXPECT_EQ(translator.memoText.AttachedPopupMenu(), &test::TranslatorPage(*form).pmTranslate);
+  EXPECT_EQ(translator.memoTranslated.AttachedPopupMenu(), &test::TranslatorPage(*form).pmTranslate);
   const char* filter = "Text files (*.txt)|*.TXT|Any file (*.*)|*.*";
-  EXPECT_EQ(form->TranslatorPage().odTranslate.filter, filter);
-  EXPECT_EQ(form->TranslatorPage().sdTranslate.filter, filter);
-  EXPECT_EQ(form->TranslatorPage().odTranslate.title, "Open file for translation");
-  EXPECT_EQ(form->TranslatorPage().sdTranslate.title, "");
+  EXPECT_EQ(test::TranslatorPage(*form).odTranslate.filter, filter);
+  EXPECT_EQ(test::TranslatorPage(*form).sdTranslate.filter, filter);
+  EXPECT_EQ(test::TranslatorPage(*form).odTranslate.title, "Open file for translation");
+  EXPECT_EQ(test::TranslatorPage(*form).sdTranslate.title, "");
 
-  for (const ui::Panel* magic : {&form->WeaponsPage().pnlWeaponMagic, &form->ArmourPage().pnlArmourMagic}) {
+  for (const ui::Panel* magic : {&test::WeaponsPage(*form).pnlWeaponMagic, &test::ArmourPage(*form).pnlArmourMagic}) {
     EXPECT_FALSE(magic->Visible());
   }
-  EXPECT_TRUE(form->WeaponsPage().tcWeapons.Visible());
-  EXPECT_TRUE(form->ArmourPage().tcArmour.Visible());
-  EXPECT_FALSE(form->WeaponsPage().memoMagicWpnDescription.WordWrap());
-  EXPECT_FALSE(form->ArmourPage().memoMagicAmr.WordWrap());
-  for (const ui::ScrollBar* zoom : {&form->WeaponsPage().sbWeapons, &form->ArmourPage().sbArmour, &form->AnimalsPage().sbAnimals}) {
+  EXPECT_TRUE(test::WeaponsPage(*form).tcWeapons.Visible());
+  EXPECT_TRUE(test::ArmourPage(*form).tcArmour.Visible());
+  EXPECT_FALSE(test::WeaponsPage(*form).memoMagicWpnDescription.WordWrap());
+  EXPECT_FALSE(test::ArmourPage(*form).memoMagicAmr.WordWrap());
+  for (const ui::ScrollBar* zoom :
+       {&test::WeaponsPage(*form).sbWeapons, &test::ArmourPage(*form).sbArmour, &test::AnimalsPage(*form).sbAnimals}) {
     EXPECT_EQ(zoom->Min(), 5);
     EXPECT_EQ(zoom->Max(), 30);
     EXPECT_EQ(zoom->Position(), 20);
@@ -336,7 +334,7 @@ TEST(MainForm, APageIsMadeWhenFirstShownAndKeepsItsState) {
   EXPECT_EQ(FindWindowA(ui::Control::kFormClass, "About"), nullptr);
   form->tpMain.SetActivePage(2);
   for (int i = 1; i < form->tpMain.PageCount(); ++i) EXPECT_EQ(made(i), i == 2) << i;
-  ui::ComboBox& weapons = form->WeaponsPage().cbWeapons;
+  ui::ComboBox& weapons = test::WeaponsPage(*form).cbWeapons;
   const HWND weaponsBox = weapons.Handle();
   ASSERT_TRUE(test::ChooseItem(weapons, weapons.Item(2)));
   for (int i = 0; i < form->tpMain.PageCount(); ++i) {
@@ -344,135 +342,8 @@ TEST(MainForm, APageIsMadeWhenFirstShownAndKeepsItsState) {
     EXPECT_TRUE(made(i)) << i;
   }
   form->tpMain.SetActivePage(2);
-  EXPECT_EQ(form->WeaponsPage().cbWeapons.Handle(), weaponsBox);
-  EXPECT_EQ(form->WeaponsPage().cbWeapons.ItemIndex(), 2);
-}
-
-// The menu as lines: one per item, submenu items indented, shortcuts after a tab, checked items marked.
-void DescribeMenu(HMENU menu, const std::string& indent, std::vector<std::string>& lines) {
-  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-    char caption[128] = {};
-    MENUITEMINFOA info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_SUBMENU | MIIM_STRING;
-    info.dwTypeData = caption;
-    info.cch = sizeof caption;
-    GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
-    std::string line = indent + ((info.fType & MFT_SEPARATOR) != 0 ? "-" : caption);
-    if ((info.fState & MFS_CHECKED) != 0) line += " [checked]";
-    lines.push_back(line);
-    if (info.hSubMenu != nullptr) DescribeMenu(info.hSubMenu, indent + "  ", lines);
-  }
-}
-
-TEST(MainForm, MainMenuWithTheHelpSeparatorFirst) {
-  auto form = test::ShowMainForm();
-  ASSERT_EQ(GetMenu(form->Handle()), form->MainMenu1.Handle());
-  std::vector<std::string> lines;
-  DescribeMenu(GetMenu(form->Handle()), "", lines);
-  const std::vector<std::string> expected = {"&File", "  E&xit", "&Help", "  -", "  &About ..."};
-  EXPECT_EQ(lines, expected);
-}
-
-TEST(MainForm, TranslatorPopupMenuWithItsShortcuts) {
-  auto form = test::ShowMainForm();
-  std::vector<std::string> lines;
-  DescribeMenu(form->TranslatorPage().pmTranslate.Handle(), "", lines);
-  const std::vector<std::string> expected = {
-      "Clear Text", "-", "Settings", "  Word wrap [checked]", "  Auto Translate on Enter", "  Leave Game Commands Alone [checked]", "-",
-      "&File", "  &Open\tCtrl+O", "  -", "  &Save\tCtrl+S", "  Save &As...",
-      "&Edit", "  Cu&t\tCtrl+X", "  &Copy\tCtrl+C", "  &Paste\tCtrl+V"};
-  EXPECT_EQ(lines, expected);
-}
-
-TEST(MainForm, ExitClosesTheWindowAndEndsTheMessageLoop) {
-  auto form = test::ShowMainForm();
-  form->Exit1.Click();
-  EXPECT_FALSE(form->Visible());
-  MSG quit;
-  EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-}
-
-TEST(MainForm, AboutShowsTheModalAboutBoxUntilOk) {
-  auto form = test::ShowMainForm();
-  bool mainEnabledWhileOpen = true;
-  std::string okCaption;
-  std::thread closer([&] {
-    for (int attempt = 0; attempt < 500; ++attempt) {
-      HWND box = FindWindowA(ui::Control::kFormClass, "About");
-      if (box != nullptr && IsWindowVisible(box)) {
-        mainEnabledWhileOpen = IsWindowEnabled(form->Handle()) != FALSE;
-        HWND ok = FindWindowExA(box, nullptr, "Button", nullptr);
-        okCaption = test::WindowText(ok);
-        PostMessageA(ok, BM_CLICK, 0, 0);
-        return;
-      }
-      Sleep(10);
-    }
-  });
-  form->About1.Click();
-  closer.join();
-  EXPECT_FALSE(mainEnabledWhileOpen);
-  EXPECT_EQ(okCaption, "OK");
-  EXPECT_FALSE(form->AboutBox().Visible());
-  EXPECT_TRUE(IsWindowEnabled(form->Handle()));
-}
-
-// What escapes a handler is shown in the error box (application title, the exception's message); the
-// program goes on with what the handler had changed, and the next event is handled as usual.
-TEST(MainForm, ExceptionInAHandlerShowsTheErrorBoxAndTheProgramGoesOn) {
-  auto form = test::ShowMainForm();
-  int runs = 0;
-  auto failing = [&] {
-    ++runs;
-    form->TranslatorPage().Label1.SetText("changed " + std::to_string(runs));
-    throw std::runtime_error("Resource  not found");
-  };
-  const struct {
-    const char* name;
-    std::function<void()> bind;
-    std::function<void()> raise;
-  } cases[] = {
-      {"button click", [&] { form->TranslatorPage().btnTranslate.onClick = failing; },
-       [&] { SendMessageA(form->TranslatorPage().btnTranslate.Handle(), BM_CLICK, 0, 0); }},
-      {"radio group click", [&] { form->MoongatePage().rgStart.onClick = failing; },
-       [&] {
-         form->MoongatePage().rgStart.SetItemIndex(-1);
-         SendMessageA(form->MoongatePage().rgStart.ItemHandle(3), BM_CLICK, 0, 0);
-       }},
-      {"main menu command", [&] { form->About1.onClick = failing; },
-       [&] { SendMessageA(form->Handle(), WM_COMMAND, form->About1.CommandId(), 0); }},
-      {"check box click", [&] { form->MoongatePage().cbByTime.onClick = failing; },
-       [&] { SendMessageA(form->MoongatePage().cbByTime.Handle(), BM_CLICK, 0, 0); }},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    runs = 0;
-    c.bind();
-    for (int attempt = 1; attempt <= 2; ++attempt) {
-      test::ErrorBoxWatcher watcher("Kestrelle");
-      c.raise();
-      const auto seen = watcher.Result();
-      EXPECT_TRUE(seen.found) << "attempt " << attempt;
-      EXPECT_EQ(seen.caption, "Kestrelle");
-      EXPECT_EQ(seen.message, "Resource  not found");
-      EXPECT_EQ(runs, attempt);
-      EXPECT_EQ(form->TranslatorPage().Label1.Text(), "changed " + std::to_string(attempt));
-    }
-  }
-  EXPECT_EQ(form->MoongatePage().rgStart.ItemIndex(), 3) << "the selection made before the handler stays";
-  EXPECT_TRUE(IsWindow(form->Handle()));
-}
-
-TEST(MainForm, ExceptionInTheShowHandlerIsReportedAndTheWindowStillShows) {
-  test::ErrorBoxWatcher watcher("Kestrelle");
-  ui::Form form("Failing", {.clientWidth = 100, .clientHeight = 100, .font = {"Arial", -11}});
-  form.onShow = [] { throw std::runtime_error("show failed"); };
-  form.Show();
-  const auto seen = watcher.Result();
-  EXPECT_TRUE(seen.found);
-  EXPECT_EQ(seen.message, "show failed");
-  EXPECT_TRUE(form.Visible());
+  EXPECT_EQ(test::WeaponsPage(*form).cbWeapons.Handle(), weaponsBox);
+  EXPECT_EQ(test::WeaponsPage(*form).cbWeapons.ItemIndex(), 2);
 }
 
 }  // namespace

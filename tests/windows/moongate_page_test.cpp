@@ -44,11 +44,11 @@ class MoongatePageTest : public testing::Test {
     ASSERT_EQ(GetActiveWindow(), form_->Handle()) << "keys reach the page through the active form";
   }
 
-  TMoongatePage& Page() { return form_->MoongatePage(); }
+  TMoongatePage& Page() { return test::MoongatePage(*form_); }
 
   Rows Panels() const {
     Rows rows;
-    for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = form_->MoongatePage().pnlTimes[i]->Text();
+    for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = test::MoongatePage(*form_).pnlTimes[i]->Text();
     return rows;
   }
 

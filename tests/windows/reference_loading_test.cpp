@@ -34,9 +34,9 @@ std::vector<std::string> Lines(const ui::ComboBox& box) {
 
 TEST(ReferenceLoading, FillsTheTabsAndTheAnimalBoxWithTheFirstEntriesSelected) {
   auto form = ShowMainForm();
-  const ui::TabControl& weapons = form->WeaponsPage().tcWeapons;
-  const ui::TabControl& armour = form->ArmourPage().tcArmour;
-  const ui::ComboBox& animals = form->AnimalsPage().cbAnimals;
+  const ui::TabControl& weapons = test::WeaponsPage(*form).tcWeapons;
+  const ui::TabControl& armour = test::ArmourPage(*form).tcArmour;
+  const ui::ComboBox& animals = test::AnimalsPage(*form).cbAnimals;
 
   EXPECT_EQ(Captions(weapons), (std::vector<std::string>{"Axes", "Bows", "Knives && Daggers", "Maces && Hammers",
                                                          "Pole Arms", "Spears && Forks", "Staves", "Swords"}));
@@ -64,7 +64,7 @@ TEST(ReferenceLoading, FillsTheTabsAndTheAnimalBoxWithTheFirstEntriesSelected) {
 TEST(ReferenceLoading, TheWindowKeepsTheTablesByCategory) {
   auto form = ShowMainForm();
   std::vector<std::size_t> weaponCounts;
-  for (const auto& category : form->WeaponsPage().WeaponCategories) {
+  for (const auto& category : test::WeaponsPage(*form).WeaponCategories) {
     weaponCounts.push_back(category.Items.size());
     EXPECT_EQ(category.Names.size(), category.Items.size());
     EXPECT_EQ(category.ItemIndex, 0);
@@ -72,37 +72,37 @@ TEST(ReferenceLoading, TheWindowKeepsTheTablesByCategory) {
   EXPECT_EQ(weaponCounts, (std::vector<std::size_t>{8, 3, 5, 7, 2, 4, 4, 6}));
 
   std::size_t armourPieces = 0;
-  for (const auto& category : form->ArmourPage().ArmourCategories) {
+  for (const auto& category : test::ArmourPage(*form).ArmourCategories) {
     armourPieces += category.Items.size();
     EXPECT_FALSE(category.Items.empty());
     EXPECT_EQ(category.Names.size(), category.Items.size());
     EXPECT_EQ(category.ItemIndex, 0);
   }
-  EXPECT_EQ(form->ArmourPage().ArmourCategories.size(), 8u);
+  EXPECT_EQ(test::ArmourPage(*form).ArmourCategories.size(), 8u);
   EXPECT_EQ(armourPieces, 50u);
-  ASSERT_EQ(form->AnimalsPage().AnimalRecords.size(), 38u);
+  ASSERT_EQ(test::AnimalsPage(*form).AnimalRecords.size(), 38u);
 
   // The ends of each table, field by field, so that a shifted record would show.
-  const TWeaponRecord& executionersAxe = form->WeaponsPage().WeaponCategories.front().Items.front();
-  EXPECT_EQ(form->WeaponsPage().WeaponCategories.front().Names.front(), "Executioner's Axe");
+  const TWeaponRecord& executionersAxe = test::WeaponsPage(*form).WeaponCategories.front().Items.front();
+  EXPECT_EQ(test::WeaponsPage(*form).WeaponCategories.front().Names.front(), "Executioner's Axe");
   EXPECT_EQ(executionersAxe.DamageMax(), 28);
   EXPECT_EQ(executionersAxe.HitPointsMax(), 90);
   EXPECT_EQ(executionersAxe.Weight(), 0);
-  const TWeaponRecord& vikingSword = form->WeaponsPage().WeaponCategories.back().Items.back();
-  EXPECT_EQ(form->WeaponsPage().WeaponCategories.back().Names.back(), "Viking Sword");
+  const TWeaponRecord& vikingSword = test::WeaponsPage(*form).WeaponCategories.back().Items.back();
+  EXPECT_EQ(test::WeaponsPage(*form).WeaponCategories.back().Names.back(), "Viking Sword");
   EXPECT_EQ(vikingSword.StrengthRequired(), 40);
   EXPECT_EQ(vikingSword.Weight(), 6);
 
-  const TArmourRecord& woodenShield = form->ArmourPage().ArmourCategories.back().Items.back();
-  EXPECT_EQ(form->ArmourPage().ArmourCategories.back().Names.back(), "Wooden");
+  const TArmourRecord& woodenShield = test::ArmourPage(*form).ArmourCategories.back().Items.back();
+  EXPECT_EQ(test::ArmourPage(*form).ArmourCategories.back().Names.back(), "Wooden");
   EXPECT_EQ(woodenShield.ArmourRating(), 8);
   EXPECT_EQ(woodenShield.Weight(), 5);
 
-  const TAnimalRecord& alligator = form->AnimalsPage().AnimalRecords.front();
+  const TAnimalRecord& alligator = test::AnimalsPage(*form).AnimalRecords.front();
   EXPECT_EQ(alligator.DamageMax(), 14);
   EXPECT_EQ(alligator.Alignment(), 3);
   EXPECT_EQ(alligator.ItemFlags(), 3);
-  const TAnimalRecord& whiteWolf = form->AnimalsPage().AnimalRecords.back();
+  const TAnimalRecord& whiteWolf = test::AnimalsPage(*form).AnimalRecords.back();
   EXPECT_EQ(whiteWolf.StrengthMax(), 80);
   EXPECT_EQ(whiteWolf.HitPointsMax(), 80);
   EXPECT_EQ(whiteWolf.ItemFlags(), 1);
@@ -222,7 +222,7 @@ Ink TabInk(const ui::TabControl& tabs, int index) {
 // beyond the end of the single tab row at start, where the tab control's scroll arrows lead.
 TEST(ReferenceLoading, TheThirdWeaponTabShowsASingleAmpersand) {
   auto form = ShowMainForm();
-  const ui::TabControl& tabs = form->WeaponsPage().tcWeapons;
+  const ui::TabControl& tabs = test::WeaponsPage(*form).tcWeapons;
   const auto font = reinterpret_cast<HFONT>(SendMessageA(tabs.StripHandle(), WM_GETFONT, 0, 0));
   const struct {
     int tab;

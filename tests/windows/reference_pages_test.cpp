@@ -37,9 +37,9 @@ class ReferencePagesTest : public testing::Test {
   void SetUp() override { form_ = test::ShowMainForm(); }
 
   ReferencePage Of(Page page) {
-    TWeaponsPage& w = form_->WeaponsPage();
-    TArmourPage& a = form_->ArmourPage();
-    TAnimalsPage& n = form_->AnimalsPage();
+    TWeaponsPage& w = test::WeaponsPage(*form_);
+    TArmourPage& a = test::ArmourPage(*form_);
+    TAnimalsPage& n = test::AnimalsPage(*form_);
     switch (page) {
       case Page::Weapons:
         return {&w.tcWeapons, w.cbWeapons, w.sbWeapons, w.imgWeapon,
@@ -172,13 +172,13 @@ TEST_F(ReferencePagesTest, TheZoomStaysAndATabStartsAtItsFirstItem) {
     EXPECT_NE(PanelTexts(page), panels);
     EXPECT_EQ(page.zoom.Position(), 25);
   }
-  EXPECT_EQ(form_->WeaponsPage().imgWeapon.Bounds(), (ui::Rect{7, 17, 90, 70})) << "36 x 28 at 2.5";
+  EXPECT_EQ(test::WeaponsPage(*form_).imgWeapon.Bounds(), (ui::Rect{7, 17, 90, 70})) << "36 x 28 at 2.5";
 }
 
 // Both lookups: open, choose, read the description, Clear All, choose again, and return.
 TEST_F(ReferencePagesTest, MagicLookups) {
-  TWeaponsPage& w = form_->WeaponsPage();
-  TArmourPage& a = form_->ArmourPage();
+  TWeaponsPage& w = test::WeaponsPage(*form_);
+  TArmourPage& a = test::ArmourPage(*form_);
   struct Lookup {
     Page page;
     ui::Button& open;
@@ -247,7 +247,7 @@ TEST_F(ReferencePagesTest, MagicLookups) {
 }
 
 TEST_F(ReferencePagesTest, TheWeaponsPageWorksFromTheKeyboard) {
-  TWeaponsPage& page = form_->WeaponsPage();
+  TWeaponsPage& page = test::WeaponsPage(*form_);
   form_->tpMain.SetActivePage(2);
   Pump();
   page.cbWeapons.SetFocus();
@@ -305,10 +305,10 @@ TEST_F(ReferencePagesTest, TypingInAnItemBoxSearchesIt) {
     EXPECT_EQ(page.items.Text(), c.typed) << "the text stays as typed";
     EXPECT_EQ(page.items.SelectedItem(), c.shown);
   }
-  const TWeaponsPage& weapons = form_->WeaponsPage();
+  const TWeaponsPage& weapons = test::WeaponsPage(*form_);
   EXPECT_EQ(weapons.pnlWeaponDmg.Text(), "7 - 31") << "Double Axe";
-  EXPECT_EQ(form_->AnimalsPage().pnlAnimalHP.Text(), "55 - 80") << "White Wolf";
-  form_->WeaponsPage().btnWpnMagic.SetFocus();
+  EXPECT_EQ(test::AnimalsPage(*form_).pnlAnimalHP.Text(), "55 - 80") << "White Wolf";
+  test::WeaponsPage(*form_).btnWpnMagic.SetFocus();
   EXPECT_EQ(weapons.cbWeapons.Text(), "Double Axe") << "leaving the box completes the name";
   EXPECT_FALSE(watcher.Result().found) << "error box: " << watcher.Result().message;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Helpers of the Windows-side tests: a shown main window, a plain host form for single controls, and a
-// watcher that finds the error box from another thread, reads it and closes it.
+// Helpers of the Windows-side tests: a shown main window and its pages, a plain host form for single
+// controls, and a watcher that finds the error box from another thread, reads it and closes it.
 
 #include <windows.h>
 
@@ -10,6 +10,11 @@
 #include <thread>
 
 #include "app/main_form.h"
+#include "moongate/moongate_page.h"
+#include "reference/animals_page.h"
+#include "reference/armour_page.h"
+#include "reference/weapons_page.h"
+#include "translator/translator_page.h"
 #include "ui/form.h"
 #include "ui/message_pump.h"
 
@@ -32,6 +37,18 @@ inline std::unique_ptr<TMainForm> ShowMainForm() {
   Pump();
   return form;
 }
+
+// The main window's pages, reached as the window reaches them: through their sheets, each page made and
+// started first if it has not been shown yet.
+template <typename Page>
+Page& PageOn(ui::TabSheet& sheet) {
+  return dynamic_cast<Page&>(sheet.Content());
+}
+inline TMoongatePage& MoongatePage(TMainForm& form) { return PageOn<TMoongatePage>(form.tsMoongate); }
+inline TTranslatorPage& TranslatorPage(TMainForm& form) { return PageOn<TTranslatorPage>(form.tsSpeak); }
+inline TWeaponsPage& WeaponsPage(TMainForm& form) { return PageOn<TWeaponsPage>(form.TabSheet1); }
+inline TArmourPage& ArmourPage(TMainForm& form) { return PageOn<TArmourPage>(form.tsArmour); }
+inline TAnimalsPage& AnimalsPage(TMainForm& form) { return PageOn<TAnimalsPage>(form.Animals); }
 
 // A key pressed and released on the focused window, posted so that it passes the form's keyboard
 // interface (Tab, arrows in groups) as a typed key does.

@@ -100,7 +100,7 @@ TEST_F(TranslatorFilesTest, OpenShowsTheWholeFileWithItsLineBreaks) {
   WriteBytes(folder / L"notes.txt", "first line\nsecond\r\n" + longLine + "\rlast");
   page.memoText.SetText("replaced");
   chooser.answer = folder / L"notes.txt";
-  Choose(form->TranslatorPage().pmtOpen);
+  Choose(test::TranslatorPage(*form).pmtOpen);
   EXPECT_EQ(chooser.shown, std::vector<std::string>{"open"});
   EXPECT_EQ(page.memoText.Text(), "first line\r\nsecond\r\n" + longLine + "\r\nlast");
 }
@@ -109,9 +109,9 @@ TEST_F(TranslatorFilesTest, CancelledDialogsChangeNothing) {
   WriteBytes(folder / L"kept.txt", "kept");
   page.memoText.SetText("memo");
   chooser.answer.reset();
-  Choose(form->TranslatorPage().pmtOpen);
-  Choose(form->TranslatorPage().pmtSaveAs);
-  Choose(form->TranslatorPage().pmtSave);
+  Choose(test::TranslatorPage(*form).pmtOpen);
+  Choose(test::TranslatorPage(*form).pmtSaveAs);
+  Choose(test::TranslatorPage(*form).pmtSave);
   EXPECT_EQ(chooser.shown, (std::vector<std::string>{"open", "save", "save"}));
   EXPECT_EQ(page.memoText.Text(), "memo");
   EXPECT_EQ(folder.Files(), std::vector<std::string>{"kept.txt"});
@@ -139,7 +139,7 @@ TEST_F(TranslatorFilesTest, AFileThatCannotBeOpenedLeavesTheMemoAsItWas) {
     if (c.content) WriteBytes(c.file, *c.content);
     page.memoText.SetText("keep me");
     chooser.answer = c.file;
-    const std::string message = ChooseReportingError(form->TranslatorPage().pmtOpen).value_or("");
+    const std::string message = ChooseReportingError(test::TranslatorPage(*form).pmtOpen).value_or("");
     EXPECT_EQ(message.rfind("Cannot open file " + ui::Utf8FromWide(c.file) + ": ", 0), 0u) << message;
     EXPECT_NE(message.find(c.reason), std::string::npos) << message;
     EXPECT_EQ(page.memoText.Text(), "keep me");
@@ -158,22 +158,22 @@ TEST_F(TranslatorFilesTest, AFailedCommandOfThePopupMenuIsAllThatShows) {
 TEST_F(TranslatorFilesTest, SaveWritesBackToTheFileLastOpened) {
   WriteBytes(folder / L"notes.txt", "old");
   chooser.answer = folder / L"notes.txt";
-  Choose(form->TranslatorPage().pmtOpen);
+  Choose(test::TranslatorPage(*form).pmtOpen);
   page.memoText.SetText("new text\r\nline two");
   chooser.answer = folder / L"other.txt";
-  Choose(form->TranslatorPage().pmtSaveAs);
+  Choose(test::TranslatorPage(*form).pmtSaveAs);
   EXPECT_EQ(ReadBytes(folder / L"other.txt"), "new text\r\nline two");
 
   page.memoText.SetText("saved again");
-  Choose(form->TranslatorPage().pmtSave);
+  Choose(test::TranslatorPage(*form).pmtSave);
   EXPECT_EQ(chooser.shown, (std::vector<std::string>{"open", "save"})) << "Save shows no dialog";
   EXPECT_EQ(ReadBytes(folder / L"notes.txt"), "saved again");
   EXPECT_EQ(ReadBytes(folder / L"other.txt"), "new text\r\nline two");
-  EXPECT_EQ(form->TranslatorPage().sdTranslate.fileName, folder / L"notes.txt");
+  EXPECT_EQ(test::TranslatorPage(*form).sdTranslate.fileName, folder / L"notes.txt");
 
   // Save As offers the name Save left in it.
   chooser.answer.reset();
-  Choose(form->TranslatorPage().pmtSaveAs);
+  Choose(test::TranslatorPage(*form).pmtSaveAs);
   EXPECT_EQ(chooser.offered.back(), folder / L"notes.txt");
 }
 
@@ -183,12 +183,12 @@ TEST_F(TranslatorFilesTest, SaveAfterAFailedOpenDoesNotWriteToTheRefusedFile) {
   const std::string binary("text\0more", 9);
   WriteBytes(folder / L"binary.dat", binary);
   chooser.answer = folder / L"notes.txt";
-  Choose(form->TranslatorPage().pmtOpen);
+  Choose(test::TranslatorPage(*form).pmtOpen);
   chooser.answer = folder / L"binary.dat";
-  ASSERT_TRUE(ChooseReportingError(form->TranslatorPage().pmtOpen).has_value());
+  ASSERT_TRUE(ChooseReportingError(test::TranslatorPage(*form).pmtOpen).has_value());
 
   page.memoText.SetText("saved");
-  Choose(form->TranslatorPage().pmtSave);
+  Choose(test::TranslatorPage(*form).pmtSave);
   EXPECT_EQ(ReadBytes(folder / L"binary.dat"), binary);
   EXPECT_EQ(ReadBytes(folder / L"notes.txt"), "saved") << "Save writes back to the file last opened";
 }
@@ -197,7 +197,7 @@ TEST_F(TranslatorFilesTest, SaveWithoutAnOpenedFileIsSaveAs) {
   MouseDown(page.memoTranslated);
   page.memoTranslated.SetText("the output\r\n");
   chooser.answer = folder / L"out.txt";
-  Choose(form->TranslatorPage().pmtSave);
+  Choose(test::TranslatorPage(*form).pmtSave);
   EXPECT_EQ(chooser.shown, std::vector<std::string>{"save"});
   EXPECT_EQ(ReadBytes(folder / L"out.txt"), "the output\r\n") << "the active memo is saved";
 }
@@ -211,7 +211,7 @@ TEST_F(TranslatorFilesTest, AFailedSaveLosesNothing) {
   for (const auto& [target, code] : {std::pair{missingFolder, ERROR_PATH_NOT_FOUND}, {readOnly, ERROR_ACCESS_DENIED}}) {
     SCOPED_TRACE(ui::Utf8FromWide(target));
     chooser.answer = target;
-    EXPECT_EQ(ChooseReportingError(form->TranslatorPage().pmtSaveAs),
+    EXPECT_EQ(ChooseReportingError(test::TranslatorPage(*form).pmtSaveAs),
               "Cannot create file " + ui::Utf8FromWide(target) + ": " + ui::SystemErrorText(code));
     EXPECT_EQ(page.memoText.Text(), "memo text");
   }
@@ -223,7 +223,7 @@ TEST_F(TranslatorFilesTest, SavingReplacesAnExistingFileWhole) {
   WriteBytes(folder / L"notes.txt", std::string(10000, 'o'));
   page.memoText.SetText("short");
   chooser.answer = folder / L"notes.txt";
-  Choose(form->TranslatorPage().pmtSaveAs);
+  Choose(test::TranslatorPage(*form).pmtSaveAs);
   EXPECT_EQ(ReadBytes(folder / L"notes.txt"), "short");
   EXPECT_EQ(folder.Files(), std::vector<std::string>{"notes.txt"});
 }
@@ -234,12 +234,12 @@ TEST_F(TranslatorFilesTest, AnyFileNameOpensAndSaves) {
   const TempFolder named(folder, L"\u041f\u0438\u0441\u044c\u043c\u0430 \u4fe1\u4ef6");
   WriteBytes(named / L"\u0437\u0430\u043c\u0435\u0442\u043a\u0438.txt", "caf\xe9 au lait");
   chooser.answer = named / L"\u0437\u0430\u043c\u0435\u0442\u043a\u0438.txt";
-  Choose(form->TranslatorPage().pmtOpen);
+  Choose(test::TranslatorPage(*form).pmtOpen);
   EXPECT_EQ(page.memoText.Text(), "caf\xe9 au lait");
   page.memoText.SetText("saved \xe9");
-  Choose(form->TranslatorPage().pmtSave);
+  Choose(test::TranslatorPage(*form).pmtSave);
   chooser.answer = named / L"\u7b14\u8bb0.txt";
-  Choose(form->TranslatorPage().pmtSaveAs);
+  Choose(test::TranslatorPage(*form).pmtSaveAs);
   EXPECT_EQ(ReadBytes(named / L"\u0437\u0430\u043c\u0435\u0442\u043a\u0438.txt"), "saved \xe9");
   EXPECT_EQ(ReadBytes(named / L"\u7b14\u8bb0.txt"), "saved \xe9");
 }
@@ -253,8 +253,8 @@ TEST_F(TranslatorFilesTest, SaveAsWritesIntoADeepFolder) {
   }
   page.memoText.SetText("saved \xe9");
   chooser.answer = *folders.back() / L"notes.txt";
-  Choose(form->TranslatorPage().pmtSaveAs);
-  Choose(form->TranslatorPage().pmtOpen);
+  Choose(test::TranslatorPage(*form).pmtSaveAs);
+  Choose(test::TranslatorPage(*form).pmtOpen);
   EXPECT_EQ(page.memoText.Text(), "saved \xe9");
   EXPECT_EQ(folders.back()->Files(), std::vector<std::string>{"notes.txt"}) << "no temporary file is left behind";
   while (!folders.empty()) folders.pop_back();  // the deepest first

@@ -18,7 +18,7 @@ class FileChooser {
  public:
   FileChooser(TTranslatorPage& page, TMainForm& form) : form_(form) {
     page.showFileDialog = [this](ui::FileDialog& dialog) {
-      shown.push_back(&dialog == &form_.TranslatorPage().odTranslate ? "open" : "save");
+      shown.push_back(&dialog == &test::TranslatorPage(form_).odTranslate ? "open" : "save");
       offered.push_back(dialog.fileName);
       if (!answer) return false;
       dialog.fileName = *answer;
@@ -35,7 +35,7 @@ class FileChooser {
 
 class TranslatorPageTest : public testing::Test {
  protected:
-  TranslatorPageTest() : form(test::ShowMainForm()), page(form->TranslatorPage()) {
+  TranslatorPageTest() : form(test::ShowMainForm()), page(test::TranslatorPage(*form)) {
     form->tpMain.SetActivePage(1);
     SetDelays("   0", "   0");
     Pump();

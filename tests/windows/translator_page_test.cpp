@@ -155,8 +155,8 @@ TEST_F(TranslatorPageTest, WordWrapDecidesHowTheLinesJoin) {
   PressTranslate();
   EXPECT_EQ(page.memoTranslated.Text(), "Hi there how are you\r\n");
 
-  Choose(form->TranslatorPage().pmtWordWrap);
-  EXPECT_FALSE(form->TranslatorPage().pmtWordWrap.Checked());
+  Choose(test::TranslatorPage(*form).pmtWordWrap);
+  EXPECT_FALSE(test::TranslatorPage(*form).pmtWordWrap.Checked());
   PressTranslate();
   EXPECT_EQ(page.memoTranslated.Text(), "Hi there\r\nhow are you\r\n");
   EXPECT_EQ(client.Text(), "Hi there how are you\r" "Hi there\rhow are you\r");
@@ -172,8 +172,8 @@ TEST_F(TranslatorPageTest, AWrappedParagraphJoinsAtTheBlanksItBrokeAt) {
 
 TEST_F(TranslatorPageTest, WordWrapSwitchesBothMemosAndTheirScrollBars) {
   for (const bool wrap : {false, true}) {
-    Choose(form->TranslatorPage().pmtWordWrap);
-    EXPECT_EQ(form->TranslatorPage().pmtWordWrap.Checked(), wrap);
+    Choose(test::TranslatorPage(*form).pmtWordWrap);
+    EXPECT_EQ(test::TranslatorPage(*form).pmtWordWrap.Checked(), wrap);
     for (const ui::Memo* memo : {&page.memoText, &page.memoTranslated}) {
       EXPECT_EQ(memo->WordWrap(), wrap);
       EXPECT_EQ(memo->ScrollBarsShown(), wrap ? ui::ScrollBars::Vertical : ui::ScrollBars::Both);
@@ -182,7 +182,7 @@ TEST_F(TranslatorPageTest, WordWrapSwitchesBothMemosAndTheirScrollBars) {
 }
 
 TEST_F(TranslatorPageTest, LongLinesAreNeverCut) {
-  Choose(form->TranslatorPage().pmtWordWrap);  // off: the whole line is one displayed line
+  Choose(test::TranslatorPage(*form).pmtWordWrap);  // off: the whole line is one displayed line
   const std::string line = std::string(6000, 'a') + " end";
   page.memoText.SetText(line);
   PressTranslate();
@@ -198,8 +198,8 @@ TEST_F(TranslatorPageTest, EnterTranslatesWhenAutoTranslateIsOn) {
   EXPECT_EQ(client.Text(), "") << "auto translate is off at start";
   EXPECT_EQ(page.memoText.Text(), "hello\r\n there") << "Enter breaks the line as usual";
 
-  Choose(form->TranslatorPage().pmAutoTranslate);
-  ASSERT_TRUE(form->TranslatorPage().pmAutoTranslate.Checked());
+  Choose(test::TranslatorPage(*form).pmAutoTranslate);
+  ASSERT_TRUE(test::TranslatorPage(*form).pmAutoTranslate.Checked());
   page.memoText.SetText("hello there");
   SendMessageA(page.memoText.Handle(), WM_CHAR, '\r', 1);
   EXPECT_EQ(client.Text(), "Hello there\r");
@@ -215,12 +215,12 @@ TEST_F(TranslatorPageTest, EnterTranslatesWhenAutoTranslateIsOn) {
   EXPECT_EQ(page.memoTranslated.Text(), "");
   EXPECT_EQ(client.Text(), "Hello there\r") << "blank input types nothing";
 
-  Choose(form->TranslatorPage().pmAutoTranslate);
-  EXPECT_FALSE(form->TranslatorPage().pmAutoTranslate.Checked());
+  Choose(test::TranslatorPage(*form).pmAutoTranslate);
+  EXPECT_FALSE(test::TranslatorPage(*form).pmAutoTranslate.Checked());
 }
 
 TEST_F(TranslatorPageTest, AFailedAutoTranslateKeepsTheTextAndTheEnter) {
-  Choose(form->TranslatorPage().pmAutoTranslate);
+  Choose(test::TranslatorPage(*form).pmAutoTranslate);
   SetDelays("    ", "   0");
   page.memoText.SetText("hello");
   test::ErrorBoxWatcher watcher("Kestrelle");
@@ -231,7 +231,7 @@ TEST_F(TranslatorPageTest, AFailedAutoTranslateKeepsTheTextAndTheEnter) {
 }
 
 TEST_F(TranslatorPageTest, ALineThatNoGameClientTookStays) {
-  Choose(form->TranslatorPage().pmAutoTranslate);
+  Choose(test::TranslatorPage(*form).pmAutoTranslate);
   page.memoText.SetText("hello");
   SendMessageA(page.memoText.Handle(), WM_CHAR, '\r', 1);
   EXPECT_EQ(page.memoText.Text(), "hello") << "the game is closed: the line is not lost";
@@ -243,7 +243,7 @@ TEST_F(TranslatorPageTest, ClearTextEmptiesBothMemos) {
   page.memoText.SetText("in");
   page.memoTranslated.SetText("out");
   MouseDown(page.memoTranslated);
-  Choose(form->TranslatorPage().pmtClear);
+  Choose(test::TranslatorPage(*form).pmtClear);
   EXPECT_EQ(page.memoText.Text(), "");
   EXPECT_EQ(page.memoTranslated.Text(), "");
 }
@@ -269,13 +269,13 @@ TEST_F(TranslatorPageTest, MenuItemsFollowTheMemoLastClicked) {
     memo.SetText(c.text);
     MouseDown(memo, c.button);
     EXPECT_EQ(page.ActiveMemo, &memo);
-    EXPECT_EQ(form->TranslatorPage().cutTranslate.Enabled(), c.input);
-    EXPECT_EQ(form->TranslatorPage().PasteTranslate.Enabled(), c.input);
-    EXPECT_EQ(form->TranslatorPage().pmtOpen.Enabled(), c.input);
-    EXPECT_EQ(form->TranslatorPage().pmtSave.Enabled(), c.saveEnabled);
-    EXPECT_EQ(form->TranslatorPage().pmtSaveAs.Enabled(), c.saveEnabled);
-    EXPECT_TRUE(form->TranslatorPage().CopyTranslate.Enabled());
-    EXPECT_TRUE(form->TranslatorPage().pmtClear.Enabled());
+    EXPECT_EQ(test::TranslatorPage(*form).cutTranslate.Enabled(), c.input);
+    EXPECT_EQ(test::TranslatorPage(*form).PasteTranslate.Enabled(), c.input);
+    EXPECT_EQ(test::TranslatorPage(*form).pmtOpen.Enabled(), c.input);
+    EXPECT_EQ(test::TranslatorPage(*form).pmtSave.Enabled(), c.saveEnabled);
+    EXPECT_EQ(test::TranslatorPage(*form).pmtSaveAs.Enabled(), c.saveEnabled);
+    EXPECT_TRUE(test::TranslatorPage(*form).CopyTranslate.Enabled());
+    EXPECT_TRUE(test::TranslatorPage(*form).pmtClear.Enabled());
     memo.SetText("");
   }
 }
@@ -286,20 +286,20 @@ TEST_F(TranslatorPageTest, ClipboardCommandsActOnTheActiveMemo) {
   page.memoText.SetText("input text");
   page.memoTranslated.SetText("output text");
   page.memoText.SelectAll();
-  Choose(form->TranslatorPage().CopyTranslate);
+  Choose(test::TranslatorPage(*form).CopyTranslate);
   EXPECT_EQ(ClipboardText(), "input text");
 
   page.memoText.SetSelection(0, 6);
-  Choose(form->TranslatorPage().cutTranslate);
+  Choose(test::TranslatorPage(*form).cutTranslate);
   EXPECT_EQ(ClipboardText(), "input ");
   EXPECT_EQ(page.memoText.Text(), "text");
   page.memoText.SetSelection(4, 0);
-  Choose(form->TranslatorPage().PasteTranslate);
+  Choose(test::TranslatorPage(*form).PasteTranslate);
   EXPECT_EQ(page.memoText.Text(), "textinput ");
 
   MouseDown(page.memoTranslated);
   page.memoTranslated.SetSelection(0, 6);
-  Choose(form->TranslatorPage().CopyTranslate);
+  Choose(test::TranslatorPage(*form).CopyTranslate);
   EXPECT_EQ(ClipboardText(), "output");
 }
 

@@ -1,0 +1,145 @@
+// The main window's menus and their commands, and the error box for an exception that escapes a handler.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/about_box.h"
+#include "app/main_form.h"
+#include "test_support.h"
+
+namespace kestrelle {
+namespace {
+
+// The menu as lines: one per item, submenu items indented, shortcuts after a tab, checked items marked.
+void DescribeMenu(HMENU menu, const std::string& indent, std::vector<std::string>& lines) {
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    char caption[128] = {};
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_SUBMENU | MIIM_STRING;
+    info.dwTypeData = caption;
+    info.cch = sizeof caption;
+    GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
+    std::string line = indent + ((info.fType & MFT_SEPARATOR) != 0 ? "-" : caption);
+    if ((info.fState & MFS_CHECKED) != 0) line += " [checked]";
+    lines.push_back(line);
+    if (info.hSubMenu != nullptr) DescribeMenu(info.hSubMenu, indent + "  ", lines);
+  }
+}
+
+TEST(MainForm, MainMenuWithTheHelpSeparatorFirst) {
+  auto form = test::ShowMainForm();
+  ASSERT_EQ(GetMenu(form->Handle()), form->MainMenu1.Handle());
+  std::vector<std::string> lines;
+  DescribeMenu(GetMenu(form->Handle()), "", lines);
+  const std::vector<std::string> expected = {"&File", "  E&xit", "&Help", "  -", "  &About ..."};
+  EXPECT_EQ(lines, expected);
+}
+
+TEST(MainForm, TranslatorPopupMenuWithItsShortcuts) {
+  auto form = test::ShowMainForm();
+  std::vector<std::string> lines;
+  DescribeMenu(test::TranslatorPage(*form).pmTranslate.Handle(), "", lines);
+  const std::vector<std::string> expected = {
+      "Clear Text", "-", "Settings", "  Word wrap [checked]", "  Auto Translate on Enter", "  Leave Game Commands Alone [checked]", "-",
+      "&File", "  &Open\tCtrl+O", "  -", "  &Save\tCtrl+S", "  Save &As...",
+      "&Edit", "  Cu&t\tCtrl+X", "  &Copy\tCtrl+C", "  &Paste\tCtrl+V"};
+  EXPECT_EQ(lines, expected);
+}
+
+TEST(MainForm, ExitClosesTheWindowAndEndsTheMessageLoop) {
+  auto form = test::ShowMainForm();
+  form->Exit1.Click();
+  EXPECT_FALSE(form->Visible());
+  MSG quit;
+  EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+TEST(MainForm, AboutShowsTheModalAboutBoxUntilOk) {
+  auto form = test::ShowMainForm();
+  bool mainEnabledWhileOpen = true;
+  std::string okCaption;
+  std::thread closer([&] {
+    for (int attempt = 0; attempt < 500; ++attempt) {
+      HWND box = FindWindowA(ui::Control::kFormClass, "About");
+      if (box != nullptr && IsWindowVisible(box)) {
+        mainEnabledWhileOpen = IsWindowEnabled(form->Handle()) != FALSE;
+        HWND ok = FindWindowExA(box, nullptr, "Button", nullptr);
+        okCaption = test::WindowText(ok);
+        PostMessageA(ok, BM_CLICK, 0, 0);
+        return;
+      }
+      Sleep(10);
+    }
+  });
+  form->About1.Click();
+  closer.join();
+  EXPECT_FALSE(mainEnabledWhileOpen);
+  EXPECT_EQ(okCaption, "OK");
+  EXPECT_FALSE(form->AboutBox().Visible());
+  EXPECT_TRUE(IsWindowEnabled(form->Handle()));
+}
+
+// What escapes a handler is shown in the error box (application title, the exception's message); the
+// program goes on with what the handler had changed, and the next event is handled as usual.
+TEST(MainForm, ExceptionInAHandlerShowsTheErrorBoxAndTheProgramGoesOn) {
+  auto form = test::ShowMainForm();
+  int runs = 0;
+  auto failing = [&] {
+    ++runs;
+    test::TranslatorPage(*form).Label1.SetText("changed " + std::to_string(runs));
+    throw std::runtime_error("Resource  not found");
+  };
+  const struct {
+    const char* name;
+    std::function<void()> bind;
+    std::function<void()> raise;
+  } cases[] = {
+      {"button click", [&] { test::TranslatorPage(*form).btnTranslate.onClick = failing; },
+       [&] { SendMessageA(test::TranslatorPage(*form).btnTranslate.Handle(), BM_CLICK, 0, 0); }},
+      {"radio group click", [&] { test::MoongatePage(*form).rgStart.onClick = failing; },
+       [&] {
+         test::MoongatePage(*form).rgStart.SetItemIndex(-1);
+         SendMessageA(test::MoongatePage(*form).rgStart.ItemHandle(3), BM_CLICK, 0, 0);
+       }},
+      {"main menu command", [&] { form->About1.onClick = failing; },
+       [&] { SendMessageA(form->Handle(), WM_COMMAND, form->About1.CommandId(), 0); }},
+      {"check box click", [&] { test::MoongatePage(*form).cbByTime.onClick = failing; },
+       [&] { SendMessageA(test::MoongatePage(*form).cbByTime.Handle(), BM_CLICK, 0, 0); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    runs = 0;
+    c.bind();
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+      test::ErrorBoxWatcher watcher("Kestrelle");
+      c.raise();
+      const auto seen = watcher.Result();
+      EXPECT_TRUE(seen.found) << "attempt " << attempt;
+      EXPECT_EQ(seen.caption, "Kestrelle");
+      EXPECT_EQ(seen.message, "Resource  not found");
+      EXPECT_EQ(runs, attempt);
+      EXPECT_EQ(test::TranslatorPage(*form).Label1.Text(), "changed " + std::to_string(attempt));
+    }
+  }
+  EXPECT_EQ(test::MoongatePage(*form).rgStart.ItemIndex(), 3) << "the selection made before the handler stays";
+  EXPECT_TRUE(IsWindow(form->Handle()));
+}
+
+TEST(MainForm, ExceptionInTheShowHandlerIsReportedAndTheWindowStillShows) {
+  test::ErrorBoxWatcher watcher("Kestrelle");
+  ui::Form form("Failing", {.clientWidth = 100, .clientHeight = 100, .font = {"Arial", -11}});
+  form.onShow = [] { throw std::runtime_error("show failed"); };
+  form.Show();
+  const auto seen = watcher.Result();
+  EXPECT_TRUE(seen.found);
+  EXPECT_EQ(seen.message, "show failed");
+  EXPECT_TRUE(form.Visible());
+}
+}  // namespace
+}  // namespace kestrelle
