@@ -23,6 +23,10 @@ struct XFreeDeleter {
   void operator()(Window* data) const { XFree(data); }
 };
 
+struct DirectoryCloser {
+  void operator()(DIR* directory) const { closedir(directory); }
+};
+
 std::vector<Window> ChildrenOf(Display* display, Window parent) {
   Window root = None;
   Window parentOfParent = None;
@@ -85,7 +89,7 @@ std::vector<NativeClientWindow> FindNativeClients(Display* display) {
 }
 
 int ClientProcessesWithoutWindow(const std::vector<NativeClientWindow>& found) {
-  const std::unique_ptr<DIR, decltype(&closedir)> proc(opendir("/proc"), closedir);
+  const std::unique_ptr<DIR, DirectoryCloser> proc(opendir("/proc"));
   if (!proc) return 0;
   int count = 0;
   while (const dirent* entry = readdir(proc.get())) {
