@@ -1,7 +1,6 @@
 #include "game_link/native_link.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <deque>
 #include <utility>
 
@@ -72,11 +71,13 @@ std::int32_t SilenceLimitMs(const TypingDelays& delays) {
 
 NativeLink* NativeLink::OfThisProcess() {
   static NativeLink* const link = []() -> NativeLink* {
-    const char* variable = std::getenv(std::string(kNativeLinkVariable).c_str());
+    char variable[8] = {};
+    const DWORD length =
+        GetEnvironmentVariableA(std::string(kNativeLinkVariable).c_str(), variable, static_cast<DWORD>(sizeof variable));
     const HANDLE requests = GetStdHandle(STD_OUTPUT_HANDLE);
     const HANDLE replies = GetStdHandle(STD_INPUT_HANDLE);
-    if (!variable || std::string_view(variable) != "1" || !requests || requests == INVALID_HANDLE_VALUE ||
-        !replies || replies == INVALID_HANDLE_VALUE) {
+    if (length != 1 || variable[0] != '1' || !requests || requests == INVALID_HANDLE_VALUE || !replies ||
+        replies == INVALID_HANDLE_VALUE) {
       return nullptr;
     }
     auto inbox = std::make_shared<Inbox>();
