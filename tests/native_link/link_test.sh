@@ -3,8 +3,8 @@
 # Kestrelle drives it. Three native SDL windows run: a ClassicUO, a second ClassicUO that hangs (stopped),
 # and another program titled "ClassicUO - notes"; the keyboard map lacks '~'. The text must reach the first
 # ClassicUO whole ('~' included, the line's end as a Return), the hung one must be dropped within the
-# link's time-out, the other program must get nothing, and the keyboard map must be as it was. A stop ends
-# the typing at its next pause. In a Wayland session, a ClassicUO with no X window is explained once, at the
+# link's time-out, and so must one that closes during the typing; the other program must get nothing, and
+# the keyboard map must be as it was. A stop ends the typing at its next pause. In a Wayland session, a ClassicUO with no X window is explained once, at the
 # first request only.
 set -euo pipefail
 link=$1
@@ -52,12 +52,25 @@ map_before=$(xmodmap -pke)
 text="Hail~ friend"
 hex=$(printf '%s' "$text" | od -An -tx1 | tr -d ' \n')
 start=$(date +%s)
-# Two requests typed whole, then one with long pauses that is asked to stop during its first client.
-replies=$(WAYLAND_DISPLAY=wayland-test "$link" bash -c "[ \"\$KESTRELLE_NATIVE_LINK\" = 1 ] || exit 1
-  for request in 1 2 3; do
-    if [ \$request = 3 ]; then echo 'type 1000 10 $hex'; sleep 1.5; echo stop; else echo 'type 1 10 $hex'; fi
-    while read -r reply; do echo \"\$request \$reply\" >&2; [ \"\$reply\" = done ] && break; done
-  done" 2>&1)
+# Kestrelle, played on the link's pipes: two requests typed whole, one with long pauses asked to stop during
+# the typing, and one during which a third ClassicUO closes (once the first client has taken the focus).
+cat >"$work/kestrelle.sh" <<'PLAYED'
+[ "$KESTRELLE_NATIVE_LINK" = 1 ] || exit 1
+answers() { while read -r reply; do echo "$1 $reply" >&2; [ "$reply" = done ] && break; done; }
+echo "type 1 10 $HEX"; answers 1
+echo "type 1 10 $HEX"; answers 2
+echo "type 1000 10 $HEX"; sleep 1.5; echo stop; answers 3
+"$CLIENT" /dev/null "ClassicUO - closing" 60 & closing=$!
+sleep 1.5
+echo "type 100 10 $HEX"
+while read -r reply; do
+  echo "4 $reply" >&2
+  [ "$reply" = line ] && kill "$closing" 2>/dev/null
+  [ "$reply" = done ] && break
+done
+wait "$closing" 2>/dev/null
+PLAYED
+replies=$(HEX=$hex CLIENT="$work/ClassicUO" WAYLAND_DISPLAY=wayland-test "$link" bash "$work/kestrelle.sh" 2>&1)
 seconds=$(($(date +%s) - start))
 echo "$replies"
 
@@ -70,15 +83,19 @@ for request in 1 2; do
   grep -qx "$request client typed $(hexof "ClassicUO - 7.0.10.3")" <<<"$replies" || fail "request $request: not typed"
   grep -qx "$request client dropped $(hexof "ClassicUO - hung")" <<<"$replies" || fail "request $request: hung kept"
 done
-# (The hung client comes before or after the other, as the server stacks them.)
+# (The hung client comes before or after the others, as the server stacks them.)
 grep -qx "3 client stopped $(hexof "ClassicUO - 7.0.10.3")" <<<"$replies" || fail "the stop did not end the typing"
-# Three requests, each waiting the link's 5-second time-out for the hung client at most once.
-[ "$seconds" -le 25 ] || fail "the hung client or the stop held the link for $seconds s"
+grep -qx "4 client typed $(hexof "ClassicUO - 7.0.10.3")" <<<"$replies" &&
+  grep -qx "4 client dropped $(hexof "ClassicUO - closing")" <<<"$replies" &&
+  grep -qx "4 client dropped $(hexof "ClassicUO - hung")" <<<"$replies" || fail "request 4: the closing client was not dropped"
+# Four requests, each waiting the link's 5-second time-out for the hung client at most once.
+[ "$seconds" -le 40 ] || fail "the hung client or the stop held the link for $seconds s"
 sleep 0.3
 received=$(cat "$work/client.log")
-whole="$text"$'\r'"$text"$'\r'
-stopped_part=${received#"$whole"}
-[ "$received" = "$whole$stopped_part" ] && [[ "$text" == "$stopped_part"* ]] ||
+line=$text$'\r'
+after_two=${received#"$line$line"}
+stopped_part=${after_two%"$line"}
+[ "$received" = "$line$line$stopped_part$line" ] && [[ "$text" == "$stopped_part"* ]] ||
   fail "the client received: $(od -c "$work/client.log")"
 [ ! -s "$work/decoy.log" ] || fail "the other program received: $(cat "$work/decoy.log")"
 [ "$(xmodmap -pke)" = "$map_before" ] || fail "the keyboard map was not given back"
