@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # typing-bench.sh [--native n] [typing_bench options]: builds the windows preset's typing benchmark and runs it
 # under Wine on a virtual display of its own, typing 500 characters with the default delays (25 and 3000 ms)
-# into a recording game client, then into a ClassicUO stand-in. Takes about 50 seconds. For the cost of
-# bringing ClassicUO windows forward and back: --length 40 --windows 4. With --native n, it then starts n
-# native SDL windows named ClassicUO on the display (built from Debian's SDL 2) and runs the benchmark once
-# more under the native link, typing into those only: --native 4 --length 40 --windows 4. Not while the windows
-# preset's tests run: both use the build's Wine prefix.
+# into a recording game client, then into a ClassicUO stand-in, then times Stop on the Translator page
+# halfway through (a healthy client, then a hanging one). Takes about 80 seconds. For the cost of bringing
+# ClassicUO windows forward and back: --length 40 --windows 4. With --native n, it then starts n native SDL
+# windows named ClassicUO on the display (built from Debian's SDL 2) and runs the benchmark once more under
+# the native link, typing into those only: --native 4 --length 40 --windows 4. Not while the windows preset's
+# tests run: both use the build's Wine prefix.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD

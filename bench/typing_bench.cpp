@@ -6,6 +6,11 @@
 // character of the next beyond its character delay, plus the time after the last client, per window; the
 // ClassicUO figure less the classic one is what bringing a window forward and back costs.
 //
+// Then Stop: the Translator page types the text into a classic client, which presses the page's Stop
+// button halfway through (the press is posted as it takes that character), once with the client healthy
+// and once with it hanging from then on; the time from that character to the page being ready again (the
+// command returned, "Translate" on the button, the controls enabled) is what the player waits after Stop.
+//
 // With --native-log (once for every native SDL client that bench/typing-bench.sh started on the X display,
 // the file it logs to), it types only into those native ClassicUO stand-ins, through the native link, which
 // the bench then runs under. Their logs hold no times, so the hand-over is read from the bench's own clock:
@@ -30,6 +35,8 @@
 #include "recording_client_process.h"
 #include "game_link/game_link.h"
 #include "game_link/native_link.h"
+#include "translator/translator_page.h"
+#include "ui/page_control.h"
 
 namespace {
 
@@ -55,9 +62,9 @@ class WaitCounter final : public kestrelle::TypingTarget {
     units += ms;
     return true;
   }
-  bool Send(char c) override {
-    sent += c;
-    return true;
+  kestrelle::TypingOutcome Send(char32_t c) override {
+    sent += static_cast<char>(c);
+    return kestrelle::TypingOutcome::Typed;
   }
   long long units = 0;
   std::string sent;
@@ -65,13 +72,13 @@ class WaitCounter final : public kestrelle::TypingTarget {
 
 long long WaitUnits(const std::string& text, TypingDelays unitDelays) {
   WaitCounter counter;
-  kestrelle::TypeIntoWindow(text, unitDelays, counter);
+  kestrelle::TypeIntoWindow(std::u32string(text.begin(), text.end()), unitDelays, counter);
   return counter.units;
 }
 
 std::string TypedStream(const std::string& text) {
   WaitCounter counter;
-  kestrelle::TypeIntoWindow(text, {}, counter);
+  kestrelle::TypeIntoWindow(std::u32string(text.begin(), text.end()), {}, counter);
   return counter.sent;
 }
 
@@ -117,11 +124,11 @@ KindRun TypeIntoClients(const char* name, const RecordingClientOptions& options,
   KindRun run{name};
   const double startCpu = kestrelle::test::ProcessorMs();
   const long long startUs = kestrelle::test::NowMicroseconds();
-  const kestrelle::SendResult result = kestrelle::SendToGame(text, delays, kestrelle::CommandStop(), home);
+  const kestrelle::SendResult result = kestrelle::SendToGame(text, delays, kestrelle::CommandStop(), {.home = home});
   const long long endUs = kestrelle::test::NowMicroseconds();
   run.wallMs = static_cast<double>(endUs - startUs) / 1000.0;
   run.cpuMs = kestrelle::test::ProcessorMs() - startCpu;
-  run.complete = result.completed == windows && GetForegroundWindow() == home;
+  run.complete = result.TookWholeText() == windows && GetForegroundWindow() == home;
 
   std::vector<std::vector<kestrelle::test::CharRecord>> records;
   for (const auto& client : clients) records.push_back(client->Records());
@@ -149,15 +156,52 @@ KindRun TypeIntoNativeClients(const std::vector<std::string>& logs, const std::s
   SetForegroundWindow(home);
   const double startCpu = kestrelle::test::ProcessorMs();
   const long long startUs = kestrelle::test::NowMicroseconds();
-  const kestrelle::SendResult result = kestrelle::SendToGame(text, delays, kestrelle::CommandStop(), home);
+  const kestrelle::SendResult result = kestrelle::SendToGame(text, delays, kestrelle::CommandStop(), {.home = home});
   run.wallMs = static_cast<double>(kestrelle::test::NowMicroseconds() - startUs) / 1000.0;
   run.cpuMs = kestrelle::test::ProcessorMs() - startCpu;
   const auto windows = static_cast<int>(logs.size());
-  run.complete = result.completed == windows && result.clients == windows;
+  run.complete = result.TookWholeText() == windows && std::ssize(result.clients) == windows;
   Sleep(200);  // the last client writes its log as it takes the keys
   const std::string expected = TypedStream(text);
   for (const std::string& log : logs) run.complete = run.complete && ReadUnixFile(log) == expected;
   run.handOverMsPerWindow = (run.wallMs - idealMsPerWindow * windows) / windows;
+  return run;
+}
+
+struct StopRun {
+  const char* name;
+  bool ready = false;   // the command returned with the page ready
+  double stopToReadyMs = 0;
+  size_t typed = 0;     // characters the client took
+};
+
+// The Translator page typing text into one classic client that presses Stop as it takes its `after`-th
+// character, then (hanging) stops answering or goes on.
+StopRun StopWhileTyping(const char* name, RecordingClientOptions client, const std::string& text,
+                        const TypingDelays& delays, long after, bool hang) {
+  kestrelle::ui::Form form("Kestrelle", {.clientWidth = 320, .clientHeight = 267, .font = {"MS Sans Serif", -11}});
+  kestrelle::ui::PageControl pages(form, {0, 0, 320, 267});
+  kestrelle::TTranslatorPage page(form, pages.AddPage("Translator"));
+  page.Start();
+  form.Show();
+  page.meCharDelay.SetText(std::to_string(delays.charDelay));
+  page.meLineDelay.SetText(std::to_string(delays.lineDelay));
+  page.memoText.SetText(text);
+  client.post = {after, page.btnTranslate.Handle(), BM_CLICK, 0};
+  if (hang) client.hangAfter = after;
+  const RecordingClient recording(client);
+
+  SendMessageA(page.btnTranslate.Handle(), BM_CLICK, 0, 0);
+  const long long readyUs = kestrelle::test::NowMicroseconds();
+  StopRun run{name};
+  run.ready = page.btnTranslate.Text() == "Translate" && page.memoText.Enabled() && page.rgSpeak.Enabled();
+  const auto records = recording.Records();
+  run.typed = records.size();
+  if (records.size() >= static_cast<size_t>(after)) {
+    run.stopToReadyMs = static_cast<double>(readyUs - records[static_cast<size_t>(after) - 1].microseconds) / 1000.0;
+  } else {
+    run.ready = false;
+  }
   return run;
 }
 
@@ -227,8 +271,16 @@ int main(int argc, char** argv) {
     }
     std::fprintf(stderr, "hand-over cost   %.1f ms per ClassicUO window (goal: at most 100 ms)\n",
                 runs[1].handOverMsPerWindow - runs[0].handOverMsPerWindow);
-    const bool complete = runs[0].complete && runs[1].complete;
-    return complete ? 0 : 1;
+
+    const long half = static_cast<long>(text.size() / 2);
+    const StopRun stops[] = {StopWhileTyping("typing", classic, text, delays, half, false),
+                             StopWhileTyping("hung", classic, text, delays, half, true)};
+    for (const StopRun& stop : stops) {
+      std::fprintf(stderr, "Stop, client %-6s page ready %.1f ms after the press (goal: under 1000 ms), %zu characters "
+                  "typed%s\n",
+                  stop.name, stop.stopToReadyMs, stop.typed, stop.ready ? "" : " (NOT READY)");
+    }
+    return runs[0].complete && runs[1].complete && stops[0].ready && stops[1].ready ? 0 : 1;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "%s\n", e.what());
     return 1;

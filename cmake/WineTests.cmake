@@ -1,14 +1,16 @@
 # Windows-side tests. In a cross build they run through Wine with a prefix of the build's own, on one
 # virtual X display per test run: the fixture "wine_display" starts Xvfb (and prepares the prefixes) before
-# the first such test and stops both after the last. Besides the build's own prefix (a 96-DPI screen) there
-# is one prefix per DPI of KESTRELLE_WINE_DPIS, for the tests that check the scaled layout. Built on
-# Windows itself, they simply run, at the screen's DPI.
-set(KESTRELLE_WINE_DPIS 120 144 192)
+# the first such test and stops both after the last. Besides the build's own prefix (a 96-DPI screen with
+# Wine's own window frame) there is one prefix per screen of KESTRELLE_WINE_SCREENS, for the tests that
+# check the scaled layout: a screen is named by its DPI, and by the window frame after a hyphen where it is
+# not Wine's own ("win10": the larger caption, menu bar and padded border of Windows 10 and 11). Built on
+# Windows itself, the tests simply run, at the screen's DPI and frame.
+set(KESTRELLE_WINE_SCREENS 120 144 192 96-win10 144-win10)
 if(CMAKE_CROSSCOMPILING)
   set(KESTRELLE_WINE_RUN ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh)
   set(KESTRELLE_DISPLAY_SCRIPT ${CMAKE_SOURCE_DIR}/scripts/virtual-display.sh)
 
-  add_test(NAME wine_display_start COMMAND ${KESTRELLE_DISPLAY_SCRIPT} start ${CMAKE_BINARY_DIR} ${KESTRELLE_WINE_DPIS})
+  add_test(NAME wine_display_start COMMAND ${KESTRELLE_DISPLAY_SCRIPT} start ${CMAKE_BINARY_DIR} ${KESTRELLE_WINE_SCREENS})
   set_tests_properties(wine_display_start PROPERTIES FIXTURES_SETUP wine_display TIMEOUT 300)
   add_test(NAME wine_display_stop COMMAND ${KESTRELLE_DISPLAY_SCRIPT} stop ${CMAKE_BINARY_DIR})
   set_tests_properties(wine_display_stop PROPERTIES FIXTURES_CLEANUP wine_display)
@@ -18,11 +20,14 @@ endif()
 # named as the case, so that a test run shows each case with its result. The cases are listed when CTest
 # starts rather than at build time, since in a cross build the program runs only through Wine (which lists
 # them without a display); each case then runs in a process of its own.
-# kestrelle_add_wine_gtest(<target> DPI <dpi> FILTER <gtest filter>): the cases of the filter once more, on
-# a screen of that DPI (one of KESTRELLE_WINE_DPIS), named "<case>@<dpi>dpi"; the program finds the DPI it
-# is meant to run at in KESTRELLE_WINE_DPI. Only in a cross build.
+# kestrelle_add_wine_gtest(<target> SCREEN <screen> FILTER <gtest filter>): the cases of the filter once
+# more, on a screen of KESTRELLE_WINE_SCREENS, named "<case>@<dpi>dpi[-<frame>]"; the program finds the
+# screen it is meant to run on in KESTRELLE_WINE_SCREEN. Only in a cross build.
+# kestrelle_add_wine_gtest(<target> LOCALE <locale> FILTER <gtest filter>): the cases of the filter once
+# more in a Unix locale that the display fixture makes (ja_JP.UTF-8), which sets the system code page of
+# Wine, named "<case>@<locale>". Only in a cross build.
 function(kestrelle_add_wine_gtest target)
-  cmake_parse_arguments(arg "" "TIMEOUT;DPI;FILTER" "" ${ARGN})
+  cmake_parse_arguments(arg "" "TIMEOUT;SCREEN;LOCALE;FILTER" "" ${ARGN})
   if(NOT arg_TIMEOUT)
     set(arg_TIMEOUT 120)
   endif()
@@ -31,11 +36,15 @@ function(kestrelle_add_wine_gtest target)
   if(CMAKE_CROSSCOMPILING)
     set_target_properties(${target} PROPERTIES CROSSCOMPILING_EMULATOR "${KESTRELLE_WINE_RUN};${CMAKE_BINARY_DIR}")
     list(APPEND properties FIXTURES_REQUIRED wine_display)
-    if(arg_DPI)
-      list(APPEND properties ENVIRONMENT KESTRELLE_WINE_DPI=${arg_DPI})
-      set(variant TEST_SUFFIX "@${arg_DPI}dpi" TEST_FILTER "${arg_FILTER}")
+    if(arg_SCREEN)
+      list(APPEND properties ENVIRONMENT KESTRELLE_WINE_SCREEN=${arg_SCREEN})
+      string(REGEX REPLACE "^([0-9]+)" "\\1dpi" suffix "${arg_SCREEN}")
+      set(variant TEST_SUFFIX "@${suffix}" TEST_FILTER "${arg_FILTER}")
+    elseif(arg_LOCALE)
+      list(APPEND properties ENVIRONMENT KESTRELLE_WINE_LOCALE=${arg_LOCALE})
+      set(variant TEST_SUFFIX "@${arg_LOCALE}" TEST_FILTER "${arg_FILTER}")
     endif()
-  elseif(arg_DPI)
+  elseif(arg_SCREEN OR arg_LOCALE)
     return()
   endif()
   # Listing may first create the Wine prefix, which takes a while.

@@ -81,7 +81,7 @@ rm -rf "$out"
 mkdir -p "$out"
 # The program names each picture it takes and says what it shows.
 shots=$(wine "$build_dir/tests/screenshots/kestrelle_screenshots.exe" "$(winepath -w "$out")" | tr -d '\r')
-shots+=$'\n'$(KESTRELLE_WINE_DPI=144 scripts/wine-run.sh "$build_dir" \
+shots+=$'\n'$(KESTRELLE_WINE_SCREEN=144 scripts/wine-run.sh "$build_dir" \
   "$build_dir/tests/screenshots/kestrelle_screenshots.exe" "$(winepath -w "$out")" moongates weapons)
 for bmp in "$out"/*.bmp; do
   convert "$bmp" "${bmp%.bmp}.png"

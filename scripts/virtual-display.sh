@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
-# virtual-display.sh start|stop <build-dir> [dpi...]
+# virtual-display.sh start|stop <build-dir> [screen...]
 # start: runs Xvfb on a free display number, records it in <build-dir>/display, and prepares the Wine
-# prefix (see kestrelle_prepare_prefix in wine-env.sh) and one prefix for each DPI named (see
-# kestrelle_prepare_dpi_prefix); stop: ends the Wine servers of the build's prefixes and that Xvfb.
+# prefix (see kestrelle_prepare_prefix in wine-env.sh), one prefix for each screen named, as DPI or
+# DPI-FRAME (see kestrelle_prepare_screen_prefix), and one for a Japanese locale (see
+# kestrelle_prepare_locale_prefix); stop: ends the Wine servers of the build's prefixes and that Xvfb.
 set -euo pipefail
 action=$1
 build_dir=$(cd "$2" && pwd)
 shift 2
-dpis=("$@")
+screens=("$@")
 state="$build_dir/display"
-unset KESTRELLE_WINE_DPI
+unset KESTRELLE_WINE_SCREEN KESTRELLE_WINE_LOCALE
 source "$(dirname "$0")/wine-env.sh"
 
 start() {
@@ -28,14 +29,16 @@ start() {
   export DISPLAY=":$n"
   kestrelle_prepare_prefix N
   wineserver -w
-  local dpi
-  for dpi in "${dpis[@]}"; do kestrelle_prepare_dpi_prefix "$dpi"; done
+  local screen
+  for screen in "${screens[@]}"; do kestrelle_prepare_screen_prefix "$screen"; done
+  # Japanese, whose code page 932 Wine takes as the system code page: text in a double-byte code page.
+  kestrelle_prepare_locale_prefix ja_JP.UTF-8
   echo "Virtual display $DISPLAY ready"
 }
 
 stop_quietly() {
   local prefix
-  for prefix in "$kestrelle_base_prefix" "$kestrelle_base_prefix"-*dpi; do
+  for prefix in "$kestrelle_base_prefix" "$kestrelle_base_prefix"-*; do
     [ -d "$prefix" ] && WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true
   done
   if [ -f "$state/pid" ]; then

@@ -1,11 +1,17 @@
 # Sourced by the Wine scripts: a quiet Wine with a prefix of the build's own and no .NET or HTML engine.
-# Expects $build_dir (the CMake binary folder of the windows preset). KESTRELLE_WINE_DPI (120, 144, 192...)
-# picks the build's prefix whose screen has that DPI (see kestrelle_prepare_dpi_prefix); unset or 96, the
-# build's own prefix.
+# Expects $build_dir (the CMake binary folder of the windows preset). KESTRELLE_WINE_SCREEN, a DPI with
+# the window frame after a hyphen where it is not Wine's own (120, 144, 96-win10...), picks the build's
+# prefix of that screen (see kestrelle_prepare_screen_prefix); unset or 96, the build's own prefix.
+# KESTRELLE_WINE_LOCALE (ja_JP.UTF-8) runs Wine in that Unix locale, which gives Wine the locale's code
+# page as the system code page, with the prefix of that locale (see kestrelle_prepare_locale_prefix).
 kestrelle_base_prefix="$build_dir/wineprefix"
-kestrelle_dpi_prefix() { echo "$kestrelle_base_prefix-$1dpi"; }
-if [ -n "${KESTRELLE_WINE_DPI:-}" ] && [ "$KESTRELLE_WINE_DPI" != 96 ]; then
-  WINEPREFIX=$(kestrelle_dpi_prefix "$KESTRELLE_WINE_DPI")
+# kestrelle_screen_prefix SCREEN: the prefix of a screen named DPI or DPI-FRAME.
+kestrelle_screen_prefix() { echo "$kestrelle_base_prefix-${1%%-*}dpi${1#"${1%%-*}"}"; }
+if [ -n "${KESTRELLE_WINE_LOCALE:-}" ]; then
+  WINEPREFIX="$kestrelle_base_prefix-$KESTRELLE_WINE_LOCALE"
+  export LOCPATH="$build_dir/locale" LANG="$KESTRELLE_WINE_LOCALE" LC_ALL="$KESTRELLE_WINE_LOCALE"
+elif [ "${KESTRELLE_WINE_SCREEN:-96}" != 96 ]; then
+  WINEPREFIX=$(kestrelle_screen_prefix "$KESTRELLE_WINE_SCREEN")
 else
   WINEPREFIX="$kestrelle_base_prefix"
 fi
@@ -46,26 +52,63 @@ kestrelle_prepare_prefix() {
   fi
 }
 
-# kestrelle_prepare_dpi_prefix DPI: makes (or refreshes) the prefix whose screen has DPI dots per inch, as
-# a player sets it in winecfg (LogPixels), from the build's own prefix, which must be prepared and idle.
-# The copy links the base prefix's files rather than copying them; the registry, which Wine rewrites
-# whole, is copied.
-kestrelle_prepare_dpi_prefix() {
-  local dpi=$1
-  local prefix
-  prefix=$(kestrelle_dpi_prefix "$dpi")
+# kestrelle_copy_base_prefix PREFIX [FILE...]: makes PREFIX a fresh copy of the build's own prefix, which
+# must be prepared and idle, unless it is one already that is newer than the base prefix's settings and the
+# files named (settings applied to it); false when nothing was to be done. The copy links the base
+# prefix's files rather than copying them; the registry, which Wine rewrites whole, is copied. The caller
+# applies its settings and then marks the copy done with kestrelle_copy_done PREFIX.
+kestrelle_copy_base_prefix() {
+  local prefix=$1
+  shift
+  local stamp="$prefix/.kestrelle-copy"
   local base_stamp
   base_stamp=$(ls "$kestrelle_base_prefix"/.kestrelle-settings-managed-* 2>/dev/null | head -n 1)
-  if [ -f "$prefix/.kestrelle-dpi" ] && [ -n "$base_stamp" ] && [ "$prefix/.kestrelle-dpi" -nt "$base_stamp" ]; then
-    return 0
+  if [ -f "$stamp" ] && [ -n "$base_stamp" ] && [ "$stamp" -nt "$base_stamp" ]; then
+    local file fresh=1
+    for file in "$@"; do [ "$stamp" -nt "$file" ] || fresh=0; done
+    [ "$fresh" = 1 ] && return 1
   fi
   rm -rf "$prefix"
   cp -al "$kestrelle_base_prefix" "$prefix"
   local hive
   for hive in "$prefix"/*.reg; do cp --remove-destination "$kestrelle_base_prefix/$(basename "$hive")" "$hive"; done
+}
+
+kestrelle_copy_done() {
+  WINEPREFIX="$1" wineserver -w
+  touch "$1/.kestrelle-copy"
+}
+
+# kestrelle_prepare_screen_prefix SCREEN: makes (or refreshes) the prefix of a screen named DPI or
+# DPI-FRAME: a screen of DPI dots per inch, as a player sets it in winecfg (LogPixels), with the window frame
+# of wine-frame-FRAME.reg if one is named.
+kestrelle_prepare_screen_prefix() {
+  local screen=$1
+  local dpi=${screen%%-*}
+  local frame=${screen#"$dpi"}
+  frame=${frame#-}
+  local prefix
+  prefix=$(kestrelle_screen_prefix "$screen")
+  local frame_settings=${frame:+$kestrelle_scripts/wine-frame-$frame.reg}
+  kestrelle_copy_base_prefix "$prefix" $frame_settings || return 0
   WINEPREFIX="$prefix" wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
-  WINEPREFIX="$prefix" wineserver -w
-  touch "$prefix/.kestrelle-dpi"
+  if [ -n "$frame_settings" ]; then
+    WINEPREFIX="$prefix" wine regedit /S "$(WINEPREFIX="$prefix" winepath -w "$frame_settings")" >/dev/null 2>&1
+  fi
+  kestrelle_copy_done "$prefix"
+}
+
+# kestrelle_prepare_locale_prefix LOCALE: makes the Unix locale (ja_JP.UTF-8) in the build's folder, where
+# KESTRELLE_WINE_LOCALE finds it, not the system's, and a prefix of its own for runs in it, since Wine
+# records the locale in the prefix's registry.
+kestrelle_prepare_locale_prefix() {
+  local locale=$1
+  if [ ! -d "$build_dir/locale/$locale" ]; then
+    mkdir -p "$build_dir/locale"
+    localedef -i "${locale%%.*}" -f "${locale#*.}" "$build_dir/locale/$locale"
+  fi
+  kestrelle_copy_base_prefix "$kestrelle_base_prefix-$locale" || return 0
+  kestrelle_copy_done "$kestrelle_base_prefix-$locale"
 }
 
 # kestrelle_missing_font_stand_ins: the stand-ins of wine-fonts.reg that the prefix lacks, one "name=font"

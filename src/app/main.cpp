@@ -13,12 +13,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   ui::InitialiseControls();
   ui::SetApplicationTitle("Kestrelle");
   // Before any window exists, so that a copy that is not the first shows nothing. The marker is held until
-  // the windows are gone.
-  const TOnlyOne onlyOne;
+  // the main window closes (it hides then, and only then): a copy started while this one winds down its
+  // command or its teardown runs in its place rather than bring a closing window forward.
+  TOnlyOne onlyOne;
   if (!onlyOne.IsFirstCopy()) return 0;
   int exitCode = 0;
-  ui::Guarded([&exitCode] {
+  ui::Guarded([&] {
     TMainForm mainForm;
+    mainForm.onHide = [&onlyOne] { onlyOne.Release(); };
     exitCode = ui::RunMessageLoop(mainForm);
   });
   return exitCode;

@@ -19,14 +19,14 @@ std::unique_ptr<ui::PageContent> MakePage(ui::TabSheet& sheet) {
 }  // namespace
 
 TMainForm::TMainForm()
-    : Form("Kestrelle", {.clientWidth = 320, .clientHeight = 267, .font = {"Arial", -11}}),
+    : Form("Kestrelle", {.clientWidth = kClientWidth, .clientHeight = kClientHeight, .font = {"Arial", -11}}),
       File1(MainMenu1.Add("&File")),
       Exit1(File1.Add("E&xit")),
       Help1(MainMenu1.Add("&Help")),
       N1(Help1.AddSeparator()),
       About1(Help1.Add("&About ...")),
       // Tabs 21 pixels high leave each page the 312 x 238 pixels its layout is made for.
-      tpMain(*this, {0, 0, 320, 267},
+      tpMain(*this, {0, 0, kClientWidth, kClientHeight},
              {.tabsAtBottom = true, .multiLine = true, .scrollOpposite = true, .hotTrack = true, .tabHeight = 21}),
       tsMoongate(tpMain.AddPage("Moongates", &MakePage<TMoongatePage>)),
       tsSpeak(tpMain.AddPage("Translator",
@@ -35,32 +35,39 @@ TMainForm::TMainForm()
       tsArmour(tpMain.AddPage("Armour", &MakePage<TArmourPage>)),
       Animals(tpMain.AddPage("Animals", &MakePage<TAnimalsPage>)) {
   SetMainMenu(MainMenu1);
-  SetClientSize(320, 267);
+  FormResize();  // the menu bar takes its room from the client area
 
   onShow = [this] { FormShow(); };
   onResize = [this] { FormResize(); };
   onGetMinMaxInfo = [this](MINMAXINFO& info) { WMGetMinMaxInfo(info); };
-  onCloseQuery = [this] { return tpMain.PagesMayClose(); };
+  // A page that refuses closes the window once its command has returned; the window goes from the screen
+  // at once all the same, as the player asked.
+  onCloseQuery = [this] {
+    if (tpMain.PagesMayClose()) return true;
+    Hide();
+    return false;
+  };
   Exit1.onClick = [this] { Exit1Click(); };
   About1.onClick = [this] { About1Click(); };
 }
 
 TMainForm::~TMainForm() = default;
 
+// Centred at the size the window is about to take, which is its size already unless the frame changed.
 void TMainForm::FormShow() {
-  const ui::Rect outer = Bounds();
-  MoveTo((GetSystemMetrics(SM_CXSCREEN) - outer.width) / 2, (GetSystemMetrics(SM_CYSCREEN) - outer.height) / 2);
+  const SIZE outer = OuterSizeForClient(kClientWidth, kClientHeight);
+  MoveTo((GetSystemMetrics(SM_CXSCREEN) - outer.cx) / 2, (GetSystemMetrics(SM_CYSCREEN) - outer.cy) / 2);
   FormResize();
   tpMain.SetActivePage(0);
 }
 
-void TMainForm::FormResize() { SetOuterSize(kOuterWidth, kOuterHeight); }
+void TMainForm::FormResize() { SetClientSize(kClientWidth, kClientHeight); }
 
 // Maximising keeps the window's size and moves it to the bottom-right corner of the primary display.
 void TMainForm::WMGetMinMaxInfo(MINMAXINFO& info) {
-  const ui::Rect outer = Bounds();
-  info.ptMaxSize = {outer.width, outer.height};
-  info.ptMaxPosition = {GetSystemMetrics(SM_CXSCREEN) - outer.width, GetSystemMetrics(SM_CYSCREEN) - outer.height};
+  const SIZE outer = OuterSizeForClient(kClientWidth, kClientHeight);
+  info.ptMaxSize = {outer.cx, outer.cy};
+  info.ptMaxPosition = {GetSystemMetrics(SM_CXSCREEN) - outer.cx, GetSystemMetrics(SM_CYSCREEN) - outer.cy};
 }
 
 void TMainForm::Exit1Click() { Close(); }

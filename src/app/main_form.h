@@ -1,5 +1,5 @@
 #pragma once
-// The main window: a fixed-size frame with the five pages on a page control whose tabs are at the
+// The main window: a frame of fixed client size with the five pages on a page control whose tabs are at the
 // bottom, and the main menu. Each page owns its controls, menus and dialogs and is made when it is first
 // shown; the about box is made when it is first opened. The window knows its pages only as pages (start,
 // may close).
@@ -18,8 +18,11 @@ class TAboutBox;
 
 class TMainForm : public ui::Form {
  public:
-  static constexpr int kOuterWidth = 328;
-  static constexpr int kOuterHeight = 313;
+  // The client area the pages are laid out for, in layout units. The outer size follows from the frame
+  // the system draws: 328 x 313 with the frames of old (a 19-pixel caption and menu bar, a 4-pixel
+  // border), more with the larger ones of newer systems.
+  static constexpr int kClientWidth = 320;
+  static constexpr int kClientHeight = 267;
 
   TMainForm();
   ~TMainForm() override;

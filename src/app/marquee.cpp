@@ -52,7 +52,7 @@ TMarqueeMetrics TMarquee::Measure() {
   return {.Width = outer.width,
           .Height = outer.height,
           .ClientHeight = ClientRect().height,
-          .BevelWidth = BevelWidth(),
+          .BevelWidth = Scale(BevelWidth()),
           .LineCount = LineCount(),
           .LineHeight = metrics.tmHeight + metrics.tmInternalLeading,
           .Dpi = Dpi()};

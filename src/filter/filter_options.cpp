@@ -10,6 +10,8 @@ const char* const kFilterUsage =
     "Usage: kestrelle-translate [OPTION]... [FILE]...\n"
     "Rewrites English text in a comic speech style, as Kestrelle's translator does, and writes it to\n"
     "standard output. Reads the FILEs one after another as one text, or standard input (also for -).\n"
+    "Each input is UTF-8 (a byte-order mark at its start is left out), UTF-16 with a byte-order mark\n"
+    "(either byte order; written out as UTF-8), or 8-bit text, which passes byte for byte.\n"
     "\n"
     "  --style STYLE  normal (the default), valley-girl, jive-talk or courtly\n"
     "  --rules FILE   the rules of a rule file instead of a shipped style\n"
@@ -20,8 +22,9 @@ const char* const kFilterUsage =
     "                 '[' or '.' and a letter (\"[bank\", \".resync\") is written exactly as it is\n"
     "  --help         show this help\n"
     "\n"
-    "Exit status: 0 done; 1 an input or rule file could not be read, a rule file breaks the format, the\n"
-    "output could not be written or there was not enough memory; 2 an unknown option or style.\n";
+    "Exit status: 0 done; 1 an input or rule file could not be read, an input breaks UTF-16, a rule file\n"
+    "breaks the format, the output could not be written or there was not enough memory; 2 an unknown\n"
+    "option or style.\n";
 
 namespace {
 

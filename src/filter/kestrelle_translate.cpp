@@ -10,6 +10,7 @@
 #include <new>
 
 #include "speech/compiled_style.h"
+#include "filter/decoded_input.h"
 #include "filter/filter_options.h"
 #include "speech/rule_file.h"
 #include "speech/shipped_rules.h"
@@ -69,22 +70,28 @@ class Filter {
   FinishedTextWriter writer_{[](std::string_view piece) { std::fwrite(piece.data(), 1, piece.size(), stdout); }};
 };
 
-// The named input, or standard input for "-". Every input is read in full or named in an InputError.
+// The named input, or standard input for "-", in UTF-8 or 8-bit text as DecodedInput reads it. Every input
+// is read in full or named in an InputError.
 class Input {
  public:
   explicit Input(const std::string& name) : name_(name == "-" ? "standard input" : name) {
-    if (name == "-") return;
-    // Some systems open a directory as an empty file; it is refused by name instead.
-    std::error_code unknown;
-    if (std::filesystem::is_directory(name, unknown)) throw InputError(name + " is a directory");
-    file_ = std::make_unique<std::ifstream>(name, std::ios::binary);
-    if (!*file_) throw InputError("cannot open " + name);
+    if (name != "-") {
+      // Some systems open a directory as an empty file; it is refused by name instead.
+      std::error_code unknown;
+      if (std::filesystem::is_directory(name, unknown)) throw InputError(name + " is a directory");
+      file_ = std::make_unique<std::ifstream>(name, std::ios::binary);
+      if (!*file_) throw InputError("cannot open " + name);
+    }
+    decoded_ = std::make_unique<DecodedInput>(*(file_ ? file_->rdbuf() : std::cin.rdbuf()));
+    stream_ = std::make_unique<std::istream>(decoded_.get());
   }
-  std::istream& Stream() { return file_ ? *file_ : std::cin; }
+  std::istream& Stream() { return *stream_; }
   void AppendTo(std::string& text) {
     if (!AppendStream(Stream(), text)) throw ReadError();
+    CheckRead();
   }
   void CheckRead() {
+    if (decoded_->Broken()) throw InputError(name_ + " is not valid UTF-16 text");
     if (Stream().bad()) throw ReadError();
   }
 
@@ -93,6 +100,8 @@ class Input {
 
   std::string name_;
   std::unique_ptr<std::ifstream> file_;
+  std::unique_ptr<DecodedInput> decoded_;
+  std::unique_ptr<std::istream> stream_;
 };
 
 // What is left of standard input when it is a file given by redirection; 0 for a pipe or a terminal,

@@ -104,35 +104,48 @@ bool NativeLink::Write(const std::string& line) {
 }
 
 NativeLink::Next NativeLink::NextLine(std::int32_t ms, const CommandStop* stop, std::string& line) {
+  const auto take = [&] {
+    const InboxLock lock(*inbox_);
+    if (inbox_->lines.empty()) return inbox_->closed ? Next::Closed : Next::Silent;
+    line = std::move(inbox_->lines.front());
+    inbox_->lines.pop_front();
+    return Next::Line;
+  };
+  if (stop) {
+    // The line taken (or the close seen) by ready() is the wait's end.
+    Next next = Next::Silent;
+    const WaitCondition taken{.ready = [&] { return (next = take()) != Next::Silent; }, .wakeUp = inbox_->arrived};
+    return WaitPumping(ms, *stop, taken) == WaitEnd::Stopped ? Next::Stopped : next;
+  }
   const DWORD start = GetTickCount();
   for (;;) {
-    {
-      const InboxLock lock(*inbox_);
-      if (!inbox_->lines.empty()) {
-        line = std::move(inbox_->lines.front());
-        inbox_->lines.pop_front();
-        return Next::Line;
-      }
-      if (inbox_->closed) return Next::Closed;
-    }
+    if (const Next next = take(); next != Next::Silent) return next;
     const auto left = ms - static_cast<std::int32_t>(GetTickCount() - start);
     if (left <= 0) return Next::Silent;
-    if (!stop) {
-      WaitForSingleObject(inbox_->arrived, static_cast<DWORD>(left));
-      continue;
-    }
-    if (WaitPumpingFor(inbox_->arrived, left, *stop) == WaitEnd::Stopped) return Next::Stopped;
+    WaitForSingleObject(inbox_->arrived, static_cast<DWORD>(left));
   }
 }
 
-NativeTypingResult NativeLink::Type(std::string_view text, const TypingDelays& delays, const CommandStop& stop) {
+NativeTypingResult NativeLink::Type(std::u32string_view text, const TypingDelays& delays, const CommandStop& stop,
+                                    const std::function<void(const TypingProgress&)>& onProgress) {
   NativeTypingResult result;
-  if (!Write(FormatTypeRequest({delays, std::string(text)}))) {
+  if (!Write(FormatTypeRequest({delays, std::u32string(text)}))) {
     lost_ = true;
     return result;
   }
   const std::int32_t silenceMs = SilenceLimitMs(delays);
   const CommandStop* watched = &stop;
+  int announced = 0;
+  std::string typingInto;  // the title of the client being typed into
+  // The clients announced that the link did not tell of: stopped after a stop, else the link was lost.
+  const auto untold = [&] {
+    for (int i = static_cast<int>(result.clients.size()); i < announced; ++i) {
+      result.clients.push_back({.title = i == static_cast<int>(result.clients.size()) ? typingInto : std::string(),
+                                .kind = GameClientKind::ClassicUO,
+                                .outcome = result.stopped ? ClientOutcome::Stopped : ClientOutcome::NotAnswering,
+                                .lines = CountTypedLines(text, TypedLetters::Unicode)});
+    }
+  };
   for (std::string line;;) {
     // Once the stop is passed on, the link answers at its next wait, or after a client's ping at most.
     switch (NextLine(watched ? silenceMs : kSilenceMarginMs, watched, line)) {
@@ -147,24 +160,29 @@ NativeTypingResult NativeLink::Type(std::string_view text, const TypingDelays& d
       case Next::Silent:
       case Next::Closed:
         lost_ = true;
+        untold();
         return result;
     }
-    const std::optional<NativeReply> reply = ParseReply(line);
+    std::optional<NativeReply> reply = ParseReply(line);
     if (!reply) continue;
     switch (reply->kind) {
       case NativeReply::Kind::Clients:
-        result.clients = reply->clients;
+        announced = reply->clients;
         break;
       case NativeReply::Kind::Client:
-        result.outcomes.push_back({reply->text, reply->outcome});
-        if (reply->outcome == TypingOutcome::Stopped) result.stopped = true;
+        if (reply->client.outcome == ClientOutcome::Stopped) result.stopped = true;
+        result.clients.push_back(std::move(reply->client));
+        typingInto.clear();
         break;
       case NativeReply::Kind::Notice:
-        result.notice = reply->text;
+        result.notice = std::move(reply->notice);
         break;
       case NativeReply::Kind::Progress:
+        typingInto = reply->progress.title;
+        if (onProgress) onProgress(reply->progress);
         break;
       case NativeReply::Kind::Done:
+        untold();
         return result;
     }
   }

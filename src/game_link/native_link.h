@@ -5,6 +5,7 @@
 // Started any other way (on Windows, or by plain wine), there is no link and nothing changes.
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,19 +13,14 @@
 #include <vector>
 
 #include "game_link/command_stop.h"
+#include "game_link/send_result.h"
 #include "game_link/typing.h"
 
 namespace kestrelle {
 
-struct NativeClientOutcome {
-  std::string title;
-  TypingOutcome outcome;
-};
-
 struct NativeTypingResult {
-  int clients = 0;                           // native client windows found
-  std::vector<NativeClientOutcome> outcomes; // of the clients done, in their order
-  std::string notice;                        // something the player should know, once; empty if none
+  std::vector<ClientResult> clients;  // every native client window found, in the order typed into
+  std::string notice;                 // something the player should know, once; empty if none
   bool stopped = false;
 };
 
@@ -33,10 +29,13 @@ class NativeLink {
   // The link of this process, or null when it has none (or it has been lost).
   static NativeLink* OfThisProcess();
 
-  // Types text into every native client, one after the other, and waits for their outcomes with the window
-  // live. A stop request is passed on; the link then ends the typing at its next wait. A link that stays
-  // silent longer than any client may take is given up for good: its clients count as dropped.
-  NativeTypingResult Type(std::string_view text, const TypingDelays& delays, const CommandStop& stop);
+  // Types text into every native client, one after the other, and waits for their results with the window
+  // live; onProgress is told as every line starts (client counting the native clients only). A stop request
+  // is passed on; the link then ends the typing at its next wait, and its clients not done count as
+  // stopped. A link that stays silent longer than any client may take is given up for good: its clients
+  // not done count as not answering.
+  NativeTypingResult Type(std::u32string_view text, const TypingDelays& delays, const CommandStop& stop,
+                          const std::function<void(const TypingProgress&)>& onProgress);
 
   struct Inbox;
 

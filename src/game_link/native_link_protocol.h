@@ -3,19 +3,24 @@
 // native game client windows of the X display. The launcher starts Wine with two pipes as Kestrelle's
 // standard input and output: Kestrelle writes requests to its output and reads replies from its input,
 // one message a line. Texts travel as hexadecimal digits, so that no character of theirs can end a line or
-// a field early.
+// a field early: the text to type as six digits a code point, titles and notices as two digits a byte.
 //
 //   Kestrelle -> link   type <charDelay> <lineDelay> <hex text>   types text into every native client
 //                       stop                                      ends the typing at its next wait
-//   link -> Kestrelle   clients <n>                   the native clients found for this text
-//                       line                          the typing goes on (at least once every line)
-//                       client <outcome> <hex title>  one client is done: typed, dropped or stopped
-//                       notice <hex text>             something the player should know, in plain words
-//                       done                          the request is answered; nothing more follows
+//   link -> Kestrelle   clients <n>             the native clients found for this text
+//                       line <client> <line> <lines> <hex title>
+//                                               the typing goes on: line of lines (1-based) into the
+//                                               client-th native client (at least once every line)
+//                       client <outcome> <lines> <lines taken> <part line 0|1> <hex title>
+//                                               one client is done, as ClientResult tells (outcome: typed,
+//                                               not-answering, closed, kept-from-front or stopped)
+//                       notice <hex text>       something the player should know, in plain words
+//                       done                    the request is answered; nothing more follows
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "game_link/send_result.h"
 #include "game_link/typing.h"
 
 namespace kestrelle {
@@ -32,7 +37,7 @@ inline constexpr std::string_view kWaylandNotice =
 
 struct NativeTypeRequest {
   TypingDelays delays;
-  std::string text;
+  std::u32string text;
 };
 
 std::string FormatTypeRequest(const NativeTypeRequest& request);
@@ -42,9 +47,10 @@ std::optional<NativeTypeRequest> ParseTypeRequest(std::string_view line);
 struct NativeReply {
   enum class Kind { Clients, Progress, Client, Notice, Done };
   Kind kind = Kind::Done;
-  int clients = 0;                                // Clients
-  TypingOutcome outcome = TypingOutcome::Typed;  // Client: Typed, WindowLost (dropped) or Stopped
-  std::string text;                               // Client: the window's title; Notice: the notice
+  int clients = 0;           // Clients
+  TypingProgress progress;   // Progress: client counts the native clients only
+  ClientResult client;       // Client; a native client is always a ClassicUO, and takes every letter
+  std::string notice;        // Notice
 };
 
 std::string FormatReply(const NativeReply& reply);

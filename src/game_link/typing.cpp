@@ -4,53 +4,110 @@ namespace kestrelle {
 
 namespace {
 
-constexpr char kCarriageReturn = '\r';
+constexpr char32_t kCarriageReturn = U'\r';
 
-bool IsTyped(char c) {
-  const auto code = static_cast<unsigned char>(c);
-  return (code >= 32 && code <= 126) || c == kCarriageReturn;
-}
+bool IsControl(char32_t c) { return c < 32 || (c >= 127 && c <= 0x9F); }
+bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
 
-bool EndsLine(char c, int column) {
+bool EndsLine(char32_t c, int column) {
   if (column >= kTypedLineWidth) return true;
   if (column < kTypedLineBreakFrom) return false;
   switch (c) {
     case kCarriageReturn:
-    case ' ':
-    case '!':
-    case ',':
-    case '.':
-    case '?':
+    case U' ':
+    case U'!':
+    case U',':
+    case U'.':
+    case U'?':
       return true;
     default:
       return false;
   }
 }
 
+// Counts the lines the typing starts, and nothing else.
+class LineCounter final : public TypingTarget {
+ public:
+  bool Wait(std::int32_t) override { return true; }
+  TypingOutcome Send(char32_t) override { return TypingOutcome::Typed; }
+  TypingOutcome StartLine(int) override {
+    ++lines;
+    return TypingOutcome::Typed;
+  }
+  int lines = 0;
+};
+
 }  // namespace
 
-TypingOutcome TypeIntoWindow(std::string_view text, const TypingDelays& delays, TypingTarget& target) {
+bool IsTyped(char32_t c, TypedLetters letters) {
+  if (c == kCarriageReturn) return true;
+  if (letters == TypedLetters::Ascii) return c >= 32 && c <= 126;
+  return !IsControl(c) && !IsSurrogate(c) && c <= 0x10FFFF;
+}
+
+bool IsLeftOut(char32_t c, TypedLetters letters) {
+  return !IsControl(c) && !IsSurrogate(c) && c <= 0x10FFFF && !IsTyped(c, letters);
+}
+
+int CountLeftOut(std::u32string_view text, TypedLetters letters) {
+  int count = 0;
+  for (const char32_t c : text) count += IsLeftOut(c, letters) ? 1 : 0;
+  return count;
+}
+
+int CountTypedLines(std::u32string_view text, TypedLetters letters) {
+  LineCounter counter;
+  TypeIntoWindow(text, {0, 0}, counter, letters);
+  return counter.lines;
+}
+
+std::u32string CodePointsOfUtf16(std::u16string_view text) {
+  std::u32string points;
+  points.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char16_t unit = text[i];
+    const bool pair = unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+                      text[i + 1] <= 0xDFFF;
+    if (!pair) {
+      points += static_cast<char32_t>(unit);
+      continue;
+    }
+    points += 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) + (static_cast<char32_t>(text[i + 1]) - 0xDC00);
+    ++i;
+  }
+  return points;
+}
+
+TypingOutcome TypeIntoWindow(std::u32string_view text, const TypingDelays& delays, TypingTarget& target,
+                             TypedLetters letters) {
   int column = 0;
   int lineEnds = 0;
-  for (const char c : text) {
-    if (!IsTyped(c)) continue;
+  int lines = 0;
+  for (const char32_t c : text) {
+    if (!IsTyped(c, letters)) continue;
+    if (column == 0) {
+      if (const TypingOutcome start = target.StartLine(lines); start != TypingOutcome::Typed) return start;
+    }
     if (!target.Wait(delays.charDelay)) return TypingOutcome::Stopped;
-    if (!target.Send(c)) return TypingOutcome::WindowLost;
+    if (const TypingOutcome sent = target.Send(c); sent != TypingOutcome::Typed) return sent;
     ++column;
     if (!EndsLine(c, column)) continue;
 
+    ++lines;
     if (++lineEnds == kLineEndsPerPause) {
       lineEnds = 0;
       if (!target.Wait(delays.lineDelay)) return TypingOutcome::Stopped;
     }
     for (; column < kTypedLineWidth; ++column) {
       if (!target.Wait(delays.charDelay)) return TypingOutcome::Stopped;
-      if (!target.Send(' ')) return TypingOutcome::WindowLost;
+      if (const TypingOutcome sent = target.Send(U' '); sent != TypingOutcome::Typed) return sent;
     }
-    if (c != kCarriageReturn && !target.Send(kCarriageReturn)) return TypingOutcome::WindowLost;
+    if (c != kCarriageReturn) {
+      if (const TypingOutcome sent = target.Send(kCarriageReturn); sent != TypingOutcome::Typed) return sent;
+    }
     column = 0;
   }
-  if (column > 0 && !target.Send(kCarriageReturn)) return TypingOutcome::WindowLost;
+  if (column > 0) return target.Send(kCarriageReturn);
   return TypingOutcome::Typed;
 }
 

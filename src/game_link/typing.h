@@ -1,8 +1,13 @@
 #pragma once
 // How a text is typed into one game client window: which characters go out, where lines are broken and
 // padded, and where the typing pauses. The window side (sending a character, waiting while the window
-// stays live) is behind TypingTarget, so the rules can be exercised without any window.
+// stays live, making sure a line can be typed) is behind TypingTarget, so the rules can be exercised
+// without any window.
+//
+// The text is in Unicode code points. Which of them a client takes depends on the client: the classic
+// client and Orion take plain ASCII only (the 1997 client's limit), ClassicUO takes every letter.
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace kestrelle {
@@ -21,9 +26,19 @@ inline constexpr int kTypedLineBreakFrom = 48;
 // The line delay falls at every this many line ends.
 inline constexpr int kLineEndsPerPause = 3;
 
-// How long one character may take a client before that client counts as not responding and is dropped
-// for the rest of the text. A client the system already knows to be hung is dropped at once.
-inline constexpr std::uint32_t kClientResponseTimeoutMs = 5000;
+// The characters a client takes: Ascii, the codes 32..126; Unicode, every character that is not a
+// control character. Both take the carriage return, which ends a typed line in the game.
+enum class TypedLetters { Ascii, Unicode };
+
+enum class TypingOutcome {
+  Typed,      // the whole text went out (for one step: the step went through)
+  Stopped,    // a wait reported a stop request; nothing more was sent
+  WindowLost, // the window refused a character or a line; nothing more was sent to it
+};
+
+// How long one message (a character, a line end, a ping) may take a client before that client counts as
+// not answering and is dropped for the rest of the text. A client the system already knows to be hung is dropped at once.
+inline constexpr std::int32_t kClientResponseTimeoutMs = 5000;
 
 // How long a client window brought to the front may take to become the active window and handle its
 // activation; a busy game handles its messages once per frame.
@@ -34,24 +49,36 @@ class TypingTarget {
   virtual ~TypingTarget() = default;
   // Waits ms milliseconds (none when ms <= 0). False when the command has been asked to stop.
   virtual bool Wait(std::int32_t ms) = 0;
-  // Types one character. False when the window did not take it (closed, or no longer responding).
-  virtual bool Send(char c) = 0;
+  // Types one character: Typed, or WindowLost when the window did not take it (closed, no longer
+  // responding), or Stopped when a stop came while the window was made ready for it.
+  virtual TypingOutcome Send(char32_t c) = 0;
+  // Called before the first character of every typed line (line counts from 0), before that
+  // character's wait: the window side may show how far the typing has got, or make sure the line can
+  // be typed whole. Anything but Typed ends the typing into the window before the line.
+  virtual TypingOutcome StartLine(int /*line*/) { return TypingOutcome::Typed; }
 };
 
-enum class TypingOutcome {
-  Typed,      // the whole text went out
-  Stopped,    // a wait reported a stop request; nothing more was sent
-  WindowLost, // the window refused a character; nothing more was sent to it
-};
+// Whether a client of the given letters takes c (carriage returns included).
+bool IsTyped(char32_t c, TypedLetters letters);
+// Whether c is a letter (a character other than a control character) that such a client cannot take:
+// it is left out of the typing, and the player should hear of it.
+bool IsLeftOut(char32_t c, TypedLetters letters);
+int CountLeftOut(std::u32string_view text, TypedLetters letters);
+// How many lines the typing of text makes in the game.
+int CountTypedLines(std::u32string_view text, TypedLetters letters);
 
-// Types text into target. Only the characters 32..126 and carriage returns are typed (line feeds, tabs and
-// codes 127..255 are left out). Each typed character follows a wait of charDelay. A line ends at its 52nd
+// UTF-16 as code points; a lone surrogate stays as it is (and is then never typed).
+std::u32string CodePointsOfUtf16(std::u16string_view text);
+
+// Types text into target. Only the characters the client takes are typed (line feeds, tabs and other
+// control characters never are). Each typed character follows a wait of charDelay. A line ends at its 52nd
 // character, or from its 48th on at a carriage return, blank, '!', ',', '.' or '?'; an ended line is
 // padded with blanks (each after a charDelay wait) to 52 characters and closed by a carriage return, sent
 // without a wait, unless the character that ended it was itself a carriage return (the padding then
 // follows that one). Every third line end waits lineDelay before the padding. A carriage return before
 // column 48 is typed like any character and does not start a new line. A final unfinished line gets a
 // carriage return without padding.
-TypingOutcome TypeIntoWindow(std::string_view text, const TypingDelays& delays, TypingTarget& target);
+TypingOutcome TypeIntoWindow(std::u32string_view text, const TypingDelays& delays, TypingTarget& target,
+                             TypedLetters letters = TypedLetters::Ascii);
 
 }  // namespace kestrelle

@@ -2,48 +2,26 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "ui/message_pump.h"
 
 namespace kestrelle {
 
-bool WaitPumping(std::int32_t ms, const CommandStop& stop) {
-  if (ms <= 0) return !stop.Requested();
+WaitEnd WaitPumping(std::int32_t ms, const CommandStop& stop, const WaitCondition& until) {
   const DWORD start = GetTickCount();
   for (;;) {
-    if (stop.Requested()) return false;
+    if (stop.Requested()) return WaitEnd::Stopped;
+    if (until.ready && until.ready()) return WaitEnd::Met;
     // The tick count wraps; the difference taken modulo 2^32 stays right across the wrap.
     const auto elapsed = static_cast<std::int32_t>(GetTickCount() - start);
-    if (elapsed >= ms) return true;
+    if (elapsed >= ms) return WaitEnd::TimeUp;
+    std::int32_t sleepMs = ms - elapsed;
+    if (until.ready && until.lookPeriodMs > 0) sleepMs = std::min(sleepMs, until.lookPeriodMs);
     // MWMO_INPUTAVAILABLE: wake also for messages that were already in the queue before this wait.
-    MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(ms - elapsed), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-    if (ui::ProcessPendingMessages()) return false;
-  }
-}
-
-WaitEnd WaitPumpingUntil(const std::function<bool()>& ready, std::int32_t ms, const CommandStop& stop) {
-  // What is waited for happens in another process, which sends nothing here: look at it on a short period.
-  constexpr DWORD kLookPeriodMs = 1;
-  const DWORD start = GetTickCount();
-  for (;;) {
-    if (stop.Requested()) return WaitEnd::Stopped;
-    if (ready()) return WaitEnd::Met;
-    if (static_cast<std::int32_t>(GetTickCount() - start) >= ms) return WaitEnd::TimedOut;
-    MsgWaitForMultipleObjectsEx(0, nullptr, kLookPeriodMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-    if (ui::ProcessPendingMessages()) return WaitEnd::Stopped;
-  }
-}
-
-WaitEnd WaitPumpingFor(void* object, std::int32_t ms, const CommandStop& stop) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    if (stop.Requested()) return WaitEnd::Stopped;
-    const auto left = ms - static_cast<std::int32_t>(GetTickCount() - start);
-    if (left <= 0) return WaitEnd::TimedOut;
-    const HANDLE handle = object;
-    if (MsgWaitForMultipleObjectsEx(1, &handle, static_cast<DWORD>(left), QS_ALLINPUT, MWMO_INPUTAVAILABLE) ==
-        WAIT_OBJECT_0) {
-      return WaitEnd::Met;
-    }
+    const HANDLE wakeUp = until.wakeUp;
+    MsgWaitForMultipleObjectsEx(wakeUp ? 1 : 0, wakeUp ? &wakeUp : nullptr, static_cast<DWORD>(sleepMs), QS_ALLINPUT,
+                                MWMO_INPUTAVAILABLE);
     if (ui::ProcessPendingMessages()) return WaitEnd::Stopped;
   }
 }

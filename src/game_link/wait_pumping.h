@@ -9,22 +9,25 @@
 
 namespace kestrelle {
 
-// Waits ms milliseconds of the tick count (its resolution is the tick's), dispatching pending window
-// messages meanwhile; the thread sleeps between messages. With ms <= 0 it returns at once and dispatches
-// nothing. Returns true when the time has run out, false as soon as stop is requested (also when it was
-// requested before the call) or a WM_QUIT is met; that WM_QUIT is posted again for the message loop.
-bool WaitPumping(std::int32_t ms, const CommandStop& stop);
+enum class WaitEnd {
+  TimeUp,   // the time ran out (for a wait with a condition: it never held)
+  Met,      // the condition held
+  Stopped,  // a stop was requested (also before the call), or a WM_QUIT was met
+};
 
-enum class WaitEnd { Met, TimedOut, Stopped };
+// What a wait may wait for besides the time: ready() is asked at once, after every dispatched message,
+// and every lookPeriodMs when no message comes (0: only on messages; for what happens in another process,
+// which sends nothing here, give a period).
+// wakeUp: a waitable object (an event another thread sets) whose signal has ready() asked at once.
+struct WaitCondition {
+  std::function<bool()> ready;
+  std::int32_t lookPeriodMs = 0;
+  void* wakeUp = nullptr;
+};
 
-// Waits at most ms milliseconds for ready() to hold, dispatching pending window messages meanwhile; ready()
-// is asked at once and then every millisecond or so, whether or not a message came. Stopped as for
-// WaitPumping.
-WaitEnd WaitPumpingUntil(const std::function<bool()>& ready, std::int32_t ms, const CommandStop& stop);
-
-// Waits at most ms milliseconds for a waitable object (an event set by another thread) to be signalled,
-// dispatching pending window messages meanwhile; the thread sleeps until one of them comes. Stopped as for
-// WaitPumping.
-WaitEnd WaitPumpingFor(void* object, std::int32_t ms, const CommandStop& stop);
+// Waits at most ms milliseconds of the tick count (its resolution is the tick's), dispatching pending
+// window messages meanwhile; the thread sleeps between messages. With ms <= 0 and no condition it returns
+// at once and dispatches nothing. A WM_QUIT met is posted again for the message loop.
+WaitEnd WaitPumping(std::int32_t ms, const CommandStop& stop, const WaitCondition& until = {});
 
 }  // namespace kestrelle

@@ -6,7 +6,6 @@
 #include <optional>
 #include <stdexcept>
 
-#include "translator/text_file_content.h"
 #include "ui/system_error.h"
 #include "ui/wide_text.h"
 
@@ -133,13 +132,34 @@ std::runtime_error FileError(const char* what, const std::wstring& path, DWORD c
   return FileError(what, path, ui::SystemErrorText(code));
 }
 
-std::runtime_error TooLargeError(const std::wstring& path, const std::string& what) {
-  return FileError("Cannot open file ", path, what + "; translate large texts with kestrelle-translate");
-}
+// The system's ANSI code page, in which the memos hold their text.
+class SystemCodePage final : public CodePage {
+ public:
+  std::optional<std::string> FromCharacters(std::u32string_view characters) const override {
+    const std::u16string units = Utf16FromCharacters(characters);
+    if (units.empty()) return std::string();
+    // In the code page of UTF-8 every character is held, and the system takes no flags for it.
+    const bool utf8 = GetACP() == CP_UTF8;
+    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    BOOL replaced = FALSE;
+    const auto* wide = reinterpret_cast<const wchar_t*>(units.data());
+    const int length = static_cast<int>(units.size());
+    const int size = WideCharToMultiByte(CP_ACP, flags, wide, length, nullptr, 0, nullptr, utf8 ? nullptr : &replaced);
+    if (size == 0 || replaced) return std::nullopt;
+    std::string text(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, flags, wide, length, text.data(), size, nullptr, nullptr);
+    return text;
+  }
+  bool Holds(char32_t character) const override { return FromCharacters({&character, 1}).has_value(); }
+  std::u32string ToCharacters(std::string_view text) const override {
+    const std::wstring wide = ui::WideFromAnsi(text);
+    return CharactersFromUtf16({reinterpret_cast<const char16_t*>(wide.data()), wide.size()});
+  }
+};
 
 }  // namespace
 
-std::string ReadTextFile(const std::wstring& path) {
+MemoFileText ReadTextFile(const std::wstring& path) {
   constexpr const char* kCannotOpen = "Cannot open file ";
   FileHandle file(CreateFileW(SystemPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -148,30 +168,30 @@ std::string ReadTextFile(const std::wstring& path) {
   if (GetFileType(file.get()) != FILE_TYPE_DISK) {
     throw FileError(kCannotOpen, path, "it is a device or a pipe, not a file");
   }
-  const std::string tooLarge = "it is larger than the memo's limit of " + std::to_string(kMemoTextLimit / 1024) + " KB";
+  const std::string tooLarge = LargerThanTheMemoReason();
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.get(), &size)) throw FileError(kCannotOpen, path, GetLastError());
-  if (static_cast<unsigned long long>(size.QuadPart) > kMemoTextLimit) throw TooLargeError(path, tooLarge);
+  if (static_cast<unsigned long long>(size.QuadPart) > kMostFileBytes) throw FileError(kCannotOpen, path, tooLarge);
   std::string bytes;
-  if (!ReadAll(file.get(), bytes, kMemoTextLimit)) throw FileError(kCannotOpen, path, GetLastError());
-  if (!IsPlainText(bytes)) throw FileError(kCannotOpen, path, "it is not a plain text file");
-  if (LongestLine(bytes) > kMemoLineLimit) {
-    throw TooLargeError(path, "it has a line longer than the memo's limit of " + std::to_string(kMemoLineLimit) +
-                                  " characters");
+  if (!ReadAll(file.get(), bytes, kMostFileBytes)) throw FileError(kCannotOpen, path, GetLastError());
+  if (bytes.size() > kMostFileBytes) throw FileError(kCannotOpen, path, tooLarge);
+  try {
+    return MemoTextOfFile(bytes, SystemCodePage());
+  } catch (const FileTextError& error) {
+    throw FileError(kCannotOpen, path, error.what());
   }
-  std::string text = NormaliseLineBreaks(bytes);
-  if (text.size() > kMemoTextLimit) throw TooLargeError(path, tooLarge);
-  return text;
 }
 
-void WriteTextFile(const std::wstring& path, std::string_view text) {
+void WriteTextFile(const std::wstring& path, std::string_view text, TextEncoding encoding) {
   constexpr const char* kCannotCreate = "Cannot create file ";
   const std::wstring target = SystemPath(path);
   if (!MayReplace(target)) throw FileError(kCannotCreate, path, ERROR_ACCESS_DENIED);
   TemporaryFile written(FolderOfFile(target));
   if (!written.Created()) throw FileError(kCannotCreate, path, written.Error());
   // A full disk shows here, when the file could be made but not filled.
-  if (!written.Write(text)) throw FileError("Cannot write file ", path, GetLastError());
+  if (!written.Write(FileBytesOfMemoText(text, encoding, SystemCodePage()))) {
+    throw FileError("Cannot write file ", path, GetLastError());
+  }
   if (!written.Replace(target)) throw FileError(kCannotCreate, path, GetLastError());
 }
 

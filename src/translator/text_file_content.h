@@ -1,10 +1,15 @@
 #pragma once
 // What the translator's memos take from a text file and where a file is saved: the test for plain text,
-// the limits of the input memo, line breaks as the memos show them, the folder beside a file for its
-// temporary copy, and the form of a path that the system takes at any length.
+// the limits of the input memo, line breaks as the memos show them, a file's encoding to the memo's 8-bit
+// text and back, the folder beside a file for its temporary copy, and the form of a path that the system
+// takes at any length.
 #include <cstddef>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+
+#include "speech/text_encoding.h"
 
 namespace kestrelle {
 
@@ -24,6 +29,46 @@ std::size_t LongestLine(std::string_view text);
 // Every line break (carriage return and line feed, a lone line feed, a lone carriage return) as carriage
 // return and line feed, the only line break a memo shows as such.
 std::string NormaliseLineBreaks(std::string_view text);
+
+// The system's 8-bit code page, in which the memos hold their text: the window side gives the system's
+// conversions, tests a code page of their own.
+class CodePage {
+ public:
+  virtual ~CodePage() = default;
+  // Nothing when a character is not held: the system would put another in its place without a word.
+  virtual std::optional<std::string> FromCharacters(std::u32string_view characters) const = 0;
+  virtual bool Holds(char32_t character) const = 0;
+  virtual std::u32string ToCharacters(std::string_view text) const = 0;
+};
+
+// Why a file's text cannot go into the input memo, as the part of the message after the file's name.
+class FileTextError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct MemoFileText {
+  std::string text;       // as the memo shows it, line breaks as carriage return and line feed
+  TextEncoding encoding = kNewFileEncoding;  // what Save writes it back in
+};
+
+// The most a file may hold for its text to fit the memo: three bytes of UTF-8 may be one character of the
+// code page. A larger file is refused before it is read whole.
+inline constexpr std::size_t kMostFileBytes = 3 * kMemoTextLimit + kUtf8Mark.size();
+// What a text over the memo's limits is pointed to.
+inline constexpr const char* kLargeTextAdvice = "translate large texts with kestrelle-translate";
+// The reason given for a file over the memo's limits: what is too large, and the advice.
+std::string TooLargeReason(const std::string& what);
+// The reason given for a file larger than the memo holds.
+std::string LargerThanTheMemoReason();
+
+// A file's text as the input memo shows it. Throws FileTextError when it is not plain text (it holds a
+// zero character), breaks its Unicode encoding, holds a character the code page lacks (the first such is
+// named, with its line), or is over the memo's limits as the memo holds it.
+MemoFileText MemoTextOfFile(std::string_view bytes, const CodePage& codePage);
+
+// The memo's text as the bytes of a file in the encoding given (with its byte-order mark, if it has one).
+std::string FileBytesOfMemoText(std::string_view text, TextEncoding encoding, const CodePage& codePage);
 
 // The folder part of a file path ("C:\notes\a.txt" -> "C:\notes"); "." for a bare file name, the root
 // itself for a file in a root folder ("C:\a.txt" -> "C:\", "C:a.txt" -> "C:").

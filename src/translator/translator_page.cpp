@@ -1,6 +1,7 @@
 #include "translator/translator_page.h"
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "translator/text_file_content.h"
 #include "ui/application.h"
 #include "ui/message_pump.h"
+#include "ui/wide_text.h"
 
 namespace kestrelle {
 namespace {
@@ -20,36 +22,50 @@ const ui::FontSpec kMemoFont{"MS Sans Serif", -13};
 const ui::FontSpec kStyleFont{"MS Sans Serif", -11};
 const ui::LabelOptions kDelayLabel{.alignment = ui::Alignment::Right};
 const char* const kTextFileFilter = "Text files (*.txt)|*.TXT|Any file (*.*)|*.*";
+const char* const kTranslateCaption = "Translate";
+const char* const kStopCaption = "S&top";  // Alt+T: T as in the caption it stands in for
+const char* const kStoppedBeforeTyping = "Stopped before anything was typed.";
+
+// A paste is refused whole rather than cut: the player learns why, as for a file too large to open.
+[[noreturn]] void ReportPasteTooLong(std::size_t pasted, std::size_t room) {
+  throw std::runtime_error("Nothing was pasted: the text on the clipboard has " + std::to_string(pasted) +
+                           " characters, and the memo has room for " + std::to_string(room) + " more (it holds up to " +
+                           std::to_string(kMemoTextLimit) + "); " + kLargeTextAdvice);
+}
 
 }  // namespace
 
 // The span of one Translate command: the controls that could start it again are disabled for it and
 // enabled again however it ends (also when a delay field is no number), except when it was stopped because
-// the program is closing; a close asked for meanwhile goes ahead once the command is over.
+// the program is closing; the Translate button becomes the Stop button, pressed also by Esc. A close asked
+// for meanwhile goes ahead once the command is over.
 class TTranslatorPage::CommandControls {
  public:
   explicit CommandControls(TTranslatorPage& page) : page_(page) {
-    page_.commandRunning_ = true;
-    SetEnabled(false);
+    page_.runningCommand_ = this;
+    SetRunning(true);
   }
   ~CommandControls() {
-    page_.commandRunning_ = false;
-    if (enableAgain_) SetEnabled(true);
+    page_.runningCommand_ = nullptr;
+    if (enableAgain_) SetRunning(false);
     if (page_.closePending_) ui::Guarded([this] { page_.window_.Close(); });
   }
   CommandControls(const CommandControls&) = delete;
   CommandControls& operator=(const CommandControls&) = delete;
 
   void LeaveAsTheyAre() { enableAgain_ = false; }
+  CommandStop& Stop() { return stop_; }
 
  private:
-  void SetEnabled(bool enabled) {
-    page_.memoText.SetEnabled(enabled);
-    page_.btnTranslate.SetEnabled(enabled);
-    page_.rgSpeak.SetEnabled(enabled);
+  void SetRunning(bool running) {
+    page_.memoText.SetEnabled(!running);
+    page_.rgSpeak.SetEnabled(!running);
+    page_.btnTranslate.SetText(running ? kStopCaption : kTranslateCaption);
+    page_.window_.SetCancelButton(running ? &page_.btnTranslate : nullptr);
   }
 
   TTranslatorPage& page_;
+  CommandStop stop_;
   bool enableAgain_ = true;
 };
 
@@ -84,7 +100,8 @@ TTranslatorPage::TTranslatorPage(ui::Form& window, ui::TabSheet& page)
       meCharDelay(page, {270, 112, 35, 22}, "  25", {.tabStop = false}),
       Label4(page, {206, 150, 59, 13}, "Line Delay:", kDelayLabel),
       meLineDelay(page, {270, 144, 35, 22}, "3000", {.tabStop = false}),
-      btnTranslate(page, {212, 185, 96, 37}, "Translate"),
+      btnTranslate(page, {212, 185, 96, 37}, kTranslateCaption),
+      lblStatus(page, {1, 224, 310, 14}, ""),
       styles(ShippedRules()),
       showFileDialog([this](ui::FileDialog& dialog) { return dialog.Execute(window_.Handle()); }),
       window_(window) {
@@ -99,6 +116,7 @@ TTranslatorPage::TTranslatorPage(ui::Form& window, ui::TabSheet& page)
   memoText.onKeyPress = [this](char& key) { memoTextKeyPress(key); };
   memoText.onMouseDown = [this] { memoTextMouseDown(); };
   memoTranslated.onMouseDown = [this] { memoTranslatedMouseDown(); };
+  memoText.onPasteTooLong = [](std::size_t pasted, std::size_t room) { ReportPasteTooLong(pasted, room); };
   pmtClear.onClick = [this] { pmtClearClick(); };
   pmtWordWrap.onClick = [this] { pmtWordWrapClick(); };
   pmAutoTranslate.onClick = [this] { pmAutoTranslateClick(); };
@@ -117,10 +135,17 @@ void TTranslatorPage::Start() {
   sdTranslate.filter = kTextFileFilter;
 }
 
-void TTranslatorPage::btnTranslateClick() { RunTranslateCommand(); }
+void TTranslatorPage::btnTranslateClick() {
+  if (runningCommand_ != nullptr) {
+    runningCommand_->Stop().Request();
+    return;
+  }
+  RunTranslateCommand();
+}
 
 TTranslatorPage::CommandEnd TTranslatorPage::RunTranslateCommand() {
   memoTranslated.Clear();
+  lblStatus.SetText("");
   const GameCommands commands = pmtLeaveCommands.Checked() ? GameCommands::LeaveAlone : GameCommands::TranslateAsSpeech;
   // A long text is read with the window live, and the command must not start again meanwhile.
   std::optional<CommandControls> reading;
@@ -128,40 +153,67 @@ TTranslatorPage::CommandEnd TTranslatorPage::RunTranslateCommand() {
     if (!reading) reading.emplace(*this);
     ui::ProcessPendingMessages();
   });
+  const bool stoppedWhileReading = reading && reading->Stop().Requested();
   reading.reset();
-  if (closePending_) return CommandEnd::Stopped;
+  if (closePending_) return CommandEnd::Closing;
+  if (stoppedWhileReading) {
+    lblStatus.SetText(kStoppedBeforeTyping);
+    return CommandEnd::NotDelivered;
+  }
   std::string text = commands == GameCommands::LeaveAlone
                          ? JoinKeepingGameCommands(lines, SplitParagraphs(memoText.Text()), memoText.WordWrap())
                          : JoinDisplayedLines(lines, memoText.WordWrap());
   if (IsBlankText(text)) return CommandEnd::Finished;
 
-  CommandControls controls(*this);
-  const TypingDelays delays{ParseDelayField(meCharDelay.Text()), ParseDelayField(meLineDelay.Text())};
-  // Between rule alternatives the window stays live; a close request or the end of the program stops it.
-  std::optional<std::string> translated =
-      TranslateText(styles.For(translator.StyleBase), translator, std::move(text), commands,
-                    [this] { return !ui::ProcessPendingMessages() && !commandStop_.Requested(); });
-  if (!translated) {
-    controls.LeaveAsTheyAre();
-    return CommandEnd::Stopped;
+  std::optional<SendResult> sent;
+  {
+    CommandControls controls(*this);
+    const CommandStop& stop = controls.Stop();
+    const TypingDelays delays{ParseDelayField(meCharDelay.Text()), ParseDelayField(meLineDelay.Text())};
+    // Between rule alternatives the window stays live; Stop, a close request or the end of the program stops it.
+    std::optional<std::string> translated =
+        TranslateText(styles.For(translator.StyleBase), translator, std::move(text), commands,
+                      [&stop] { return !ui::ProcessPendingMessages() && !stop.Requested(); });
+    if (translated) {
+      const auto showProgress = [this](const TypingProgress& progress) { lblStatus.SetText(ProgressText(progress)); };
+      sent = SendToGame(*translated, delays, stop, {.home = window_.Handle(), .onProgress = showProgress, .foreground = foreground});
+    }
+    if (closePending_) {
+      controls.LeaveAsTheyAre();
+      return CommandEnd::Closing;
+    }
+    if (!translated) {
+      lblStatus.SetText(kStoppedBeforeTyping);
+      return CommandEnd::NotDelivered;
+    }
+    memoTranslated.AppendLine(*translated, ui::ProcessPendingMessages);
+    lblStatus.SetText(SummaryText(*sent));
   }
-  const SendResult sent = SendToGame(*translated, delays, commandStop_, window_.Handle());
-  if (sent.stopped) {
-    controls.LeaveAsTheyAre();
-    return CommandEnd::Stopped;
+  return Report(*sent);
+}
+
+// The player hears of a game client that missed text in one message box naming each, unless the only
+// reason was the player's own Stop; with no client at all, a beep, and a line typed for Enter stays.
+TTranslatorPage::CommandEnd TTranslatorPage::Report(const SendResult& sent) {
+  // Said once a run (the native link says it only once): why a native client out of reach got nothing.
+  if (!sent.notice.empty()) {
+    MessageBoxW(window_.Handle(), ui::WideFromAnsi(sent.notice).c_str(), ui::WideFromAnsi(ui::ApplicationTitle()).c_str(),
+                MB_OK | MB_ICONINFORMATION);
   }
-  memoTranslated.AppendLine(*translated, ui::ProcessPendingMessages);
-  // Said once a run (the link says it only once): why a native client out of reach got nothing.
-  if (!sent.notice.empty()) MessageBoxA(window_.Handle(), sent.notice.c_str(), "Kestrelle", MB_OK | MB_ICONINFORMATION);
-  if (sent.completed > 0) return CommandEnd::Finished;
-  // The game is closed or every client hung: the player hears it, and a line typed for Enter stays.
-  MessageBeep(MB_OK);
-  return CommandEnd::NotDelivered;
+  if (sent.clients.empty()) {
+    MessageBeep(MB_OK);
+    return CommandEnd::NotDelivered;
+  }
+  if (sent.Faulted()) {
+    MessageBoxW(window_.Handle(), ui::WideFromAnsi(MissedText(sent)).c_str(),
+                ui::WideFromAnsi(ui::ApplicationTitle()).c_str(), MB_OK | MB_ICONWARNING);
+  }
+  return sent.TookWholeText() == static_cast<int>(sent.clients.size()) ? CommandEnd::Finished : CommandEnd::NotDelivered;
 }
 
 bool TTranslatorPage::MayClose() {
-  if (!commandRunning_) return true;
-  commandStop_.Request();
+  if (runningCommand_ == nullptr) return true;
+  runningCommand_->Stop().Request();
   closePending_ = true;
   return false;
 }
@@ -219,33 +271,38 @@ void TTranslatorPage::pmAutoTranslateClick() { pmAutoTranslate.SetChecked(!pmAut
 void TTranslatorPage::pmtLeaveCommandsClick() { pmtLeaveCommands.SetChecked(!pmtLeaveCommands.Checked()); }
 
 // The file is read whole before the memo changes, so a file that can't be read leaves the memo as it was.
-// Nor does it become the file that Save writes back to: a refused file (one that is not plain text, say)
-// would otherwise be overwritten by the next Save without a word.
+// Nor does it become the file that Save writes to: a refused file (one that is not plain text, say) would
+// otherwise be overwritten by the next Save without a word.
 void TTranslatorPage::pmtOpenClick() {
-  const std::wstring lastOpened = odTranslate.fileName;
+  const std::wstring lastChosen = odTranslate.fileName;
   if (!showFileDialog(odTranslate)) return;
+  MemoFileText file;
   try {
-    ActiveMemo->SetText(ReadTextFile(odTranslate.fileName));
+    file = ReadTextFile(odTranslate.fileName);
   } catch (...) {
-    odTranslate.fileName = lastOpened;
+    odTranslate.fileName = lastChosen;
     throw;
   }
+  ActiveMemo->SetText(file.text);
+  file_ = odTranslate.fileName;
+  fileEncoding_ = file.encoding;
 }
 
-// Saves back to the file last opened, whatever Save As chose since.
+// Saves to the file last opened or saved as, so that Save after Save As never writes over the original.
 void TTranslatorPage::pmtSaveClick() {
-  sdTranslate.initialDir = odTranslate.initialDir;
-  sdTranslate.fileName = odTranslate.fileName;
-  if (sdTranslate.fileName.empty()) {
+  if (file_.empty()) {
     pmtSaveAsClick();
     return;
   }
-  WriteTextFile(sdTranslate.fileName, ActiveMemo->Text());
+  WriteTextFile(file_, ActiveMemo->Text(), fileEncoding_);
 }
 
+// Offers the file Save writes to, and keeps its encoding; the file chosen becomes Save's only once written.
 void TTranslatorPage::pmtSaveAsClick() {
+  sdTranslate.fileName = file_;
   if (!showFileDialog(sdTranslate)) return;
-  WriteTextFile(sdTranslate.fileName, ActiveMemo->Text());
+  WriteTextFile(sdTranslate.fileName, ActiveMemo->Text(), fileEncoding_);
+  file_ = sdTranslate.fileName;
 }
 
 void TTranslatorPage::cutTranslateClick() { ActiveMemo->CutToClipboard(); }

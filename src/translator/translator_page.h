@@ -3,14 +3,18 @@
 // the text sent. Both memos share the page's pop-up menu pmTranslate and its file dialogs.
 //
 // The Translate command processes window messages while it translates and types, so every other handler
-// may run nested inside it. It keeps the input memo, the Translate button and the style selector disabled
-// meanwhile, and a request to close the main window during it stops it at its next wait; the window
-// closes once the command has returned, so no control goes away under it.
+// may run nested inside it. It keeps the input memo and the style selector disabled meanwhile; the
+// Translate button reads "Stop" and, like Esc, stops the command at once. The status line below shows how
+// far the typing has got and, at the end, how it went; a message box names every game client that missed
+// text and why. A request to close the main window during the command stops it too; the window closes
+// once the command has returned, so no control goes away under it.
 
 #include <functional>
 
 #include "game_link/command_stop.h"
+#include "game_link/send_result.h"
 #include "speech/compiled_style.h"
+#include "speech/text_encoding.h"
 #include "speech/translator.h"
 #include "ui/button.h"
 #include "ui/file_dialog.h"
@@ -23,6 +27,8 @@
 #include "ui/radio_group.h"
 
 namespace kestrelle {
+
+class Foreground;
 
 class TTranslatorPage : public ui::PageContent {
  public:
@@ -61,6 +67,7 @@ class TTranslatorPage : public ui::PageContent {
   ui::Label Label4;
   ui::MaskedEdit meLineDelay;
   ui::Button btnTranslate;
+  ui::Label lblStatus;  // the typing's progress, then its result
 
   // The engine with the style chosen in rgSpeak; its random choices go on from one command to the next.
   Translator translator;
@@ -70,6 +77,9 @@ class TTranslatorPage : public ui::PageContent {
   // The memo last clicked, the target of Open, Save, Save As, Cut, Copy and Paste; the input memo until
   // either memo has been clicked.
   ui::Memo* ActiveMemo = &memoText;
+
+  // The system's foreground calls, which the typing into ClassicUO makes; tests put in their own.
+  Foreground* foreground = nullptr;
 
   // Shows a file dialog and reports whether a file was chosen (the dialog then holds its name). Tests put
   // in a chooser of their own in place of the system's dialog.
@@ -99,20 +109,23 @@ class TTranslatorPage : public ui::PageContent {
   bool MayClose() override;
 
  private:
-  // Finished: typed into at least one game client (or nothing to type); NotDelivered: no client took the
-  // text; Stopped: ended early because the program is closing.
-  enum class CommandEnd { Finished, NotDelivered, Stopped };
+  // Finished: every game client took the whole text (or there was nothing to type); NotDelivered: some
+  // client did not, or none runs, or the player stopped it; Closing: ended early because the program is
+  // closing.
+  enum class CommandEnd { Finished, NotDelivered, Closing };
   class CommandControls;
 
   // Steps of the Translate command.
   CommandEnd RunTranslateCommand();
-  // Closes the main window if that was asked for while the command ran.
-  void CloseIfPending();
+  CommandEnd Report(const SendResult& sent);
   void Activate(ui::Memo& memo);
 
   ui::Form& window_;
-  CommandStop commandStop_;
-  bool commandRunning_ = false;
+  // The file that Save writes to: the one last opened or saved as (none yet: Save is Save As), and the
+  // encoding it came in or, for a new file, the one new files get.
+  std::wstring file_;
+  TextEncoding fileEncoding_ = kNewFileEncoding;
+  CommandControls* runningCommand_ = nullptr;
   bool closePending_ = false;
 };
 

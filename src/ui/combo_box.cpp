@@ -18,8 +18,9 @@ ComboBox::ComboBox(Control& parent, const Rect& bounds, const ComboBoxOptions& o
 
 void ComboBox::ApplyItemHeights() {
   if (itemHeight_ > 0) SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, Scale(itemHeight_));
-  // The closed box: its selection field is the asked height less the frame's pixels around it.
-  SendMessageA(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), Scale(boxHeight_) - 6);
+  // The closed box: its selection field is the asked height less the frame around it (six pixels at
+  // 96 DPI).
+  SendMessageA(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), Scale(boxHeight_ - 6));
 }
 
 void ComboBox::SetItems(const std::vector<std::string>& items) {

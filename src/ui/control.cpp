@@ -72,7 +72,7 @@ void Control::Create(const CreateParams& params) {
   RegisterOwnClasses();
   parent_ = params.parent;
   font_ = params.font;
-  // A child starts at its parent's DPI; a top-level window at the primary screen's, until it is made.
+  // A child starts at its parent's DPI; a top-level window at the system DPI, until it is made.
   dpi_ = parent_ != nullptr ? parent_->dpi_ : ScreenDpi();
   if (parent_ != nullptr) layoutBounds_ = params.bounds;
   const Rect bounds = parent_ != nullptr ? Scale(params.bounds) : params.bounds;
@@ -217,9 +217,12 @@ LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_CLOSE:
-      // A multi-line edit asks its parent to close when Esc is pressed in it; only a top-level window
-      // closes, a page or panel would otherwise be destroyed with every control on it.
-      if ((GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_CHILD) != 0) return 0;
+      // A multi-line edit asks its parent to close when Esc is pressed in it: that is the form's Esc. Only
+      // a top-level window closes, a page or panel would otherwise be destroyed with every control on it.
+      if ((GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_CHILD) != 0) {
+        if (Form* form = OwnerForm()) form->Cancel();
+        return 0;
+      }
       break;
     case WM_ERASEBKGND:
       if (fillsBackground_) {

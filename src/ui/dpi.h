@@ -15,7 +15,8 @@ inline constexpr int kLayoutDpi = 96;
 // screen's DPI otherwise.
 int WindowDpi(HWND window);
 
-// The DPI of the primary screen, which a new top-level window starts on.
+// The system DPI: the scale the primary screen had when the user signed in, which a new top-level window
+// starts at until the system tells it the DPI of the screen it is on.
 int ScreenDpi();
 
 // A length of the layout at a DPI, rounded to the nearest pixel (halves away from zero).

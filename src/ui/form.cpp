@@ -13,8 +13,9 @@ namespace {
 
 Form* mainForm = nullptr;
 
-// A single frame has the four-pixel sizing border; its edges are made inert (see WM_NCHITTEST), so the
-// window keeps the look and metrics of a fixed frame whose size only the program changes.
+// A single frame is a sizing frame (the system's sizing border, on newer systems with a padded border
+// around it); its edges are made inert (see WM_NCHITTEST), so the window keeps the look and metrics of a
+// fixed frame whose size only the program changes.
 DWORD StyleOf(FormBorder border) {
   return border == FormBorder::Single
              ? WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN
@@ -89,13 +90,20 @@ void Form::Close() {
     PostQuitMessage(0);
     return;
   }
-  modal_ = false;
+  if (modal_) {
+    // ShowModal hides the form once the windows it disabled are enabled again. A close sent from another
+    // thread is handled inside GetMessage, which goes on waiting; the null message wakes the loop.
+    modal_ = false;
+    PostMessageA(Handle(), WM_NULL, 0, 0);
+    return;
+  }
   Hide();
 }
 
 void Form::ShowModal() {
   std::vector<HWND> disabled;
   EnumThreadWindows(GetCurrentThreadId(), &CollectEnabledWindow, reinterpret_cast<LPARAM>(&disabled));
+  const HWND activeBefore = GetActiveWindow();
   for (HWND window : disabled) EnableWindow(window, FALSE);
   modal_ = true;
   Show();
@@ -110,14 +118,17 @@ void Form::ShowModal() {
     DispatchQueuedMessage(msg);
   }
   modal_ = false;
-  // Enabled again before this form hides, so that the activation returns to the window it came from.
+  // Enabled again and given the activation back before this form hides: a hidden active window would
+  // otherwise hand the activation to whatever window lies next (another program's, or none while the
+  // program's own windows are still disabled).
   for (HWND window : disabled) EnableWindow(window, TRUE);
+  if (GetActiveWindow() == Handle() && IsWindow(activeBefore) && activeBefore != Handle()) {
+    SetForegroundWindow(activeBefore);
+  }
   Hide();
 }
 
 void Form::SetMainMenu(MainMenu& menu) { menu.AttachTo(Handle()); }
-
-void Form::SetOuterSize(int width, int height) { SetOuterPixelSize(Scale(width), Scale(height)); }
 
 void Form::SetOuterPixelSize(int width, int height) {
   WINDOWPLACEMENT placement{};
@@ -137,15 +148,27 @@ void Form::SetOuterPixelSize(int width, int height) {
   SetWindowPos(Handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+SIZE Form::OuterSizeForClient(int width, int height) const {
+  return OuterSizeForDpi({Scale(width), Scale(height)}, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE)),
+                         GetMenu(Handle()) != nullptr, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE)),
+                         Dpi());
+}
+
 void Form::SetClientSize(int width, int height) {
-  const SIZE outer = OuterSizeForDpi({Scale(width), Scale(height)}, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE)),
-                                     GetMenu(Handle()) != nullptr,
-                                     static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE)), Dpi());
+  const SIZE outer = OuterSizeForClient(width, height);
   SetOuterPixelSize(outer.cx, outer.cy);
 }
 
 void Form::MoveTo(int left, int top) {
   SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::Cancel() {
+  if (cancelButton_ != nullptr && cancelButton_->Enabled() && IsWindowVisible(cancelButton_->Handle())) {
+    cancelButton_->Click();
+  } else if (modal_) {
+    Close();
+  }
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -181,7 +204,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       if (lParam == 0 && LOWORD(wParam) == IDCANCEL) {
-        if (modal_) Close();
+        Cancel();
         return 0;
       }
       break;

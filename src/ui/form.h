@@ -52,24 +52,30 @@ class Form : public Control {
 
   void Show();
   void Hide();
-  // The main form ends the message loop; any other form is hidden. Nothing happens when onCloseQuery
-  // refuses.
+  // The main form ends the message loop; a form shown modally ends its showing; any other form is hidden.
+  // Nothing happens when onCloseQuery refuses.
   void Close();
-  // Shows the form with every other window of the program disabled and returns when it is hidden.
+  // Shows the form with every other window of the program disabled and returns when it is closed, with
+  // those windows enabled again, the one active before active again, and then the form hidden.
   void ShowModal();
   bool Modal() const { return modal_; }
 
   void SetMainMenu(MainMenu& menu);
-  // Sets the outer size in layout units, scaled to the window's DPI, also while the window is minimised
-  // or maximised (then for its restored state); does nothing when the size is already the one asked for.
-  void SetOuterSize(int width, int height);
-  // Sets the client size in layout units, with the frame of the window's DPI around it.
+  // The outer size in pixels of a client area given in layout units: scaled to the window's DPI, with the
+  // frame that the window's style, extended style and menu bar take at that DPI.
+  SIZE OuterSizeForClient(int width, int height) const;
+  // Sets the outer size to OuterSizeForClient, also while the window is minimised or maximised (then for
+  // its restored state); does nothing when the size is already the one asked for.
   void SetClientSize(int width, int height);
   // Moves the window, keeping its size (screen coordinates).
   void MoveTo(int left, int top);
 
   // The button pressed by Enter when the focused control does not use the key itself.
   void SetDefaultButton(Button* button) { defaultButton_ = button; }
+  // The button pressed by Esc while it is shown and enabled (none: Esc closes a modal form).
+  void SetCancelButton(Button* button) { cancelButton_ = button; }
+  // Esc, as the keyboard interface reports it from any control of the form.
+  void Cancel();
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -80,6 +86,7 @@ class Form : public Control {
   FormBorder border_;
   bool centreAtFirstShowing_;
   Button* defaultButton_ = nullptr;
+  Button* cancelButton_ = nullptr;
   bool modal_ = false;
 };
 

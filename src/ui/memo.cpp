@@ -1,6 +1,9 @@
 #include "ui/memo.h"
 
 #include <algorithm>
+#include <utility>
+
+#include "ui/memo_text.h"
 
 namespace kestrelle::ui {
 
@@ -26,9 +29,23 @@ DWORD Memo::Style() const {
   return style;
 }
 
-// Without a limit set the system stops typing at 30000 characters and a window cannot even be made with
-// more; 0 sets the largest it allows.
-void Memo::PrepareWindow() { SendMessageA(Handle(), EM_SETLIMITTEXT, maxLength_, 0); }
+LRESULT Memo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SETTEXT: {
+      ++textsSet_;
+      const LRESULT result = EditBase::HandleMessage(message, wParam, lParam);
+      if (maxLength_ > 0) LimitInput();
+      return result;
+    }
+    case WM_CHAR:
+    case WM_PASTE:
+      if (!LimitInputOf(message, wParam)) return 0;
+      break;
+    default:
+      break;
+  }
+  return EditBase::HandleMessage(message, wParam, lParam);
+}
 
 int Memo::LineCount() const {
   int count = static_cast<int>(SendMessageA(Handle(), EM_GETLINECOUNT, 0, 0));
@@ -39,14 +56,14 @@ int Memo::LineCount() const {
 
 // Lines are cut out of the window text by their start and length, so no line is ever cut short (the
 // system's EM_GETLINE would need a buffer size chosen in advance, and counts it in 16 bits).
-std::string Memo::Line(int index) const { return LineOf(Text(), index); }
+std::string Memo::Line(int index) const { return LineOf(MemoText(Handle()), index); }
 
 // The system finds a line by walking from the first one, so each line is asked for once: it runs from its
 // start to the next line's, less the line break of a paragraph's end.
 std::vector<std::string> Memo::Lines(const std::function<void()>& between) const {
   constexpr int kLinesBetween = 256;
   for (;;) {
-    const std::string text = Text();
+    const MemoText text(Handle());
     const bool wrap = wordWrap_;
     const int count = LineCount();
     std::vector<std::string> lines;
@@ -55,31 +72,31 @@ std::vector<std::string> Memo::Lines(const std::function<void()>& between) const
     for (int i = 0; i < count; ++i) {
       if (between && i % kLinesBetween == kLinesBetween - 1) {
         between();
-        if (Text() != text || wordWrap_ != wrap || LineCount() != count) break;
+        if (MemoText(Handle()) != text || wordWrap_ != wrap || LineCount() != count) break;
       }
       const LRESULT next = SendMessageA(Handle(), EM_LINEINDEX, static_cast<WPARAM>(i + 1), 0);
-      const std::size_t end = next < 0 ? text.size() : std::min(static_cast<std::size_t>(next), text.size());
-      std::string_view line = std::string_view(text).substr(std::min(start, text.size()), end - std::min(start, end));
-      if (line.ends_with("\r\n")) line.remove_suffix(2);
-      lines.emplace_back(line);
+      const std::size_t end = next < 0 ? text.Size() : static_cast<std::size_t>(next);
+      std::string line = text.Slice(start, end);
+      if (line.ends_with("\r\n")) line.resize(line.size() - 2);
+      lines.push_back(std::move(line));
       start = end;
     }
     if (static_cast<int>(lines.size()) == count) return lines;
   }
 }
 
-std::string Memo::LineOf(const std::string& text, int index) const {
+std::string Memo::LineOf(const MemoText& text, int index) const {
   const LRESULT start = SendMessageA(Handle(), EM_LINEINDEX, static_cast<WPARAM>(index), 0);
-  if (start < 0 || static_cast<std::size_t>(start) > text.size()) return {};
+  if (start < 0) return {};
   const LRESULT length = SendMessageA(Handle(), EM_LINELENGTH, static_cast<WPARAM>(start), 0);
-  return text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length));
+  return text.Slice(static_cast<std::size_t>(start), static_cast<std::size_t>(start + length));
 }
 
 // The system wraps a paragraph anew from the line where a change begins to the paragraph's end, so a long
 // paragraph added at once takes time in the square of its length (minutes for a megabyte under Wine);
 // added piece by piece, each piece is wrapped from the line before it on. The text's length is asked for
-// once only, as the system counts it anew every time. Setting the text clears the modified flag, which
-// tells that the memo was set meanwhile.
+// once only, as the system counts it anew every time. A text set meanwhile (a Clear, an Open) shows in
+// the count of texts set; re-creating the window, which sets the text it had, leaves that count alone.
 void Memo::AppendLine(std::string_view line, const std::function<void()>& between) {
   constexpr std::size_t kPiece = 1024;
   constexpr LPARAM kEnd = 0x7fffffff;  // the selection's positions stop at the end of the text
@@ -97,9 +114,9 @@ void Memo::AppendLine(std::string_view line, const std::function<void()>& betwee
       SendMessageA(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
       done += piece;
       if (!between || done == added.size()) continue;
-      SendMessageA(Handle(), EM_SETMODIFY, TRUE, 0);
+      const unsigned textsSet = textsSet_;
       between();
-      if (SendMessageA(Handle(), EM_GETMODIFY, 0, 0) == 0) break;
+      if (textsSet_ != textsSet) break;
     }
     if (done == added.size()) return;
   }
@@ -119,7 +136,9 @@ void Memo::SetScrollBars(ScrollBars scrollBars) {
 
 void Memo::ApplyStyle() {
   const auto current = static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE));
+  const unsigned textsSet = textsSet_;
   RecreateWithStyle((current & ~(ES_AUTOHSCROLL | WS_HSCROLL | WS_VSCROLL)) | Style());
+  textsSet_ = textsSet;
 }
 
 void Memo::CutToClipboard() { SendMessageA(Handle(), WM_CUT, 0, 0); }

@@ -2,7 +2,9 @@
 // A multi-line text box. Its lines are read as displayed: with word wrap on, each wrapped piece of a
 // paragraph is a line of its own. Word wrap and scroll bars can be switched while the program runs (the
 // system fixes them when the window is created, so the window is then re-created with the same text).
-// Typing and pasting stop at the memo's length limit, if it has one; text set by the program is never cut.
+// Typing stops at the memo's length limit, if it has one, counted in bytes of the program's 8-bit text
+// whatever the control counts; a paste that would not fit whole is refused (with a beep and
+// onPasteTooLong) rather than cut; text set by the program is never cut.
 
 #include <cstddef>
 #include <functional>
@@ -14,6 +16,8 @@
 
 namespace kestrelle::ui {
 
+class MemoText;
+
 enum class ScrollBars { None, Vertical, Horizontal, Both };
 
 struct MemoOptions {
@@ -22,7 +26,7 @@ struct MemoOptions {
   bool readOnly = false;
   bool tabStop = true;
   std::optional<FontSpec> font;
-  std::size_t maxLength = 0;  // characters, line breaks counting two; 0: no limit beyond memory
+  std::size_t maxLength = 0;  // bytes, line breaks counting two; 0: no limit beyond memory
 };
 
 class Memo : public EditBase {
@@ -39,8 +43,8 @@ class Memo : public EditBase {
 
   void Clear() { SetText(""); }
   // Adds a line at the end: the memo then ends with the text and a line break. A long line goes in piece
-  // by piece with between() called after each; when the memo changed meanwhile (it was cleared), the line
-  // is added again to what it then holds.
+  // by piece with between() called after each; when a text was set meanwhile (the memo was cleared), the
+  // line is added again to what it then holds.
   void AppendLine(std::string_view line, const std::function<void()>& between = {});
 
   // Lines wrap when word wrap is on and there is no horizontal scroll bar.
@@ -49,19 +53,32 @@ class Memo : public EditBase {
   ScrollBars ScrollBarsShown() const { return scrollBars_; }
   void SetScrollBars(ScrollBars scrollBars);
 
+  // Raised when a paste (Ctrl+V, Shift+Insert or PasteFromClipboard) is refused: the clipboard's text is
+  // longer than the room left under the limit (both in bytes). An exception from it is reported.
+  std::function<void(std::size_t pasted, std::size_t room)> onPasteTooLong;
+
   void CutToClipboard();
   void CopyToClipboard();
   void PasteFromClipboard();
 
  private:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnCommand(WORD code) override;
   void PrepareWindow() override;
   DWORD Style() const;
-  std::string LineOf(const std::string& text, int index) const;
+  std::string LineOf(const MemoText& text, int index) const;
   void ApplyStyle();
+  // Sets the control's own limit so that input replacing the selection stays within maxLength_ bytes:
+  // as much of `incoming` as fits, or, with no input known, whatever the room could take at the most
+  // bytes a character has. Returns the units of the input that fit, and the bytes it may take in roomLeft.
+  std::size_t LimitInput(const std::wstring* incoming = nullptr, std::size_t* roomLeft = nullptr);
+  // The same before a typed character or a paste; false when none of the character fits.
+  bool LimitInputOf(UINT message, WPARAM wParam);
 
   bool wordWrap_;
   ScrollBars scrollBars_;
   std::size_t maxLength_;
+  unsigned textsSet_ = 0;  // every text set, by the program or the system, but for a re-created window's
 };
 
 }  // namespace kestrelle::ui

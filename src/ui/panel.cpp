@@ -54,8 +54,8 @@ void Panel::Paint(HDC dc) {
   RECT area;
   GetClientRect(Handle(), &area);
   FillRect(dc, &area, SharedBrush(BackgroundColour().Resolve()));
-  DrawBevel(dc, area, outer_, bevelWidth_);
-  DrawBevel(dc, area, inner_, bevelWidth_);
+  DrawBevel(dc, area, outer_, Scale(bevelWidth_));
+  DrawBevel(dc, area, inner_, Scale(bevelWidth_));
   const std::string caption = Text();
   if (caption.empty()) return;
   SelectedObject font(dc, ScaledFont());

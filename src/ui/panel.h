@@ -13,7 +13,7 @@ enum class Bevel { None, Raised, Lowered };
 struct PanelOptions {
   Bevel bevelOuter = Bevel::Raised;
   Bevel bevelInner = Bevel::None;
-  int bevelWidth = 1;
+  int bevelWidth = 1;  // layout units, like the bounds
   bool singleBorder = false;
   std::optional<Colour> colour;
   std::optional<FontSpec> font;
@@ -25,7 +25,7 @@ class Panel : public PaintedControl {
 
   void SetBevels(Bevel outer, Bevel inner);
   void SetSingleBorder(bool single);
-  int BevelWidth() const { return bevelWidth_; }
+  int BevelWidth() const { return bevelWidth_; }  // layout units
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -58,7 +58,7 @@ void RadioGroup::ArrangeButtons() {
   const int buttonWidth = (client.width - Scale(10)) / columns;
   const int space = client.height - metrics.tmHeight - Scale(5);
   const int buttonHeight = space / perColumn;
-  const int topMargin = metrics.tmHeight + 1 + (space % perColumn) / 2;
+  const int topMargin = metrics.tmHeight + Scale(1) + (space % perColumn) / 2;
   for (int i = 0; i < count; ++i) {
     MoveWindow(buttons_[static_cast<std::size_t>(i)], (i / perColumn) * buttonWidth + Scale(8),
                (i % perColumn) * buttonHeight + topMargin, buttonWidth, buttonHeight, FALSE);

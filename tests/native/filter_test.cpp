@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "speech/shipped_rules.h"
+#include "speech/text_encoding.h"
 #include "speech/text_preparation.h"
 #include "speech/translator.h"
 
@@ -153,6 +154,29 @@ TEST_F(Filter, LinesAreTranslatedOnTheirOwnWithTheirBreaks) {
   const FilterRun run = Translate("--lines --rules '" + rules.string() + "'", "a the b\r\nthe end\n\nx the");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, "A thuh b\r\nThe end\n\nX thuh");
+}
+
+// Every encoding the window opens is read, in both modes; UTF-16 comes out as UTF-8.
+TEST_F(Filter, ReadsTextFilesInEveryEncoding) {
+  const fs::path rules = Write("thuh.rules", "\" the \"\n\" thuh \"\n\"%STOP\"\n");
+  const std::u32string input = U"caf\u00E9 the \U0001F600.\r\nthe end";
+  const std::string translated = "Caf\xC3\xA9 thuh \xF0\x9F\x98\x80.\r\nThe end";
+  const std::pair<std::string, std::string> cases[] = {  // input, output; no output: UTF-16 broken
+      {EncodeUnicode(input, TextEncoding::Utf8), translated},
+      {EncodeUnicode(input, TextEncoding::Utf8Bom), translated},
+      {EncodeUnicode(input, TextEncoding::Utf16LE), translated},
+      {EncodeUnicode(input, TextEncoding::Utf16BE), translated},
+      {"caf\xE9 the \xEF\xBB", "Caf\xE9 thuh \xEF\xBB"},  // 8-bit text, and a mark's false start
+      {std::string("\xFF\xFE" "t\0h\0e\0\0\xD8", 10), ""},
+  };
+  for (const char* mode : {"", "--lines "}) {
+    for (const auto& [in, out] : cases) {
+      const FilterRun run = Translate(mode + std::string("--rules '") + rules.string() + "'", in);
+      EXPECT_EQ(run.status, out.empty() ? 1 : 0) << mode << out;
+      if (!out.empty()) EXPECT_EQ(run.out, out) << mode;
+      if (out.empty()) EXPECT_NE(run.err.find("standard input is not valid UTF-16 text"), std::string::npos) << run.err;
+    }
+  }
 }
 
 // Command lines come out as written in both modes; --commands-as-speech translates them like speech.

@@ -8,6 +8,70 @@
 namespace kestrelle {
 namespace {
 
+// Latin-1: the code page whose 256 bytes are the first 256 characters.
+class Latin1 final : public CodePage {
+ public:
+  std::optional<std::string> FromCharacters(std::u32string_view characters) const override {
+    std::string text;
+    for (char32_t c : characters) {
+      if (!Holds(c)) return std::nullopt;
+      text += static_cast<char>(c);
+    }
+    return text;
+  }
+  bool Holds(char32_t character) const override { return character < 0x100; }
+  std::u32string ToCharacters(std::string_view text) const override {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    return {bytes, bytes + text.size()};
+  }
+};
+
+// Each file opens as the memo's text and saves back byte for byte in the encoding it came in.
+TEST(TextFileContent, FilesOfEveryEncodingOpenAndSaveAsTheyCame) {
+  const struct {
+    std::string bytes;
+    TextEncoding encoding;
+    std::string text;
+  } cases[] = {
+      {"Caf\xC3\xA9\r\nna\xC3\xAFve", TextEncoding::Utf8, "Caf\xE9\r\nna\xEFve"},
+      {"\xEF\xBB\xBF" "Caf\xC3\xA9", TextEncoding::Utf8Bom, "Caf\xE9"},
+      {std::string("\xFF\xFE" "C\0a\0f\0\xE9\0", 10), TextEncoding::Utf16LE, "Caf\xE9"},
+      {std::string("\xFE\xFF\0C\0a\0f\0\xE9", 10), TextEncoding::Utf16BE, "Caf\xE9"},
+      {"Caf\xE9", TextEncoding::CodePage, "Caf\xE9"},
+      {"plain", TextEncoding::Utf8, "plain"},
+      {"", TextEncoding::Utf8, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    const MemoFileText opened = MemoTextOfFile(c.bytes, Latin1());
+    EXPECT_EQ(opened.text, c.text);
+    EXPECT_EQ(opened.encoding, c.encoding);
+    EXPECT_EQ(FileBytesOfMemoText(opened.text, opened.encoding, Latin1()), c.bytes);
+  }
+}
+
+// What the memo cannot hold is refused with the reason, never changed into something else.
+TEST(TextFileContent, FilesTheMemoCannotHoldAreRefusedWithTheReason) {
+  std::string lineFeeds;  // 30,604 bytes, but 32,790 characters once every line feed is CR LF
+  while (lineFeeds.size() < 30600) lineFeeds += std::string(13, 'x') + "\n";
+  const std::pair<std::string, std::string> cases[] = {
+      {"one\r\ntwo\nZa\xC5\x82\xC3\xB3\xC5\x82", "line 3 holds the character \xC5\x82 (U+0142), which"},
+      {std::string("\xFF\xFE" "a\0\0\xD8" "b\0", 8), "it is not valid UTF-16 text"},
+      {std::string("\xFF\xFE" "a", 3), "it is not valid UTF-16 text"},
+      {"\xEF\xBB\xBF" "a\xFF", "it is not valid UTF-8 text"},
+      {std::string("\xFF\xFE" "a\0\0\0", 6), "it is not a plain text file"},
+      {lineFeeds, "as the memo holds it, it takes 32790 characters, more than the memo's limit of 32 KB"},
+  };
+  for (const auto& [bytes, reason] : cases) {
+    try {
+      MemoTextOfFile(bytes, Latin1());
+      ADD_FAILURE() << "opened: " << reason;
+    } catch (const FileTextError& error) {
+      EXPECT_NE(std::string(error.what()).find(reason), std::string::npos) << error.what();
+    }
+  }
+}
+
 TEST(TextFileContent, AZeroByteMakesAFileNotPlainText) {
   EXPECT_TRUE(IsPlainText(""));
   EXPECT_TRUE(IsPlainText("line one\r\nline two\t\xe9\xff\x01"));

@@ -9,6 +9,13 @@ namespace {
 
 constexpr TypingDelays kDelays{1, 7};
 
+// The bytes of s as the code points of the same numbers (Latin-1).
+std::u32string Wide(std::string_view s) {
+  std::u32string wide;
+  for (const char c : s) wide += static_cast<char32_t>(static_cast<unsigned char>(c));
+  return wide;
+}
+
 // Writes what the typing does as one string: a wait of ms as "{ms}", a sent character as itself.
 class RecordingTarget final : public TypingTarget {
  public:
@@ -17,12 +24,23 @@ class RecordingTarget final : public TypingTarget {
     log_ += "{" + std::to_string(ms) + "}";
     return true;
   }
-  bool Send(char c) override {
-    if (sendsLeft_-- == 0) return false;
-    log_ += c;
-    return true;
+  TypingOutcome Send(char32_t c) override {
+    if (sendsLeft_-- == 0) return TypingOutcome::WindowLost;
+    log_ += c < 0x80 ? std::string(1, static_cast<char>(c)) : "<" + std::to_string(c) + ">";
+    return TypingOutcome::Typed;
+  }
+  // A line start shows as "|", a refused one as "X".
+  TypingOutcome StartLine(int line) override {
+    if (line == refuseLine_) {
+      log_ += "X";
+      return TypingOutcome::WindowLost;
+    }
+    if (logLines_) log_ += "|";
+    return TypingOutcome::Typed;
   }
   void FailWaitAfter(int waits) { waitsLeft_ = waits; }
+  void RefuseLine(int line) { refuseLine_ = line; }
+  void LogLines() { logLines_ = true; }
   void FailSendAfter(int sends) { sendsLeft_ = sends; }
   const std::string& log() const { return log_; }
 
@@ -30,6 +48,8 @@ class RecordingTarget final : public TypingTarget {
   std::string log_;
   int waitsLeft_ = -1;
   int sendsLeft_ = -1;
+  int refuseLine_ = -1;
+  bool logLines_ = false;
 };
 
 // The log of typing s with a character delay of 1 and no line end.
@@ -47,7 +67,7 @@ std::string Letters(int n, char first = 'a') {
 
 std::string Typed(std::string_view text, TypingDelays delays = kDelays) {
   RecordingTarget target;
-  EXPECT_EQ(TypeIntoWindow(text, delays, target), TypingOutcome::Typed);
+  EXPECT_EQ(TypeIntoWindow(Wide(text), delays, target), TypingOutcome::Typed);
   return target.log();
 }
 
@@ -107,13 +127,13 @@ TEST(Typing, DelaysArePassedOnAsSet) {
 TEST(Typing, StopEndsTheTypingAtTheWait) {
   RecordingTarget target;
   target.FailWaitAfter(3);
-  EXPECT_EQ(TypeIntoWindow("Hello", kDelays, target), TypingOutcome::Stopped);
+  EXPECT_EQ(TypeIntoWindow(U"Hello", kDelays, target), TypingOutcome::Stopped);
   EXPECT_EQ(target.log(), Keys("Hel"));
 
   // A stop during the line delay sends neither the padding nor the carriage return.
   RecordingTarget atLineDelay;
   atLineDelay.FailWaitAfter(3 * 52);
-  EXPECT_EQ(TypeIntoWindow(Letters(3 * 52), kDelays, atLineDelay), TypingOutcome::Stopped);
+  EXPECT_EQ(TypeIntoWindow(Wide(Letters(3 * 52)), kDelays, atLineDelay), TypingOutcome::Stopped);
   EXPECT_EQ(atLineDelay.log(), Keys(Letters(52)) + "\r" + Keys(Letters(52)) + "\r" + Keys(Letters(52)));
 }
 
@@ -129,9 +149,57 @@ TEST(Typing, RefusedCharacterEndsTheTypingIntoThatWindow) {
   for (const auto& c : cases) {
     RecordingTarget target;
     target.FailSendAfter(c.sends);
-    EXPECT_EQ(TypeIntoWindow("Hello", kDelays, target), TypingOutcome::WindowLost) << c.sends;
+    EXPECT_EQ(TypeIntoWindow(U"Hello", kDelays, target), TypingOutcome::WindowLost) << c.sends;
     EXPECT_EQ(target.log(), c.log) << c.sends;
   }
+}
+
+// Every line is announced before its first character's wait; a line the window side refuses sends nothing
+// of it, and the lines before it went whole.
+TEST(Typing, LinesAreAnnouncedAndMayBeRefusedBeforeTheyStart) {
+  const std::string text = Letters(52) + Letters(49) + " " + "end";
+  RecordingTarget target;
+  target.LogLines();
+  EXPECT_EQ(TypeIntoWindow(Wide(text), kDelays, target), TypingOutcome::Typed);
+  EXPECT_EQ(target.log(), "|" + Keys(Letters(52)) + "\r|" + Keys(Letters(49) + " ") + Keys("  ") + "\r|" + Keys("end") + "\r");
+  EXPECT_EQ(CountTypedLines(Wide(text), TypedLetters::Ascii), 3);
+
+  RecordingTarget refusing;
+  refusing.RefuseLine(1);
+  EXPECT_EQ(TypeIntoWindow(Wide(text), kDelays, refusing), TypingOutcome::WindowLost);
+  EXPECT_EQ(refusing.log(), Keys(Letters(52)) + "\rX");
+}
+
+// The classic client takes plain ASCII and the letters beyond it are left out (and counted, so the player
+// hears of them); ClassicUO takes every letter, each counting as one column. Control characters are
+// neither typed nor counted as left out.
+TEST(Typing, WhichLettersGoOutDependsOnTheClient) {
+  const std::u32string text = U"Caf\u00e9 na\u00efve \u00fcber \u20ac5 \U0001F600\t\n\u0085\x7f";
+  const struct {
+    TypedLetters letters;
+    std::string log;
+    int leftOut;
+  } cases[] = {
+      {TypedLetters::Ascii, Keys("Caf nave ber 5 ") + "\r", 5},
+      {TypedLetters::Unicode, Keys("Caf") + "{1}<233>" + Keys(" na") + "{1}<239>" + Keys("ve ") + "{1}<252>" +
+                                  Keys("ber ") + "{1}<8364>" + Keys("5 ") + "{1}<128512>\r", 0},
+  };
+  for (const auto& c : cases) {
+    RecordingTarget target;
+    EXPECT_EQ(TypeIntoWindow(text, kDelays, target, c.letters), TypingOutcome::Typed);
+    EXPECT_EQ(target.log(), c.log);
+    EXPECT_EQ(CountLeftOut(text, c.letters), c.leftOut);
+  }
+  // A line holds 52 letters, whatever their code.
+  EXPECT_EQ(CountTypedLines(std::u32string(53, U'\u00e9'), TypedLetters::Unicode), 2);
+  EXPECT_EQ(CountTypedLines(std::u32string(53, U'\u00e9'), TypedLetters::Ascii), 0);
+}
+
+TEST(Typing, Utf16BecomesCodePoints) {
+  EXPECT_EQ(CodePointsOfUtf16(u"a\u00e9\U0001F600z"), U"a\u00e9\U0001F600z");
+  // Lone surrogates stay as they are: a high one at the end or before a non-surrogate, a low one alone.
+  const std::u16string lone = {u'a', 0xD83D, u'b', 0xDE00, 0xD83D};
+  EXPECT_EQ(CodePointsOfUtf16(lone), (std::u32string{U'a', 0xD83D, U'b', 0xDE00, 0xD83D}));
 }
 
 }  // namespace

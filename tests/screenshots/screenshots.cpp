@@ -18,7 +18,9 @@
 #include "app/about_box.h"
 #include "app/main_form.h"
 #include "capture.h"
+#include "game_link/send_result.h"
 #include "test_support.h"
+#include "translator/translator_page.h"
 #include "user_actions.h"
 #include "ui/application.h"
 #include "ui/message_pump.h"
@@ -93,6 +95,13 @@ std::vector<Shot> Shots() {
   return {
       {"moongates", "the Moongates page as the program opens", ShowPage(0)},
       {"translator", "the Translator page", ShowPage(1)},
+      {"translator-typing", "the Translator page's status line while it types",
+       [](Windows& w) {
+         w.form.tpMain.SetActivePage(1);
+         test::TranslatorPage(w.form).lblStatus.SetText(
+             ProgressText({.line = 3, .lines = 8, .title = "Ultima Online - Ann", .client = 1, .clients = 2}));
+         return w.form.Handle();
+       }},
       {"weapons", "the Weapons page with its first item", ShowPage(2)},
       {"armour", "the Armour page with its first item", ShowPage(3)},
       {"animals", "the Animals page with its first animal", ShowPage(4)},

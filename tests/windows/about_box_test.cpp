@@ -13,6 +13,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -149,6 +150,33 @@ TEST(AboutBox, OpeningsFirstWithTheCreditsThenWithTheLabels) {
       EXPECT_FALSE(box.Marquee1.Visible()) << "the labels show";
       box.Hide();
     }
+  }
+}
+
+// However the box opened from the menu closes (from another thread here, as the user or another program
+// would), the main window is enabled and active again at once.
+TEST(AboutBox, ClosingGivesTheActivationBackToTheMainWindow) {
+  auto form = test::ShowMainForm();
+  const struct { const char* name; void (*close)(HWND box, HWND ok); } closings[] = {
+      {"OK", [](HWND, HWND ok) { PostMessageA(ok, BM_CLICK, 0, 0); }},
+      {"Esc", [](HWND, HWND ok) { PostMessageA(ok, WM_KEYDOWN, VK_ESCAPE, 1); }},
+      {"close button", [](HWND box, HWND) { PostMessageA(box, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+      {"WM_CLOSE sent from another thread", [](HWND box, HWND) { SendMessageA(box, WM_CLOSE, 0, 0); }},
+  };
+  for (const auto& closing : closings) {
+    SCOPED_TRACE(closing.name);
+    std::thread closer([&] {
+      HWND box = nullptr;
+      for (int attempt = 0; attempt < 500 && !IsWindowVisible(box); ++attempt, Sleep(10)) {
+        box = FindWindowA(ui::Control::kFormClass, "About");
+      }
+      closing.close(box, FindWindowExA(box, nullptr, "Button", "OK"));
+    });
+    form->About1.Click();
+    closer.join();
+    EXPECT_FALSE(form->AboutBox().Visible());
+    EXPECT_TRUE(IsWindowEnabled(form->Handle()));
+    EXPECT_EQ(GetActiveWindow(), form->Handle());
   }
 }
 

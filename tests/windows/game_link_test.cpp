@@ -10,6 +10,8 @@
 
 #include "link_test_support.h"
 #include "recording_client_process.h"
+#include "game_link/client_messages.h"
+#include "game_link/client_typing.h"
 #include "game_link/wait_pumping.h"
 
 namespace kestrelle {
@@ -59,8 +61,8 @@ TEST(GameLink, TypesTheTextAsCharacterMessagesWithItsPauses) {
 
   const long long started = test::NowMicroseconds();
   const SendResult result = SendToGame(MixedText(), delays, stop);
-  EXPECT_EQ(result.clients, 1);
-  EXPECT_EQ(result.completed, 1);
+  EXPECT_EQ(result.clients.size(), 1u);
+  EXPECT_EQ(result.TookWholeText(), 1);
   EXPECT_FALSE(result.stopped);
 
   const std::vector<CharRecord> records = client.Records();
@@ -80,15 +82,15 @@ TEST(GameLink, TypesTheTextAsCharacterMessagesWithItsPauses) {
 TEST(GameLink, EveryClientGetsTheWholeTextInTurn) {
   RecordingClient one;
   RecordingClient two;
-  const std::vector<HWND> found = FindGameClientWindows();
+  const std::vector<GameClientWindow> found = FindGameClients();
   ASSERT_EQ(found.size(), 2u);
-  const RecordingClient& first = found[0] == one.window() ? one : two;
-  const RecordingClient& second = found[0] == one.window() ? two : one;
-  ASSERT_EQ(found[1], second.window());
+  const RecordingClient& first = found[0].window == one.window() ? one : two;
+  const RecordingClient& second = found[0].window == one.window() ? two : one;
+  ASSERT_EQ(found[1].window, second.window());
 
   const std::string text = MixedText();
   const SendResult result = SendToGame(text, {2, 30}, CommandStop());
-  EXPECT_EQ(result.completed, 2);
+  EXPECT_EQ(result.TookWholeText(), 2);
 
   const std::string expected = KeysText(ExpectedKeys(text, {}));
   EXPECT_EQ(first.Text(), expected);
@@ -108,8 +110,9 @@ TEST(GameLink, OnlyWindowsOfExactlyTheClientClassGetText) {
   RecordingClient titled(OfClass("Other", "Ultima Online"));
   RecordingClient client;
 
-  EXPECT_EQ(FindGameClientWindows(), std::vector<HWND>{client.window()});
-  SendToGame("Hi", {1, 1}, CommandStop());
+  const SendResult result = SendToGame("Hi", {1, 1}, CommandStop());
+  ASSERT_EQ(result.clients.size(), 1u);
+  EXPECT_EQ(result.clients[0].title, "Recording game client");
   EXPECT_EQ(client.Text(), "Hi\r");
   EXPECT_TRUE(longer.Records().empty());
   EXPECT_TRUE(titled.Records().empty());
@@ -117,37 +120,60 @@ TEST(GameLink, OnlyWindowsOfExactlyTheClientClassGetText) {
 
 using Message = std::tuple<unsigned, unsigned long long, long long>;
 
-// The messages a client of the kind takes from the typing of text: ClassicUO ends its lines with key presses.
-std::vector<Message> StreamFor(GameClientKind kind, const std::string& text) {
+// Letters beyond ASCII, in the program's code page (Windows-1252, the one of the test machine) and as
+// the letters they stand for.
+constexpr char kAccented[] = " Caf\xe9 na\xefve \xfc" "ber \x80";
+constexpr char32_t kAccentedLetters[] = U" Caf\u00e9 na\u00efve \u00fcber \u20ac";
+constexpr int kAccentedCount = 4;
+
+class LetterCollector final : public TypingTarget {
+ public:
+  bool Wait(std::int32_t) override { return true; }
+  TypingOutcome Send(char32_t c) override {
+    letters += c;
+    return TypingOutcome::Typed;
+  }
+  std::u32string letters;
+};
+
+// The messages a client of the kind takes from the typing of text: ClassicUO takes every letter as a
+// UTF-16 unit and ends its lines with key presses; the others take plain ASCII.
+std::vector<Message> StreamFor(GameClientKind kind, const std::u32string& text) {
   std::vector<Message> stream;
-  for (const char c : kind == GameClientKind::None ? "" : KeysText(ExpectedKeys(text, {}))) {
-    if (kind == GameClientKind::ClassicUO && c == '\r') {
+  if (kind == GameClientKind::None) return stream;
+  LetterCollector collector;
+  TypeIntoWindow(text, {}, collector, LettersOf(kind));
+  for (const char32_t c : collector.letters) {
+    if (kind == GameClientKind::ClassicUO && c == U'\r') {
       stream.emplace_back(WM_KEYDOWN, VK_RETURN, kReturnDownKeyData);
       stream.emplace_back(WM_KEYUP, VK_RETURN, kReturnUpKeyData);
     } else {
-      stream.emplace_back(WM_CHAR, static_cast<unsigned char>(c), 1);
+      stream.emplace_back(WM_CHAR, c, 1);
     }
   }
   return stream;
 }
 
 // The ClassicUO stand-ins keep typed text only once they have handled their activation, so they get the
-// text only when the link brought them to the front; one that never comes forward gets nothing and counts
-// as not delivered; the decoys get nothing.
+// text only when the link brought them to the front; one that never comes forward gets nothing and is
+// named as not answering; the decoys get nothing. ClassicUO gets every letter of the text; the classic
+// client and Orion get plain ASCII, and the letters left out for them are counted.
 TEST(GameLink, EveryKindOfClientTakesTheTextInItsOwnFormAndTheFrontComesBack) {
+  ASSERT_EQ(GetACP(), 1252u) << "the accented letters are written in Windows-1252";
   using enum GameClientKind;
+  using enum ClientOutcome;
   const struct {
     const char* className;
     const char* title;
     bool classicUOCopy;  // run as the copy under ClassicUO's program file name
     GameClientKind kind;
-    bool hung = false;
+    ClientOutcome outcome = Typed;
   } rows[] = {
       {"SDL_app", "ClassicUO - 1.1.0", true, ClassicUO},
       {"Orion UO Client", "Ultima Online - Bob", false, Orion},
       {"SDL_app", "UO - Bob", true, ClassicUO},
       {"Ultima Online", "Recording game client", false, Classic},
-      {"SDL_app", "ClassicUO - hung", true, ClassicUO, true},
+      {"SDL_app", "ClassicUO - hung", true, ClassicUO, NotAnswering},
       {"SDL_app", "ClassicUO - 1.1.0", false, None},  // another program's SDL window
       {"Launcher", "ClassicUO Launcher", true, None},
       {"Other", "Ultima Online", false, None},
@@ -157,30 +183,38 @@ TEST(GameLink, EveryKindOfClientTakesTheTextInItsOwnFormAndTheFrontComesBack) {
     test::RecordingClientOptions options = OfClass(row.className, row.title);
     if (row.classicUOCopy) options.program = test::kClassicUOCopy;
     options.classicUO = row.kind == ClassicUO;
-    options.hangAfter = row.hung ? 0 : -1;
+    options.hangAfter = row.outcome == NotAnswering ? 0 : -1;
     clients.push_back(std::make_unique<RecordingClient>(options));
   }
   TestWindow home([](HWND, UINT, WPARAM, LPARAM) { return false; });
   ShowWindow(home.get(), SW_SHOW);
   ASSERT_TRUE(SetForegroundWindow(home.get()));
 
-  const SendResult result = SendToGame(MixedText(), {1, 5}, CommandStop(), home.get());
-  EXPECT_EQ(result.completed, 4);
-  EXPECT_EQ(result.dropped, 1);
+  const std::string mixed = MixedText();
+  const SendResult result = SendToGame(mixed + kAccented, {1, 5}, CommandStop(), {.home = home.get()});
   EXPECT_EQ(GetForegroundWindow(), home.get());
   const std::vector<GameClientWindow> found = FindGameClients();
+  EXPECT_EQ(result.clients.size(), 5u);
   for (size_t i = 0; i < std::size(rows); ++i) {
     const auto it = std::find_if(found.begin(), found.end(), [&](auto& f) { return f.window == clients[i]->window(); });
     EXPECT_EQ(it == found.end() ? None : it->kind, rows[i].kind) << rows[i].title;
     std::vector<Message> received;
     for (const CharRecord& r : clients[i]->Records()) received.emplace_back(r.message, r.wParam, r.lParam);
-    EXPECT_EQ(received, StreamFor(rows[i].hung ? None : rows[i].kind, MixedText())) << rows[i].title;
+    const GameClientKind receives = rows[i].outcome == Typed ? rows[i].kind : None;
+    EXPECT_EQ(received, StreamFor(receives, std::u32string(mixed.begin(), mixed.end()) + kAccentedLetters))
+        << rows[i].title;
+    if (rows[i].kind == None) continue;
+    const auto named = std::find_if(result.clients.begin(), result.clients.end(),
+                                    [&](const ClientResult& c) { return c.title == rows[i].title; });
+    ASSERT_NE(named, result.clients.end()) << rows[i].title;
+    EXPECT_EQ(named->outcome, rows[i].outcome) << rows[i].title;
+    EXPECT_EQ(named->lettersLeftOut, rows[i].kind == ClassicUO ? 0 : kAccentedCount) << rows[i].title;
   }
 }
 
 TEST(GameLink, NoClientTypesNothing) {
   const SendResult result = SendToGame("Hello there", {25, 3000}, CommandStop());
-  EXPECT_EQ(result.clients, 0);
+  EXPECT_TRUE(result.clients.empty());
   EXPECT_FALSE(result.stopped);
 }
 
@@ -201,7 +235,7 @@ TEST(GameLink, LineDelaySleepsInsteadOfKeepingTheProcessorBusy) {
   const double cpuMs = test::ProcessorMs() - startCpu;
   const DWORD wallMs = GetTickCount() - startTick;
 
-  ASSERT_EQ(result.completed, 1) << "clients " << result.clients << ", dropped " << result.dropped;
+  ASSERT_EQ(result.TookWholeText(), 1) << MissedText(result);
   EXPECT_EQ(client.Text().size(), threeLines.size() + 3);
   EXPECT_GE(wallMs, 3000u);
   EXPECT_LT(cpuMs, 0.05 * wallMs) << "processor " << cpuMs << " ms in " << wallMs << " ms";
@@ -216,9 +250,8 @@ TEST(GameLink, HungClientIsDroppedAndTheOthersStillGetTheText) {
   const SendResult result = SendToGame(text, {5, 5}, CommandStop());
   const DWORD wallMs = GetTickCount() - startTick;
 
-  EXPECT_EQ(result.clients, 2);
-  EXPECT_EQ(result.dropped, 1);
-  EXPECT_EQ(result.completed, 1);
+  ASSERT_EQ(result.clients.size(), 2u);
+  EXPECT_EQ(result.TookWholeText(), 1);
   EXPECT_EQ(hung.Text(), "Hel");
   EXPECT_EQ(healthy.Text(), text + "\r");
   EXPECT_LT(wallMs, kClientResponseTimeoutMs + 5000) << "the hung client held the typing";
@@ -286,7 +319,7 @@ TEST(GameLink, QuitDuringTheTypingEndsItAndStaysQueued) {
 TEST(WaitPumping, ZeroOrLessReturnsAtOnceWithoutDispatching) {
   for (const std::int32_t ms : {0, -5}) {
     PostThreadMessageA(GetCurrentThreadId(), WM_APP, 0, 0);
-    EXPECT_TRUE(WaitPumping(ms, CommandStop()));
+    EXPECT_EQ(WaitPumping(ms, CommandStop()), WaitEnd::TimeUp);
     EXPECT_TRUE(HasThreadMessage(WM_APP)) << ms;
   }
 }
@@ -296,7 +329,7 @@ TEST(WaitPumping, DispatchesMessagesUntilTheTimeIsUp) {
   TestWindow window([&](HWND, UINT message, WPARAM, LPARAM) { return message == WM_APP && ++handled; });
   PostMessageA(window.get(), WM_APP, 0, 0);
   const DWORD startTick = GetTickCount();
-  EXPECT_TRUE(WaitPumping(150, CommandStop()));
+  EXPECT_EQ(WaitPumping(150, CommandStop()), WaitEnd::TimeUp);
   EXPECT_GE(GetTickCount() - startTick, 150u);
   EXPECT_EQ(handled, 1);
 }
@@ -310,9 +343,18 @@ TEST(WaitPumping, StopRequestedByAHandlerEndsTheWait) {
   });
   SetTimer(window.get(), 1, 50, nullptr);
   const DWORD startTick = GetTickCount();
-  EXPECT_FALSE(WaitPumping(10000, stop));
+  EXPECT_EQ(WaitPumping(10000, stop), WaitEnd::Stopped);
   EXPECT_LT(GetTickCount() - startTick, 5000u);
-  EXPECT_FALSE(WaitPumping(100, stop)) << "a requested stop is final";
+  EXPECT_EQ(WaitPumping(100, stop), WaitEnd::Stopped) << "a requested stop is final";
+  EXPECT_EQ(WaitPumping(100, stop, {[] { return true; }}), WaitEnd::Stopped) << "also before a condition";
+}
+
+// A condition that another process fulfils is looked at on its period, without any message arriving.
+TEST(WaitPumping, EndsWhenItsConditionHolds) {
+  int looks = 0;
+  EXPECT_EQ(WaitPumping(10000, CommandStop(), {[&] { return ++looks == 5; }, 1}), WaitEnd::Met);
+  EXPECT_EQ(looks, 5);
+  EXPECT_EQ(WaitPumping(30, CommandStop(), {[] { return false; }, 5}), WaitEnd::TimeUp);
 }
 
 }  // namespace

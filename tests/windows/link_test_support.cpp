@@ -10,10 +10,10 @@ class KeyCollector final : public TypingTarget {
     if (ms > 0) waited_ += ms;
     return true;
   }
-  bool Send(char c) override {
-    keys.push_back({c, waited_});
+  TypingOutcome Send(char32_t c) override {
+    keys.push_back({static_cast<char>(c), waited_});
     waited_ = 0;
-    return true;
+    return TypingOutcome::Typed;
   }
   std::vector<ExpectedKey> keys;
 
@@ -27,7 +27,7 @@ constexpr char kTestWindowClass[] = "KestrelleLinkTestWindow";
 
 std::vector<ExpectedKey> ExpectedKeys(std::string_view text, const TypingDelays& delays) {
   KeyCollector collector;
-  TypeIntoWindow(text, delays, collector);
+  TypeIntoWindow(std::u32string(text.begin(), text.end()), delays, collector);
   return collector.keys;
 }
 

@@ -14,7 +14,8 @@
 
 namespace kestrelle::test {
 
-// One character the typing sends, with the milliseconds of waiting asked for since the previous one.
+// One character the typing sends to the classic client, with the milliseconds of waiting asked for since
+// the previous one; text is plain ASCII.
 struct ExpectedKey {
   char c;
   std::int32_t waitedMs;

@@ -1,5 +1,6 @@
-// Two copies of Kestrelle.exe: the second brings the first forward and ends, and a copy killed without
-// its teardown does not keep the next start from running.
+// Two copies of Kestrelle.exe: the second brings the first forward and ends, a copy started while the
+// first is closing runs once it has gone, and a copy killed without its teardown does not keep the next
+// start from running.
 
 #include <windows.h>
 
@@ -17,11 +18,32 @@ namespace {
 
 bool MarkerPresent() { return ui::KernelHandle(OpenMutexA(SYNCHRONIZE, FALSE, InstanceMarkerName("Kestrelle").c_str())).Get(); }
 
-// The threads that made a window anywhere while the hook below was set (reported as this thread pumps).
-std::set<DWORD> windowMakers;
-void CALLBACK RecordWindowMaker(HWINEVENTHOOK, DWORD, HWND, LONG object, LONG, DWORD thread, DWORD) {
-  if (object == OBJID_WINDOW) windowMakers.insert(thread);
-}
+// The threads that make a window anywhere while it lives (reported as this thread pumps).
+class WindowMakers {
+ public:
+  WindowMakers() {
+    recording_ = this;
+    hook_ = SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_CREATE, nullptr, &Record, 0, 0, WINEVENT_OUTOFCONTEXT);
+  }
+  ~WindowMakers() {
+    UnhookWinEvent(hook_);
+    recording_ = nullptr;
+  }
+  WindowMakers(const WindowMakers&) = delete;
+  WindowMakers& operator=(const WindowMakers&) = delete;
+
+  bool Made(DWORD thread) const { return threads_.count(thread) > 0; }
+
+ private:
+  // The system's callback takes no data of its own: it finds the one recording here.
+  static void CALLBACK Record(HWINEVENTHOOK, DWORD, HWND, LONG object, LONG, DWORD thread, DWORD) {
+    if (object == OBJID_WINDOW && recording_ != nullptr) recording_->threads_.insert(thread);
+  }
+  static inline WindowMakers* recording_ = nullptr;
+
+  HWINEVENTHOOK hook_ = nullptr;
+  std::set<DWORD> threads_;
+};
 
 // Waits for a program to end while this thread's windows take their messages: bringing a window forward
 // sends messages to the windows it passes.
@@ -43,12 +65,12 @@ bool Above(HWND upper, HWND lower) {
 }
 
 TEST(SingleInstance, SecondStartBringsTheFirstForwardAndEnds) {
-  SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_CREATE, nullptr, &RecordWindowMaker, 0, 0, WINEVENT_OUTOFCONTEXT);
+  const WindowMakers windowMakers;
   const test::StartedProgram first;
   const HWND window = first.WaitForMainWindow();
   ASSERT_NE(window, nullptr) << first.CommandLine();
   test::HostForm cover;
-  ASSERT_EQ(windowMakers.count(first.MainThreadId()), 1u) << "window makers are seen";
+  ASSERT_TRUE(windowMakers.Made(first.MainThreadId())) << "window makers are seen";
 
   const struct {
     const char* name;
@@ -68,13 +90,38 @@ TEST(SingleInstance, SecondStartBringsTheFirstForwardAndEnds) {
     ASSERT_TRUE(EndsWhilePumping(second)) << "the second copy did not end";
     EXPECT_EQ(second.ExitCode(), 0u);
     EXPECT_TRUE(c.forward());
-    EXPECT_EQ(windowMakers.count(second.MainThreadId()), 0u) << "the second copy made a window";
+    EXPECT_FALSE(windowMakers.Made(second.MainThreadId())) << "the second copy made a window";
     EXPECT_FALSE(first.Ended(0));
   }
 
   PostMessageA(window, WM_CLOSE, 0, 0);
   ASSERT_TRUE(EndsWhilePumping(first));
   EXPECT_FALSE(MarkerPresent()) << "each copy deletes what it added";
+}
+
+// A copy started while the marker is held and no window shows waits for it to go, then runs; or ends, when
+// it is held longer than the wait. The test holds it here, as a closing copy does.
+TEST(SingleInstance, ARestartWhileTheOldCopyClosesRuns) {
+  const struct {
+    DWORD heldMs;
+    bool runs;
+  } cases[] = {{2000, true}, {9000, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.heldMs);
+    SetLastError(ERROR_SUCCESS);
+    ui::KernelHandle marker(CreateMutexA(nullptr, TRUE, InstanceMarkerName("Kestrelle").c_str()));
+    ASSERT_TRUE(marker && GetLastError() != ERROR_ALREADY_EXISTS) << "no copy runs";
+    const test::StartedProgram restarted;
+    EXPECT_EQ(test::FindKestrelleWindow(restarted.Id(), c.heldMs), nullptr) << "ran while the marker was held";
+    EXPECT_EQ(restarted.Ended(0), !c.runs);
+    ReleaseMutex(marker.Get());
+    marker.Reset();
+    const HWND window = c.runs ? restarted.WaitForMainWindow() : nullptr;
+    EXPECT_EQ(window != nullptr, c.runs);
+    if (window != nullptr) PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(EndsWhilePumping(restarted));
+    EXPECT_EQ(restarted.ExitCode(), 0u);
+  }
 }
 
 TEST(SingleInstance, KilledCopyDoesNotBlockTheNextStart) {

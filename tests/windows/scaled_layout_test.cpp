@@ -1,6 +1,6 @@
-// The main window at the DPI the run gives in KESTRELLE_WINE_DPI (the screen's own when unset), and after
-// moves to other scales and back: scaled outer size, every control and page tab inside its parent and the
-// window, caption and menu bars drawn above the client area.
+// The main window on the screen the run names in KESTRELLE_WINE_SCREEN (the DPI, "-win10" for the frame of
+// Windows 10 and 11; the screen's own when unset), and after moves to other scales and back: scaled client
+// size, every control and page tab inside its parent and the window, caption and menu bars above the client.
 
 #include <windows.h>
 
@@ -59,11 +59,17 @@ std::vector<Child> ChildrenOf(HWND form) {
   return children;
 }
 
-// The window's DPI and outer size at a DPI, and every control and page tab inside its parent and the window.
-void ExpectLaidOutAt(const TMainForm& form, int dpi) {
+// The window's DPI and client size at a DPI, whatever the frame, and every control and page tab inside its
+// parent and the window. Told of another DPI than its screen's, a window under Wine keeps the frame of its
+// screen; it then has the outer size that the frame of the DPI told needs around the client area.
+void ExpectLaidOutAt(const TMainForm& form, int dpi, bool frameOfTheScreen = true) {
   EXPECT_EQ(form.Dpi(), dpi);
-  EXPECT_EQ(form.Bounds().width, MulDiv(TMainForm::kOuterWidth, dpi, ui::kLayoutDpi));
-  EXPECT_EQ(form.Bounds().height, MulDiv(TMainForm::kOuterHeight, dpi, ui::kLayoutDpi));
+  const auto scaled = [dpi](int length) { return MulDiv(length, dpi, ui::kLayoutDpi); };
+  const SIZE outer = form.OuterSizeForClient(TMainForm::kClientWidth, TMainForm::kClientHeight);
+  const SIZE client{scaled(TMainForm::kClientWidth), scaled(TMainForm::kClientHeight)};
+  const SIZE wanted = frameOfTheScreen ? client : outer;
+  const ui::Rect has = frameOfTheScreen ? form.ClientRect() : form.Bounds();
+  EXPECT_EQ((ui::Rect{0, 0, has.width, has.height}), (ui::Rect{0, 0, wanted.cx, wanted.cy}));
   for (const Child& child : ChildrenOf(form.Handle())) EXPECT_TRUE(child.inside) << '"' << child.name << " sticks out";
   const HWND tabs = form.tpMain.Handle();
   for (int i = 0; i < form.tpMain.PageCount(); ++i) {
@@ -76,13 +82,18 @@ void ExpectLaidOutAt(const TMainForm& form, int dpi) {
 
 TEST(ScaledLayout, TheWindowTakesTheScreensDpiAndKeepsEverythingInside) {
   auto form = test::ShowMainForm();
-  const char* dpi = std::getenv("KESTRELLE_WINE_DPI");
+  const char* screen = std::getenv("KESTRELLE_WINE_SCREEN");
+  const int dpi = screen != nullptr ? std::atoi(screen) : ui::ScreenDpi();
+  if (screen != nullptr && std::string(screen).ends_with("-win10")) {
+    constexpr int kWindows10Caption = 23;  // at 96 DPI; Wine's own is 19
+    ASSERT_GE(GetSystemMetrics(SM_CYCAPTION), MulDiv(kWindows10Caption, dpi, ui::kLayoutDpi)) << "Windows 10 frame";
+  }
   // Each page is made when it first comes to the front, at the window's DPI of that moment.
   for (int i = 0; i < form->tpMain.PageCount(); ++i) {
     SCOPED_TRACE(i);
     form->tpMain.SetActivePage(i);
     test::Pump();
-    ExpectLaidOutAt(*form, dpi != nullptr ? std::atoi(dpi) : ui::ScreenDpi());
+    ExpectLaidOutAt(*form, dpi);
   }
 }
 
@@ -99,7 +110,7 @@ TEST(ScaledLayout, MovingBetweenScreensLaysTheWindowOutAgain) {
     SendMessageA(form->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
     test::Pump();
     EXPECT_EQ(form->Bounds().left, 100);
-    ExpectLaidOutAt(*form, dpi);
+    ExpectLaidOutAt(*form, dpi, dpi == start);
     const auto now = ChildrenOf(form->Handle());
     ASSERT_EQ(now.size(), before.size());
     for (std::size_t i = 0; i < now.size(); ++i) {  // back at the start all as it was; elsewhere each font another

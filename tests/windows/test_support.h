@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -77,7 +78,7 @@ inline std::string WindowText(HWND window) {
 }
 
 // Waits on its own thread for a message box captioned with a given title, records its caption and
-// message, and closes it with OK. Result() waits for the thread.
+// message, and closes it with OK. Result() waits for the thread; Finish() first tells it to stop looking.
 class ErrorBoxWatcher {
  public:
   explicit ErrorBoxWatcher(std::string caption) : caption_(std::move(caption)), thread_([this] { Watch(); }) {}
@@ -96,6 +97,10 @@ class ErrorBoxWatcher {
     if (thread_.joinable()) thread_.join();
     return seen_;
   }
+  Seen Finish() {
+    finish_ = true;
+    return Result();
+  }
 
  private:
   static BOOL CALLBACK CollectMessage(HWND child, LPARAM seen) {
@@ -108,7 +113,7 @@ class ErrorBoxWatcher {
   }
 
   void Watch() {
-    for (int attempt = 0; attempt < 500; ++attempt) {
+    for (int attempt = 0; attempt < 1500 && !finish_; ++attempt) {
       if (HWND box = FindWindowA("#32770", caption_.c_str())) {
         seen_.found = true;
         seen_.caption = WindowText(box);
@@ -122,6 +127,7 @@ class ErrorBoxWatcher {
 
   std::string caption_;
   Seen seen_;
+  std::atomic<bool> finish_ = false;
   std::thread thread_;
 };
 

@@ -129,7 +129,9 @@ TEST_F(TranslatorFilesTest, AFileThatCannotBeOpenedLeavesTheMemoAsItWas) {
       {folder / L"missing.txt", std::nullopt, ui::SystemErrorText(ERROR_FILE_NOT_FOUND)},
       {folder / L"binary.dat", std::string("text\0more", 9), "not a plain text file"},
       {folder / L"large.txt", std::string(kMemoTextLimit + 1, '\n'), "kestrelle-translate"},
-      {folder / L"large as CR LF.txt", std::string(kMemoTextLimit / 2 + 1, '\n'), "kestrelle-translate"},
+      {folder / L"large as CR LF.txt", std::string(kMemoTextLimit / 2 + 1, '\n'), "carriage return and line feed"},
+      {folder / L"not in the code page.txt", "Caf\xC3\xA9\r\nZa\xC5\x82\xC3\xB3\xC5\x82",
+       "line 2 holds the character"},
       {folder / L"long line.txt", "a\r\n" + std::string(kMemoLineLimit + 1, 'x') + "\r\nb", "kestrelle-translate"},
       {folder / L"nul.txt", std::nullopt, "device"},
       {pipeName, std::nullopt, "device"},
@@ -155,26 +157,33 @@ TEST_F(TranslatorFilesTest, AFailedCommandOfThePopupMenuIsAllThatShows) {
   EXPECT_TRUE(watcher.Result().found);
 }
 
-TEST_F(TranslatorFilesTest, SaveWritesBackToTheFileLastOpened) {
-  WriteBytes(folder / L"notes.txt", "old");
-  chooser.answer = folder / L"notes.txt";
-  Choose(test::TranslatorPage(*form).pmtOpen);
-  page.memoText.SetText("new text\r\nline two");
-  chooser.answer = folder / L"other.txt";
-  Choose(test::TranslatorPage(*form).pmtSaveAs);
-  EXPECT_EQ(ReadBytes(folder / L"other.txt"), "new text\r\nline two");
-
-  page.memoText.SetText("saved again");
-  Choose(test::TranslatorPage(*form).pmtSave);
-  EXPECT_EQ(chooser.shown, (std::vector<std::string>{"open", "save"})) << "Save shows no dialog";
-  EXPECT_EQ(ReadBytes(folder / L"notes.txt"), "saved again");
-  EXPECT_EQ(ReadBytes(folder / L"other.txt"), "new text\r\nline two");
-  EXPECT_EQ(test::TranslatorPage(*form).sdTranslate.fileName, folder / L"notes.txt");
-
-  // Save As offers the name Save left in it.
-  chooser.answer.reset();
-  Choose(test::TranslatorPage(*form).pmtSaveAs);
-  EXPECT_EQ(chooser.offered.back(), folder / L"notes.txt");
+// Each encoding opens as its letters and is saved in it again. Save after Save As writes to the file saved
+// as, never over the one opened, and Save As offers it.
+TEST_F(TranslatorFilesTest, FilesKeepTheirEncodingAndSaveWritesWhereLastChosen) {
+  const std::string memoText = "Caf\xE9\r\nna\xEFve";  // in the system's code page, Windows-1252 here
+  for (const TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Utf8Bom, TextEncoding::Utf16LE,
+                                      TextEncoding::Utf16BE, TextEncoding::CodePage}) {
+    const auto inEncoding = [encoding](const std::u32string& text, const std::string& codePageText) {
+      return encoding == TextEncoding::CodePage ? codePageText : EncodeUnicode(text, encoding);
+    };
+    const std::string original = inEncoding(U"Caf\u00E9\r\nna\u00EFve", memoText);
+    SCOPED_TRACE(original);
+    WriteBytes(folder / L"a.txt", original);
+    page.memoText.Clear();
+    chooser.answer = folder / L"a.txt";
+    Choose(test::TranslatorPage(*form).pmtOpen);
+    EXPECT_EQ(page.memoText.Text(), memoText);
+    page.memoText.SetText("\xDC" "ber");
+    chooser.answer = folder / L"b.txt";
+    Choose(test::TranslatorPage(*form).pmtSaveAs);
+    page.memoText.SetText("\xDC" "ber alles");
+    Choose(test::TranslatorPage(*form).pmtSave);
+    EXPECT_EQ(ReadBytes(folder / L"a.txt"), original);
+    EXPECT_EQ(ReadBytes(folder / L"b.txt"), inEncoding(U"\u00DCber alles", "\xDC" "ber alles"));
+    chooser.answer.reset();
+    Choose(test::TranslatorPage(*form).pmtSaveAs);
+    EXPECT_EQ(chooser.offered.back(), folder / L"b.txt");
+  }
 }
 
 // A file that could not be opened is not the file last opened: Save leaves it alone.
@@ -190,16 +199,16 @@ TEST_F(TranslatorFilesTest, SaveAfterAFailedOpenDoesNotWriteToTheRefusedFile) {
   page.memoText.SetText("saved");
   Choose(test::TranslatorPage(*form).pmtSave);
   EXPECT_EQ(ReadBytes(folder / L"binary.dat"), binary);
-  EXPECT_EQ(ReadBytes(folder / L"notes.txt"), "saved") << "Save writes back to the file last opened";
+  EXPECT_EQ(ReadBytes(folder / L"notes.txt"), "saved") << "Save writes to the file last opened";
 }
 
 TEST_F(TranslatorFilesTest, SaveWithoutAnOpenedFileIsSaveAs) {
   MouseDown(page.memoTranslated);
-  page.memoTranslated.SetText("the output\r\n");
+  page.memoTranslated.SetText("the output \xE9\r\n");
   chooser.answer = folder / L"out.txt";
   Choose(test::TranslatorPage(*form).pmtSave);
   EXPECT_EQ(chooser.shown, std::vector<std::string>{"save"});
-  EXPECT_EQ(ReadBytes(folder / L"out.txt"), "the output\r\n") << "the active memo is saved";
+  EXPECT_EQ(ReadBytes(folder / L"out.txt"), "the output \xC3\xA9\r\n") << "the active memo is saved, as UTF-8";
 }
 
 TEST_F(TranslatorFilesTest, AFailedSaveLosesNothing) {
@@ -254,6 +263,7 @@ TEST_F(TranslatorFilesTest, SaveAsWritesIntoADeepFolder) {
   page.memoText.SetText("saved \xe9");
   chooser.answer = *folders.back() / L"notes.txt";
   Choose(test::TranslatorPage(*form).pmtSaveAs);
+  page.memoText.Clear();
   Choose(test::TranslatorPage(*form).pmtOpen);
   EXPECT_EQ(page.memoText.Text(), "saved \xe9");
   EXPECT_EQ(folders.back()->Files(), std::vector<std::string>{"notes.txt"}) << "no temporary file is left behind";

@@ -332,10 +332,18 @@ TEST_F(TranslatorPageTest, ShortcutsActWhileEitherMemoHasTheFocus) {
   EXPECT_EQ(chooser.shown.size(), 2u) << "Open is disabled for the output memo";
 }
 
-TEST_F(TranslatorPageTest, PasteStopsAtTheMemoLimit) {
+// A paste that would not fit whole is refused and said, never cut; one that fits goes in.
+TEST_F(TranslatorPageTest, APasteBeyondTheMemoLimitIsRefusedAndSaid) {
   std::string lines;
   while (lines.size() <= kMemoTextLimit) lines += "a line\r\n";  // the limit falls between lines
   SetClipboardText(lines);
+  page.memoText.SetText("kept");
+  test::ErrorBoxWatcher watcher("Kestrelle");
+  page.PasteTranslateClick();
+  const std::string message = watcher.Result().message;
+  EXPECT_NE(message.find("room for " + std::to_string(kMemoTextLimit - 4) + " more"), std::string::npos) << message;
+  EXPECT_EQ(page.memoText.Text(), "kept");
+  SetClipboardText(lines.substr(0, kMemoTextLimit - 4));
   page.PasteTranslateClick();
   EXPECT_EQ(page.memoText.Text().size(), kMemoTextLimit);
 }
@@ -359,10 +367,12 @@ TEST_F(TranslatorPageTest, ClosingTheWindowEndsTheTypingAndThenCloses) {
   const std::string text = std::string(200, 'a');
   page.memoText.SetText(text);
   static HWND closing = nullptr;
+  static bool shownOnceClosed = true;
   closing = form->Handle();
   const UINT_PTR timer = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
-    PostMessageA(closing, WM_CLOSE, 0, 0);
+    SendMessageA(closing, WM_CLOSE, 0, 0);
+    shownOnceClosed = IsWindowVisible(closing) != FALSE;
   });
   ASSERT_NE(timer, 0u);
 
@@ -376,6 +386,7 @@ TEST_F(TranslatorPageTest, ClosingTheWindowEndsTheTypingAndThenCloses) {
   EXPECT_LT(client.Records().back().tick - startTick, 1500u);
   EXPECT_EQ(received, "A" + text.substr(1, received.size() - 1));
   EXPECT_EQ(page.memoTranslated.Text(), "");
+  EXPECT_FALSE(shownOnceClosed) << "the window went from the screen at the close, while the command still ran";
   EXPECT_FALSE(form->Visible()) << "the window closed after the command";
 
   bool quit = false;

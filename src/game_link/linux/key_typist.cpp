@@ -24,9 +24,10 @@ std::vector<KeySym> MappingOf(Display* display, int first, int count, int& symbo
   return std::vector<KeySym>(symbols.get(), symbols.get() + static_cast<size_t>(count) * symbolsPerCode);
 }
 
-KeySym SymbolOf(char c) {
-  // Printable ASCII characters are their own key symbols.
-  return c == '\r' ? XK_Return : static_cast<KeySym>(static_cast<unsigned char>(c));
+KeySym SymbolOf(char32_t c) {
+  // Latin-1 letters are their own key symbols; every other letter has the symbol of its code point.
+  if (c == U'\r') return XK_Return;
+  return c < 0x100 ? static_cast<KeySym>(c) : static_cast<KeySym>(0x01000000 | c);
 }
 
 }  // namespace
@@ -77,7 +78,7 @@ std::optional<KeyTypist::Key> KeyTypist::Borrowed(KeySym symbol) {
   return Key{*borrowed_, 0};
 }
 
-bool KeyTypist::Type(Window window, char c) {
+bool KeyTypist::Type(Window window, char32_t c) {
   ErrorTrap trap(display_);
   const std::optional<Key> key = KeyOf(SymbolOf(c));
   if (!key) return false;

@@ -18,9 +18,9 @@ class KeyTypist {
   KeyTypist(const KeyTypist&) = delete;
   KeyTypist& operator=(const KeyTypist&) = delete;
 
-  // Presses and releases the key of c (32..126; a carriage return is the Return key) in window. False when
-  // the window is gone.
-  bool Type(Window window, char c);
+  // Presses and releases the key of the letter c (a carriage return is the Return key) in window. False
+  // when the window is gone.
+  bool Type(Window window, char32_t c);
 
  private:
   struct Key {

@@ -1,5 +1,6 @@
 #include "game_link/linux/native_typing.h"
 
+#include <utility>
 #include <vector>
 
 #include "game_link/linux/focus.h"
@@ -11,21 +12,49 @@ namespace kestrelle::x11 {
 
 namespace {
 
-constexpr auto kResponseTimeoutMs = static_cast<std::int32_t>(kClientResponseTimeoutMs);
-
+// One native client: its typing with the progress and how far it got, for its reply.
 class ClientTarget final : public TypingTarget {
  public:
-  ClientTarget(Display* display, Window window, KeyTypist& typist, FocusHandover& focus, LinkChannel& channel)
-      : display_(display), window_(window), typist_(typist), focus_(focus), channel_(channel) {}
+  ClientTarget(Display* display, Window window, KeyTypist& typist, FocusHandover& focus, LinkChannel& channel,
+               TypingProgress progress)
+      : display_(display), window_(window), typist_(typist), focus_(focus), channel_(channel), progress_(std::move(progress)) {}
 
   bool Wait(std::int32_t ms) override { return channel_.WaitWatchingForStop(ms); }
 
-  bool Send(char c) override {
-    if (c != '\r') return typist_.Type(window_, c);
-    if (!focus_.Holds(window_) && !focus_.GiveTo(window_, kComeToFrontTimeoutMs)) return false;
-    if (!typist_.Type(window_, c) || !Answers(display_, window_, kResponseTimeoutMs)) return false;
-    channel_.Reply({.kind = NativeReply::Kind::Progress});
-    return true;
+  TypingOutcome StartLine(int line) override {
+    line_ = line;
+    partOfLine_ = false;
+    progress_.line = line + 1;
+    channel_.Reply({.kind = NativeReply::Kind::Progress, .progress = progress_});
+    return TypingOutcome::Typed;
+  }
+
+  TypingOutcome Send(char32_t c) override {
+    if (c == U'\r' && !focus_.Holds(window_) && !focus_.GiveTo(window_, kComeToFrontTimeoutMs)) {
+      return Lost(ClientOutcome::KeptFromFront);
+    }
+    if (!typist_.Type(window_, c)) return Lost(ClientOutcome::Closed);
+    partOfLine_ = true;
+    if (c == U'\r' && !Answers(display_, window_, kClientResponseTimeoutMs)) return Lost(ClientOutcome::NotAnswering);
+    return TypingOutcome::Typed;
+  }
+
+  TypingOutcome Lost(ClientOutcome why) {
+    failure_ = why;
+    return TypingOutcome::WindowLost;
+  }
+
+  // The client's result, from the outcome of its typing.
+  ClientResult Result(TypingOutcome outcome, int lines) const {
+    ClientResult result{.title = progress_.title, .kind = GameClientKind::ClassicUO, .lines = lines};
+    if (outcome == TypingOutcome::Typed) {
+      result.linesTaken = lines;
+      return result;
+    }
+    result.outcome = outcome == TypingOutcome::Stopped ? ClientOutcome::Stopped : failure_;
+    result.linesTaken = line_;
+    result.partLine = partOfLine_;
+    return result;
   }
 
  private:
@@ -34,16 +63,19 @@ class ClientTarget final : public TypingTarget {
   KeyTypist& typist_;
   FocusHandover& focus_;
   LinkChannel& channel_;
+  TypingProgress progress_;
+  ClientOutcome failure_ = ClientOutcome::Typed;
+  int line_ = 0;
+  bool partOfLine_ = false;
 };
 
-TypingOutcome TypeIntoClient(const NativeTypeRequest& request, Display* display, Window window, KeyTypist& typist,
-                             FocusHandover& focus, LinkChannel& channel) {
-  if (!focus.GiveTo(window, kComeToFrontTimeoutMs) || !Answers(display, window, kResponseTimeoutMs)) {
-    return TypingOutcome::WindowLost;
-  }
-  channel.Reply({.kind = NativeReply::Kind::Progress});
-  ClientTarget target(display, window, typist, focus, channel);
-  return TypeIntoWindow(request.text, request.delays, target);
+ClientResult TypeIntoClient(const NativeTypeRequest& request, Display* display, Window window, KeyTypist& typist,
+                            FocusHandover& focus, LinkChannel& channel, const TypingProgress& progress) {
+  const int lines = CountTypedLines(request.text, TypedLetters::Unicode);
+  ClientTarget target(display, window, typist, focus, channel, progress);
+  if (!focus.GiveTo(window, kComeToFrontTimeoutMs)) return target.Result(target.Lost(ClientOutcome::KeptFromFront), lines);
+  if (!Answers(display, window, kClientResponseTimeoutMs)) return target.Result(target.Lost(ClientOutcome::NotAnswering), lines);
+  return target.Result(TypeIntoWindow(request.text, request.delays, target, TypedLetters::Unicode), lines);
 }
 
 }  // namespace
@@ -53,18 +85,26 @@ void AnswerTypeRequest(const NativeTypeRequest& request, LinkChannel& channel, b
   const std::vector<NativeClientWindow> clients = display ? FindNativeClients(display.get())
                                                           : std::vector<NativeClientWindow>{};
   if (!waylandExplained && IsWaylandSession() && ClientProcessesWithoutWindow(clients) > 0) {
-    channel.Reply({.kind = NativeReply::Kind::Notice, .text = std::string(kWaylandNotice)});
+    channel.Reply({.kind = NativeReply::Kind::Notice, .notice = std::string(kWaylandNotice)});
     waylandExplained = true;
   }
-  channel.Reply({.kind = NativeReply::Kind::Clients, .clients = static_cast<int>(clients.size())});
+  const int count = static_cast<int>(clients.size());
+  channel.Reply({.kind = NativeReply::Kind::Clients, .clients = count});
   if (!clients.empty()) {
     // The keyboard map and the focus are given back when these end, after the last client.
     KeyTypist typist(display.get());
     FocusHandover focus(display.get());
-    for (const NativeClientWindow& client : clients) {
-      const TypingOutcome outcome = TypeIntoClient(request, display.get(), client.window, typist, focus, channel);
-      channel.Reply({.kind = NativeReply::Kind::Client, .outcome = outcome, .text = client.title});
-      if (outcome == TypingOutcome::Stopped) break;
+    bool stopped = false;
+    for (int i = 0; i < count; ++i) {
+      const TypingProgress progress{.title = clients[i].title, .client = i + 1, .clients = count};
+      // After a stop, the clients not reached get nothing and are told as stopped.
+      ClientResult result = stopped ? ClientResult{.title = progress.title,
+                                                   .kind = GameClientKind::ClassicUO,
+                                                   .outcome = ClientOutcome::Stopped,
+                                                   .lines = CountTypedLines(request.text, TypedLetters::Unicode)}
+                                    : TypeIntoClient(request, display.get(), clients[i].window, typist, focus, channel, progress);
+      stopped = result.outcome == ClientOutcome::Stopped;
+      channel.Reply({.kind = NativeReply::Kind::Client, .client = std::move(result)});
     }
   }
   channel.Reply({.kind = NativeReply::Kind::Done});

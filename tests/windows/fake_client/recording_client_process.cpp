@@ -54,6 +54,12 @@ RecordingClient::RecordingClient(const RecordingClientOptions& options) : logPat
                             " --title " + Quoted(options.title) +
                             " --mode " + (options.classicUO ? "classicuo" : "classic");
   if (options.hangAfter >= 0) commandLine += " --hang-after " + std::to_string(options.hangAfter);
+  if (options.closeAfter >= 0) commandLine += " --close-after " + std::to_string(options.closeAfter);
+  if (options.post.characters >= 0) {
+    commandLine += " --post-after " + std::to_string(options.post.characters) + "," +
+                   std::to_string(reinterpret_cast<UINT_PTR>(options.post.window)) + "," +
+                   std::to_string(options.post.message) + "," + std::to_string(options.post.wParam);
+  }
 
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;

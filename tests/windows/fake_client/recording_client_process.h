@@ -20,11 +20,25 @@ struct CharRecord {
 
 inline constexpr char kClassicUOCopy[] = "ClassicUO.exe";
 
+// Posted to a recording client's window: it stops handling messages at once (for a minute).
+inline constexpr UINT kHangNowMessage = WM_APP + 0x4B;
+
+// A message the client posts after taking a given number of characters, before it answers the last: the
+// player's click or key press arriving while the typing goes on.
+struct PostAfter {
+  long characters = -1;  // none
+  HWND window = nullptr;
+  UINT message = 0;
+  WPARAM wParam = 0;
+};
+
 struct RecordingClientOptions {
   std::string className = "Ultima Online";
   std::string title = "Recording game client";
   bool classicUO = false;    // take input as ClassicUO does (recording_client's --mode classicuo)
   long hangAfter = -1;       // stop handling messages after answering this many characters (0: at once)
+  long closeAfter = -1;      // close after answering this many characters
+  PostAfter post;
   // The client's program file: a path, or a file name beside the running program, where the build puts
   // recording_client.exe and its copy kClassicUOCopy.
   std::string program = "recording_client.exe";

@@ -1,0 +1,31 @@
+#include "speech/text_encoding.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace kestrelle {
+namespace {
+
+// Bytes that only look like UTF-8 are the code page's 8-bit text.
+TEST(TextEncoding, WhatIsNotUtf8IsTheCodePages) {
+  for (const char* bytes : {"\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "caf\xC3", "\x80", "\xE9t\xE9"}) {
+    EXPECT_EQ(DetectEncoding(bytes), TextEncoding::CodePage) << bytes;
+  }
+  EXPECT_EQ(DetectEncoding("\xF0\x9F\x98\x80 \xEF\xBF\xBF"), TextEncoding::Utf8);
+}
+
+TEST(TextEncoding, CharactersBeyondSixteenBitsTakeTwoUnitsAndWaitForBoth) {
+  const std::u32string characters = U"a\U0001F600";
+  const std::string le = EncodeUnicode(characters, TextEncoding::Utf16LE);
+  EXPECT_EQ(le, std::string("\xFF\xFE" "a\0\x3D\xD8\x00\xDE", 8));
+  EXPECT_EQ(DecodeUnicode(le, TextEncoding::Utf16LE), characters);
+  const std::string be = EncodeUnicode(characters, TextEncoding::Utf16BE).substr(2);
+  for (std::size_t cut = 0; cut <= be.size(); ++cut) {
+    EXPECT_EQ(WholeUtf16Characters(std::string_view(be).substr(0, cut), true), cut < 2 ? 0 : cut < 6 ? 2 : 6) << cut;
+  }
+  EXPECT_EQ(DescribeCharacter(U'\U0001F600'), "\xF0\x9F\x98\x80 (U+1F600)");
+}
+
+}  // namespace
+}  // namespace kestrelle

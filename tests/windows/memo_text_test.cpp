@@ -1,0 +1,74 @@
+// The memo's 8-bit text where a character may take two bytes (run under a Japanese code page too).
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "test_support.h"
+#include "ui/memo.h"
+#include "ui/wide_text.h"
+
+namespace kestrelle {
+namespace {
+
+const std::wstring kJapanese = L"\u65e5\u672c\u8a9e";  // two bytes each in code page 932
+
+TEST(MemoText, LinesAfterDoubleByteCharactersAreCutWhereTheyBreak) {
+  CPINFO codePage{};
+  if (!GetCPInfo(CP_ACP, &codePage) || codePage.MaxCharSize < 2) GTEST_SKIP() << "one byte a character";
+  test::HostForm host;
+  const std::string japanese = ui::AnsiFromWide(kJapanese);
+  const std::vector<std::string> lines = {japanese, "abc " + japanese + " def", "", japanese + japanese, "xyz"};
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  for (const bool wrap : {false, true}) {
+    ui::Memo memo(host, {10, 10, 300, 200}, text, {.wordWrap = wrap});
+    EXPECT_EQ(memo.Lines(), lines) << wrap;
+    EXPECT_EQ(memo.Line(3), lines[3]) << wrap;
+  }
+}
+
+// A paste whose bytes do not all fit is refused whole; each typed character fits or not on its own.
+TEST(MemoText, TheLimitCountsBytesOfTheProgramsText) {
+  test::HostForm host;
+  constexpr std::size_t kLimit = 11;
+  const auto bytesOf = [](wchar_t c) { return ui::AnsiFromWide(std::wstring(1, c)); };
+  ui::Memo source(host, {10, 220, 200, 40}, ui::AnsiFromWide(kJapanese + L"abc"));
+  source.SelectAll();
+  source.CopyToClipboard();
+  ui::Memo memo(host, {10, 10, 300, 200}, "", {.maxLength = kLimit});
+  std::string expected = ui::AnsiFromWide(kJapanese);
+  memo.SetText(expected);  // set by the program, and counted
+  memo.SetSelection(static_cast<int>(kJapanese.size()), 0);
+  memo.PasteFromClipboard();
+  const std::string pasted = ui::AnsiFromWide(kJapanese + L"abc");
+  if (expected.size() + pasted.size() <= kLimit) expected += pasted;
+  EXPECT_EQ(memo.Text(), expected);
+  for (const wchar_t c : kJapanese + L"xy") {
+    SendMessageW(memo.Handle(), WM_CHAR, c, 0);
+    if (expected.size() + bytesOf(c).size() <= kLimit) expected += bytesOf(c);
+    EXPECT_EQ(memo.Text(), expected);
+  }
+  SendMessageW(memo.Handle(), WM_CHAR, VK_BACK, 0);
+  EXPECT_LT(memo.Text().size(), expected.size()) << "Backspace still works at the limit";
+}
+
+// Word wrap re-creates the window with the text so far; the line goes on where it was, not added twice.
+TEST(MemoText, ALineGoesOnWhereItWasWhenWordWrapSwitchesMeanwhile) {
+  test::HostForm host;
+  ui::Memo memo(host, {10, 10, 120, 200}, "first\r\n", {.scrollBars = ui::ScrollBars::Vertical});
+  std::string words;
+  while (words.size() < 5000) words += "word ";
+  int calls = 0;
+  memo.AppendLine(words, [&] {
+    if (calls++ == 0) memo.SetWordWrap(false);
+  });
+  EXPECT_GT(calls, 1);
+  EXPECT_EQ(memo.Text(), "first\r\n" + words + "\r\n");
+}
+
+}  // namespace
+}  // namespace kestrelle
