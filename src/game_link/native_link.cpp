@@ -179,6 +179,7 @@ NativeTypingResult NativeLink::Type(std::u32string_view text, const TypingDelays
         break;
       case NativeReply::Kind::Progress:
         typingInto = reply->progress.title;
+        reply->progress.clients = announced;  // not repeated on every line
         if (onProgress) onProgress(reply->progress);
         break;
       case NativeReply::Kind::Done:
