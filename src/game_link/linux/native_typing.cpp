@@ -30,13 +30,16 @@ class ClientTarget final : public TypingTarget {
   }
 
   TypingOutcome Send(char32_t c) override {
-    if (c == U'\r' && !focus_.Holds(window_) && !focus_.GiveTo(window_, kComeToFrontTimeoutMs)) {
-      return Lost(ClientOutcome::KeptFromFront);
-    }
+    if (c == U'\r' && !focus_.Holds(window_) && !focus_.GiveTo(window_, kComeToFrontTimeoutMs)) return FocusRefused();
     if (!typist_.Type(window_, c)) return Lost(ClientOutcome::Closed);
     partOfLine_ = true;
     if (c == U'\r' && !Answers(display_, window_, kClientResponseTimeoutMs)) return Lost(ClientOutcome::NotAnswering);
     return TypingOutcome::Typed;
+  }
+
+  // A window that is gone is told as closed rather than kept from the focus.
+  TypingOutcome FocusRefused() {
+    return Lost(WindowExists(display_, window_) ? ClientOutcome::KeptFromFront : ClientOutcome::Closed);
   }
 
   TypingOutcome Lost(ClientOutcome why) {
@@ -73,7 +76,7 @@ ClientResult TypeIntoClient(const NativeTypeRequest& request, Display* display, 
                             FocusHandover& focus, LinkChannel& channel, const TypingProgress& progress) {
   const int lines = CountTypedLines(request.text, TypedLetters::Unicode);
   ClientTarget target(display, window, typist, focus, channel, progress);
-  if (!focus.GiveTo(window, kComeToFrontTimeoutMs)) return target.Result(target.Lost(ClientOutcome::KeptFromFront), lines);
+  if (!focus.GiveTo(window, kComeToFrontTimeoutMs)) return target.Result(target.FocusRefused(), lines);
   if (!Answers(display, window, kClientResponseTimeoutMs)) return target.Result(target.Lost(ClientOutcome::NotAnswering), lines);
   return target.Result(TypeIntoWindow(request.text, request.delays, target, TypedLetters::Unicode), lines);
 }

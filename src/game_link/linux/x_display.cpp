@@ -59,6 +59,12 @@ std::vector<unsigned long> LongProperty(Display* display, Window window, Atom pr
   return std::vector<unsigned long>(items, items + count);
 }
 
+bool WindowExists(Display* display, Window window) {
+  ErrorTrap trap(display);
+  XWindowAttributes attributes = {};
+  return XGetWindowAttributes(display, window, &attributes) != 0 && !trap.Failed();
+}
+
 std::string TitleOf(Display* display, Window window) {
   Atom actualType = None;
   int format = 0;

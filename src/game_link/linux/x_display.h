@@ -40,6 +40,9 @@ Atom AtomOf(Display* display, const char* name);
 // hands them out; empty when the window lacks it or is gone.
 std::vector<unsigned long> LongProperty(Display* display, Window window, Atom property, Atom type);
 
+// Whether the window still exists.
+bool WindowExists(Display* display, Window window);
+
 // The window's title (_NET_WM_NAME, else WM_NAME); empty when it has none.
 std::string TitleOf(Display* display, Window window);
 
