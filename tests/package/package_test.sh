@@ -43,7 +43,7 @@ echo "kestrelle-translate: $translated"
 
 # A stand-in for Kestrelle asks for a text to be typed; the link answers with no client and is done.
 replies=$(env -u DISPLAY "$work/root/usr/bin/kestrelle-link" sh -c \
-  '[ "$KESTRELLE_NATIVE_LINK" = 1 ] && echo "type 0 0 6869" && while read -r reply; do echo "$reply" >&2;
+  '[ "$KESTRELLE_NATIVE_LINK" = 1 ] && echo "type 0 0 000068000069" && while read -r reply; do echo "$reply" >&2;
    [ "$reply" = done ] && break; done' 2>&1)
 [ "$replies" = $'clients 0\ndone' ] || fail "kestrelle-link answered: $replies"
 echo "The package unpacks whole; its kestrelle-translate and kestrelle-link work."
