@@ -16,16 +16,19 @@ source "$(dirname "$0")/wine-env.sh"
 start() {
   stop_quietly
   mkdir -p "$state"
-  local n=99
-  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$state/xvfb.log" 2>&1 &
+  rm -f "$state/number"
+  # Xvfb picks a free display number itself and writes it once it listens there, so that runs started at
+  # the same time never share (and stop) one display.
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$state/number" >"$state/xvfb.log" 2>&1 &
   echo $! >"$state/pid"
-  echo ":$n" >"$state/name"
   for _ in $(seq 100); do
-    [ -e "/tmp/.X11-unix/X$n" ] && break
+    [ -s "$state/number" ] && break
     sleep 0.1
   done
-  [ -e "/tmp/.X11-unix/X$n" ] || { echo "Xvfb did not start on :$n" >&2; cat "$state/xvfb.log" >&2; exit 1; }
+  [ -s "$state/number" ] || { echo "Xvfb did not start" >&2; cat "$state/xvfb.log" >&2; exit 1; }
+  local n
+  n=$(tr -dc '0-9' <"$state/number")
+  echo ":$n" >"$state/name"
   export DISPLAY=":$n"
   kestrelle_prepare_prefix N
   wineserver -w

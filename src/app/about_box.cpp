@@ -70,12 +70,13 @@ void Quietly(Action&& action) noexcept {
 
 }  // namespace
 
-TAboutBox::TAboutBox(std::unique_ptr<ui::MediaPlayer> mediaPlayer)
+TAboutBox::TAboutBox(std::unique_ptr<ui::MediaPlayer> mediaPlayer, const ui::Form* owner)
     : Form("About", {.clientWidth = 297,
                      .clientHeight = 215,
                      .font = {"Courier New", -11},
                      .border = ui::FormBorder::Dialog,
-                     .position = ui::FormPosition::ScreenCentre}),
+                     .position = ui::FormPosition::ScreenCentre,
+                     .owner = owner}),
       Panel1(*this, {8, 8, 281, 161}, "", {.bevelOuter = ui::Bevel::Lowered, .bevelInner = ui::Bevel::Raised}),
       Version(Panel1, {8, 40, 265, 16}, "1.0",
               {.alignment = ui::Alignment::Centre,

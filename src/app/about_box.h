@@ -20,7 +20,8 @@ namespace kestrelle {
 class TAboutBox : public ui::Form {
  public:
   // The tune plays through the system's media device, or through the player given (a test's stand-in).
-  explicit TAboutBox(std::unique_ptr<ui::MediaPlayer> mediaPlayer = nullptr);
+  // owner: the window the box belongs to (the main window), which it stays above.
+  explicit TAboutBox(std::unique_ptr<ui::MediaPlayer> mediaPlayer = nullptr, const ui::Form* owner = nullptr);
 
   ui::Panel Panel1;
   ui::Label Version;

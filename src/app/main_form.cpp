@@ -75,7 +75,7 @@ void TMainForm::Exit1Click() { Close(); }
 void TMainForm::About1Click() { AboutBox().ShowModal(); }
 
 TAboutBox& TMainForm::AboutBox() {
-  if (aboutBox_ == nullptr) aboutBox_ = std::make_unique<TAboutBox>();
+  if (aboutBox_ == nullptr) aboutBox_ = std::make_unique<TAboutBox>(nullptr, this);
   return *aboutBox_;
 }
 

@@ -31,6 +31,38 @@ class InputError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Standard output, gathered: --lines writes a few short pieces a line, and the C library's write per piece
+// (a lock and a copy each) cost about as much as translating the line.
+class Output {
+ public:
+  Output() = default;
+  Output(const Output&) = delete;
+  Output& operator=(const Output&) = delete;
+  ~Output() { Pass(); }
+
+  void Write(std::string_view piece) {
+    if (gathered_.size() + piece.size() > kGathered) Pass();
+    if (piece.size() >= kGathered) {
+      std::fwrite(piece.data(), 1, piece.size(), stdout);
+    } else {
+      gathered_ += piece;
+    }
+  }
+  // What was written goes out now, for a reader who waits for it.
+  void Flush() {
+    Pass();
+    std::fflush(stdout);
+  }
+
+ private:
+  static constexpr size_t kGathered = size_t{1} << 16;
+  void Pass() {
+    std::fwrite(gathered_.data(), 1, gathered_.size(), stdout);
+    gathered_.clear();
+  }
+  std::string gathered_;
+};
+
 // Translates texts one after another in one style and writes each to standard output, finished as the
 // Translate command finishes it and through the same calls.
 class Filter {
@@ -58,8 +90,8 @@ class Filter {
       std::string text = style_.Spare();
       text.assign(content);
       WriteTranslation(std::move(text));
-      std::fwrite(lineBreak.data(), 1, lineBreak.size(), stdout);
-      if (in.rdbuf()->in_avail() <= 0) std::fflush(stdout);
+      output_.Write(lineBreak);
+      if (in.rdbuf()->in_avail() <= 0) output_.Flush();
     }
   }
 
@@ -67,7 +99,8 @@ class Filter {
   Translator& translator_;
   CompiledStyle style_;
   GameCommands commands_;
-  FinishedTextWriter writer_{[](std::string_view piece) { std::fwrite(piece.data(), 1, piece.size(), stdout); }};
+  Output output_;
+  FinishedTextWriter writer_{[this](std::string_view piece) { output_.Write(piece); }};
 };
 
 // The named input, or standard input for "-", in UTF-8 or 8-bit text as DecodedInput reads it. Every input

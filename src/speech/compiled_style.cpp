@@ -2,15 +2,9 @@
 
 #include "speech/game_commands.h"
 #include "speech/rule_set.h"
+#include "speech/short_text.h"
 
 namespace kestrelle {
-
-namespace {
-// A text up to this size keeps its room in the style for the next one (the filter's --lines); a longer
-// one gives it back when it is done, so that a window that translated a large file once does not hold on
-// to it.
-constexpr size_t kKeptText = 1 << 16;
-}  // namespace
 
 CompiledStyle::CompiledStyle(const RuleStrings& rules, int base) : base_(base) {
   if (base == 0) return;
@@ -28,7 +22,7 @@ bool CompiledStyle::Rewrite(std::string text, Translator& translator, const Betw
   spare_ = text_.Assign(std::move(text));
   const bool finished = engine_->Run(text_, translator, between);
   if (finished) text_.ForEachPiece(piece);
-  if (text_.Original().size() > kKeptText) text_ = LinkedText(std::string());
+  if (text_.Original().size() > kShortText) text_ = LinkedText(std::string());
   return finished;
 }
 

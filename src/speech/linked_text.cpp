@@ -3,6 +3,8 @@
 #include <bit>
 #include <stdexcept>
 
+#include "speech/short_text.h"
+
 namespace kestrelle {
 
 namespace {
@@ -24,15 +26,20 @@ std::string LinkedText::Assign(std::string text) {
   insertionLabel_.clear();
   insertionStarts_.Assign(0);
   startsBefore_.clear();
-  // Room for what a dense text inserts, taken at once: room grown step by step is copied, and so held
-  // twice, at every step, while room that is never written takes no memory.
-  const size_t room = original_.size();
-  inserted_.reserve(room);
-  for (BitFlags* flags : {&removed_, &nextChanged_, &prevChanged_}) flags->Reserve(original_.size() + room);
-  for (std::vector<CharId>* list : {&insertionNext_, &insertionPrev_}) list->reserve(room / 16);
-  insertionLabel_.reserve(room / 16);
-  insertionStarts_.Reserve(room);
-  startsBefore_.reserve(room / kStartBlock + 1);
+  // Room for what a dense long text inserts, taken at once: room grown step by step is copied, and so held
+  // twice, at every step. Room never written takes no physical memory, but it does count against the
+  // system's commit charge (on Windows, the page file's share) until the text is done. A short text grows
+  // its room as it needs it and keeps it for the next one, so that one short text after another (the
+  // filter's --lines) asks for none.
+  if (original_.size() > kShortText) {
+    const size_t room = original_.size();
+    inserted_.reserve(room);
+    for (BitFlags* flags : {&removed_, &nextChanged_, &prevChanged_}) flags->Reserve(original_.size() + room);
+    for (std::vector<CharId>* list : {&insertionNext_, &insertionPrev_}) list->reserve(room / 16);
+    insertionLabel_.reserve(room / 16);
+    insertionStarts_.Reserve(room);
+    startsBefore_.reserve(room / kStartBlock + 1);
+  }
   // The last character is followed by none, which only a stored link can say.
   if (!original_.empty()) next_.Set(nextChanged_, original_.size() - 1, kNoChar);
   return text;
@@ -53,12 +60,11 @@ void LinkedText::Link(CharId from, CharId to) {
 
 void LinkedText::SetLink(CharId c, CharId target, bool implicit, BitFlags& changed, RankedLinks& originalLinks,
                          std::vector<CharId>& insertionLinks) {
+  // An original character's link is always stored: the one that would be implicit, to c + 1 or c - 1,
+  // never comes back, because nothing is ever put between two alive neighbours of the original text, so a
+  // replacement that links them again would have removed something from between them.
   if (c < original_.size()) {
-    if (implicit) {
-      originalLinks.Erase(changed, c);
-    } else {
-      originalLinks.Set(changed, c, target);
-    }
+    originalLinks.Set(changed, c, target);
     return;
   }
   if (implicit) {

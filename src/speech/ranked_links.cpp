@@ -6,7 +6,6 @@
 namespace kestrelle {
 
 void RankedLinks::Assign(size_t size) {
-  if (groups_.size() > kKeptGroups) groups_ = {};
   for (std::vector<std::uint32_t>& group : groups_) group.clear();
   groups_.resize((size + kGroup - 1) / kGroup);
   setBefore_.assign((size + 63) / 64, 0);
@@ -24,21 +23,13 @@ void RankedLinks::Set(BitFlags& flags, size_t id, std::uint32_t value) {
   if (group.size() == group.capacity()) group.reserve(group.size() + group.size() / 4 + 4);
   group.insert(std::next(group.begin(), rank), value);
   flags.Set(id);
-  Recount(id, 1);
+  CountOneMore(id);
 }
 
-void RankedLinks::Erase(BitFlags& flags, size_t id) {
-  if (!flags.Test(id)) return;
-  std::vector<std::uint32_t>& group = groups_[id / kGroup];
-  group.erase(std::next(group.begin(), static_cast<std::ptrdiff_t>(RankOf(flags, id))));
-  flags.Clear(id);
-  Recount(id, -1);
-}
-
-void RankedLinks::Recount(size_t id, int step) {
+void RankedLinks::CountOneMore(size_t id) {
   const size_t groupEnd = std::min((id / kGroup + 1) * kGroup / 64, setBefore_.size());
   for (size_t word = id / 64 + 1; word < groupEnd; ++word) {
-    setBefore_[word] = static_cast<std::uint16_t>(setBefore_[word] + step);
+    setBefore_[word] = static_cast<std::uint16_t>(setBefore_[word] + 1);
   }
 }
 

@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <bit>
 
+#include "speech/short_text.h"
+
 namespace kestrelle {
 
 namespace {
-
-// Up to this length a text is short: its candidate lists are small and kept for the next text.
-constexpr size_t kShortText = 1 << 16;
 
 // A word-end rule that chooses at random puts the ender in place of each blank that ends one of its
 // choices; this changes the rule's working copy for the rest of the rule.
@@ -32,7 +31,8 @@ RewriteEngine::RewriteEngine(const CompiledRules& rules)
 bool RewriteEngine::Run(LinkedText& text, Translator& translator, const BetweenAlternatives& between) {
   text_ = &text;
   translator_ = &translator;
-  Reset();
+  if (stopped_) Reset();
+  stopped_ = true;
   FindInOriginal();
   // between() is called once for every alternative up to the one whose step runs next, as long as the
   // text is not empty.
@@ -45,26 +45,29 @@ bool RewriteEngine::Run(LinkedText& text, Translator& translator, const BetweenA
   };
   const std::vector<CompiledRules::Step>& steps = rules_.Steps();
   int rule = -1;
-  std::string replacement;  // the rule's working copy, which word enders may change
   for (int s = NextDueStep(0); s < static_cast<int>(steps.size()); s = NextDueStep(s + 1)) {
     if (!announce(steps[s].alternative + 1)) return false;
     if (steps[s].rule != rule) {
       rule = steps[s].rule;
-      replacement = rules_.Rules()[rule].replacement;
+      replacement_ = rules_.Rules()[rule].replacement;
     }
-    RunStep(s, replacement);
+    RunStep(s, replacement_);
+    dueSteps_[static_cast<size_t>(s) / 64] &= ~(std::uint64_t{1} << (s % 64));
   }
+  stopped_ = false;
+  dueWords_ = 0;
   return announce(rules_.AlternativeCount());
 }
 
 void RewriteEngine::Reset() {
-  // Only a run that was stopped leaves candidates behind, and only for steps that are still due.
+  // A run that was stopped leaves candidates behind for the steps that are still due.
   for (int s = NextDueStep(0); s < static_cast<int>(rules_.Steps().size()); s = NextDueStep(s + 1)) {
     const int key = rules_.Steps()[s].key;
     candidates_[key].clear();
     unsorted_[key] = false;
   }
   std::fill(dueSteps_.begin(), dueSteps_.end(), 0);
+  dueWords_ = 0;
 }
 
 void RewriteEngine::FindInOriginal() {
@@ -89,6 +92,7 @@ void RewriteEngine::AddCandidate(int key, CharId at, int afterStep) {
   if (candidates_[key].empty() || afterStep >= 0) {
     const int step = rules_.NextStepOf(key, afterStep);
     dueSteps_[static_cast<size_t>(step) / 64] |= std::uint64_t{1} << (step % 64);
+    dueWords_ = std::max(dueWords_, static_cast<size_t>(step) / 64 + 1);
   }
   candidates_[key].push_back(at);
 }
@@ -97,11 +101,11 @@ void RewriteEngine::AddCandidate(int key, CharId at, int afterStep) {
 // always has a spare bit past the last step, which is never set).
 int RewriteEngine::NextDueStep(int from) const {
   const int steps = static_cast<int>(rules_.Steps().size());
-  if (from >= steps) return steps;
   size_t word = static_cast<size_t>(from) / 64;
+  if (from >= steps || word >= dueWords_) return steps;
   std::uint64_t bits = dueSteps_[word] & (~std::uint64_t{0} << (from % 64));
   while (bits == 0) {
-    if (++word == dueSteps_.size()) return steps;
+    if (++word == dueWords_) return steps;
     bits = dueSteps_[word];
   }
   return static_cast<int>(word * 64) + std::countr_zero(bits);

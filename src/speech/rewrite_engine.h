@@ -1,7 +1,7 @@
 #pragma once
-// The rule walk behind Translator::Translate. The steps of the compiled rules run in order, each replacing
-// the first occurrence of its key until none is left, as the rules define. To make that cost about linear
-// in the text, the engine
+// The rule walk of a speech style, which a CompiledStyle runs. The steps of the compiled rules run in
+// order, each replacing the first occurrence of its key until none is left, as the rules define. To make
+// that cost about linear in the text, the engine
 //  - finds every occurrence of every key in one multi-pattern pass over the original text;
 //  - after a replacement looks for new occurrences only around it: a new occurrence has to use an
 //    inserted blank or cross the seam of an empty replacement, and it can begin no earlier than
@@ -44,7 +44,13 @@ class RewriteEngine {
   std::vector<std::vector<CharId>> candidates_;  // per key: where it may occur, a superset of where it does
   std::vector<bool> unsorted_;                   // per key: candidates added out of text order
   std::vector<std::uint64_t> dueSteps_;          // a bit per step that has candidates to take
+  size_t dueWords_ = 0;  // the words of dueSteps_ up to the last one with a bit set; a short text sets few
   std::vector<CharId> window_;  // reused by RecordNewOccurrences
+  std::string replacement_;     // the running rule's working copy, which word enders may change
+  // Whether the last run was stopped before its last step. Any other run takes each due step, and so
+  // leaves no step due and no candidate behind: the next run need not look for any (the filter's --lines
+  // runs the engine once a line).
+  bool stopped_ = false;
 };
 
 }  // namespace kestrelle

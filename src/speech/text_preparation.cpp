@@ -45,18 +45,21 @@ void FinishedTextWriter::Finish(bool atEnd) {
     before_ = held_[known - 1];
     capitalised_ = known;
   }
-  const size_t lastKept = known == 0 ? std::string::npos : held_.find_last_not_of(' ', known - 1);
-  const size_t written = lastKept == std::string::npos ? 0 : lastKept + 1;
+  const std::string_view searched = std::string_view(held_).substr(0, known).substr(blanksAhead_);
+  const size_t lastKept = searched.find_last_not_of(' ');
+  const size_t written = lastKept == std::string_view::npos ? 0 : blanksAhead_ + lastKept + 1;
   if (written > 0) write_(std::string_view(held_).substr(0, written));
   if (atEnd) {
     held_.clear();
     capitalised_ = 0;
+    blanksAhead_ = 0;
     capitals_ = SentenceCapitals();
     before_ = '\0';
     return;
   }
   held_.erase(0, written);
   capitalised_ -= written;
+  blanksAhead_ = known - written;
 }
 
 }  // namespace kestrelle

@@ -39,6 +39,10 @@ class FinishedTextWriter {
   SentenceCapitals capitals_;
   std::string held_;     // text added and not yet written
   size_t capitalised_ = 0;  // how much of held_ has been through capitals_
+  // How much of the start of held_ is known to be blanks: what a partial Finish held back. The search for
+  // the last character to write starts after it, so that a long run of blanks (a rule that deletes words)
+  // is searched once, not again for every piece that follows it.
+  size_t blanksAhead_ = 0;
   char before_ = '\0';   // the character before the first one of held_ not yet capitalised
 };
 

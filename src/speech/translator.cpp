@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "speech/compiled_style.h"
-
 namespace kestrelle {
 
 std::uint32_t Translator::RandomBelow(std::uint32_t n) {
@@ -48,20 +46,6 @@ void Translator::ExpandInto(std::string_view rest, std::string_view echo, std::s
       rest.remove_prefix(1);
     }
   }
-}
-
-std::optional<std::string> Translator::Translate(std::string_view text, const RuleStrings& rules,
-                                                 const BetweenAlternatives& between) {
-  std::string translated;
-  CompiledStyle style(rules, StyleBase);
-  if (!style.Rewrite(std::string(text), *this, between, [&](std::string_view piece) { translated += piece; })) {
-    return std::nullopt;
-  }
-  return translated;
-}
-
-std::string Translator::Translate(std::string_view text, const RuleStrings& rules) {
-  return *Translate(text, rules, BetweenAlternatives());
 }
 
 }  // namespace kestrelle

@@ -1,14 +1,13 @@
 #pragma once
-// The translation engine: rewrites a text by the ordered rules of a speech style. Its user (the Translator
-// page, the command-line filter) keeps one Translator for the program's life, so the random choices go on
-// from one translation to the next.
+// The state that translations in a speech style share: the style chosen, the random generator, and the
+// expansion of a replacement's macros, which draws from it. The rewriting itself is the engine's
+// (rewrite_engine.h, run through a CompiledStyle). Its user (the Translator page, the command-line filter)
+// keeps one Translator for the program's life, so the random choices go on from one translation to the
+// next.
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
-
-#include "speech/rule_strings.h"
 
 namespace kestrelle {
 
@@ -30,13 +29,6 @@ class Translator {
   // Expands "%ECHO" (the matched text, echo) and "%RANDOM(a|b|...)" (one alternative, drawn) in a
   // replacement. A '%' that begins neither macro is copied as it is.
   std::string ExpandMacros(std::string_view replacement, std::string_view echo);
-
-  // Applies the rules of StyleBase, read from rules, to the text. With StyleBase 0 the text comes back
-  // unchanged. Returns nothing when between() asked to stop. The rules are compiled for this one text;
-  // translations that follow one another keep a CompiledStyle (compiled_style.h) instead.
-  std::optional<std::string> Translate(std::string_view text, const RuleStrings& rules,
-                                       const BetweenAlternatives& between);
-  std::string Translate(std::string_view text, const RuleStrings& rules);
 
  private:
   void ExpandInto(std::string_view replacement, std::string_view echo, std::string& out);

@@ -12,6 +12,7 @@
 #include "translator/text_file.h"
 #include "translator/text_file_content.h"
 #include "ui/application.h"
+#include "ui/focus_return.h"
 #include "ui/message_pump.h"
 #include "ui/wide_text.h"
 
@@ -44,10 +45,14 @@ class TTranslatorPage::CommandControls {
   explicit CommandControls(TTranslatorPage& page) : page_(page) {
     page_.runningCommand_ = this;
     SetRunning(true);
+    focus_.NoteDisabled();
   }
   ~CommandControls() {
     page_.runningCommand_ = nullptr;
-    if (enableAgain_) SetRunning(false);
+    if (enableAgain_) {
+      SetRunning(false);
+      focus_.GiveBack();
+    }
     if (page_.closePending_) ui::Guarded([this] { page_.window_.Close(); });
   }
   CommandControls(const CommandControls&) = delete;
@@ -67,6 +72,7 @@ class TTranslatorPage::CommandControls {
   TTranslatorPage& page_;
   CommandStop stop_;
   bool enableAgain_ = true;
+  ui::FocusReturn focus_;  // a Translate pressed from the keyboard leaves the focus on the button
 };
 
 TTranslatorPage::TTranslatorPage(ui::Form& window, ui::TabSheet& page)
@@ -93,13 +99,13 @@ TTranslatorPage::TTranslatorPage(ui::Form& window, ui::TabSheet& page)
       Label1(page, {49, 0, 96, 14}, "TEXT TO TRANSMIT"),
       Label5(page, {52, 114, 98, 14}, "TEXT TRANSMITTED"),
       memoTranslated(page, {1, 129, 201, 93}, "",
-                     {.scrollBars = ui::ScrollBars::Vertical, .readOnly = true, .tabStop = false, .font = kMemoFont}),
+                     {.scrollBars = ui::ScrollBars::Vertical, .readOnly = true, .font = kMemoFont}),
       rgSpeak(page, {206, 10, 105, 97}, "Speech Style",
               {.items = SpeechStyleCaptions(), .font = kStyleFont}),
       Label3(page, {207, 119, 59, 13}, "Char Delay:", kDelayLabel),
-      meCharDelay(page, {270, 112, 35, 22}, "  25", {.tabStop = false}),
+      meCharDelay(page, {270, 112, 35, 22}, "  25"),
       Label4(page, {206, 150, 59, 13}, "Line Delay:", kDelayLabel),
-      meLineDelay(page, {270, 144, 35, 22}, "3000", {.tabStop = false}),
+      meLineDelay(page, {270, 144, 35, 22}, "3000"),
       btnTranslate(page, {212, 185, 96, 37}, kTranslateCaption),
       lblStatus(page, {1, 224, 310, 14}, ""),
       styles(ShippedRules()),
@@ -116,6 +122,9 @@ TTranslatorPage::TTranslatorPage(ui::Form& window, ui::TabSheet& page)
   memoText.onKeyPress = [this](char& key) { memoTextKeyPress(key); };
   memoText.onMouseDown = [this] { memoTextMouseDown(); };
   memoTranslated.onMouseDown = [this] { memoTranslatedMouseDown(); };
+  // A memo reached with the keyboard is the one the shortcuts act on, as a clicked one is.
+  memoText.onEnter = [this] { Activate(memoText); };
+  memoTranslated.onEnter = [this] { Activate(memoTranslated); };
   memoText.onPasteTooLong = [](std::size_t pasted, std::size_t room) { ReportPasteTooLong(pasted, room); };
   pmtClear.onClick = [this] { pmtClearClick(); };
   pmtWordWrap.onClick = [this] { pmtWordWrapClick(); };

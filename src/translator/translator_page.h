@@ -74,8 +74,8 @@ class TTranslatorPage : public ui::PageContent {
   // Each style's rules, compiled when the style is first used and kept for the program's life.
   CompiledStyles styles;
 
-  // The memo last clicked, the target of Open, Save, Save As, Cut, Copy and Paste; the input memo until
-  // either memo has been clicked.
+  // The memo last clicked or entered with the keyboard, the target of Open, Save, Save As, Cut, Copy and
+  // Paste; the input memo until either memo has been clicked or entered.
   ui::Memo* ActiveMemo = &memoText;
 
   // The system's foreground calls, which the typing into ClassicUO makes; tests put in their own.

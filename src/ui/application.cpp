@@ -6,6 +6,7 @@
 
 #include "ui/control.h"
 #include "ui/form.h"
+#include "ui/keyboard_interface.h"
 #include "ui/menu.h"
 #include "ui/wide_text.h"
 
@@ -27,14 +28,17 @@ PopupMenu* PopupMenuAround(HWND window) {
 
 bool IsKeyDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
+// A shortcut's key is used up also when its command fails: translated after the command's error box, when
+// Ctrl has been released meanwhile, it would type its letter into the control.
 bool HandleMenuShortcut(const MSG& msg) {
   if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
   PopupMenu* menu = PopupMenuAround(msg.hwnd);
   if (menu == nullptr) return false;
   const Shortcut pressed{static_cast<UINT>(msg.wParam), IsKeyDown(VK_CONTROL), IsKeyDown(VK_SHIFT), IsKeyDown(VK_MENU)};
-  bool handled = false;
-  Guarded([&] { handled = menu->HandleShortcut(pressed); });
-  return handled;
+  MenuItem* item = menu->ItemWithShortcut(pressed);
+  if (item == nullptr) return false;
+  Guarded([item] { item->Click(); });
+  return true;
 }
 
 }  // namespace
@@ -42,6 +46,7 @@ bool HandleMenuShortcut(const MSG& msg) {
 void InitialiseControls() {
   INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&classes);
+  DropKeysForDisabledWindows();
 }
 
 void SetApplicationTitle(std::string_view title) { TitleStorage() = title; }
@@ -64,7 +69,7 @@ void ReportCurrentException() noexcept {
 }
 
 void DispatchQueuedMessage(MSG& msg) {
-  if (HandleMenuShortcut(msg)) return;
+  if (IsKeyForDisabledWindow(msg) || HandleMenuShortcut(msg) || HandleNavigationKey(msg)) return;
   const HWND active = GetActiveWindow();
   if (active != nullptr && dynamic_cast<Form*>(Control::FromHandle(active)) != nullptr &&
       IsDialogMessageA(active, &msg)) {

@@ -11,7 +11,8 @@ namespace kestrelle::ui {
 
 class Form;
 
-// Registers the standard control classes the layer uses; call once before creating any window.
+// Registers the standard control classes the layer uses and sets up the keyboard interface of the calling
+// thread (DropKeysForDisabledWindows); call once before creating any window, on the window thread.
 void InitialiseControls();
 
 void SetApplicationTitle(std::string_view title);
@@ -34,8 +35,11 @@ void Guarded(Action&& action) noexcept {
   }
 }
 
-// Dispatches one message taken from the queue: pop-up menu shortcuts of the focused control first, then
-// the keyboard navigation of the active form (Tab, Enter for the default button, Esc), then the window.
+// Dispatches one message taken from the queue. A key for a window disabled under a modal box is dropped
+// (IsKeyForDisabledWindow); then come the pop-up menu shortcuts of the focused control, the keys that move
+// between controls and pages (HandleNavigationKey), the dialog keyboard interface of the active form
+// (arrows in groups, Enter for the default button, Esc), and the window. A shortcut's or a moving key is
+// never translated, also when the shortcut's command fails, so no character comes of it.
 void DispatchQueuedMessage(MSG& msg);
 
 // Shows the main form and dispatches messages until the program is asked to end; returns the exit code.

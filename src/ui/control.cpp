@@ -8,6 +8,7 @@
 #include "ui/dpi.h"
 #include "ui/form.h"
 #include "ui/menu.h"
+#include "ui/tab_order.h"
 
 namespace kestrelle::ui {
 namespace {
@@ -78,11 +79,11 @@ void Control::Create(const CreateParams& params) {
   const Rect bounds = parent_ != nullptr ? Scale(params.bounds) : params.bounds;
   fillsBackground_ = params.fillsBackground || params.className == nullptr;
   const char* className = params.className != nullptr ? params.className : kContainerClass;
-  const HWND parentWindow = parent_ != nullptr ? parent_->Handle() : nullptr;
+  const HWND parentWindow = parent_ != nullptr ? parent_->Handle() : params.owner;
   DWORD style = params.style;
   // Overlapping siblings are drawn by their order, the upper one covering the lower.
-  if (parentWindow != nullptr) style |= WS_CHILD | WS_CLIPSIBLINGS;
-  const int id = params.id != 0 ? params.id : (parentWindow != nullptr ? NextChildId() : 0);
+  if (parent_ != nullptr) style |= WS_CHILD | WS_CLIPSIBLINGS;
+  const int id = params.id != 0 ? params.id : (parent_ != nullptr ? NextChildId() : 0);
   const std::string text(params.text);
   const HWND window = CreateWindowExA(params.exStyle, className, text.c_str(), style, bounds.left, bounds.top,
                                       bounds.width, bounds.height, parentWindow,
@@ -261,11 +262,22 @@ void Control::SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA :
 
 bool Control::Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
 
-void Control::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
+void Control::SetEnabled(bool enabled) {
+  const HWND focus = GetFocus();
+  const bool losesFocus = !enabled && Focused();
+  EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+  if (!losesFocus) return;
+  const HWND root = GetAncestor(hwnd_, GA_ROOT);
+  const HWND next = NextTabStop(root, focus, false);
+  ::SetFocus(next != nullptr ? next : root);
+}
 
 void Control::SetFocus() { ::SetFocus(hwnd_); }
 
-bool Control::Focused() const { return GetFocus() == hwnd_; }
+bool Control::Focused() const {
+  const HWND focus = GetFocus();
+  return focus != nullptr && (focus == hwnd_ || IsChild(hwnd_, focus));
+}
 
 void Control::BringToFront() { SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE); }
 

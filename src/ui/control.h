@@ -76,8 +76,12 @@ class Control {
   bool Visible() const;
   void SetVisible(bool visible);
   bool Enabled() const;
+  // A control disabled with the focus on it or inside it passes the focus on to the next control in the
+  // Tab order, so that the keyboard keeps a place in the window.
   virtual void SetEnabled(bool enabled);
-  void SetFocus();
+  // Gives the control the keyboard focus (a control made of several windows gives it to the right one).
+  virtual void SetFocus();
+  // Whether the control or a window inside it has the focus.
   bool Focused() const;
   // Puts the control above its overlapping siblings.
   void BringToFront();
@@ -106,6 +110,7 @@ class Control {
     DWORD style = 0;
     DWORD exStyle = 0;
     Control* parent = nullptr;
+    HWND owner = nullptr;  // a top-level window's owner, which it stays above
     Rect bounds;  // layout units for a child window, pixels for a top-level one
     std::string_view text;
     std::optional<FontSpec> font;

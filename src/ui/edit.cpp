@@ -19,6 +19,9 @@ LRESULT EditBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       const bool enter = key != nullptr && (key->message == WM_KEYDOWN || key->message == WM_CHAR) && key->wParam == VK_RETURN;
       return onKeyPress && enter ? code | DLGC_WANTMESSAGE : code;
     }
+    case WM_SETFOCUS:
+      if (onEnter) onEnter();
+      break;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:

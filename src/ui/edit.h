@@ -15,6 +15,8 @@ class EditBase : public Control {
   std::function<void(char& key)> onKeyPress;
   // Any mouse button pressed on the box.
   std::function<void()> onMouseDown;
+  // The box receives the keyboard focus.
+  std::function<void()> onEnter;
 
   bool ReadOnly() const;
   void SetReadOnly(bool readOnly);

@@ -7,6 +7,7 @@
 #include "ui/button.h"
 #include "ui/dpi.h"
 #include "ui/menu.h"
+#include "ui/tab_order.h"
 
 namespace kestrelle::ui {
 namespace {
@@ -41,6 +42,7 @@ Form::Form(std::string_view caption, const FormOptions& options)
   Create({.className = kFormClass,
           .style = StyleOf(border_),
           .exStyle = ExStyleOf(border_),
+          .owner = options.owner != nullptr ? options.owner->Handle() : nullptr,
           .bounds = {CW_USEDEFAULT, CW_USEDEFAULT, outer.cx, outer.cy},
           .text = caption,
           .font = options.font,
@@ -171,8 +173,40 @@ void Form::Cancel() {
   }
 }
 
+void Form::RememberFocus() {
+  const HWND focus = GetFocus();
+  if (focus != nullptr && IsChild(Handle(), focus)) lastFocus_ = focus;
+}
+
+// A control that can no longer take the focus passes it to the next one after it in the Tab order.
+void Form::RestoreFocus() {
+  const HWND target = CanTakeFocus(lastFocus_, Handle()) ? lastFocus_ : NextTabStop(Handle(), lastFocus_, false);
+  if (target != nullptr) ::SetFocus(target);
+}
+
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        RememberFocus();
+        break;
+      }
+      // A minimised window takes the focus when it is restored (WM_SETFOCUS below).
+      if (HIWORD(wParam) != 0) break;
+      RestoreFocus();
+      return 0;
+    case WM_SYSCOMMAND:
+      // A window being minimised loses the focus before it is deactivated, if it is at all.
+      if ((wParam & 0xFFF0) == SC_MINIMIZE) RememberFocus();
+      break;
+    case WM_CANCELMODE:
+      // Sent before the window is disabled for a modal box, which may take the focus away before the
+      // window is deactivated.
+      RememberFocus();
+      break;
+    case WM_SETFOCUS:
+      RestoreFocus();
+      return 0;
     case WM_SIZE:
       if (onResize) onResize();
       return 0;

@@ -1,6 +1,10 @@
 #pragma once
 // A top-level window: the main window or a dialog. The first form created is the application's main form;
 // closing it ends the message loop. Other forms are hidden when closed, which ends a modal showing.
+// As a dialog does, a form keeps the keyboard focus on one of its controls: the control that had it when
+// the form was deactivated gets it back when the form is active again (also after a message box, a file
+// dialog, or a minimise and restore), and the first control in the Tab order when there is none or it can
+// no longer take it.
 
 #include <functional>
 #include <string_view>
@@ -29,6 +33,8 @@ struct FormOptions {
   FontSpec font;
   FormBorder border = FormBorder::Single;
   FormPosition position = FormPosition::AsPlaced;
+  // The window this one belongs to: it stays above it, and the activation returns there when it hides.
+  const Form* owner = nullptr;
 };
 
 class Form : public Control {
@@ -82,12 +88,15 @@ class Form : public Control {
 
  private:
   void SetOuterPixelSize(int width, int height);
+  void RememberFocus();
+  void RestoreFocus();
 
   FormBorder border_;
   bool centreAtFirstShowing_;
   Button* defaultButton_ = nullptr;
   Button* cancelButton_ = nullptr;
   bool modal_ = false;
+  HWND lastFocus_ = nullptr;  // not owned: a control of this form, checked before it is used
 };
 
 }  // namespace kestrelle::ui

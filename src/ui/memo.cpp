@@ -31,6 +31,8 @@ DWORD Memo::Style() const {
 
 LRESULT Memo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_GETDLGCODE:
+      return DialogCode(EditBase::HandleMessage(message, wParam, lParam), reinterpret_cast<const MSG*>(lParam));
     case WM_SETTEXT: {
       ++textsSet_;
       const LRESULT result = EditBase::HandleMessage(message, wParam, lParam);
@@ -38,6 +40,9 @@ LRESULT Memo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return result;
     }
     case WM_CHAR:
+      if (CharOfMessage(wParam) == '\t') return 0;
+      if (!LimitInputOf(message, wParam)) return 0;
+      break;
     case WM_PASTE:
       if (!LimitInputOf(message, wParam)) return 0;
       break;
@@ -45,6 +50,15 @@ LRESULT Memo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return EditBase::HandleMessage(message, wParam, lParam);
+}
+
+// A multi-line box asks for every key, Tab included, and to have its text selected when entered.
+LRESULT Memo::DialogCode(LRESULT code, const MSG* key) {
+  code &= ~static_cast<LRESULT>(DLGC_WANTTAB | DLGC_HASSETSEL);
+  if (key != nullptr && (key->message == WM_KEYDOWN || key->message == WM_CHAR) && key->wParam == VK_TAB) {
+    code &= ~static_cast<LRESULT>(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE);
+  }
+  return code;
 }
 
 int Memo::LineCount() const {

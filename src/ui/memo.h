@@ -5,6 +5,8 @@
 // Typing stops at the memo's length limit, if it has one, counted in bytes of the program's 8-bit text
 // whatever the control counts; a paste that would not fit whole is refused (with a beep and
 // onPasteTooLong) rather than cut; text set by the program is never cut.
+// Tab and Shift+Tab move to the next control as in a one-line box, and no tab character is typed into the
+// memo; the caret and selection stay as they were when the memo is entered with Tab.
 
 #include <cstddef>
 #include <functional>
@@ -64,6 +66,7 @@ class Memo : public EditBase {
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnCommand(WORD code) override;
+  static LRESULT DialogCode(LRESULT code, const MSG* key);
   void PrepareWindow() override;
   DWORD Style() const;
   std::string LineOf(const MemoText& text, int index) const;

@@ -43,15 +43,14 @@ MenuItem& Menu::Add(std::string_view caption, Shortcut shortcut) {
 
 MenuItem& Menu::AddSeparator() { return *items_.emplace_back(std::make_unique<MenuItem>(handle_, "-", Shortcut{}, true)); }
 
-bool Menu::HandleShortcut(const Shortcut& pressed) {
+MenuItem* Menu::ItemWithShortcut(const Shortcut& pressed) const {
   for (const auto& item : items_) {
-    if (item->ShortcutKey().Assigned() && item->ShortcutKey() == pressed && item->Enabled()) {
-      item->Click();
-      return true;
+    if (item->ShortcutKey().Assigned() && item->ShortcutKey() == pressed && item->Enabled()) return item.get();
+    if (item->Submenu() != nullptr) {
+      if (MenuItem* found = item->Submenu()->ItemWithShortcut(pressed)) return found;
     }
-    if (item->Submenu() != nullptr && item->Submenu()->HandleShortcut(pressed)) return true;
   }
-  return false;
+  return nullptr;
 }
 
 MenuItem::MenuItem(HMENU owner, std::string_view caption, Shortcut shortcut, bool separator)

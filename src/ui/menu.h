@@ -43,8 +43,8 @@ class Menu {
   MenuItem& AddSeparator();
   const std::vector<std::unique_ptr<MenuItem>>& Items() const { return items_; }
 
-  // Clicks the enabled item with this shortcut, searching submenus too; returns whether there was one.
-  bool HandleShortcut(const Shortcut& pressed);
+  // The enabled item with this shortcut, searching submenus too; null when there is none.
+  MenuItem* ItemWithShortcut(const Shortcut& pressed) const;
 
  private:
   HMENU handle_;

@@ -6,6 +6,8 @@
 #include <stdexcept>
 
 #include "ui/application.h"
+#include "ui/navigation_rules.h"
+#include "ui/tab_order.h"
 
 namespace kestrelle::ui {
 namespace {
@@ -110,9 +112,22 @@ bool PageControl::PagesMayClose() {
   return mayClose;
 }
 
+void PageControl::StepTab(bool forward) {
+  const int next = NeighbourTab(ActivePageIndex(), PageCount(), forward);
+  if (next < 0 || next == ActivePageIndex()) return;
+  SendMessageA(Handle(), TCM_SETCURSEL, static_cast<WPARAM>(next), 0);
+  ShowActivePage();
+  if (onChange) onChange();
+}
+
 void PageControl::ShowActivePage() {
   const int active = ActivePageIndex();
   TabSheet& page = Page(active);
+  const HWND focus = GetFocus();
+  bool focusOnPageGoing = false;
+  for (int i = 0; i < PageCount(); ++i) {
+    if (i != active && IsChild(Page(i).Handle(), focus)) focusOnPageGoing = true;
+  }
   // Taken again each time, since multi-line tab rows may have moved.
   page.SetPixelBounds(PageArea());
   // Made while hidden, so that its controls first paint complete. A page that fails to start is shown
@@ -121,6 +136,11 @@ void PageControl::ShowActivePage() {
   page.SetVisible(true);
   for (int i = 0; i < PageCount(); ++i) {
     if (i != active) Page(i).SetVisible(false);
+  }
+  if (focusOnPageGoing) {
+    // A page without a control to take it leaves the focus on the tabs.
+    const HWND first = NextTabStop(page.Handle(), nullptr, false);
+    FocusAsTabStop(first != nullptr ? first : Handle());
   }
 }
 
@@ -189,6 +209,13 @@ int TabControl::TabCount() const { return static_cast<int>(SendMessageA(StripHan
 std::string TabControl::TabCaption(int index) const { return TabText(StripHandle(), index); }
 
 int TabControl::TabIndex() const { return static_cast<int>(SendMessageA(StripHandle(), TCM_GETCURSEL, 0, 0)); }
+
+void TabControl::StepTab(bool forward) {
+  const int next = NeighbourTab(TabIndex(), TabCount(), forward);
+  if (next < 0 || next == TabIndex()) return;
+  SetTabIndex(next);
+  if (onChange) onChange();
+}
 
 void TabControl::SetTabIndex(int index) {
   if (index < -1 || index >= TabCount()) throw std::out_of_range("Tab index out of range");

@@ -41,6 +41,17 @@ class PageContent {
 
 using PageMaker = std::function<std::unique_ptr<PageContent>(TabSheet&)>;
 
+// A row of tabs that the keyboard steps through from any control it holds (Ctrl+PgDn, Ctrl+PgUp; Ctrl+Tab
+// for a window's pages).
+class TabStepping {
+ public:
+  // Chooses the neighbouring tab, round the ends, as the user's choice of it does.
+  virtual void StepTab(bool forward) = 0;
+
+ protected:
+  ~TabStepping() = default;
+};
+
 // A page of a PageControl; its caption is the tab's text.
 class TabSheet : public Control {
  public:
@@ -61,7 +72,9 @@ class TabSheet : public Control {
 };
 
 // Tabs at the bottom are drawn by the classic tab control: the visual styles draw every tab as a top one.
-class PageControl : public Control {
+// The tab strip is a Tab stop after the controls of the page shown. When the page changes while the focus
+// is on the page that goes, the focus moves to the first control of the page shown.
+class PageControl : public Control, public TabStepping {
  public:
   PageControl(Control& parent, const Rect& bounds, const TabOptions& options = {});
 
@@ -84,6 +97,8 @@ class PageControl : public Control {
   // that each can prepare for the close it will see to.
   bool PagesMayClose();
 
+  void StepTab(bool forward) override;
+
  protected:
   LRESULT OnNotify(const NMHDR& header) override;
   void OnDpiChanged() override;
@@ -100,7 +115,7 @@ class PageControl : public Control {
 // The controls on a TabControl are children of its own window, above the system's tab strip, which lies
 // at the bottom of them: a window that holds controls is never a stop of the Tab key itself, so the strip
 // is a control beside the others and takes the focus (and the arrow keys) like them.
-class TabControl : public Control {
+class TabControl : public Control, public TabStepping {
  public:
   TabControl(Control& parent, const Rect& bounds, const TabOptions& options = {});
   ~TabControl() override;
@@ -116,6 +131,9 @@ class TabControl : public Control {
   void SetTabIndex(int index);
   // The tab strip's window.
   HWND StripHandle() const;
+
+  // The controls on the tabs stay as they are, and so does the focus.
+  void StepTab(bool forward) override;
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

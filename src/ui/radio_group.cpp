@@ -88,6 +88,14 @@ void RadioGroup::SetEnabled(bool enabled) {
   for (HWND button : buttons_) EnableWindow(button, enabled ? TRUE : FALSE);
 }
 
+void RadioGroup::SetFocus() {
+  if (buttons_.empty()) {
+    GroupBox::SetFocus();
+  } else {
+    ::SetFocus(ItemHandle(std::max(itemIndex_, 0)));
+  }
+}
+
 LRESULT RadioGroup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
     const auto found = std::find(buttons_.begin(), buttons_.end(), reinterpret_cast<HWND>(lParam));

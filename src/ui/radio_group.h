@@ -33,6 +33,8 @@ class RadioGroup : public GroupBox {
 
   // Enables or disables the group with all of its buttons.
   void SetEnabled(bool enabled) override;
+  // The focus goes where Tab enters the group: its selected item, or its first.
+  void SetFocus() override;
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -53,6 +53,9 @@ struct IconCloser {
 struct RegistryKeyCloser {
   void operator()(HKEY key) const { RegCloseKey(key); }
 };
+struct HookCloser {
+  void operator()(HHOOK hook) const { UnhookWindowsHookEx(hook); }
+};
 struct KernelObjectCloser {
   void operator()(HANDLE object) const { CloseHandle(object); }
 };
@@ -66,6 +69,7 @@ using MemoryDcHandle = SmartHandle<HDC, DeviceContextReleaser>;
 using IconHandle = SmartHandle<HICON, IconCloser>;
 using RegistryKeyHandle = SmartHandle<HKEY, RegistryKeyCloser>;
 using KernelHandle = SmartHandle<HANDLE, KernelObjectCloser>;
+using HookHandle = SmartHandle<HHOOK, HookCloser>;
 
 // Selects a GDI object into a device context for the scope of this object, then puts the old one back.
 class SelectedObject {

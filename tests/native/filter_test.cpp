@@ -7,10 +7,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "speech/compiled_style.h"
 #include "speech/shipped_rules.h"
 #include "speech/text_encoding.h"
-#include "speech/text_preparation.h"
-#include "speech/translator.h"
 
 namespace kestrelle {
 namespace {
@@ -206,8 +205,8 @@ TEST_F(Filter, SameOutputAsTheEngineWithTheShippedRules) {
       Translator translator;
       translator.StyleBase = std::string(style) == "valley-girl" ? 1000 : std::string(style) == "jive-talk" ? 2000 : 3000;
       translator.RandomSeed = seed;
-      std::string expected = translator.Translate(PrepareForTranslation(text), ShippedRules());
-      FinishTranslation(expected);
+      CompiledStyle compiled(ShippedRules(), translator.StyleBase);
+      const std::string expected = TranslateText(compiled, translator, text, GameCommands::LeaveAlone, {}).value();
       const FilterRun run = Translate(std::string("--style ") + style + " --seed " + std::to_string(seed), text);
       EXPECT_EQ(run.status, 0);
       EXPECT_EQ(run.out, expected) << style << " seed " << seed;

@@ -23,6 +23,8 @@ TEST(LinkedText, OrderHoldsWhenNestedInsertionsRunOutOfLabels) {
   std::vector<CharId> order;
   for (CharId c = text.Head(); c != kNoChar; c = text.Next(c)) order.push_back(c);
   ASSERT_EQ(order.size(), expected.size());
+  // The last insertions, past the room between the labels, share the label of the character before them.
+  ASSERT_EQ(text.OrderLabel(order[3]), text.OrderLabel(order[0])) << "the labels should have run out";
   for (size_t i = 0; i + 1 < order.size(); ++i) {
     EXPECT_TRUE(text.Before(order[i], order[i + 1])) << i;
     EXPECT_FALSE(text.Before(order[i + 1], order[i])) << i;

@@ -1,8 +1,12 @@
 #pragma once
-// Small rule tables for the translator tests.
+// Small rule tables for the translator tests, and the engine reached as the Translate command and the
+// filter reach it.
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "speech/compiled_style.h"
 #include "speech/rule_strings.h"
 #include "speech/translator.h"
 
@@ -17,11 +21,22 @@ inline RuleTable MakeRules(const std::vector<std::string>& strings) {
   return rules;
 }
 
-// Translates with a fresh engine (seed 0) and the rules at kTestBase.
+// The rules of translator's style applied to text as it is (neither prepared nor finished), through a
+// style compiled for this one text; nothing when between() asked to stop.
+inline std::optional<std::string> Rewritten(const RuleStrings& rules, Translator& translator, std::string text,
+                                            const BetweenAlternatives& between = {}) {
+  CompiledStyle style(rules, translator.StyleBase);
+  std::string rewritten;
+  const auto add = [&rewritten](std::string_view piece) { rewritten += piece; };
+  if (!style.Rewrite(std::move(text), translator, between, add)) return std::nullopt;
+  return rewritten;
+}
+
+// Rewrites with a fresh generator (seed 0) and the rules at kTestBase.
 inline std::string TranslateWith(const std::vector<std::string>& strings, const std::string& text) {
   Translator translator;
   translator.StyleBase = kTestBase;
-  return translator.Translate(text, MakeRules(strings));
+  return *Rewritten(MakeRules(strings), translator, text);
 }
 
 // Records which ids were read.

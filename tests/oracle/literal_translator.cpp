@@ -39,14 +39,23 @@ struct MarkedText {
 }  // namespace
 
 std::string LiteralTranslate(Translator& translator, std::string_view text, const RuleStrings& rules) {
+  return LiteralTranslateParts(translator, {std::string(text)}, rules).front();
+}
+
+std::vector<std::string> LiteralTranslateParts(Translator& translator, const std::vector<std::string>& parts,
+                                               const RuleStrings& rules) {
   const int base = translator.StyleBase;
-  if (base == 0) return std::string(text);
-  MarkedText t{std::string(text), std::vector<bool>(text.size(), false)};
+  if (base == 0) return parts;
+  std::vector<MarkedText> marked;
+  for (const std::string& part : parts) marked.push_back({part, std::vector<bool>(part.size(), false)});
+  const auto empty = [&] {
+    return std::all_of(marked.begin(), marked.end(), [](const MarkedText& t) { return t.chars.empty(); });
+  };
   for (int k = 0; base + 1 + 2 * k < base + 1000; ++k) {
     std::string pattern = rules.Read(base + 1 + 2 * k);
     if (pattern == "%STOP" || base + 2 + 2 * k >= base + 1000) break;
     std::string replacement = rules.Read(base + 2 + 2 * k);
-    while (!pattern.empty() && !t.chars.empty()) {
+    while (!pattern.empty() && !empty()) {
       std::string alternative;
       const size_t bar = pattern.find('|');
       if (bar != std::string::npos) {
@@ -58,27 +67,33 @@ std::string LiteralTranslate(Translator& translator, std::string_view text, cons
       }
       if (alternative.find_first_not_of(' ') == std::string::npos) continue;
       if (alternative.back() != ' ') {
-        for (size_t pos; (pos = t.Find(alternative)) != std::string::npos;) {
-          t.Replace(pos, alternative.size(), translator.ExpandMacros(replacement, alternative));
+        for (MarkedText& t : marked) {
+          for (size_t pos; (pos = t.Find(alternative)) != std::string::npos;) {
+            t.Replace(pos, alternative.size(), translator.ExpandMacros(replacement, alternative));
+          }
         }
         continue;
       }
       for (const char ender : {' ', '.', '!', '?', ','}) {
         alternative.back() = ender;
-        for (size_t pos; (pos = t.Find(alternative)) != std::string::npos;) {
-          if (replacement.find("%RANDOM") != std::string::npos && replacement.find(')') != std::string::npos &&
-              ender != ' ') {
-            for (size_t i = 0; (i = replacement.find(" |", i)) != std::string::npos;) replacement[i] = ender;
-            for (size_t i = 0; (i = replacement.find(" )", i)) != std::string::npos;) replacement[i] = ender;
+        for (MarkedText& t : marked) {
+          for (size_t pos; (pos = t.Find(alternative)) != std::string::npos;) {
+            if (replacement.find("%RANDOM") != std::string::npos && replacement.find(')') != std::string::npos &&
+                ender != ' ') {
+              for (size_t i = 0; (i = replacement.find(" |", i)) != std::string::npos;) replacement[i] = ender;
+              for (size_t i = 0; (i = replacement.find(" )", i)) != std::string::npos;) replacement[i] = ender;
+            }
+            std::string inserted = translator.ExpandMacros(replacement, alternative);
+            if (!inserted.empty()) inserted.back() = ender;
+            t.Replace(pos, alternative.size(), inserted);
           }
-          std::string inserted = translator.ExpandMacros(replacement, alternative);
-          if (!inserted.empty()) inserted.back() = ender;
-          t.Replace(pos, alternative.size(), inserted);
         }
       }
     }
   }
-  return t.chars;
+  std::vector<std::string> translated;
+  for (MarkedText& t : marked) translated.push_back(std::move(t.chars));
+  return translated;
 }
 
 namespace {

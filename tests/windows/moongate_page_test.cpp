@@ -210,9 +210,7 @@ TEST_F(MoongatePageTest, UncheckingByHandLeavesExitEmptyUntilATownIsPicked) {
 TEST_F(MoongatePageTest, WholePageWorksFromTheKeyboard) {
   const HWND checkBox = Page().cbByTime.Handle();
   SetFocus(form_->Handle());
-
-  Press(VK_TAB);
-  EXPECT_EQ(GetFocus(), Page().rgStart.ItemHandle(kMoonglow)) << "Tab enters the Enter group at its first town";
+  EXPECT_EQ(GetFocus(), Page().rgStart.ItemHandle(kMoonglow)) << "the window passes the focus to the Enter group";
   Press(VK_DOWN);
   EXPECT_EQ(Page().rgStart.ItemIndex(), kBritain);
   Press(VK_TAB);
@@ -228,6 +226,8 @@ TEST_F(MoongatePageTest, WholePageWorksFromTheKeyboard) {
   Press(VK_TAB);
   EXPECT_EQ(GetFocus(), checkBox);
   Press(VK_TAB);
+  EXPECT_EQ(GetFocus(), form_->tpMain.Handle()) << "the page tabs come after the page";
+  Press(VK_TAB);
   EXPECT_EQ(GetFocus(), Page().rgStart.ItemHandle(kBritain)) << "Tab comes back to the selected town";
 
   SCOPED_TRACE("time-entry mode");
@@ -241,16 +241,16 @@ TEST_F(MoongatePageTest, WholePageWorksFromTheKeyboard) {
   EXPECT_EQ(GetFocus(), Page().rgStart.ItemHandle(kBritain));
   Press(VK_TAB);
   EXPECT_EQ(GetFocus(), checkBox) << "the disabled Exit group is passed over";
-  Press(VK_TAB);
-  EXPECT_TRUE(Page().edtByTime.Focused());
+  Press(VK_TAB, false, true);
+  Press(VK_TAB, false, true);
+  EXPECT_TRUE(Page().edtByTime.Focused()) << "Shift+Tab goes back the same way";
   Type("345");
   Press(VK_RETURN);
   EXPECT_EQ(Page().rgDest.ItemIndex(), kJhelom);
   EXPECT_EQ(Panels(), kLastOddWindow);
   EXPECT_EQ(GetFocus(), checkBox);
-  Press(VK_TAB);
-  Press(VK_TAB);
-  EXPECT_EQ(GetFocus(), Page().rgDest.ItemHandle(kJhelom)) << "Tab enters the Exit group at the town found";
+  Press(VK_TAB, false, true);
+  EXPECT_EQ(GetFocus(), Page().rgDest.ItemHandle(kJhelom)) << "Shift+Tab enters the Exit group at the town found";
 }
 
 }  // namespace

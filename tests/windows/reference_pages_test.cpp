@@ -257,14 +257,15 @@ TEST_F(ReferencePagesTest, TheWeaponsPageWorksFromTheKeyboard) {
   Press(VK_UP);
   EXPECT_EQ(page.cbWeapons.Text(), "Executioner's Axe");
 
-  // Tab goes round the page: the tab strip, the zoom bar, the weapon box, the Magic Lookup button.
+  // Tab goes round the page and the window's page tabs: the Magic Lookup button, the category tabs, the
+  // page tabs, the zoom bar, the weapon box.
   std::vector<HWND> visited;
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < 5; ++i) {
     Press(VK_TAB);
     visited.push_back(GetFocus());
   }
   const HWND editOfBox = FindWindowExA(page.cbWeapons.Handle(), nullptr, "Edit", nullptr);
-  EXPECT_EQ(visited, (std::vector<HWND>{page.btnWpnMagic.Handle(), page.tcWeapons.StripHandle(),
+  EXPECT_EQ(visited, (std::vector<HWND>{page.btnWpnMagic.Handle(), page.tcWeapons.StripHandle(), form_->tpMain.Handle(),
                                         page.sbWeapons.Handle(), editOfBox}));
 
   SetFocus(page.tcWeapons.StripHandle());

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "speech/compiled_style.h"
 #include "speech/embedded_rules.h"
 #include "speech/resource_rule_strings.h"
 #include "speech/rule_strings.h"
@@ -57,7 +58,11 @@ TEST(RuleResources, EngineOnTheStringTableMatchesTheRuleFiles) {
     Translator onResources;
     onResources.StyleBase = kSpeechStyles[s].base;
     Translator onFiles = onResources;
-    EXPECT_EQ(onResources.Translate(text, ShippedRules()), onFiles.Translate(text, files)) << kSpeechStyles[s].caption;
+    CompiledStyle styleOnResources(ShippedRules(), onResources.StyleBase);
+    CompiledStyle styleOnFiles(files, onFiles.StyleBase);
+    EXPECT_EQ(TranslateText(styleOnResources, onResources, text, GameCommands::TranslateAsSpeech, {}),
+              TranslateText(styleOnFiles, onFiles, text, GameCommands::TranslateAsSpeech, {}))
+        << kSpeechStyles[s].caption;
   }
 }
 

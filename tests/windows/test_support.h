@@ -39,6 +39,15 @@ inline std::unique_ptr<TMainForm> ShowMainForm() {
   return form;
 }
 
+// Ctrl and Shift as held for the keys that follow (the state the window thread reads them from).
+inline void HoldKeys(bool ctrl, bool shift = false) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = ctrl ? 0x80 : 0;
+  keys[VK_SHIFT] = shift ? 0x80 : 0;
+  SetKeyboardState(keys);
+}
+
 // The main window's pages, reached as the window reaches them: through their sheets, each page made and
 // started first if it has not been shown yet.
 template <typename Page>
@@ -52,13 +61,17 @@ inline TArmourPage& ArmourPage(TMainForm& form) { return PageOn<TArmourPage>(for
 inline TAnimalsPage& AnimalsPage(TMainForm& form) { return PageOn<TAnimalsPage>(form.Animals); }
 
 // A key pressed and released on the focused window, posted so that it passes the form's keyboard
-// interface (Tab, arrows in groups) as a typed key does.
-inline void Press(UINT key) {
+// interface (Tab, arrows in groups) as a typed key does; Ctrl and Shift are held while it is handled. The
+// release comes after the key's character, as it does from the keyboard.
+inline void Press(UINT key, bool ctrl = false, bool shift = false) {
+  HoldKeys(ctrl, shift);
   const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
   const HWND focus = GetFocus();
   PostMessageA(focus, WM_KEYDOWN, key, scan | 1);
+  Pump();
   PostMessageA(focus, WM_KEYUP, key, scan | 1 | (LPARAM{3} << 30));
   Pump();
+  HoldKeys(false);
 }
 
 // An empty form for testing one control at a time.

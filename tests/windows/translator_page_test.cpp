@@ -66,8 +66,8 @@ TEST_F(TranslatorPageTest, AStyledTranslationIsTypedAndShown) {
 
   Translator reference;
   reference.StyleBase = 3000;
-  std::string expected = reference.Translate(PrepareForTranslation(text), ShippedRules());
-  FinishTranslation(expected);
+  CompiledStyle style(ShippedRules(), reference.StyleBase);
+  const std::string expected = TranslateText(style, reference, text, GameCommands::LeaveAlone, {}).value();
   std::string unstyled = PrepareForTranslation(text);
   FinishTranslation(unstyled);
   ASSERT_NE(expected, unstyled) << "the Courtly rules should change this text";
