@@ -2,7 +2,9 @@
 # Runs Kestrelle: installs what is missing, builds the windows preset and starts Kestrelle.exe through
 # Wine on the current display: in the Wine prefix that WINEPREFIX names (the game client's, so that
 # Kestrelle can type into it; it must exist and be 64-bit), or else in the build's own. In a player's prefix
-# it sets the font stand-ins that its captions need, says so, and changes nothing else there.
+# it sets the font stand-ins that its captions need, says so, and changes nothing else there. Kestrelle
+# runs under the native link (kestrelle-link, built by the release preset), so that its Translate also
+# reaches native ClassicUO windows on the display.
 # Without a display it says so, shows the program on a virtual display instead (always in the build's own
 # prefix), saves PNG pictures of its pages and its about box in build/screenshots/ (the Moongates and
 # Weapons pages also on a 144-DPI screen, a display scale of 150 %), lists them and exits.
@@ -39,6 +41,13 @@ fi
 scripts/install-deps.sh
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target Kestrelle kestrelle_screenshots
+# On Linux, the native link, which types into native ClassicUO windows of the display (outside Wine).
+native_link=()
+if [ -n "${DISPLAY:-}" ] && [ "$(uname -s)" = Linux ]; then
+  cmake --preset release >/dev/null
+  cmake --build --preset release --target kestrelle-link
+  native_link=("$root/build/release/src/game_link/linux/kestrelle-link")
+fi
 source scripts/wine-env.sh
 
 if [ -n "${DISPLAY:-}" ]; then
@@ -54,8 +63,12 @@ if [ -n "${DISPLAY:-}" ]; then
   else
     kestrelle_prepare_prefix Y
   fi
-  echo "Starting Kestrelle."
-  exec wine "$build_dir/src/app/Kestrelle.exe"
+  if [ ${#native_link[@]} -gt 0 ]; then
+    echo "Starting Kestrelle, with the native link to native ClassicUO windows on $DISPLAY."
+  else
+    echo "Starting Kestrelle."
+  fi
+  exec "${native_link[@]}" wine "$build_dir/src/app/Kestrelle.exe"
 fi
 
 scripts/virtual-display.sh start "$build_dir" 144 >/dev/null

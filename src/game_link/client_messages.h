@@ -8,12 +8,9 @@
 #include <cstdint>
 
 #include "game_link/command_stop.h"
+#include "game_link/typing.h"
 
 namespace kestrelle {
-
-// How long one message may take a client before that client counts as not answering and is dropped for
-// the rest of the text. A client the system already knows to be hung is dropped at once.
-inline constexpr std::int32_t kClientResponseTimeoutMs = 5000;
 
 enum class ClientAnswer {
   Taken,       // the client handled the message

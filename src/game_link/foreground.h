@@ -18,6 +18,7 @@
 #include <cstdint>
 
 #include "game_link/command_stop.h"
+#include "game_link/typing.h"
 
 namespace kestrelle {
 
@@ -34,10 +35,6 @@ class Foreground {
 
 // The system's own foreground calls.
 Foreground& SystemForeground();
-
-// How long a client window brought to the front may take to become the active window and handle its
-// activation; a busy game handles its messages once per frame.
-inline constexpr std::int32_t kComeToFrontTimeoutMs = 1000;
 
 enum class FrontResult { InFront, Refused, NotAnswering, Closed, Stopped };
 

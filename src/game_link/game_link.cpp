@@ -2,8 +2,10 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "game_link/client_typing.h"
+#include "game_link/native_link.h"
 #include "ui/smart_handle.h"
 #include "ui/wide_text.h"
 
@@ -93,6 +95,23 @@ ClientResult TypeIntoClient(std::u32string_view text, const TypingDelays& delays
   return result;
 }
 
+// The native clients of the player's X display, when Kestrelle has a native link, added to the result after
+// the clients under Wine and counted with them in the progress.
+void SendToNativeClients(std::u32string_view text, const TypingDelays& delays, const CommandStop& stop,
+                         const SendOptions& options, SendResult& result) {
+  NativeLink* const link = NativeLink::OfThisProcess();
+  if (!link) return;
+  const int before = static_cast<int>(result.clients.size());
+  NativeTypingResult native = link->Type(text, delays, stop, [&](TypingProgress progress) {
+    progress.client += before;
+    progress.clients += before;
+    if (options.onProgress) options.onProgress(progress);
+  });
+  for (ClientResult& client : native.clients) result.clients.push_back(std::move(client));
+  result.stopped = native.stopped;
+  result.notice = std::move(native.notice);
+}
+
 }  // namespace
 
 std::vector<GameClientWindow> FindGameClients() {
@@ -121,6 +140,12 @@ SendResult SendToGame(std::string_view text, const TypingDelays& delays, const C
     result.clients.push_back(TypeIntoClient(letters, delays, stop, client, options, progress));
     result.stopped = result.clients.back().outcome == ClientOutcome::Stopped;
   }
+  if (result.stopped) return result;
+  // The native link gives the X focus back to the window that had it, and Wine learns of that only as a
+  // window outside it letting go, so home takes the front back here as well.
+  const size_t wineClients = result.clients.size();
+  SendToNativeClients(letters, delays, stop, options, result);
+  if (result.clients.size() > wineClients) front.Taken();
   return result;
 }
 

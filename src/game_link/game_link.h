@@ -1,7 +1,8 @@
 #pragma once
 // The link to the game: types a text into every running game client window (the classic client, Orion
 // and ClassicUO; see client_kind.h) as character messages, with the pauses of TypeIntoWindow, and tells
-// client by client how far each got.
+// client by client how far each got; then, when Kestrelle runs under Wine with a native link
+// (native_link.h), into the native ClassicUO windows of the player's X display, which are told alike.
 //
 // Use from the Translate command (window thread):
 //   const TypingDelays delays{charDelay, lineDelay};       // read from the fields before the call

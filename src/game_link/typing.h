@@ -36,6 +36,14 @@ enum class TypingOutcome {
   WindowLost, // the window refused a character or a line; nothing more was sent to it
 };
 
+// How long one message (a character, a line end, a ping) may take a client before that client counts as
+// not answering and is dropped for the rest of the text. A client the system already knows to be hung is dropped at once.
+inline constexpr std::int32_t kClientResponseTimeoutMs = 5000;
+
+// How long a client window brought to the front may take to become the active window and handle its
+// activation; a busy game handles its messages once per frame.
+inline constexpr std::int32_t kComeToFrontTimeoutMs = 1000;
+
 class TypingTarget {
  public:
   virtual ~TypingTarget() = default;

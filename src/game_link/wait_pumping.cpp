@@ -19,7 +19,9 @@ WaitEnd WaitPumping(std::int32_t ms, const CommandStop& stop, const WaitConditio
     std::int32_t sleepMs = ms - elapsed;
     if (until.ready && until.lookPeriodMs > 0) sleepMs = std::min(sleepMs, until.lookPeriodMs);
     // MWMO_INPUTAVAILABLE: wake also for messages that were already in the queue before this wait.
-    MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(sleepMs), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    const HANDLE wakeUp = until.wakeUp;
+    MsgWaitForMultipleObjectsEx(wakeUp ? 1 : 0, wakeUp ? &wakeUp : nullptr, static_cast<DWORD>(sleepMs), QS_ALLINPUT,
+                                MWMO_INPUTAVAILABLE);
     if (ui::ProcessPendingMessages()) return WaitEnd::Stopped;
   }
 }

@@ -18,9 +18,11 @@ enum class WaitEnd {
 // What a wait may wait for besides the time: ready() is asked at once, after every dispatched message,
 // and every lookPeriodMs when no message comes (0: only on messages; for what happens in another process,
 // which sends nothing here, give a period).
+// wakeUp: a waitable object (an event another thread sets) whose signal has ready() asked at once.
 struct WaitCondition {
   std::function<bool()> ready;
   std::int32_t lookPeriodMs = 0;
+  void* wakeUp = nullptr;
 };
 
 // Waits at most ms milliseconds of the tick count (its resolution is the tick's), dispatching pending

@@ -204,6 +204,11 @@ TTranslatorPage::CommandEnd TTranslatorPage::RunTranslateCommand() {
 // The player hears of a game client that missed text in one message box naming each, unless the only
 // reason was the player's own Stop; with no client at all, a beep, and a line typed for Enter stays.
 TTranslatorPage::CommandEnd TTranslatorPage::Report(const SendResult& sent) {
+  // Said once a run (the native link says it only once): why a native client out of reach got nothing.
+  if (!sent.notice.empty()) {
+    MessageBoxW(window_.Handle(), ui::WideFromAnsi(sent.notice).c_str(), ui::WideFromAnsi(ui::ApplicationTitle()).c_str(),
+                MB_OK | MB_ICONINFORMATION);
+  }
   if (sent.clients.empty()) {
     MessageBeep(MB_OK);
     return CommandEnd::NotDelivered;

@@ -30,35 +30,35 @@ TEST(SendResult, ThePlayerReadsWhichClientsMissedTextAndWhy) {
     bool faulted;
   } cases[] = {
       {"no client", {}, "No game client is running.", "", false},
-      {"one client took it", {{Client("Ann", Typed)}}, "Typed into Ann.", "", false},
-      {"two took it", {{Client("Ann", Typed), Client("Bob", Typed)}}, "Typed into 2 game clients.", "", false},
+      {"one client took it", {.clients = {Client("Ann", Typed)}}, "Typed into Ann.", "", false},
+      {"two took it", {.clients = {Client("Ann", Typed), Client("Bob", Typed)}}, "Typed into 2 game clients.", "", false},
       {"one of two not answering mid-line",
-       {{Client("Ann", NotAnswering, 2, true), Client("Bob", Typed)}},
+       {.clients = {Client("Ann", NotAnswering, 2, true), Client("Bob", Typed)}},
        "1 of 2 game clients did not get the whole text.",
        "These game clients did not get the whole text:\r\n\r\n"
        "Ann: not answering (it got 2 of 8 lines and part of line 3, still in its chat line)",
        true},
       {"closed after whole lines, kept from the front before any",
-       {{Client("Ann", Closed, 3), Client("", KeptFromFront, 0)}},
+       {.clients = {Client("Ann", Closed, 3), Client("", KeptFromFront, 0)}},
        "2 of 2 game clients did not get the whole text.",
        "These game clients did not get the whole text:\r\n\r\n"
        "Ann: closed (it got 3 of 8 lines)\r\n"
        "(untitled window): could not be brought to the front (click it, then press Translate again) (it got nothing)",
        true},
       {"stopped by the player: the second client got nothing",
-       {{Client("Ann", Stopped, 1, true), Client("Bob", Stopped, 0)}, true},
+       {.clients = {Client("Ann", Stopped, 1, true), Client("Bob", Stopped, 0)}, .stopped = true},
        "Stopped: 0 of 2 game clients got the whole text.",
        "These game clients did not get the whole text:\r\n\r\n"
        "Ann: stopped (it got 1 of 8 lines and part of line 2, still in its chat line)\r\n"
        "Bob: stopped (it got nothing)",
        false},
       {"letters the classic client cannot type",
-       {{Client("Ann", Typed, 8, false, 3), Client("Bob", Typed)}},
+       {.clients = {Client("Ann", Typed, 8, false, 3), Client("Bob", Typed)}},
        "1 of 2 game clients did not get the whole text.",
        "These game clients did not get the whole text:\r\n\r\nAnn: 3 letters it cannot type left out",
        true},
       {"closed, and a letter left out",
-       {{Client("Ann", Closed, 0, true, 1)}},
+       {.clients = {Client("Ann", Closed, 0, true, 1)}},
        "1 of 1 game client did not get the whole text.",
        "These game clients did not get the whole text:\r\n\r\n"
        "Ann: closed (it got 0 of 8 lines and part of line 1, still in its chat line); 1 letter it cannot type left out",

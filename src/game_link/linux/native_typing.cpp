@@ -1,0 +1,116 @@
+#include "game_link/linux/native_typing.h"
+
+#include <utility>
+#include <vector>
+
+#include "game_link/linux/focus.h"
+#include "game_link/linux/key_typist.h"
+#include "game_link/linux/native_clients.h"
+#include "game_link/linux/x_display.h"
+
+namespace kestrelle::x11 {
+
+namespace {
+
+// One native client: its typing with the progress and how far it got, for its reply.
+class ClientTarget final : public TypingTarget {
+ public:
+  ClientTarget(Display* display, Window window, KeyTypist& typist, FocusHandover& focus, LinkChannel& channel,
+               TypingProgress progress)
+      : display_(display), window_(window), typist_(typist), focus_(focus), channel_(channel), progress_(std::move(progress)) {}
+
+  bool Wait(std::int32_t ms) override { return channel_.WaitWatchingForStop(ms); }
+
+  TypingOutcome StartLine(int line) override {
+    line_ = line;
+    partOfLine_ = false;
+    progress_.line = line + 1;
+    channel_.Reply({.kind = NativeReply::Kind::Progress, .progress = progress_});
+    return TypingOutcome::Typed;
+  }
+
+  TypingOutcome Send(char32_t c) override {
+    if (c == U'\r' && !focus_.Holds(window_) && !focus_.GiveTo(window_, kComeToFrontTimeoutMs)) return FocusRefused();
+    if (!typist_.Type(window_, c)) return Lost(ClientOutcome::Closed);
+    partOfLine_ = true;
+    if (c == U'\r' && !Answers(display_, window_, kClientResponseTimeoutMs)) return Lost(ClientOutcome::NotAnswering);
+    return TypingOutcome::Typed;
+  }
+
+  // A window that is gone is told as closed rather than kept from the focus.
+  TypingOutcome FocusRefused() {
+    return Lost(WindowExists(display_, window_) ? ClientOutcome::KeptFromFront : ClientOutcome::Closed);
+  }
+
+  TypingOutcome Lost(ClientOutcome why) {
+    failure_ = why;
+    return TypingOutcome::WindowLost;
+  }
+
+  // The client's result, from the outcome of its typing.
+  ClientResult Result(TypingOutcome outcome, int lines) const {
+    ClientResult result{.title = progress_.title, .kind = GameClientKind::ClassicUO, .lines = lines};
+    if (outcome == TypingOutcome::Typed) {
+      result.linesTaken = lines;
+      return result;
+    }
+    result.outcome = outcome == TypingOutcome::Stopped ? ClientOutcome::Stopped : failure_;
+    result.linesTaken = line_;
+    result.partLine = partOfLine_;
+    return result;
+  }
+
+ private:
+  Display* display_;
+  Window window_;
+  KeyTypist& typist_;
+  FocusHandover& focus_;
+  LinkChannel& channel_;
+  TypingProgress progress_;
+  ClientOutcome failure_ = ClientOutcome::Typed;
+  int line_ = 0;
+  bool partOfLine_ = false;
+};
+
+ClientResult TypeIntoClient(const NativeTypeRequest& request, Display* display, Window window, KeyTypist& typist,
+                            FocusHandover& focus, LinkChannel& channel, const TypingProgress& progress) {
+  const int lines = CountTypedLines(request.text, TypedLetters::Unicode);
+  ClientTarget target(display, window, typist, focus, channel, progress);
+  if (!focus.GiveTo(window, kComeToFrontTimeoutMs)) return target.Result(target.FocusRefused(), lines);
+  if (!Answers(display, window, kClientResponseTimeoutMs)) return target.Result(target.Lost(ClientOutcome::NotAnswering), lines);
+  return target.Result(TypeIntoWindow(request.text, request.delays, target, TypedLetters::Unicode), lines);
+}
+
+}  // namespace
+
+void AnswerTypeRequest(const NativeTypeRequest& request, LinkChannel& channel, bool& waylandExplained) {
+  const DisplayConnection display = OpenDisplay();
+  const std::vector<NativeClientWindow> clients = display ? FindNativeClients(display.get())
+                                                          : std::vector<NativeClientWindow>{};
+  if (!waylandExplained && IsWaylandSession() && ClientProcessesWithoutWindow(clients) > 0) {
+    channel.Reply({.kind = NativeReply::Kind::Notice, .notice = std::string(kWaylandNotice)});
+    waylandExplained = true;
+  }
+  const int count = static_cast<int>(clients.size());
+  channel.Reply({.kind = NativeReply::Kind::Clients, .clients = count});
+  if (!clients.empty()) {
+    // The keyboard map and the focus are given back when these end, after the last client.
+    KeyTypist typist(display.get());
+    FocusHandover focus(display.get());
+    bool stopped = false;
+    for (int i = 0; i < count; ++i) {
+      const TypingProgress progress{.title = clients[i].title, .client = i + 1, .clients = count};
+      // After a stop, the clients not reached get nothing and are told as stopped.
+      ClientResult result = stopped ? ClientResult{.title = progress.title,
+                                                   .kind = GameClientKind::ClassicUO,
+                                                   .outcome = ClientOutcome::Stopped,
+                                                   .lines = CountTypedLines(request.text, TypedLetters::Unicode)}
+                                    : TypeIntoClient(request, display.get(), clients[i].window, typist, focus, channel, progress);
+      stopped = result.outcome == ClientOutcome::Stopped;
+      channel.Reply({.kind = NativeReply::Kind::Client, .client = std::move(result)});
+    }
+  }
+  channel.Reply({.kind = NativeReply::Kind::Done});
+}
+
+}  // namespace kestrelle::x11

@@ -1,0 +1,192 @@
+#include "game_link/native_link.h"
+
+#include <algorithm>
+#include <deque>
+#include <utility>
+
+#include "game_link/native_link_protocol.h"
+#include "game_link/wait_pumping.h"
+
+namespace kestrelle {
+
+// The reply lines read so far, shared with the thread that reads them: that thread blocks in ReadFile for
+// the whole run, and may outlive everything else at the program's end, so it holds the inbox too.
+struct NativeLink::Inbox {
+  SRWLOCK lock = SRWLOCK_INIT;
+  std::deque<std::string> lines;
+  bool closed = false;
+  HANDLE arrived = CreateEventA(nullptr, FALSE, FALSE, nullptr);  // set whenever lines come or the pipe closes
+  HANDLE replies = nullptr;
+
+  Inbox() = default;
+  Inbox(const Inbox&) = delete;
+  Inbox& operator=(const Inbox&) = delete;
+  ~Inbox() { CloseHandle(arrived); }
+};
+
+namespace {
+
+// How long the link may be silent beyond a line's worth of delays: it reports at every line end, and a
+// client may take its response time to answer and its time to come to the front.
+constexpr std::int32_t kSilenceMarginMs = static_cast<std::int32_t>(kClientResponseTimeoutMs) + kComeToFrontTimeoutMs + 5000;
+
+class InboxLock {
+ public:
+  explicit InboxLock(NativeLink::Inbox& inbox) : lock_(inbox.lock) { AcquireSRWLockExclusive(&lock_); }
+  ~InboxLock() { ReleaseSRWLockExclusive(&lock_); }
+  InboxLock(const InboxLock&) = delete;
+  InboxLock& operator=(const InboxLock&) = delete;
+
+ private:
+  SRWLOCK& lock_;
+};
+
+DWORD WINAPI ReadReplies(void* parameter) {
+  const std::unique_ptr<std::shared_ptr<NativeLink::Inbox>> owned(static_cast<std::shared_ptr<NativeLink::Inbox>*>(parameter));
+  NativeLink::Inbox& inbox = **owned;
+  std::string pending;
+  char chunk[4096];
+  DWORD count = 0;
+  while (ReadFile(inbox.replies, chunk, sizeof chunk, &count, nullptr) && count > 0) {
+    pending.append(chunk, count);
+    const InboxLock lock(inbox);
+    for (size_t end; (end = pending.find('\n')) != std::string::npos; pending.erase(0, end + 1)) {
+      inbox.lines.push_back(pending.substr(0, end));
+    }
+    SetEvent(inbox.arrived);
+  }
+  const InboxLock lock(inbox);
+  inbox.closed = true;
+  SetEvent(inbox.arrived);
+  return 0;
+}
+
+std::int32_t SilenceLimitMs(const TypingDelays& delays) {
+  const std::int64_t lineMs = std::int64_t{kTypedLineWidth} * std::max(delays.charDelay, 0) +
+                              std::max(delays.lineDelay, 0) + kSilenceMarginMs;
+  return static_cast<std::int32_t>(std::min<std::int64_t>(lineMs, INT32_MAX));
+}
+
+}  // namespace
+
+NativeLink* NativeLink::OfThisProcess() {
+  static NativeLink* const link = []() -> NativeLink* {
+    char variable[8] = {};
+    const DWORD length =
+        GetEnvironmentVariableA(std::string(kNativeLinkVariable).c_str(), variable, static_cast<DWORD>(sizeof variable));
+    const HANDLE requests = GetStdHandle(STD_OUTPUT_HANDLE);
+    const HANDLE replies = GetStdHandle(STD_INPUT_HANDLE);
+    if (length != 1 || variable[0] != '1' || !requests || requests == INVALID_HANDLE_VALUE || !replies ||
+        replies == INVALID_HANDLE_VALUE) {
+      return nullptr;
+    }
+    auto inbox = std::make_shared<Inbox>();
+    inbox->replies = replies;
+    auto* shared = new std::shared_ptr<Inbox>(inbox);
+    const HANDLE thread = CreateThread(nullptr, 0, ReadReplies, shared, 0, nullptr);
+    if (!thread) {
+      delete shared;
+      return nullptr;
+    }
+    CloseHandle(thread);
+    // Lives as long as the process, as its reading thread does.
+    static NativeLink instance(requests, std::move(inbox));
+    return &instance;
+  }();
+  return link && !link->lost_ ? link : nullptr;
+}
+
+bool NativeLink::Write(const std::string& line) {
+  const std::string framed = line + "\n";
+  DWORD written = 0;
+  return WriteFile(requests_, framed.data(), static_cast<DWORD>(framed.size()), &written, nullptr) &&
+         written == framed.size();
+}
+
+NativeLink::Next NativeLink::NextLine(std::int32_t ms, const CommandStop* stop, std::string& line) {
+  const auto take = [&] {
+    const InboxLock lock(*inbox_);
+    if (inbox_->lines.empty()) return inbox_->closed ? Next::Closed : Next::Silent;
+    line = std::move(inbox_->lines.front());
+    inbox_->lines.pop_front();
+    return Next::Line;
+  };
+  if (stop) {
+    // The line taken (or the close seen) by ready() is the wait's end.
+    Next next = Next::Silent;
+    const WaitCondition taken{.ready = [&] { return (next = take()) != Next::Silent; }, .wakeUp = inbox_->arrived};
+    return WaitPumping(ms, *stop, taken) == WaitEnd::Stopped ? Next::Stopped : next;
+  }
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (const Next next = take(); next != Next::Silent) return next;
+    const auto left = ms - static_cast<std::int32_t>(GetTickCount() - start);
+    if (left <= 0) return Next::Silent;
+    WaitForSingleObject(inbox_->arrived, static_cast<DWORD>(left));
+  }
+}
+
+NativeTypingResult NativeLink::Type(std::u32string_view text, const TypingDelays& delays, const CommandStop& stop,
+                                    const std::function<void(const TypingProgress&)>& onProgress) {
+  NativeTypingResult result;
+  if (!Write(FormatTypeRequest({delays, std::u32string(text)}))) {
+    lost_ = true;
+    return result;
+  }
+  const std::int32_t silenceMs = SilenceLimitMs(delays);
+  const CommandStop* watched = &stop;
+  int announced = 0;
+  std::string typingInto;  // the title of the client being typed into
+  // The clients announced that the link did not tell of: stopped after a stop, else the link was lost.
+  const auto untold = [&] {
+    for (int i = static_cast<int>(result.clients.size()); i < announced; ++i) {
+      result.clients.push_back({.title = i == static_cast<int>(result.clients.size()) ? typingInto : std::string(),
+                                .kind = GameClientKind::ClassicUO,
+                                .outcome = result.stopped ? ClientOutcome::Stopped : ClientOutcome::NotAnswering,
+                                .lines = CountTypedLines(text, TypedLetters::Unicode)});
+    }
+  };
+  for (std::string line;;) {
+    // Once the stop is passed on, the link answers at its next wait, or after a client's ping at most.
+    switch (NextLine(watched ? silenceMs : kSilenceMarginMs, watched, line)) {
+      case Next::Line:
+        break;
+      case Next::Stopped:
+        // Passed on once; the link's answer follows at its next wait.
+        result.stopped = true;
+        watched = nullptr;
+        if (!Write(std::string(kStopRequest))) lost_ = true;
+        continue;
+      case Next::Silent:
+      case Next::Closed:
+        lost_ = true;
+        untold();
+        return result;
+    }
+    std::optional<NativeReply> reply = ParseReply(line);
+    if (!reply) continue;
+    switch (reply->kind) {
+      case NativeReply::Kind::Clients:
+        announced = reply->clients;
+        break;
+      case NativeReply::Kind::Client:
+        if (reply->client.outcome == ClientOutcome::Stopped) result.stopped = true;
+        result.clients.push_back(std::move(reply->client));
+        typingInto.clear();
+        break;
+      case NativeReply::Kind::Notice:
+        result.notice = std::move(reply->notice);
+        break;
+      case NativeReply::Kind::Progress:
+        typingInto = reply->progress.title;
+        reply->progress.clients = announced;  // not repeated on every line
+        if (onProgress) onProgress(reply->progress);
+        break;
+      case NativeReply::Kind::Done:
+        untold();
+        return result;
+    }
+  }
+}
+
+}  // namespace kestrelle

@@ -1,0 +1,54 @@
+#pragma once
+// Kestrelle's end of the native link: when Kestrelle runs under Wine started by kestrelle-link, its standard
+// output carries requests to type into the native game client windows of the player's X display (which a
+// Wine program cannot see), and its standard input brings the replies (see native_link_protocol.h).
+// Started any other way (on Windows, or by plain wine), there is no link and nothing changes.
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game_link/command_stop.h"
+#include "game_link/send_result.h"
+#include "game_link/typing.h"
+
+namespace kestrelle {
+
+struct NativeTypingResult {
+  std::vector<ClientResult> clients;  // every native client window found, in the order typed into
+  std::string notice;                 // something the player should know, once; empty if none
+  bool stopped = false;
+};
+
+class NativeLink {
+ public:
+  // The link of this process, or null when it has none (or it has been lost).
+  static NativeLink* OfThisProcess();
+
+  // Types text into every native client, one after the other, and waits for their results with the window
+  // live; onProgress is told as every line starts (client counting the native clients only). A stop request
+  // is passed on; the link then ends the typing at its next wait, and its clients not done count as
+  // stopped. A link that stays silent longer than any client may take is given up for good: its clients
+  // not done count as not answering.
+  NativeTypingResult Type(std::u32string_view text, const TypingDelays& delays, const CommandStop& stop,
+                          const std::function<void(const TypingProgress&)>& onProgress);
+
+  struct Inbox;
+
+ private:
+  NativeLink(HANDLE requests, std::shared_ptr<Inbox> inbox) : requests_(requests), inbox_(std::move(inbox)) {}
+  bool Write(const std::string& line);
+  enum class Next { Line, Silent, Stopped, Closed };
+  // The next reply line, waited for up to ms; stop (when given) ends the wait.
+  Next NextLine(std::int32_t ms, const CommandStop* stop, std::string& line);
+
+  HANDLE requests_;
+  std::shared_ptr<Inbox> inbox_;
+  bool lost_ = false;
+};
+
+}  // namespace kestrelle

@@ -1,0 +1,65 @@
+// Kestrelle's end of the native link, run by fake_link.py, which plays the link on the program's standard
+// handles: first a typing that the command is asked to stop, then a link that breaks off in the middle.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "game_link/game_link.h"
+#include "game_link/native_link.h"
+
+namespace kestrelle {
+namespace {
+
+constexpr TypingDelays kDelays{1, 1};
+
+CommandStop* stopOnTimer = nullptr;
+
+using Told = std::tuple<std::string, ClientOutcome, int, bool>;  // title, outcome, lines taken, part line
+
+std::vector<Told> ToldOf(const SendResult& result) {
+  std::vector<Told> told;
+  for (const ClientResult& client : result.clients) told.emplace_back(client.title, client.outcome, client.linesTaken, client.partLine);
+  return told;
+}
+
+void CALLBACK RequestStop(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  stopOnTimer->Request();
+}
+
+TEST(NativeLinkEnd, StopIsPassedOnAndEndsTheCommand) {
+  ASSERT_NE(NativeLink::OfThisProcess(), nullptr) << "run by fake_link.py";
+  CommandStop stop;
+  stopOnTimer = &stop;
+  SetTimer(nullptr, 0, 300, RequestStop);
+  const DWORD start = GetTickCount();
+  const SendResult result = SendToGame("Hail", kDelays, stop);
+  EXPECT_TRUE(result.stopped);
+  EXPECT_EQ(ToldOf(result), (std::vector<Told>{{"ClassicUO - 1", ClientOutcome::Stopped, 0, true},
+                                               {"", ClientOutcome::Stopped, 0, false}}));
+  EXPECT_LT(GetTickCount() - start, 5000u);
+  EXPECT_NE(NativeLink::OfThisProcess(), nullptr) << "a stopped link stays in use";
+}
+
+TEST(NativeLinkEnd, ALinkThatBreaksOffLeavesItsClientsNotAnsweringAndIsGivenUp) {
+  ASSERT_NE(NativeLink::OfThisProcess(), nullptr) << "run by fake_link.py";
+  TypingProgress last;
+  const SendResult result =
+      SendToGame("Hail", kDelays, CommandStop(), {.onProgress = [&](const TypingProgress& progress) { last = progress; }});
+  EXPECT_FALSE(result.stopped);
+  EXPECT_EQ(ToldOf(result), (std::vector<Told>{{"ClassicUO - 1", ClientOutcome::Typed, 1, false},
+                                               {"ClassicUO - 2", ClientOutcome::NotAnswering, 1, true},
+                                               {"ClassicUO - 3", ClientOutcome::NotAnswering, 0, false}}));
+  EXPECT_EQ(ProgressText(last), "Typing line 1 of 2 into ClassicUO - 3 (3 of 3)");
+  EXPECT_EQ(result.notice, "ClassicUO runs elsewhere");
+  EXPECT_EQ(NativeLink::OfThisProcess(), nullptr);
+  // Without the link, nothing reaches out any more.
+  EXPECT_TRUE(SendToGame("Hail", kDelays, CommandStop()).clients.empty());
+}
+
+}  // namespace
+}  // namespace kestrelle

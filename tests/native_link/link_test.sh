@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# link_test.sh <kestrelle-link>: the native link on an X display of its own, driven through its pipes as
+# Kestrelle drives it. Three native SDL windows run: a ClassicUO, a second ClassicUO that hangs (stopped),
+# and another program titled "ClassicUO - notes"; the keyboard map lacks '~'. The text must reach the first
+# ClassicUO whole ('~' included, the line's end as a Return), the hung one must be dropped within the
+# link's time-out, and so must one that closes during the typing; the other program must get nothing, and
+# the keyboard map must be as it was. A stop ends the typing at its next pause. In a Wayland session, a ClassicUO with no X window is explained once, at the
+# first request only.
+set -euo pipefail
+link=$1
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do
+    kill -CONT "$pid" 2>/dev/null || true
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+  kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAILED: $*"
+  exit 1
+}
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+DISPLAY=":$(cat "$work/display")"
+export DISPLAY
+# shellcheck disable=SC2046  # pkg-config's flags are separate words
+c++ -O1 -o "$work/ClassicUO" "$here/sdl_recording_client.cpp" $(pkg-config --cflags --libs sdl2)
+cp "$work/ClassicUO" "$work/notes"
+mkdir "$work/hung" "$work/wayland"
+cp "$work/ClassicUO" "$work/hung/ClassicUO"
+cp "$(command -v sleep)" "$work/wayland/ClassicUO"  # a ClassicUO without an X window
+"$work/ClassicUO" "$work/client.log" "ClassicUO - 7.0.10.3" 60 & pids+=($!)
+"$work/hung/ClassicUO" "$work/hung.log" "ClassicUO - hung" 60 & pids+=($!)
+hung_pid=$!
+"$work/notes" "$work/decoy.log" "ClassicUO - notes" 60 & pids+=($!)
+"$work/wayland/ClassicUO" 60 & pids+=($!)
+sleep 1.5
+kill -STOP "$hung_pid"
+tilde_key=$(xmodmap -pke | awk '/asciitilde/ && !found { print $2; found = 1 }')
+xmodmap -e "keycode $tilde_key = grave grave"
+map_before=$(xmodmap -pke)
+
+text="Hail~ friend"
+hex=$(python3 -c 'import sys; print("".join("%06x" % ord(c) for c in sys.argv[1]))' "$text")
+start=$(date +%s)
+# Kestrelle, played on the link's pipes: two requests typed whole, one with long pauses asked to stop during
+# the typing, and one during which a third ClassicUO closes (once the first client has taken the focus).
+cat >"$work/kestrelle.sh" <<'PLAYED'
+[ "$KESTRELLE_NATIVE_LINK" = 1 ] || exit 1
+answers() { while read -r reply; do echo "$1 $reply" >&2; [ "$reply" = done ] && break; done; }
+echo "type 1 10 $HEX"; answers 1
+echo "type 1 10 $HEX"; answers 2
+echo "type 1000 10 $HEX"; sleep 1.5; echo stop; answers 3
+"$CLIENT" /dev/null "ClassicUO - closing" 60 & closing=$!
+sleep 1.5
+echo "type 100 10 $HEX"
+while read -r reply; do
+  echo "4 $reply" >&2
+  [[ "$reply" == line* ]] && kill "$closing" 2>/dev/null
+  [ "$reply" = done ] && break
+done
+wait "$closing" 2>/dev/null
+PLAYED
+replies=$(HEX=$hex CLIENT="$work/ClassicUO" WAYLAND_DISPLAY=wayland-test "$link" bash "$work/kestrelle.sh" 2>&1)
+seconds=$(($(date +%s) - start))
+echo "$replies"
+
+hexof() { printf '%s' "$1" | od -An -tx1 | tr -d ' \n'; }
+notice_hex=$(hexof "ClassicUO runs as a Wayland window; start it with SDL_VIDEODRIVER=x11 so Kestrelle can type into it.")
+[ "$(grep -c ' notice ' <<<"$replies")" = 1 ] && grep -qx "1 notice $notice_hex" <<<"$replies" ||
+  fail "the Wayland case was not explained exactly once, at the first request"
+for request in 1 2; do
+  grep -qx "$request clients 2" <<<"$replies" || fail "request $request did not find the two ClassicUO windows"
+  grep -qx "$request client typed 1 1 0 $(hexof "ClassicUO - 7.0.10.3")" <<<"$replies" || fail "request $request: not typed"
+  grep -qx "$request client not-answering 1 0 [01] $(hexof "ClassicUO - hung")" <<<"$replies" || fail "request $request: hung kept"
+done
+# (The hung client comes before or after the others, as the server stacks them.)
+grep -Eqx "3 client stopped 1 0 [01] $(hexof "ClassicUO - 7.0.10.3")" <<<"$replies" || fail "the stop did not end the typing"
+grep -qx "4 client typed 1 1 0 $(hexof "ClassicUO - 7.0.10.3")" <<<"$replies" &&
+  grep -Eqx "4 client (closed|not-answering) 1 0 [01] $(hexof "ClassicUO - closing")" <<<"$replies" &&
+  grep -Eqx "4 client not-answering 1 0 [01] $(hexof "ClassicUO - hung")" <<<"$replies" ||
+  fail "request 4: the closing client was not dropped"
+# Four requests, each waiting the link's 5-second time-out for the hung client at most once.
+[ "$seconds" -le 40 ] || fail "the hung client or the stop held the link for $seconds s"
+sleep 0.3
+received=$(cat "$work/client.log")
+line=$text$'\r'
+after_two=${received#"$line$line"}
+stopped_part=${after_two%"$line"}
+[ "$received" = "$line$line$stopped_part$line" ] && [[ "$text" == "$stopped_part"* ]] ||
+  fail "the client received: $(od -c "$work/client.log")"
+[ ! -s "$work/decoy.log" ] || fail "the other program received: $(cat "$work/decoy.log")"
+[ "$(xmodmap -pke)" = "$map_before" ] || fail "the keyboard map was not given back"
+echo "The native link typed into the ClassicUO only, dropped the hung one and gave the keyboard map back."
