@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <string_view>
 
 namespace kestrelle {
 
@@ -58,6 +59,23 @@ DecodedInput::int_type DecodedInput::underflow() {
   if (out_.empty()) return traits_type::eof();
   setg(out_.data(), out_.data(), out_.data() + out_.size());
   return traits_type::to_int_type(out_.front());
+}
+
+DecodedInput::LineRead DecodedInput::ReadLine(std::string& line) {
+  line.clear();
+  LineRead read = LineRead::None;
+  while (!traits_type::eq_int_type(sgetc(), traits_type::eof())) {
+    const std::string_view ready(gptr(), static_cast<std::size_t>(egptr() - gptr()));
+    const std::size_t feed = ready.find('\n');
+    line.append(ready.substr(0, feed));
+    if (feed != std::string_view::npos) {
+      setg(eback(), gptr() + feed + 1, egptr());
+      return LineRead::Ended;
+    }
+    setg(eback(), egptr(), egptr());
+    read = LineRead::Unended;
+  }
+  return read;
 }
 
 // Only bytes that pass as they are can be counted before they are decoded.

@@ -13,6 +13,12 @@ class DecodedInput final : public std::streambuf {
  public:
   explicit DecodedInput(std::streambuf& source) : source_(source) {}
 
+  enum class LineRead { None, Unended, Ended };
+  // The next line into line (which is emptied first), without its line feed: Ended when a line feed ended
+  // it, Unended for a last line without one, None at the end of the input. It is taken from the decoded
+  // text a stretch at a time, which costs a --lines filter far less per line than a stream's getline.
+  LineRead ReadLine(std::string& line);
+
   // Whether the input broke UTF-16 (an odd byte at its end, a lone surrogate); the reading then ended.
   bool Broken() const { return broken_; }
 

@@ -76,22 +76,19 @@ class Filter {
 
   // Each line on its own; the line break (line feed, or carriage return and line feed) is kept as it is.
   // The output is flushed whenever no more input is waiting, so that a line typed in is answered at once.
-  void TranslateLines(std::istream& in) {
-    std::string line;
-    while (std::getline(in, line)) {
-      const bool hadBreak = !in.eof();
-      std::string_view lineBreak = hadBreak ? "\n" : "";
-      std::string_view content = line;
-      if (hadBreak && content.ends_with('\r')) {
-        content.remove_suffix(1);
+  void TranslateLines(DecodedInput& in) {
+    // The string of the line before holds this one, so that a line needs no memory of its own.
+    std::string text = style_.Spare();
+    for (auto read = in.ReadLine(text); read != DecodedInput::LineRead::None; read = in.ReadLine(text)) {
+      std::string_view lineBreak = read == DecodedInput::LineRead::Ended ? "\n" : "";
+      if (read == DecodedInput::LineRead::Ended && text.ends_with('\r')) {
+        text.pop_back();
         lineBreak = "\r\n";
       }
-      // The string of the line before holds this one, so that a line needs no memory of its own.
-      std::string text = style_.Spare();
-      text.assign(content);
       WriteTranslation(std::move(text));
       output_.Write(lineBreak);
-      if (in.rdbuf()->in_avail() <= 0) output_.Flush();
+      if (in.in_avail() <= 0) output_.Flush();
+      text = style_.Spare();
     }
   }
 
@@ -119,6 +116,7 @@ class Input {
     stream_ = std::make_unique<std::istream>(decoded_.get());
   }
   std::istream& Stream() { return *stream_; }
+  DecodedInput& Decoded() { return *decoded_; }
   void AppendTo(std::string& text) {
     if (!AppendStream(Stream(), text)) throw ReadError();
     CheckRead();
@@ -176,7 +174,7 @@ int Run(const FilterOptions& options) {
   if (options.lines) {
     for (const std::string& name : inputs) {
       Input input(name);
-      filter.TranslateLines(input.Stream());
+      filter.TranslateLines(input.Decoded());
       input.CheckRead();
     }
     return 0;

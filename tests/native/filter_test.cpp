@@ -153,6 +153,10 @@ TEST_F(Filter, LinesAreTranslatedOnTheirOwnWithTheirBreaks) {
   const FilterRun run = Translate("--lines --rules '" + rules.string() + "'", "a the b\r\nthe end\n\nx the");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, "A thuh b\r\nThe end\n\nX thuh");
+  // A line longer than one read of the input is still one line.
+  const std::string longLine(100000, 'x');
+  EXPECT_EQ(Translate("--lines --rules '" + rules.string() + "'", longLine + " the\r\nthe").out,
+            "X" + longLine.substr(1) + " thuh\r\nThe");
 }
 
 // Every encoding the window opens is read, in both modes; UTF-16 comes out as UTF-8.
