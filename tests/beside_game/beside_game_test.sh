@@ -9,26 +9,8 @@ client_exe=$2
 remote_exe=$3
 root=$(cd "$(dirname "$0")/../.." && pwd)
 
-work=$(mktemp -d)
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-DISPLAY=$(cat "$build_dir/display/name")
-export DISPLAY
-cleanup() {
-  # The prefix's own Wine server ends every program in it: the client, and Kestrelle if it is still there.
-  wineserver -k >/dev/null 2>&1 || true
-  for pid in ${run_pid:-} ${client_pid:-}; do
-    kill "$pid" >/dev/null 2>&1 || true
-    wait "$pid" >/dev/null 2>&1 || true
-  done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAILED: $*"
-  echo "--- scripts/run.sh said:"
-  cat "$work/run.out"
-  exit 1
-}
+# shellcheck source=../support/wine_prefix_test.sh
+source "$root/tests/support/wine_prefix_test.sh"
 
 echo "A fresh Wine prefix for the game client in $WINEPREFIX"
 wineboot --init >/dev/null 2>&1

@@ -14,35 +14,17 @@ remote_exe=$3
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 
-work=$(mktemp -d)
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-DISPLAY=$(cat "$build_dir/display/name")
-export DISPLAY
-native_pids=()
-cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
-  for pid in ${run_pid:-} ${client_pid:-} "${native_pids[@]}"; do
-    kill "$pid" >/dev/null 2>&1 || true
-    wait "$pid" >/dev/null 2>&1 || true
-  done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAILED: $*"
-  echo "--- scripts/run.sh said:"
-  cat "$work/run.out"
-  exit 1
-}
+# shellcheck source=../support/wine_prefix_test.sh
+source "$root/tests/support/wine_prefix_test.sh"
 
 mkdir "$work/native"
 # shellcheck disable=SC2046  # pkg-config's flags are separate words
 c++ -O1 -o "$work/native/ClassicUO" "$here/sdl_recording_client.cpp" $(pkg-config --cflags --libs sdl2)
 cp "$work/native/ClassicUO" "$work/native/notes"
 "$work/native/ClassicUO" "$work/native.log" "ClassicUO - 7.0.10.3" 300 &
-native_pids+=($!)
+extra_pids+=($!)
 "$work/native/notes" "$work/decoy.log" "ClassicUO - notes" 300 &
-native_pids+=($!)
+extra_pids+=($!)
 
 echo "A fresh Wine prefix for the classic client in $WINEPREFIX"
 wineboot --init >/dev/null 2>&1
