@@ -35,7 +35,9 @@ BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM windows) {
 }  // namespace
 
 Form::Form(std::string_view caption, const FormOptions& options)
-    : border_(options.border), centreAtFirstShowing_(options.position == FormPosition::ScreenCentre) {
+    : border_(options.border),
+      centreAtFirstShowing_(options.position == FormPosition::ScreenCentre),
+      clientSize_{options.clientWidth, options.clientHeight} {
   const int dpi = ScreenDpi();
   const SIZE outer = OuterSizeForDpi({ScaleToDpi(options.clientWidth, dpi), ScaleToDpi(options.clientHeight, dpi)},
                                      StyleOf(border_), false, ExStyleOf(border_), dpi);
@@ -150,13 +152,16 @@ void Form::SetOuterPixelSize(int width, int height) {
   SetWindowPos(Handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-SIZE Form::OuterSizeForClient(int width, int height) const {
-  return OuterSizeForDpi({Scale(width), Scale(height)}, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE)),
-                         GetMenu(Handle()) != nullptr, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE)),
-                         Dpi());
+SIZE Form::OuterSizeAtDpi(SIZE client, int dpi) const {
+  return OuterSizeForDpi({ScaleToDpi(client.cx, dpi), ScaleToDpi(client.cy, dpi)},
+                         static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE)), GetMenu(Handle()) != nullptr,
+                         static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE)), dpi);
 }
 
+SIZE Form::OuterSizeForClient(int width, int height) const { return OuterSizeAtDpi({width, height}, Dpi()); }
+
 void Form::SetClientSize(int width, int height) {
+  clientSize_ = {width, height};
   const SIZE outer = OuterSizeForClient(width, height);
   SetOuterPixelSize(outer.cx, outer.cy);
 }
@@ -222,6 +227,11 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       Close();
       return 0;
+    case WM_GETDPISCALEDSIZE:
+      // Asked before a move to a screen of another scale: the size the form will have there, so that the
+      // place suggested by WM_DPICHANGED already fits it (the system's own guess scales the frame too).
+      *reinterpret_cast<SIZE*>(lParam) = OuterSizeAtDpi(clientSize_, static_cast<int>(wParam));
+      return TRUE;
     case WM_DPICHANGED: {
       // Moved to a screen of another scale: the whole form is laid out again at the new DPI, then takes
       // the place the system suggests (the form's own size rules may still adjust its size).

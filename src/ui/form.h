@@ -88,6 +88,7 @@ class Form : public Control {
 
  private:
   void SetOuterPixelSize(int width, int height);
+  SIZE OuterSizeAtDpi(SIZE client, int dpi) const;
   void RememberFocus();
   void RestoreFocus();
 
@@ -97,6 +98,7 @@ class Form : public Control {
   Button* cancelButton_ = nullptr;
   bool modal_ = false;
   HWND lastFocus_ = nullptr;  // not owned: a control of this form, checked before it is used
+  SIZE clientSize_;           // in layout units: the one made with, or the last one set by SetClientSize
 };
 
 }  // namespace kestrelle::ui

@@ -4,7 +4,8 @@
 # and another program titled "ClassicUO - notes"; the keyboard map lacks '~'. The text must reach the first
 # ClassicUO whole ('~' included, the line's end as a Return), the hung one must be dropped within the
 # link's time-out, and so must one that closes during the typing; the other program must get nothing, and
-# the keyboard map must be as it was. A stop ends the typing at its next pause. In a Wayland session, a ClassicUO with no X window is explained once, at the
+# the keyboard map must be as it was. A stop ends the typing at its next pause, or while a client is asked
+# whether it still answers. In a Wayland session, a ClassicUO with no X window is explained once, at the
 # first request only.
 set -euo pipefail
 link=$1
@@ -53,7 +54,8 @@ text="Hail~ friend"
 hex=$(python3 -c 'import sys; print("".join("%06x" % ord(c) for c in sys.argv[1]))' "$text")
 start=$(date +%s)
 # Kestrelle, played on the link's pipes: two requests typed whole, one with long pauses asked to stop during
-# the typing, and one during which a third ClassicUO closes (once the first client has taken the focus).
+# the typing, one during which a third ClassicUO closes (once the first client has taken the focus), and one
+# asked to stop while the link waits for the hung client's answer.
 cat >"$work/kestrelle.sh" <<'PLAYED'
 [ "$KESTRELLE_NATIVE_LINK" = 1 ] || exit 1
 answers() { while read -r reply; do echo "$1 $reply" >&2; [ "$reply" = done ] && break; done; }
@@ -69,6 +71,7 @@ while read -r reply; do
   [ "$reply" = done ] && break
 done
 wait "$closing" 2>/dev/null
+echo "type 1 10 $HEX"; sleep 1.5; echo stop; answers 5
 PLAYED
 replies=$(HEX=$hex CLIENT="$work/ClassicUO" WAYLAND_DISPLAY=wayland-test "$link" bash "$work/kestrelle.sh" 2>&1)
 seconds=$(($(date +%s) - start))
@@ -85,18 +88,23 @@ for request in 1 2; do
 done
 # (The hung client comes before or after the others, as the server stacks them.)
 grep -Eqx "3 client stopped 1 0 [01] $(hexof "ClassicUO - 7.0.10.3")" <<<"$replies" || fail "the stop did not end the typing"
+# The last stop comes while the hung client is asked whether it answers, whichever client comes first.
+grep -qx "5 client stopped 1 0 0 $(hexof "ClassicUO - hung")" <<<"$replies" || fail "the stop waited for the hung client"
 grep -qx "4 client typed 1 1 0 $(hexof "ClassicUO - 7.0.10.3")" <<<"$replies" &&
   grep -Eqx "4 client (closed|not-answering) 1 0 [01] $(hexof "ClassicUO - closing")" <<<"$replies" &&
   grep -Eqx "4 client not-answering 1 0 [01] $(hexof "ClassicUO - hung")" <<<"$replies" ||
   fail "request 4: the closing client was not dropped"
-# Four requests, each waiting the link's 5-second time-out for the hung client at most once.
+# Five requests, each waiting the link's 5-second time-out for the hung client at most once.
 [ "$seconds" -le 40 ] || fail "the hung client or the stop held the link for $seconds s"
 sleep 0.3
 received=$(cat "$work/client.log")
 line=$text$'\r'
+# The last request reaches this client whole when it comes before the hung one.
+last=""
+grep -qx "5 client typed 1 1 0 $(hexof "ClassicUO - 7.0.10.3")" <<<"$replies" && last=$line
 after_two=${received#"$line$line"}
-stopped_part=${after_two%"$line"}
-[ "$received" = "$line$line$stopped_part$line" ] && [[ "$text" == "$stopped_part"* ]] ||
+stopped_part=${after_two%"$line$last"}
+[ "$received" = "$line$line$stopped_part$line$last" ] && [[ "$text" == "$stopped_part"* ]] ||
   fail "the client received: $(od -c "$work/client.log")"
 [ ! -s "$work/decoy.log" ] || fail "the other program received: $(cat "$work/decoy.log")"
 [ "$(xmodmap -pke)" = "$map_before" ] || fail "the keyboard map was not given back"

@@ -96,7 +96,8 @@ TEST(ScaledLayout, TheWindowTakesTheScreensDpiAndKeepsEverythingInside) {
   }
 }
 
-// Moved to screens of other scales and back, as the system tells the window, at the size it suggests.
+// Moved to screens of other scales and back, as the system tells the window, at the size the window asked
+// for beforehand.
 TEST(ScaledLayout, MovingBetweenScreensLaysTheWindowOutAgain) {
   auto form = test::ShowMainForm();
   for (int i = form->tpMain.PageCount() - 1; i >= 0; --i) form->tpMain.SetActivePage(i);  // every page made
@@ -104,11 +105,12 @@ TEST(ScaledLayout, MovingBetweenScreensLaysTheWindowOutAgain) {
   const auto before = ChildrenOf(form->Handle());
   for (const int dpi : {144, 120, 192, start}) {
     SCOPED_TRACE(dpi);
-    RECT suggested{100, 50, 100 + MulDiv(form->Bounds().width, dpi, form->Dpi()),
-                   50 + MulDiv(form->Bounds().height, dpi, form->Dpi())};
+    SIZE asked{};
+    ASSERT_TRUE(SendMessageA(form->Handle(), WM_GETDPISCALEDSIZE, dpi, reinterpret_cast<LPARAM>(&asked)));
+    RECT suggested{100, 50, 100 + asked.cx, 50 + asked.cy};
     SendMessageA(form->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
     test::Pump();
-    EXPECT_EQ(form->Bounds().left, 100);
+    EXPECT_EQ(form->Bounds(), (ui::Rect{100, 50, asked.cx, asked.cy}));
     ExpectLaidOutAt(*form, dpi, dpi == start);
     const auto now = ChildrenOf(form->Handle());
     ASSERT_EQ(now.size(), before.size());

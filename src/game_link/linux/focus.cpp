@@ -1,7 +1,6 @@
 #include "game_link/linux/focus.h"
 
 #include <X11/Xatom.h>
-#include <poll.h>
 
 #include <algorithm>
 #include <chrono>
@@ -101,11 +100,11 @@ bool FocusHandover::GiveTo(Window window, std::int32_t timeoutMs) {
   return true;
 }
 
-bool Answers(Display* display, Window window, std::int32_t timeoutMs) {
+PingAnswer Answers(Display* display, Window window, std::int32_t timeoutMs, const WaitForReadable& wait) {
   const Atom protocols = AtomOf(display, "WM_PROTOCOLS");
   const Atom ping = AtomOf(display, "_NET_WM_PING");
   ErrorTrap trap(display);
-  if (!Supports(display, window, protocols, XA_ATOM, ping)) return !trap.Failed();
+  if (!Supports(display, window, protocols, XA_ATOM, ping)) return trap.Failed() ? PingAnswer::Silent : PingAnswer::Answered;
   // The answer goes to the root window, where this connection listens for it. Each question carries its
   // own number, so a late answer to an earlier one does not count.
   static long question = 0;
@@ -113,7 +112,7 @@ bool Answers(Display* display, Window window, std::int32_t timeoutMs) {
   const Window root = DefaultRootWindow(display);
   XSelectInput(display, root, SubstructureNotifyMask);
   SendMessage(display, window, NoEventMask, window, protocols, {static_cast<long>(ping), asked, static_cast<long>(window)});
-  if (trap.Failed()) return false;
+  if (trap.Failed()) return PingAnswer::Silent;
   const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
   for (;;) {
     while (XPending(display) > 0) {
@@ -122,13 +121,12 @@ bool Answers(Display* display, Window window, std::int32_t timeoutMs) {
       const XClientMessageEvent& message = event.xclient;
       if (event.type == ClientMessage && message.message_type == protocols &&
           static_cast<Atom>(message.data.l[0]) == ping && message.data.l[1] == asked) {
-        return true;
+        return PingAnswer::Answered;
       }
     }
     const std::int32_t left = MsLeft(deadline);
-    if (left == 0) return false;
-    pollfd connection = {ConnectionNumber(display), POLLIN, 0};
-    poll(&connection, 1, left);
+    if (left == 0) return PingAnswer::Silent;
+    if (!wait(ConnectionNumber(display), left)) return PingAnswer::Stopped;
   }
 }
 

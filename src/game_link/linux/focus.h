@@ -7,6 +7,7 @@
 #include <X11/Xlib.h>
 
 #include <cstdint>
+#include <functional>
 
 namespace kestrelle::x11 {
 
@@ -34,9 +35,15 @@ class FocusHandover {
   bool taken_ = false;
 };
 
+enum class PingAnswer { Answered, Silent, Stopped };
+
+// Waits up to ms for descriptor to become readable; false when the typing is to stop meanwhile.
+using WaitForReadable = std::function<bool(int descriptor, std::int32_t ms)>;
+
 // Asks a client window whether its program still handles its events (_NET_WM_PING) and waits up to
-// timeoutMs for the answer. A window that does not take part in the protocol counts as answering. The
-// answer also tells that the program has handled every event sent to the window before the question.
-bool Answers(Display* display, Window window, std::int32_t timeoutMs);
+// timeoutMs for the answer, through wait, so that a stop need not sit out a hung client's time-out. A
+// window that does not take part in the protocol counts as answering. The answer also tells that the
+// program has handled every event sent to the window before the question.
+PingAnswer Answers(Display* display, Window window, std::int32_t timeoutMs, const WaitForReadable& wait);
 
 }  // namespace kestrelle::x11

@@ -20,45 +20,52 @@ std::optional<std::string> LinkChannel::TakeLine() {
   return line;
 }
 
-bool LinkChannel::ReadMore(int ms) {
-  if (ended_) return false;
-  pollfd watched[2] = {{requests_, POLLIN, 0}, {kestrelleEnded_, POLLIN, 0}};
-  const int ready = poll(watched, kestrelleEnded_ >= 0 ? 2 : 1, ms);
-  if (ready < 0) return errno == EINTR;
-  if (kestrelleEnded_ >= 0 && (watched[1].revents & POLLIN)) {
+LinkChannel::Read LinkChannel::ReadMore(int ms, int wakeOn) {
+  if (ended_) return Read::Ended;
+  // poll passes over entries whose descriptor is negative.
+  pollfd watched[3] = {{requests_, POLLIN, 0}, {kestrelleEnded_, POLLIN, 0}, {wakeOn, POLLIN, 0}};
+  const int ready = poll(watched, 3, ms);
+  if (ready < 0) return errno == EINTR ? Read::More : Read::Ended;
+  if (watched[1].revents & POLLIN) {
     ended_ = true;
-    return false;
+    return Read::Ended;
   }
-  if (!(watched[0].revents & (POLLIN | POLLHUP | POLLERR))) return true;
-  char chunk[4096];
-  const ssize_t count = read(requests_, chunk, sizeof chunk);
-  if (count < 0) return errno == EINTR || errno == EAGAIN;
-  if (count == 0) {
-    ended_ = true;
-    return false;
+  if (watched[0].revents & (POLLIN | POLLHUP | POLLERR)) {
+    char chunk[4096];
+    const ssize_t count = read(requests_, chunk, sizeof chunk);
+    if (count == 0 || (count < 0 && errno != EINTR && errno != EAGAIN)) {
+      ended_ = true;
+      return Read::Ended;
+    }
+    if (count > 0) buffer_.append(chunk, static_cast<size_t>(count));
   }
-  buffer_.append(chunk, static_cast<size_t>(count));
-  return true;
+  return watched[2].revents ? Read::Woken : Read::More;
 }
 
 std::optional<std::string> LinkChannel::NextRequest() {
   for (;;) {
     if (std::optional<std::string> line = TakeLine()) return line;
-    if (!ReadMore(-1)) return std::nullopt;
+    if (ReadMore(-1) == Read::Ended) return std::nullopt;
   }
 }
 
-bool LinkChannel::WaitWatchingForStop(std::int32_t ms) {
+bool LinkChannel::TakeStop() {
+  bool stop = false;
+  while (std::optional<std::string> line = TakeLine()) stop = stop || *line == kStopRequest;
+  return stop;
+}
+
+bool LinkChannel::WaitWatchingForStop(std::int32_t ms, int wakeOn) {
   using Clock = std::chrono::steady_clock;
   const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(ms > 0 ? ms : 0);
   for (;;) {
-    while (std::optional<std::string> line = TakeLine()) {
-      if (*line == kStopRequest) return false;
-    }
+    if (TakeStop()) return false;
     // Rounded up: a wait never ends before its time.
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
     if (left <= 0) return !ended_;
-    if (!ReadMore(static_cast<int>(left))) return false;
+    const Read read = ReadMore(static_cast<int>(left), wakeOn);
+    if (read == Read::Ended) return false;
+    if (read == Read::Woken) return !TakeStop();
   }
 }
 

@@ -20,15 +20,20 @@ class LinkChannel {
   // The next request line; nothing once Kestrelle has ended or closed its end.
   std::optional<std::string> NextRequest();
   // Waits ms milliseconds (none when ms <= 0), watching for a stop request: false when one came or
-  // Kestrelle has ended; other lines are not expected while a request is answered, and are dropped.
-  bool WaitWatchingForStop(std::int32_t ms);
+  // Kestrelle has ended; other lines are not expected while a request is answered, and are dropped. With
+  // wakeOn, a descriptor, the wait also ends (true) as soon as that descriptor becomes readable.
+  bool WaitWatchingForStop(std::int32_t ms, int wakeOn = -1);
   // Sends a reply; one that cannot be written (Kestrelle has ended) is dropped.
   void Reply(const NativeReply& reply);
 
  private:
   std::optional<std::string> TakeLine();
-  // Waits up to ms (-1: without end) for more input; false once Kestrelle has ended or closed its end.
-  bool ReadMore(int ms);
+  // Drops the lines read so far (only a stop is expected while a request is answered); true when one was
+  // a stop request.
+  bool TakeStop();
+  enum class Read { More, Woken, Ended };
+  // Waits up to ms (-1: without end) for more input, or for wakeOn (when not -1) to become readable.
+  Read ReadMore(int ms, int wakeOn = -1);
 
   int requests_;
   int replies_;

@@ -33,8 +33,18 @@ class ClientTarget final : public TypingTarget {
     if (c == U'\r' && !focus_.Holds(window_) && !focus_.GiveTo(window_, kComeToFrontTimeoutMs)) return FocusRefused();
     if (!typist_.Type(window_, c)) return Lost(ClientOutcome::Closed);
     partOfLine_ = true;
-    if (c == U'\r' && !Answers(display_, window_, kClientResponseTimeoutMs)) return Lost(ClientOutcome::NotAnswering);
-    return TypingOutcome::Typed;
+    return c == U'\r' ? Ping() : TypingOutcome::Typed;
+  }
+
+  // Typed while the client still handles its events; a stop meanwhile is not kept waiting for a hung one.
+  TypingOutcome Ping() {
+    const auto wait = [this](int descriptor, std::int32_t ms) { return channel_.WaitWatchingForStop(ms, descriptor); };
+    switch (Answers(display_, window_, kClientResponseTimeoutMs, wait)) {
+      case PingAnswer::Answered: return TypingOutcome::Typed;
+      case PingAnswer::Stopped: return TypingOutcome::Stopped;
+      case PingAnswer::Silent: break;
+    }
+    return Lost(ClientOutcome::NotAnswering);
   }
 
   // A window that is gone is told as closed rather than kept from the focus.
@@ -77,7 +87,7 @@ ClientResult TypeIntoClient(const NativeTypeRequest& request, Display* display, 
   const int lines = CountTypedLines(request.text, TypedLetters::Unicode);
   ClientTarget target(display, window, typist, focus, channel, progress);
   if (!focus.GiveTo(window, kComeToFrontTimeoutMs)) return target.Result(target.FocusRefused(), lines);
-  if (!Answers(display, window, kClientResponseTimeoutMs)) return target.Result(target.Lost(ClientOutcome::NotAnswering), lines);
+  if (const TypingOutcome ready = target.Ping(); ready != TypingOutcome::Typed) return target.Result(ready, lines);
   return target.Result(TypeIntoWindow(request.text, request.delays, target, TypedLetters::Unicode), lines);
 }
 
