@@ -5,10 +5,8 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
-#include <thread>
 #include <vector>
 
-#include "app/about_box.h"
 #include "app/main_form.h"
 #include "test_support.h"
 
@@ -58,31 +56,6 @@ TEST(MainForm, ExitClosesTheWindowAndEndsTheMessageLoop) {
   EXPECT_FALSE(form->Visible());
   MSG quit;
   EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-}
-
-TEST(MainForm, AboutShowsTheModalAboutBoxUntilOk) {
-  auto form = test::ShowMainForm();
-  bool mainEnabledWhileOpen = true;
-  std::string okCaption;
-  std::thread closer([&] {
-    for (int attempt = 0; attempt < 500; ++attempt) {
-      HWND box = FindWindowA(ui::Control::kFormClass, "About");
-      if (box != nullptr && IsWindowVisible(box)) {
-        mainEnabledWhileOpen = IsWindowEnabled(form->Handle()) != FALSE;
-        HWND ok = FindWindowExA(box, nullptr, "Button", nullptr);
-        okCaption = test::WindowText(ok);
-        PostMessageA(ok, BM_CLICK, 0, 0);
-        return;
-      }
-      Sleep(10);
-    }
-  });
-  form->About1.Click();
-  closer.join();
-  EXPECT_FALSE(mainEnabledWhileOpen);
-  EXPECT_EQ(okCaption, "OK");
-  EXPECT_FALSE(form->AboutBox().Visible());
-  EXPECT_TRUE(IsWindowEnabled(form->Handle()));
 }
 
 // What escapes a handler is shown in the error box (application title, the exception's message); the
