@@ -110,7 +110,8 @@ TEST(Memo, ReadsLinesAsDisplayed) {
 }
 
 // A long text is read and added with the window live; a change made meanwhile (a "Clear Text" from the
-// pop-up menu) is not mixed into the result.
+// pop-up menu) is not mixed into the result, and a switch of word wrap (which re-creates the window with
+// the text so far) neither loses the line nor adds it twice.
 TEST(Memo, LongTextsAreReadAndAddedAroundChangesMeanwhile) {
   HostForm host;
   ui::Memo memo(host, {10, 10, 120, 200}, "", {.scrollBars = ui::ScrollBars::Vertical});
@@ -118,11 +119,16 @@ TEST(Memo, LongTextsAreReadAndAddedAroundChangesMeanwhile) {
   for (int i = 0; i < 700; ++i) paragraphs += "line " + std::to_string(i) + "\r\n";
   while (words.size() < 5000) words += "word ";
   const std::string changed = "alpha beta gamma delta epsilon zeta eta theta iota kappa\r\nshort";
-  for (const bool changeMeanwhile : {false, true}) {
+  enum class Meanwhile { Nothing, NewText, WrapOff };
+  for (const Meanwhile meanwhile : {Meanwhile::Nothing, Meanwhile::NewText, Meanwhile::WrapOff}) {
+    SCOPED_TRACE(static_cast<int>(meanwhile));
+    memo.SetWordWrap(true);
     memo.SetText(paragraphs);
     int calls = 0;
     const auto between = [&] {
-      if (calls++ == 0 && changeMeanwhile) memo.SetText(changed);
+      if (calls++ != 0) return;
+      if (meanwhile == Meanwhile::NewText) memo.SetText(changed);
+      if (meanwhile == Meanwhile::WrapOff) memo.SetWordWrap(false);
     };
     const std::vector<std::string> lines = memo.Lines(between);
     EXPECT_GT(calls, 0);
@@ -130,8 +136,8 @@ TEST(Memo, LongTextsAreReadAndAddedAroundChangesMeanwhile) {
     memo.SetText(paragraphs);
     calls = 0;
     memo.AppendLine(words, between);
-    EXPECT_GT(calls, 0);
-    EXPECT_EQ(memo.Text(), (changeMeanwhile ? changed + "\r\n" : paragraphs) + words + "\r\n");
+    EXPECT_GT(calls, 1) << "the line is added in pieces, and goes on after the change";
+    EXPECT_EQ(memo.Text(), (meanwhile == Meanwhile::NewText ? changed + "\r\n" : paragraphs) + words + "\r\n");
   }
 }
 
