@@ -110,9 +110,7 @@ TEST_F(TranslatorTypingTest, StopsAndLostClientsAreNamedAndThePageIsReadyAgain) 
 
     RecordingClientOptions options{.title = "Ultima Online - Ann"};
     if (row.subject == Subject::ClassicUO) {
-      options.className = "SDL_app";
-      options.program = test::kClassicUOCopy;
-      options.classicUO = true;
+      options = {.className = "SDL_app", .title = options.title, .classicUO = true, .program = test::kClassicUOCopy};
     }
     if (row.event == Event::Hang) options.hangAfter = row.after;
     if (row.event == Event::Close) options.closeAfter = row.after;
