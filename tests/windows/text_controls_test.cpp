@@ -46,6 +46,7 @@ TEST(Edit, KeyPressSeesEnterAndCanSwallowKeys) {
   EXPECT_EQ(edit.Text(), "a") << "the swallowed key is not typed";
 }
 
+// Typed, set or pasted, the field keeps four positions of digits or blanks.
 TEST(MaskedEdit, KeepsFourDigitOrBlankPositions) {
   HostForm host;
   ui::MaskedEdit edit(host, {10, 10, 35, 22}, "  25");
@@ -71,17 +72,13 @@ TEST(MaskedEdit, KeepsFourDigitOrBlankPositions) {
   EXPECT_EQ(edit.Text(), "   7") << "blanks at the left";
   edit.SetText("2x5");
   EXPECT_EQ(edit.Text(), " 2 5");
-}
-
-TEST(MaskedEdit, PasteTypesOnlyDigitsAndBlanks) {
-  HostForm host;
-  ui::MaskedEdit edit(host, {10, 10, 35, 22}, "    ");
   ui::Memo source(host, {10, 40, 200, 60}, "9a8");
   source.SelectAll();
   source.CopyToClipboard();
+  edit.SetText("    ");
   edit.SetSelection(0, 0);
   SendMessageA(edit.Handle(), WM_PASTE, 0, 0);
-  EXPECT_EQ(edit.Text(), "98  ");
+  EXPECT_EQ(edit.Text(), "98  ") << "a paste types only digits and blanks";
 }
 
 TEST(Memo, ReadsLinesAsDisplayed) {
