@@ -108,7 +108,7 @@ TEST(Memo, ReadsLinesAsDisplayed) {
 
 // A long text is read and added with the window live; a change made meanwhile (a "Clear Text" from the
 // pop-up menu) is not mixed into the result, and a switch of word wrap (which re-creates the window with
-// the text so far) neither loses the line nor adds it twice.
+// the text so far) neither loses the line being added nor adds it twice.
 TEST(Memo, LongTextsAreReadAndAddedAroundChangesMeanwhile) {
   HostForm host;
   ui::Memo memo(host, {10, 10, 120, 200}, "", {.scrollBars = ui::ScrollBars::Vertical});
@@ -116,16 +116,15 @@ TEST(Memo, LongTextsAreReadAndAddedAroundChangesMeanwhile) {
   for (int i = 0; i < 700; ++i) paragraphs += "line " + std::to_string(i) + "\r\n";
   while (words.size() < 5000) words += "word ";
   const std::string changed = "alpha beta gamma delta epsilon zeta eta theta iota kappa\r\nshort";
-  enum class Meanwhile { Nothing, NewText, WrapOff };
-  for (const Meanwhile meanwhile : {Meanwhile::Nothing, Meanwhile::NewText, Meanwhile::WrapOff}) {
+  enum class Meanwhile { Nothing, NewText, WrapSwitched };
+  for (const Meanwhile meanwhile : {Meanwhile::Nothing, Meanwhile::NewText, Meanwhile::WrapSwitched}) {
     SCOPED_TRACE(static_cast<int>(meanwhile));
-    memo.SetWordWrap(true);
     memo.SetText(paragraphs);
     int calls = 0;
     const auto between = [&] {
       if (calls++ != 0) return;
       if (meanwhile == Meanwhile::NewText) memo.SetText(changed);
-      if (meanwhile == Meanwhile::WrapOff) memo.SetWordWrap(false);
+      if (meanwhile == Meanwhile::WrapSwitched) memo.SetWordWrap(!memo.WordWrap());
     };
     const std::vector<std::string> lines = memo.Lines(between);
     EXPECT_GT(calls, 0);
