@@ -67,6 +67,7 @@ class TTranslatorPage::CommandControls {
     page_.rgSpeak.SetEnabled(!running);
     page_.btnTranslate.SetText(running ? kStopCaption : kTranslateCaption);
     page_.window_.SetCancelButton(running ? &page_.btnTranslate : nullptr);
+    page_.EnableFileCommands();
   }
 
   TTranslatorPage& page_;
@@ -255,10 +256,15 @@ void TTranslatorPage::Activate(ui::Memo& memo) {
   const bool input = &memo == &memoText;
   cutTranslate.SetEnabled(input);
   PasteTranslate.SetEnabled(input);
-  pmtOpen.SetEnabled(input);
-  const bool hasText = memo.LineCount() > 0;
-  pmtSave.SetEnabled(hasText);
-  pmtSaveAs.SetEnabled(hasText);
+  EnableFileCommands();
+}
+
+void TTranslatorPage::EnableFileCommands() {
+  const bool idle = !Busy();
+  pmtOpen.SetEnabled(idle && ActiveMemo == &memoText);
+  const bool saves = idle && ActiveMemo->LineCount() > 0;
+  pmtSave.SetEnabled(saves);
+  pmtSaveAs.SetEnabled(saves);
 }
 
 void TTranslatorPage::pmtClearClick() {
