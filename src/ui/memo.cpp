@@ -41,10 +41,11 @@ LRESULT Memo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CHAR:
       if (CharOfMessage(wParam) == '\t') return 0;
-      if (!LimitInputOf(message, wParam)) return 0;
+      if (!TakesInput(message, wParam)) return 0;
       break;
+    case WM_IME_CHAR:  // an input method's character, which the edit control takes as a typed one
     case WM_PASTE:
-      if (!LimitInputOf(message, wParam)) return 0;
+      if (!TakesInput(message, wParam)) return 0;
       break;
     default:
       break;

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -7,6 +8,8 @@
 #include "ui/memo_text.h"
 #include "ui/wide_text.h"
 
+// What a memo takes from typing and pasting: characters of the program's 8-bit text, within its limit.
+// A character the code page lacks is refused; the system would make it '?'.
 // The memo's limit counts bytes of the program's 8-bit text (what a file saved from it holds). A Unicode
 // edit, as the themed one is, counts its own limit in UTF-16 units, where a character of a double-byte
 // code page is one unit but two bytes; so before each typed or pasted text the control's limit is set to
@@ -25,8 +28,7 @@ std::size_t MostBytesOfACharacter() {
 std::size_t UnitsThatFit(std::wstring_view text, std::size_t room) {
   std::size_t units = 0;
   while (units < text.size()) {
-    const bool pair = IS_HIGH_SURROGATE(text[units]) && units + 1 < text.size() && IS_LOW_SURROGATE(text[units + 1]);
-    const std::size_t length = pair ? 2 : 1;
+    const std::size_t length = UnitsOfCharacterAt(text, units);
     const std::size_t bytes = AnsiFromWide(text.substr(units, length)).size();
     if (bytes > room) break;
     room -= bytes;
@@ -38,6 +40,14 @@ std::size_t UnitsThatFit(std::wstring_view text, std::size_t room) {
 // A typed character that goes into the text (not Backspace or another control key); Enter adds a line
 // break.
 bool IsTypedText(WPARAM key) { return key == '\r' || key == '\t' || (key >= 0x20 && key != 0x7f); }
+
+// Whether the code page lacks a typed character. One beyond the first 65536 comes as two surrogates, each
+// judged as such a character would be.
+bool AnsiLacksTyped(wchar_t unit) {
+  const bool surrogate = IS_HIGH_SURROGATE(unit) || IS_LOW_SURROGATE(unit);
+  const std::wstring_view character = surrogate ? std::wstring_view(L"\U00010000") : std::wstring_view(&unit, 1);
+  return FirstCharacterAnsiLacks(character).has_value();
+}
 
 class OpenClipboardScope {
  public:
@@ -90,10 +100,17 @@ std::size_t Memo::LimitInput(const std::wstring* incoming, std::size_t* roomLeft
   return units;
 }
 
-bool Memo::LimitInputOf(UINT message, WPARAM wParam) {
-  if (maxLength_ == 0 || ReadOnly()) return true;
+bool Memo::TakesInput(UINT message, WPARAM wParam) {
+  if (ReadOnly()) return true;
   if (message == WM_PASTE) {
     const std::wstring pasted = ClipboardText(Handle());
+    // The system would put '?' in place of a character the program's text lacks without a word.
+    if (const std::optional<char32_t> lacking = FirstCharacterAnsiLacks(pasted)) {
+      MessageBeep(MB_OK);
+      if (onPasteNotHeld) Guarded([&] { onPasteNotHeld(*lacking); });
+      return false;
+    }
+    if (maxLength_ == 0) return true;
     std::size_t room = 0;
     if (LimitInput(&pasted, &room) == pasted.size()) return true;
     // The system would paste what fits and drop the rest without a word.
@@ -102,6 +119,11 @@ bool Memo::LimitInputOf(UINT message, WPARAM wParam) {
     return false;
   }
   if (!IsTypedText(wParam)) return true;
+  if (IsWindowUnicode(Handle()) && AnsiLacksTyped(static_cast<wchar_t>(wParam))) {
+    MessageBeep(MB_OK);
+    return false;
+  }
+  if (maxLength_ == 0) return true;
   const std::wstring typed = wParam == '\r' ? std::wstring(L"\r\n") : std::wstring(1, static_cast<wchar_t>(wParam));
   return LimitInput(&typed) > 0;
 }

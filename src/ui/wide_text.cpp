@@ -33,4 +33,37 @@ std::string Utf8FromWide(std::wstring_view text) { return Narrow(CP_UTF8, text);
 
 std::string AnsiFromWide(std::wstring_view text) { return Narrow(CP_ACP, text); }
 
+std::optional<std::string> AnsiFromWideExactly(std::wstring_view text) {
+  if (text.empty()) return std::string();
+  // The code page of UTF-8 holds every character, and the system takes no replacement flags for it; it
+  // refuses only a lone surrogate.
+  const bool utf8 = GetACP() == CP_UTF8;
+  const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
+  BOOL replaced = FALSE;
+  const int length = static_cast<int>(text.size());
+  const int size =
+      WideCharToMultiByte(CP_ACP, flags, text.data(), length, nullptr, 0, nullptr, utf8 ? nullptr : &replaced);
+  if (size == 0 || replaced) return std::nullopt;
+  std::string result(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_ACP, flags, text.data(), length, result.data(), size, nullptr, nullptr);
+  return result;
+}
+
+std::optional<char32_t> FirstCharacterAnsiLacks(std::wstring_view text) {
+  if (AnsiFromWideExactly(text)) return std::nullopt;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t units = UnitsOfCharacterAt(text, i);
+    if (!AnsiFromWideExactly(text.substr(i, units))) {
+      return units == 2 ? 0x10000 + ((static_cast<char32_t>(text[i]) - 0xD800) << 10) + (text[i + 1] - 0xDC00)
+                        : static_cast<char32_t>(text[i]);
+    }
+    i += units;
+  }
+  return std::nullopt;
+}
+
+std::size_t UnitsOfCharacterAt(std::wstring_view text, std::size_t index) {
+  return IS_HIGH_SURROGATE(text[index]) && index + 1 < text.size() && IS_LOW_SURROGATE(text[index + 1]) ? 2 : 1;
+}
+
 }  // namespace kestrelle::ui

@@ -37,13 +37,14 @@ std::string ClipboardText() {
   return text;
 }
 
-void SetClipboardText(const std::string& text) {
+void SetClipboardText(const std::wstring& text) {
   ASSERT_TRUE(OpenClipboard(nullptr));
   EmptyClipboard();
-  const HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  memcpy(GlobalLock(data), text.c_str(), text.size() + 1);
+  const std::size_t size = (text.size() + 1) * sizeof(wchar_t);
+  const HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, size);
+  memcpy(GlobalLock(data), text.c_str(), size);
   GlobalUnlock(data);
-  SetClipboardData(CF_TEXT, data);
+  SetClipboardData(CF_UNICODETEXT, data);
   CloseClipboard();
 }
 TEST_F(TranslatorPageTest, NormalStyleTypesTheTextRecapitalised) {
@@ -315,7 +316,7 @@ TEST_F(TranslatorPageTest, ShortcutsActWhileEitherMemoHasTheFocus) {
   PressCtrl(page.memoText, 'C');
   EXPECT_EQ(ClipboardText(), "typed");
 
-  SetClipboardText("pasted");
+  SetClipboardText(L"pasted");
   page.memoText.SetSelection(5, 0);
   PressCtrl(page.memoText, 'V');
   EXPECT_EQ(page.memoText.Text(), "typedpasted");
@@ -332,17 +333,25 @@ TEST_F(TranslatorPageTest, ShortcutsActWhileEitherMemoHasTheFocus) {
   EXPECT_EQ(chooser.shown.size(), 2u) << "Open is disabled for the output memo";
 }
 
-// A paste that would not fit whole is refused and said, never cut; one that fits goes in.
-TEST_F(TranslatorPageTest, APasteBeyondTheMemoLimitIsRefusedAndSaid) {
-  std::string lines;
-  while (lines.size() <= kMemoTextLimit) lines += "a line\r\n";  // the limit falls between lines
-  SetClipboardText(lines);
+// A paste that would not fit whole, or that holds a character the program's text lacks, is refused and
+// said, never cut or changed; one that fits goes in.
+TEST_F(TranslatorPageTest, APasteThatCannotGoInWholeIsRefusedAndSaid) {
+  std::wstring lines;
+  while (lines.size() <= kMemoTextLimit) lines += L"a line\r\n";  // the limit falls between lines
+  const std::pair<std::wstring, std::string> refused[] = {
+      {lines, "takes " + std::to_string(lines.size()) + " bytes as this program holds it, and the memo has room for " +
+                  std::to_string(kMemoTextLimit - 4) + " more"},
+      {L"ok \U0001F600 \u16A0", "(U+1F600)"},  // outside the first 65536, then a rune: in no 8-bit code page
+  };
   page.memoText.SetText("kept");
-  test::ErrorBoxWatcher watcher("Kestrelle");
-  page.PasteTranslateClick();
-  const std::string message = watcher.Result().message;
-  EXPECT_NE(message.find("room for " + std::to_string(kMemoTextLimit - 4) + " more"), std::string::npos) << message;
-  EXPECT_EQ(page.memoText.Text(), "kept");
+  for (const auto& [pasted, said] : refused) {
+    SetClipboardText(pasted);
+    test::ErrorBoxWatcher watcher("Kestrelle");
+    page.PasteTranslateClick();
+    const std::string message = watcher.Result().message;
+    EXPECT_NE(message.find(said), std::string::npos) << message;
+    EXPECT_EQ(page.memoText.Text(), "kept");
+  }
   SetClipboardText(lines.substr(0, kMemoTextLimit - 4));
   page.PasteTranslateClick();
   EXPECT_EQ(page.memoText.Text().size(), kMemoTextLimit);
