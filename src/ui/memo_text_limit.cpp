@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "ui/application.h"
+#include "ui/clipboard.h"
 #include "ui/memo.h"
 #include "ui/memo_text.h"
 #include "ui/wide_text.h"
@@ -47,32 +48,6 @@ bool AnsiLacksTyped(wchar_t unit) {
   const bool surrogate = IS_HIGH_SURROGATE(unit) || IS_LOW_SURROGATE(unit);
   const std::wstring_view character = surrogate ? std::wstring_view(L"\U00010000") : std::wstring_view(&unit, 1);
   return FirstCharacterAnsiLacks(character).has_value();
-}
-
-class OpenClipboardScope {
- public:
-  explicit OpenClipboardScope(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
-  ~OpenClipboardScope() {
-    if (open_) CloseClipboard();
-  }
-  OpenClipboardScope(const OpenClipboardScope&) = delete;
-  OpenClipboardScope& operator=(const OpenClipboardScope&) = delete;
-  bool Open() const { return open_; }
-
- private:
-  bool open_;
-};
-
-// The text a paste would insert (empty when the clipboard holds none or is busy).
-std::wstring ClipboardText(HWND owner) {
-  const OpenClipboardScope clipboard(owner);
-  if (!clipboard.Open()) return {};
-  const HANDLE data = GetClipboardData(CF_UNICODETEXT);
-  const auto* text = data != nullptr ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
-  if (text == nullptr) return {};
-  std::wstring copy(text, wcsnlen(text, GlobalSize(data) / sizeof(wchar_t)));
-  GlobalUnlock(data);
-  return copy;
 }
 
 }  // namespace

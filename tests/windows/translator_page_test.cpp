@@ -17,6 +17,8 @@
 #include "test_support.h"
 #include "translator/text_file_content.h"
 #include "translator_page_fixture.h"
+#include "ui/clipboard.h"
+#include "ui/wide_text.h"
 
 namespace kestrelle {
 namespace {
@@ -26,16 +28,7 @@ using test::Pump;
 using test::RecordingClient;
 using test::TranslatorPageTest;
 
-std::string ClipboardText() {
-  std::string text;
-  if (!OpenClipboard(nullptr)) return text;
-  if (const HANDLE data = GetClipboardData(CF_TEXT)) {
-    text = static_cast<const char*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
-}
+std::string ClipboardText() { return ui::AnsiFromWide(ui::ClipboardText(nullptr)); }
 
 void SetClipboardText(const std::wstring& text) {
   ASSERT_TRUE(OpenClipboard(nullptr));
