@@ -20,8 +20,6 @@
 
 namespace kestrelle::ui {
 
-class MemoText;
-
 enum class ScrollBars { None, Vertical, Horizontal, Both };
 
 struct MemoOptions {
@@ -39,8 +37,6 @@ class Memo : public EditBase {
 
   // The number of displayed lines; an empty last line after a final line break does not count.
   int LineCount() const;
-  // A displayed line without its line break, whatever its length.
-  std::string Line(int index) const;
   // Every displayed line. A long text is read with between() called every few hundred lines, so that the
   // window stays live; when the text or its wrapping changed meanwhile, it is read again.
   std::vector<std::string> Lines(const std::function<void()>& between = {}) const;
@@ -54,7 +50,6 @@ class Memo : public EditBase {
   // Lines wrap when word wrap is on and there is no horizontal scroll bar.
   bool WordWrap() const { return wordWrap_; }
   void SetWordWrap(bool wordWrap);
-  ScrollBars ScrollBarsShown() const { return scrollBars_; }
   void SetScrollBars(ScrollBars scrollBars);
 
   // Raised when a paste (Ctrl+V, Shift+Insert or PasteFromClipboard) is refused: the clipboard's text is
@@ -74,7 +69,6 @@ class Memo : public EditBase {
   static LRESULT DialogCode(LRESULT code, const MSG* key);
   void PrepareWindow() override;
   DWORD Style() const;
-  std::string LineOf(const MemoText& text, int index) const;
   void ApplyStyle();
   // Sets the control's own limit so that input replacing the selection stays within maxLength_ bytes:
   // as much of `incoming` as fits, or, with no input known, whatever the room could take at the most

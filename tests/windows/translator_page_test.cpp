@@ -13,7 +13,6 @@
 #include "speech/compiled_style.h"
 #include "speech/shipped_rules.h"
 #include "speech/speech_styles.h"
-#include "speech/text_preparation.h"
 #include "test_support.h"
 #include "translator/text_file_content.h"
 #include "translator_page_fixture.h"
@@ -62,8 +61,8 @@ TEST_F(TranslatorPageTest, AStyledTranslationIsTypedAndShown) {
   reference.StyleBase = 3000;
   CompiledStyle style(ShippedRules(), reference.StyleBase);
   const std::string expected = TranslateText(style, reference, text, GameCommands::LeaveAlone, {}).value();
-  std::string unstyled = PrepareForTranslation(text);
-  FinishTranslation(unstyled);
+  CompiledStyle unchanged(ShippedRules(), 0);
+  const std::string unstyled = TranslateText(unchanged, reference, text, GameCommands::LeaveAlone, {}).value();
   ASSERT_NE(expected, unstyled) << "the Courtly rules should change this text";
   EXPECT_EQ(page.memoTranslated.Text(), expected + "\r\n");
   EXPECT_EQ(client.Text(), test::KeysText(test::ExpectedKeys(expected, {})));
@@ -170,7 +169,9 @@ TEST_F(TranslatorPageTest, WordWrapSwitchesBothMemosAndTheirScrollBars) {
     EXPECT_EQ(test::TranslatorPage(*form).pmtWordWrap.Checked(), wrap);
     for (const ui::Memo* memo : {&page.memoText, &page.memoTranslated}) {
       EXPECT_EQ(memo->WordWrap(), wrap);
-      EXPECT_EQ(memo->ScrollBarsShown(), wrap ? ui::ScrollBars::Vertical : ui::ScrollBars::Both);
+      const auto style = GetWindowLongPtrA(memo->Handle(), GWL_STYLE);
+      EXPECT_NE(style & WS_VSCROLL, 0);
+      EXPECT_EQ((style & WS_HSCROLL) != 0, !wrap);
     }
   }
 }
