@@ -139,8 +139,10 @@ NativeTypingResult NativeLink::Type(std::u32string_view text, const TypingDelays
   std::string typingInto;  // the title of the client being typed into
   // The clients announced that the link did not tell of: stopped after a stop, else the link was lost.
   const auto untold = [&] {
-    for (int i = static_cast<int>(result.clients.size()); i < announced; ++i) {
-      result.clients.push_back({.title = i == static_cast<int>(result.clients.size()) ? typingInto : std::string(),
+    // Only the first of them was being typed into.
+    const int first = static_cast<int>(result.clients.size());
+    for (int i = first; i < announced; ++i) {
+      result.clients.push_back({.title = i == first ? typingInto : std::string(),
                                 .kind = GameClientKind::ClassicUO,
                                 .outcome = result.stopped ? ClientOutcome::Stopped : ClientOutcome::NotAnswering,
                                 .lines = CountTypedLines(text, TypedLetters::Unicode)});

@@ -2,7 +2,7 @@
 """fake_link.py <build-dir> <program.exe>: plays the native link for a Windows program under Wine on the
 build's virtual display: starts it with two pipes as its standard input and output, as kestrelle-link does,
 and answers its first type request with two clients and a wait for the stop (then the first stopped in its
-first line, the second left untold), its second with three clients, one typed, one not answering, and breaks
+first line, the second left untold), its second with four clients, one typed, one not answering, and breaks
 off in the third's first line. Whatever else the program writes
 (its test report) is passed on. Exits with the program's exit code."""
 import os
@@ -47,7 +47,7 @@ def answer():
                         break
                 reply("client stopped 1 0 1 " + hexof("ClassicUO - 1"), "done")
             else:
-                reply("notice " + hexof("ClassicUO runs elsewhere"), "clients 3",
+                reply("notice " + hexof("ClassicUO runs elsewhere"), "clients 4",
                       "client typed 1 1 0 " + hexof("ClassicUO - 1"), "client not-answering 2 1 1 " + hexof("ClassicUO - 2"),
                       "line 3 1 2 " + hexof("ClassicUO - 3"))
                 replies.close()

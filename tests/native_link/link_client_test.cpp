@@ -53,8 +53,9 @@ TEST(NativeLinkEnd, ALinkThatBreaksOffLeavesItsClientsNotAnsweringAndIsGivenUp) 
   EXPECT_FALSE(result.stopped);
   EXPECT_EQ(ToldOf(result), (std::vector<Told>{{"ClassicUO - 1", ClientOutcome::Typed, 1, false},
                                                {"ClassicUO - 2", ClientOutcome::NotAnswering, 1, true},
-                                               {"ClassicUO - 3", ClientOutcome::NotAnswering, 0, false}}));
-  EXPECT_EQ(ProgressText(last), "Typing line 1 of 2 into ClassicUO - 3 (3 of 3)");
+                                               {"ClassicUO - 3", ClientOutcome::NotAnswering, 0, false},
+                                               {"", ClientOutcome::NotAnswering, 0, false}}));
+  EXPECT_EQ(ProgressText(last), "Typing line 1 of 2 into ClassicUO - 3 (3 of 4)");
   EXPECT_EQ(result.notice, "ClassicUO runs elsewhere");
   EXPECT_EQ(NativeLink::OfThisProcess(), nullptr);
   // Without the link, nothing reaches out any more.
