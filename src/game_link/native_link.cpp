@@ -29,6 +29,9 @@ namespace {
 // How long the link may be silent beyond a line's worth of delays: it reports at every line end, and a
 // client may take its response time to answer and its time to come to the front.
 constexpr std::int32_t kSilenceMarginMs = static_cast<std::int32_t>(kClientResponseTimeoutMs) + kComeToFrontTimeoutMs + 5000;
+// How long the link may take to answer a stop: it ends the typing at its next wait, and stops waiting for a
+// client's answer at once.
+constexpr std::int32_t kStopAnswerMs = 1500;
 
 class InboxLock {
  public:
@@ -103,7 +106,7 @@ bool NativeLink::Write(const std::string& line) {
          written == framed.size();
 }
 
-NativeLink::Next NativeLink::NextLine(std::int32_t ms, const CommandStop* stop, std::string& line) {
+NativeLink::Next NativeLink::NextLine(std::int32_t ms, const CommandStop& stop, std::string& line) {
   const auto take = [&] {
     const InboxLock lock(*inbox_);
     if (inbox_->lines.empty()) return inbox_->closed ? Next::Closed : Next::Silent;
@@ -111,19 +114,10 @@ NativeLink::Next NativeLink::NextLine(std::int32_t ms, const CommandStop* stop, 
     inbox_->lines.pop_front();
     return Next::Line;
   };
-  if (stop) {
-    // The line taken (or the close seen) by ready() is the wait's end.
-    Next next = Next::Silent;
-    const WaitCondition taken{.ready = [&] { return (next = take()) != Next::Silent; }, .wakeUp = inbox_->arrived};
-    return WaitPumping(ms, *stop, taken) == WaitEnd::Stopped ? Next::Stopped : next;
-  }
-  const DWORD start = GetTickCount();
-  for (;;) {
-    if (const Next next = take(); next != Next::Silent) return next;
-    const auto left = ms - static_cast<std::int32_t>(GetTickCount() - start);
-    if (left <= 0) return Next::Silent;
-    WaitForSingleObject(inbox_->arrived, static_cast<DWORD>(left));
-  }
+  // The line taken (or the close seen) by ready() is the wait's end.
+  Next next = Next::Silent;
+  const WaitCondition taken{.ready = [&] { return (next = take()) != Next::Silent; }, .wakeUp = inbox_->arrived};
+  return WaitPumping(ms, stop, taken) == WaitEnd::Stopped ? Next::Stopped : next;
 }
 
 NativeTypingResult NativeLink::Type(std::u32string_view text, const TypingDelays& delays, const CommandStop& stop,
@@ -134,7 +128,9 @@ NativeTypingResult NativeLink::Type(std::u32string_view text, const TypingDelays
     return result;
   }
   const std::int32_t silenceMs = SilenceLimitMs(delays);
-  const CommandStop* watched = &stop;
+  // Once the stop is passed on, the window stays live but nothing more is there to stop.
+  const CommandStop unstoppable;
+  std::optional<DWORD> stopPassedOn;  // the tick it was
   int announced = 0;
   std::string typingInto;  // the title of the client being typed into
   // The clients announced that the link did not tell of: stopped after a stop, else the link was lost.
@@ -148,22 +144,29 @@ NativeTypingResult NativeLink::Type(std::u32string_view text, const TypingDelays
                                 .lines = CountTypedLines(text, TypedLetters::Unicode)});
     }
   };
+  // A link that cannot be written to or does not answer in time is given up for good: a late reply of its
+  // would be taken for one to the next request.
+  const auto giveUp = [&] {
+    lost_ = true;
+    untold();
+    return result;
+  };
   for (std::string line;;) {
-    // Once the stop is passed on, the link answers at its next wait, or after a client's ping at most.
-    switch (NextLine(watched ? silenceMs : kSilenceMarginMs, watched, line)) {
+    const std::int32_t waitMs =
+        stopPassedOn ? kStopAnswerMs - static_cast<std::int32_t>(GetTickCount() - *stopPassedOn) : silenceMs;
+    switch (NextLine(waitMs, stopPassedOn ? unstoppable : stop, line)) {
       case Next::Line:
         break;
       case Next::Stopped:
-        // Passed on once; the link's answer follows at its next wait.
+        // After the stop, only a WM_QUIT ends the wait: the program is ending.
+        if (stopPassedOn) return giveUp();
         result.stopped = true;
-        watched = nullptr;
-        if (!Write(std::string(kStopRequest))) lost_ = true;
+        stopPassedOn = GetTickCount();
+        if (!Write(std::string(kStopRequest))) return giveUp();
         continue;
       case Next::Silent:
       case Next::Closed:
-        lost_ = true;
-        untold();
-        return result;
+        return giveUp();
     }
     std::optional<NativeReply> reply = ParseReply(line);
     if (!reply) continue;

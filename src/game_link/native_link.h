@@ -32,8 +32,9 @@ class NativeLink {
   // Types text into every native client, one after the other, and waits for their results with the window
   // live; onProgress is told as every line starts (client counting the native clients only). A stop request
   // is passed on; the link then ends the typing at its next wait, and its clients not done count as
-  // stopped. A link that stays silent longer than any client may take is given up for good: its clients
-  // not done count as not answering.
+  // stopped. A link that stays silent longer than any client may take, or takes longer than a moment to
+  // answer a stop, is given up for good: its clients not done count as not answering (stopped after a
+  // stop).
   NativeTypingResult Type(std::u32string_view text, const TypingDelays& delays, const CommandStop& stop,
                           const std::function<void(const TypingProgress&)>& onProgress);
 
@@ -43,8 +44,8 @@ class NativeLink {
   NativeLink(HANDLE requests, std::shared_ptr<Inbox> inbox) : requests_(requests), inbox_(std::move(inbox)) {}
   bool Write(const std::string& line);
   enum class Next { Line, Silent, Stopped, Closed };
-  // The next reply line, waited for up to ms; stop (when given) ends the wait.
-  Next NextLine(std::int32_t ms, const CommandStop* stop, std::string& line);
+  // The next reply line, waited for up to ms with the window live; stop ends the wait.
+  Next NextLine(std::int32_t ms, const CommandStop& stop, std::string& line);
 
   HANDLE requests_;
   std::shared_ptr<Inbox> inbox_;

@@ -1,5 +1,6 @@
 // Kestrelle's end of the native link, run by fake_link.py, which plays the link on the program's standard
-// handles: first a typing that the command is asked to stop, then a link that breaks off in the middle.
+// handles: a typing that the command is asked to stop, a link that breaks off in the middle, and (in a run
+// of its own) a link that does not answer a stop.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -60,6 +61,27 @@ TEST(NativeLinkEnd, ALinkThatBreaksOffLeavesItsClientsNotAnsweringAndIsGivenUp) 
   EXPECT_EQ(NativeLink::OfThisProcess(), nullptr);
   // Without the link, nothing reaches out any more.
   EXPECT_TRUE(SendToGame("Hail", kDelays, CommandStop()).clients.empty());
+}
+
+// The window stays live while the link is waited for, and not longer than a moment after the stop.
+TEST(NativeLinkEnd, AStopNotAnsweredGivesTheLinkUp) {
+  ASSERT_NE(NativeLink::OfThisProcess(), nullptr) << "run by fake_link.py";
+  CommandStop stop;
+  stopOnTimer = &stop;
+  SetTimer(nullptr, 0, 300, RequestStop);
+  static int ticks = 0;
+  SetTimer(nullptr, 0, 800, [](HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    ++ticks;
+  });
+  const DWORD start = GetTickCount();
+  const SendResult result = SendToGame("Hail", kDelays, stop);
+  EXPECT_TRUE(result.stopped);
+  EXPECT_EQ(ToldOf(result), (std::vector<Told>{{"ClassicUO - 1", ClientOutcome::Stopped, 0, false},
+                                               {"", ClientOutcome::Stopped, 0, false}}));
+  EXPECT_LT(GetTickCount() - start, 5000u);
+  EXPECT_EQ(ticks, 1) << "the window's messages were handled meanwhile";
+  EXPECT_EQ(NativeLink::OfThisProcess(), nullptr);
 }
 
 }  // namespace
