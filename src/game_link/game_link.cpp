@@ -112,6 +112,15 @@ void SendToNativeClients(std::u32string_view text, const TypingDelays& delays, c
   result.notice = std::move(native.notice);
 }
 
+// A native link lost (in this command or before) leaves the native clients out of reach until Kestrelle
+// starts again, which the player reads in every command's result.
+void NoteLostNativeLink(SendResult& result) {
+  if (!NativeLink::LostOfThisProcess()) return;
+  result.outOfReach = true;
+  if (!result.notice.empty()) result.notice += "\r\n\r\n";
+  result.notice += kNativeLinkEndedNotice;
+}
+
 }  // namespace
 
 std::vector<GameClientWindow> FindGameClients() {
@@ -140,12 +149,14 @@ SendResult SendToGame(std::string_view text, const TypingDelays& delays, const C
     result.clients.push_back(TypeIntoClient(letters, delays, stop, client, options, progress));
     result.stopped = result.clients.back().outcome == ClientOutcome::Stopped;
   }
-  if (result.stopped) return result;
-  // The native link gives the X focus back to the window that had it, and Wine learns of that only as a
-  // window outside it letting go, so home takes the front back here as well.
-  const size_t wineClients = result.clients.size();
-  SendToNativeClients(letters, delays, stop, options, result);
-  if (result.clients.size() > wineClients) front.Taken();
+  if (!result.stopped) {
+    // The native link gives the X focus back to the window that had it, and Wine learns of that only as a
+    // window outside it letting go, so home takes the front back here as well.
+    const size_t wineClients = result.clients.size();
+    SendToNativeClients(letters, delays, stop, options, result);
+    if (result.clients.size() > wineClients) front.Taken();
+  }
+  NoteLostNativeLink(result);
   return result;
 }
 

@@ -72,7 +72,7 @@ std::int32_t SilenceLimitMs(const TypingDelays& delays) {
 
 }  // namespace
 
-NativeLink* NativeLink::OfThisProcess() {
+NativeLink* NativeLink::Started() {
   static NativeLink* const link = []() -> NativeLink* {
     char variable[8] = {};
     const DWORD length =
@@ -96,7 +96,17 @@ NativeLink* NativeLink::OfThisProcess() {
     static NativeLink instance(requests, std::move(inbox));
     return &instance;
   }();
+  return link;
+}
+
+NativeLink* NativeLink::OfThisProcess() {
+  NativeLink* const link = Started();
   return link && !link->lost_ ? link : nullptr;
+}
+
+bool NativeLink::LostOfThisProcess() {
+  const NativeLink* const link = Started();
+  return link && link->lost_;
 }
 
 bool NativeLink::Write(const std::string& line) {

@@ -24,10 +24,16 @@ struct NativeTypingResult {
   bool stopped = false;
 };
 
+// What the player reads once a command when Kestrelle had a native link and has lost it.
+inline constexpr std::string_view kNativeLinkEndedNotice =
+    "The link to native ClassicUO windows has ended; start Kestrelle again with the kestrelle command.";
+
 class NativeLink {
  public:
   // The link of this process, or null when it has none (or it has been lost).
   static NativeLink* OfThisProcess();
+  // Whether this process had a link and has lost it: its native clients are out of reach for good.
+  static bool LostOfThisProcess();
 
   // Types text into every native client, one after the other, and waits for their results with the window
   // live; onProgress is told as every line starts (client counting the native clients only). A stop request
@@ -42,6 +48,8 @@ class NativeLink {
 
  private:
   NativeLink(HANDLE requests, std::shared_ptr<Inbox> inbox) : requests_(requests), inbox_(std::move(inbox)) {}
+  // The link this process was started with, lost or not; null when it has none.
+  static NativeLink* Started();
   bool Write(const std::string& line);
   enum class Next { Line, Silent, Stopped, Closed };
   // The next reply line, waited for up to ms with the window live; stop ends the wait.

@@ -57,10 +57,15 @@ TEST(NativeLinkEnd, ALinkThatBreaksOffLeavesItsClientsNotAnsweringAndIsGivenUp) 
                                                {"ClassicUO - 3", ClientOutcome::NotAnswering, 0, false},
                                                {"", ClientOutcome::NotAnswering, 0, false}}));
   EXPECT_EQ(ProgressText(last), "Typing line 1 of 2 into ClassicUO - 3 (3 of 4)");
-  EXPECT_EQ(result.notice, "ClassicUO runs elsewhere");
+  EXPECT_EQ(result.notice, "ClassicUO runs elsewhere\r\n\r\n" + std::string(kNativeLinkEndedNotice));
   EXPECT_EQ(NativeLink::OfThisProcess(), nullptr);
-  // Without the link, nothing reaches out any more.
-  EXPECT_TRUE(SendToGame("Hail", kDelays, CommandStop()).clients.empty());
+  // Without the link, nothing reaches out any more, and every command says so.
+  for (int command = 0; command < 2; ++command) {
+    const SendResult later = SendToGame("Hail", kDelays, CommandStop());
+    EXPECT_TRUE(later.clients.empty());
+    EXPECT_EQ(later.notice, kNativeLinkEndedNotice);
+    EXPECT_EQ(SummaryText(later), "No game client could be reached.");
+  }
 }
 
 // The window stays live while the link is waited for, and not longer than a moment after the stop.
