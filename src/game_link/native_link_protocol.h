@@ -3,7 +3,8 @@
 // native game client windows of the X display. The launcher starts Wine with two pipes as Kestrelle's
 // standard input and output: Kestrelle writes requests to its output and reads replies from its input,
 // one message a line. Texts travel as hexadecimal digits, so that no character of theirs can end a line or
-// a field early: the text to type as six digits a code point, titles and notices as two digits a byte.
+// a field early: the text to type as six digits a code point, titles and notices as two digits a byte of
+// their UTF-8.
 //
 //   Kestrelle -> link   type <charDelay> <lineDelay> <hex text>   types text into every native client
 //                       stop                                      ends the typing at its next wait
