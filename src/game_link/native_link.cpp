@@ -28,8 +28,8 @@ struct NativeLink::Inbox {
 namespace {
 
 // How long the link may be silent beyond a line's worth of delays: it reports at every line end, and a
-// client may take its response time to answer and its time to come to the front.
-constexpr std::int32_t kSilenceMarginMs = static_cast<std::int32_t>(kClientResponseTimeoutMs) + kComeToFrontTimeoutMs + 5000;
+// client may take its response time to come to the front and answer.
+constexpr std::int32_t kSilenceMarginMs = kClientResponseTimeoutMs + 5000;
 // How long the link may take to answer a stop: it ends the typing at its next wait, and stops waiting for a
 // client's answer at once.
 constexpr std::int32_t kStopAnswerMs = 1500;
