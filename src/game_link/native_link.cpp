@@ -30,9 +30,9 @@ namespace {
 // How long the link may be silent beyond a line's worth of delays: it reports at every line end, and a
 // client may take its response time to come to the front and answer.
 constexpr std::int32_t kSilenceMarginMs = kClientResponseTimeoutMs + 5000;
-// How long the link may take to answer a stop: it ends the typing at its next wait, and stops waiting for a
-// client's answer at once.
-constexpr std::int32_t kStopAnswerMs = 1500;
+// How long the link may take to answer a stop (it ends the typing at its next wait, and stops waiting for a
+// client's answer at once) or a list request.
+constexpr std::int32_t kPromptAnswerMs = 1500;
 
 class InboxLock {
  public:
@@ -138,6 +138,25 @@ NativeLink::Next NativeLink::NextLine(std::int32_t ms, const CommandStop& stop, 
   return WaitPumping(ms, stop, taken) == WaitEnd::Stopped ? Next::Stopped : next;
 }
 
+int NativeLink::CountClients() {
+  if (!Write(std::string(kListRequest))) {
+    lost_ = true;
+    return 0;
+  }
+  const CommandStop unstoppable;  // the answer comes at once, and must be read before the next request
+  const DWORD start = GetTickCount();
+  int count = 0;
+  for (std::string line;;) {
+    if (NextLine(kPromptAnswerMs - static_cast<std::int32_t>(GetTickCount() - start), unstoppable, line) != Next::Line) {
+      lost_ = true;
+      return 0;
+    }
+    const std::optional<NativeReply> reply = ParseReply(line);
+    if (reply && reply->kind == NativeReply::Kind::Clients) count = reply->clients;
+    if (reply && reply->kind == NativeReply::Kind::Done) return count;
+  }
+}
+
 NativeTypingResult NativeLink::Type(std::u32string_view text, const TypingDelays& delays, const CommandStop& stop,
                                     const std::function<void(const TypingProgress&)>& onProgress) {
   NativeTypingResult result;
@@ -171,7 +190,7 @@ NativeTypingResult NativeLink::Type(std::u32string_view text, const TypingDelays
   };
   for (std::string line;;) {
     const std::int32_t waitMs =
-        stopPassedOn ? kStopAnswerMs - static_cast<std::int32_t>(GetTickCount() - *stopPassedOn) : silenceMs;
+        stopPassedOn ? kPromptAnswerMs - static_cast<std::int32_t>(GetTickCount() - *stopPassedOn) : silenceMs;
     switch (NextLine(waitMs, stopPassedOn ? unstoppable : stop, line)) {
       case Next::Line:
         break;

@@ -43,6 +43,8 @@ class NativeLink {
   // stop).
   NativeTypingResult Type(std::u32string_view text, const TypingDelays& delays, const CommandStop& stop,
                           const std::function<void(const TypingProgress&)>& onProgress);
+  // How many native clients there are now; 0 when the link does not answer at once (it is then given up).
+  int CountClients();
 
   struct Inbox;
 

@@ -8,6 +8,8 @@
 //
 //   Kestrelle -> link   type <charDelay> <lineDelay> <hex text>   types text into every native client
 //                       stop                                      ends the typing at its next wait
+//                       list                                      counts the native clients (the reply:
+//                                                                 clients, then done)
 //   link -> Kestrelle   clients <n>             the native clients found for this text
 //                       line <client> <line> <lines> <hex title>
 //                                               the typing goes on: line of lines (1-based) into the
@@ -30,6 +32,7 @@ namespace kestrelle {
 inline constexpr std::string_view kNativeLinkVariable = "KESTRELLE_NATIVE_LINK";
 
 inline constexpr std::string_view kStopRequest = "stop";
+inline constexpr std::string_view kListRequest = "list";
 
 // Said once, when a ClassicUO runs with no X window of its own: it is then a Wayland window, which takes no
 // text from another program.

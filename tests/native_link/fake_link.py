@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """fake_link.py <build-dir> <program.exe>: plays the native link for a Windows program under Wine on the
 build's virtual display: starts it with two pipes as its standard input and output, as kestrelle-link does,
-and answers its type requests as the play of that run says. The program runs twice, as a link once given up
+and answers its type requests as the play of that run says, and its list requests with the clients of the
+next play. The program runs twice, as a link once given up
 stays given up: first its tests of a stop answered and of a link breaking off, then its test of a link that
 does not answer a stop. Whatever else the program writes (its test report) is passed on. Exits with the
 first failing run's exit code."""
@@ -67,8 +68,10 @@ def run(test_filter, plays):
     def answer():
         for line in requests:
             line = line.rstrip("\r\n")
-            if line.startswith("type ") and plays:
-                plays.pop(0)(requests, replies)
+            if line == "list":
+                reply(replies, "clients %d" % plays[0][0] if plays else "clients 0", "done")
+            elif line.startswith("type ") and plays:
+                plays.pop(0)[1](requests, replies)
             elif not line.startswith(("type ", "stop")):
                 print(line, flush=True)
 
@@ -79,5 +82,6 @@ def run(test_filter, plays):
     return code
 
 
-codes = [run("-*NotAnswered*", [stop_answered, breaks_off]), run("*NotAnswered*", [stop_unanswered])]
+# Each play with the clients that a list request before it counts.
+codes = [run("-*NotAnswered*", [(2, stop_answered), (4, breaks_off)]), run("*NotAnswered*", [(2, stop_unanswered)])]
 sys.exit(next((code for code in codes if code != 0), 0))

@@ -44,6 +44,10 @@ TEST(NativeLinkEnd, StopIsPassedOnAndEndsTheCommand) {
                                                {"", ClientOutcome::Stopped, 0, false}}));
   EXPECT_LT(GetTickCount() - start, 5000u);
   EXPECT_NE(NativeLink::OfThisProcess(), nullptr) << "a stopped link stays in use";
+  // Stopped before they are reached, the native clients are counted as stopped and get nothing.
+  const SendResult before = SendToGame("Hail", kDelays, stop);
+  EXPECT_TRUE(before.stopped);
+  EXPECT_EQ(ToldOf(before), (std::vector<Told>(4, {"", ClientOutcome::Stopped, 0, false})));
 }
 
 TEST(NativeLinkEnd, ALinkThatBreaksOffLeavesItsClientsNotAnsweringAndIsGivenUp) {

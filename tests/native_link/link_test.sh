@@ -57,12 +57,13 @@ map_before=$(xmodmap -pke)
 text="Hail~ friend"
 hex=$(python3 -c 'import sys; print("".join("%06x" % ord(c) for c in sys.argv[1]))' "$text")
 start=$(date +%s)
-# Kestrelle, played on the link's pipes: two requests typed whole, one with long pauses asked to stop during
+# Kestrelle, played on the link's pipes: the clients counted, two requests typed whole, one with long pauses asked to stop during
 # the typing, one during which a third ClassicUO closes (once the first client has taken the focus), and one
 # asked to stop while the link waits for the hung client's answer.
 cat >"$work/kestrelle.sh" <<'PLAYED'
 [ "$KESTRELLE_NATIVE_LINK" = 1 ] || exit 1
 answers() { while read -r reply; do echo "$1 $reply" >&2; [ "$reply" = done ] && break; done; }
+echo list; answers 0
 echo "type 1 10 $HEX"; answers 1
 echo "type 1 10 $HEX"; answers 2
 echo "type 1000 10 $HEX"; sleep 1.5; echo stop; answers 3
@@ -85,6 +86,7 @@ hexof() { printf '%s' "$1" | od -An -tx1 | tr -d ' \n'; }
 notice_hex=$(hexof "ClassicUO runs as a Wayland window; start it with SDL_VIDEODRIVER=x11 so Kestrelle can type into it.")
 [ "$(grep -c ' notice ' <<<"$replies")" = 1 ] && grep -qx "1 notice $notice_hex" <<<"$replies" ||
   fail "the Wayland case was not explained exactly once, at the first request"
+[ "$(grep '^0 ' <<<"$replies")" = $'0 clients 2\n0 done' ] || fail "the list request did not count the two ClassicUO windows"
 for request in 1 2; do
   grep -qx "$request clients 2" <<<"$replies" || fail "request $request did not find the two ClassicUO windows"
   grep -qx "$request client typed 1 1 0 $(hexof "ClassicUO - 7.0.10.3")" <<<"$replies" || fail "request $request: not typed"

@@ -98,12 +98,21 @@ ClientResult TypeIntoClient(const NativeTypeRequest& request, Display* display, 
   return target.Result(TypeIntoWindow(request.text, request.delays, target, TypedLetters::Unicode), lines);
 }
 
+std::vector<NativeClientWindow> NativeClients(Display* display) {
+  return display ? FindNativeClients(display) : std::vector<NativeClientWindow>{};
+}
+
 }  // namespace
+
+void AnswerListRequest(LinkChannel& channel) {
+  const DisplayConnection display = OpenDisplay();
+  channel.Reply({.kind = NativeReply::Kind::Clients, .clients = static_cast<int>(NativeClients(display.get()).size())});
+  channel.Reply({.kind = NativeReply::Kind::Done});
+}
 
 void AnswerTypeRequest(const NativeTypeRequest& request, LinkChannel& channel, bool& waylandExplained) {
   const DisplayConnection display = OpenDisplay();
-  const std::vector<NativeClientWindow> clients = display ? FindNativeClients(display.get())
-                                                          : std::vector<NativeClientWindow>{};
+  const std::vector<NativeClientWindow> clients = NativeClients(display.get());
   if (!waylandExplained && IsWaylandSession() && ClientProcessesWithoutWindow(clients) > 0) {
     channel.Reply({.kind = NativeReply::Kind::Notice, .notice = std::string(kWaylandNotice)});
     waylandExplained = true;
