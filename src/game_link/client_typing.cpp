@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "base/utf16.h"
 #include "game_link/client_messages.h"
 #include "game_link/wait_pumping.h"
 #include "ui/message_pump.h"
@@ -53,12 +54,12 @@ TypingOutcome ClientTyping::Send(char32_t c) {
   if (takesUnicode_ && c == U'\r') {
     sent = Deliver(WM_KEYDOWN, VK_RETURN, kReturnDownKeyData);
     if (sent == TypingOutcome::Typed) sent = Deliver(WM_KEYUP, VK_RETURN, kReturnUpKeyData);
-  } else if (c > 0xFFFF) {  // beyond the first plane: a surrogate pair
-    const char32_t offset = c - 0x10000;
-    sent = Deliver(WM_CHAR, 0xD800 + (offset >> 10), 1);
-    if (sent == TypingOutcome::Typed) sent = Deliver(WM_CHAR, 0xDC00 + (offset & 0x3FF), 1);
   } else {
-    sent = Deliver(WM_CHAR, c, 1);
+    // Beyond the first plane, a surrogate pair: two messages.
+    for (const char16_t unit : Utf16FromCharacters({&c, 1})) {
+      sent = Deliver(WM_CHAR, unit, 1);
+      if (sent != TypingOutcome::Typed) break;
+    }
   }
   if (sent == TypingOutcome::Typed) partOfLine_ = true;
   return sent;

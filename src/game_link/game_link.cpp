@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "base/utf16.h"
 #include "game_link/client_typing.h"
 #include "game_link/native_link.h"
 #include "ui/smart_handle.h"
@@ -46,7 +47,7 @@ BOOL CALLBACK CollectGameClient(HWND window, LPARAM found) {
 // The program's 8-bit text as the letters it stands for.
 std::u32string CodePointsOf(std::string_view text) {
   const std::wstring wide = ui::WideFromAnsi(text);
-  return CodePointsOfUtf16(std::u16string(wide.begin(), wide.end()));
+  return CharactersFromUtf16(std::u16string(wide.begin(), wide.end()));
 }
 
 // Gives the front back to home when it goes out of scope, if a client has taken it meanwhile.
