@@ -41,7 +41,8 @@ def stop_answered(requests, replies):
     reply(replies, "client stopped 1 0 1 " + hexof("ClassicUO - 1"), "done")
 
 
-# Four clients: one typed (its title beyond ASCII), one not answering, and the link breaks off in the third's first line.
+# Four clients: one typed (its title beyond ASCII), one not answering, and the link breaks off in the
+# third's first line.
 def breaks_off(requests, replies):
     reply(replies, "notice " + hexof("ClassicUO runs elsewhere"), "clients 4",
           "client typed 1 1 0 " + hexof("ClassicUO - Zo\u00eb"), "client not-answering 2 1 1 " + hexof("ClassicUO - 2"),

@@ -6,7 +6,8 @@
 // Each client gets the keyboard focus before its first character (and back, should the player take it away
 // during a pause, before a Return), and must answer a ping then and at every line end: a client that does
 // not within kClientResponseTimeoutMs (counted from the focus handed over, when it was), or whose window is
-// gone, is dropped and the typing goes on with the next one. Once all are done, the focus goes back to the window that had it (Kestrelle's).
+// gone, is dropped and the typing goes on with the next one. Once all are done, the focus goes back to the
+// window that had it (Kestrelle's).
 #include "game_link/linux/link_channel.h"
 #include "game_link/native_link_protocol.h"
 
