@@ -12,20 +12,8 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 # shellcheck source=../support/wine_prefix_test.sh
 source "$root/tests/support/wine_prefix_test.sh"
 
-echo "A fresh Wine prefix for the game client in $WINEPREFIX"
-wineboot --init >/dev/null 2>&1
-# The virtual display has no window manager.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 log="$work/client.log"
-wine "$client_exe" --log "$(winepath -w "$log")" >/dev/null 2>&1 &
-client_pid=$!
-
-text="hello from beside the game"
-"$root/scripts/run.sh" >"$work/run.out" 2>&1 &
-run_pid=$!
-transmitted=$(wine "$remote_exe" "$text" 2>&1 | tr -d '\r') || fail "remote_translate: $transmitted"
-wait "$run_pid" || fail "scripts/run.sh ended with $?"
-run_pid=
+translate_beside_client "$log" "hello from beside the game"
 
 grep -q "font stand-ins" "$work/run.out" || fail "run.sh did not say which font stand-ins it set"
 missing=$(build_dir=$build_dir && source "$root/scripts/wine-env.sh" && export WINEPREFIX="$work/prefix" &&

@@ -9,8 +9,6 @@
 //    a long line, the window after a large file).
 // Input: see fuzzed_rules.h.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,13 +42,6 @@ std::string Join(const std::vector<std::string>& parts, char joint) {
   return joined;
 }
 
-void ExpectSameText(const std::string& written, const std::string& expected, const char* what) {
-  if (written != expected) {
-    std::fprintf(stderr, "%s differs at %zu bytes long\n", what, expected.size());
-    std::abort();
-  }
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
@@ -82,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   fuzz::ExpectSame(rewritten, engine, Join(oracle::LiteralTranslateParts(plain, copies, fuzzed->rules), *joint), plain);
   CapitaliseSentences(rewritten);
   rewritten.erase(rewritten.find_last_not_of(' ') + 1);
-  ExpectSameText(finished, rewritten, "the text finished in pieces");
+  fuzz::ExpectSame(finished, engine, rewritten, engine);  // the text finished in pieces
 
   Translator fresh = engine;
   std::string again;

@@ -26,19 +26,9 @@ extra_pids+=($!)
 "$work/native/notes" "$work/decoy.log" "ClassicUO - notes" 300 &
 extra_pids+=($!)
 
-echo "A fresh Wine prefix for the classic client in $WINEPREFIX"
-wineboot --init >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 classic_log="$work/classic.log"
-wine "$client_exe" --log "$(winepath -w "$classic_log")" >/dev/null 2>&1 &
-client_pid=$!
-
-text="Hello, friend! Wouldst thou walk with me to the moongate near Britain tonight? The healer says it leads to Trinsic."
-"$root/scripts/run.sh" >"$work/run.out" 2>&1 &
-run_pid=$!
-transmitted=$(wine "$remote_exe" --active "$text" 2>&1 | tr -d '\r') || fail "remote_translate: $transmitted"
-wait "$run_pid" || fail "scripts/run.sh ended with $?"
-run_pid=
+translate_beside_client "$classic_log" --active \
+  "Hello, friend! Wouldst thou walk with me to the moongate near Britain tonight? The healer says it leads to Trinsic."
 grep -q "native link" "$work/run.out" || fail "run.sh did not start Kestrelle with the native link"
 
 awk '$1 == 258 { printf "%c", $2 }' "$classic_log" >"$work/classic.stream"  # WM_CHAR

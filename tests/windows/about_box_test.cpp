@@ -153,9 +153,9 @@ TEST(AboutBox, OpeningsFirstWithTheCreditsThenWithTheLabels) {
   }
 }
 
-// However the box opened from the menu closes (from another thread here, as the user or another program
-// would), the main window is enabled and active again at once.
-TEST(AboutBox, ClosingGivesTheActivationBackToTheMainWindow) {
+// The box opened from the menu is modal, with its OK button; however it closes (from another thread here,
+// as the user or another program would), the main window is enabled and active again at once.
+TEST(AboutBox, ModalFromTheMenuAndClosingGivesTheActivationBack) {
   auto form = test::ShowMainForm();
   const struct { const char* name; void (*close)(HWND box, HWND ok); } closings[] = {
       {"OK", [](HWND, HWND ok) { PostMessageA(ok, BM_CLICK, 0, 0); }},
@@ -165,15 +165,22 @@ TEST(AboutBox, ClosingGivesTheActivationBackToTheMainWindow) {
   };
   for (const auto& closing : closings) {
     SCOPED_TRACE(closing.name);
+    bool mainEnabledWhileOpen = true;
+    std::string okCaption;
     std::thread closer([&] {
       HWND box = nullptr;
       for (int attempt = 0; attempt < 500 && !IsWindowVisible(box); ++attempt, Sleep(10)) {
         box = FindWindowA(ui::Control::kFormClass, "About");
       }
-      closing.close(box, FindWindowExA(box, nullptr, "Button", "OK"));
+      mainEnabledWhileOpen = IsWindowEnabled(form->Handle()) != FALSE;
+      const HWND ok = FindWindowExA(box, nullptr, "Button", nullptr);
+      okCaption = test::WindowText(ok);
+      closing.close(box, ok);
     });
     form->About1.Click();
     closer.join();
+    EXPECT_FALSE(mainEnabledWhileOpen);
+    EXPECT_EQ(okCaption, "OK");
     EXPECT_FALSE(form->AboutBox().Visible());
     EXPECT_TRUE(IsWindowEnabled(form->Handle()));
     EXPECT_EQ(GetActiveWindow(), form->Handle());

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <iterator>
 #include <stdexcept>
 #include <string>
-#include <thread>
 #include <vector>
 
-#include "app/about_box.h"
 #include "app/main_form.h"
 #include "test_support.h"
 
@@ -16,7 +16,8 @@ namespace kestrelle {
 namespace {
 
 // The menu as lines: one per item, submenu items indented, shortcuts after a tab, checked items marked.
-void DescribeMenu(HMENU menu, const std::string& indent, std::vector<std::string>& lines) {
+std::vector<std::string> MenuLines(HMENU menu, const std::string& indent = "") {
+  std::vector<std::string> lines;
   for (int i = 0; i < GetMenuItemCount(menu); ++i) {
     char caption[128] = {};
     MENUITEMINFOA info{};
@@ -25,31 +26,25 @@ void DescribeMenu(HMENU menu, const std::string& indent, std::vector<std::string
     info.dwTypeData = caption;
     info.cch = sizeof caption;
     GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
-    std::string line = indent + ((info.fType & MFT_SEPARATOR) != 0 ? "-" : caption);
-    if ((info.fState & MFS_CHECKED) != 0) line += " [checked]";
-    lines.push_back(line);
-    if (info.hSubMenu != nullptr) DescribeMenu(info.hSubMenu, indent + "  ", lines);
+    lines.push_back(indent + ((info.fType & MFT_SEPARATOR) != 0 ? "-" : caption));
+    if ((info.fState & MFS_CHECKED) != 0) lines.back() += " [checked]";
+    if (info.hSubMenu != nullptr) std::ranges::copy(MenuLines(info.hSubMenu, indent + "  "), std::back_inserter(lines));
   }
+  return lines;
 }
 
-TEST(MainForm, MainMenuWithTheHelpSeparatorFirst) {
+// The main menu, with the Help menu's separator first, and the Translator page's pop-up menu.
+TEST(MainForm, MenusWithTheirSeparatorsShortcutsAndChecks) {
   auto form = test::ShowMainForm();
   ASSERT_EQ(GetMenu(form->Handle()), form->MainMenu1.Handle());
-  std::vector<std::string> lines;
-  DescribeMenu(GetMenu(form->Handle()), "", lines);
-  const std::vector<std::string> expected = {"&File", "  E&xit", "&Help", "  -", "  &About ..."};
-  EXPECT_EQ(lines, expected);
-}
-
-TEST(MainForm, TranslatorPopupMenuWithItsShortcuts) {
-  auto form = test::ShowMainForm();
-  std::vector<std::string> lines;
-  DescribeMenu(test::TranslatorPage(*form).pmTranslate.Handle(), "", lines);
-  const std::vector<std::string> expected = {
-      "Clear Text", "-", "Settings", "  Word wrap [checked]", "  Auto Translate on Enter", "  Leave Game Commands Alone [checked]", "-",
-      "&File", "  &Open\tCtrl+O", "  -", "  &Save\tCtrl+S", "  Save &As...",
-      "&Edit", "  Cu&t\tCtrl+X", "  &Copy\tCtrl+C", "  &Paste\tCtrl+V"};
-  EXPECT_EQ(lines, expected);
+  const std::pair<HMENU, std::vector<std::string>> menus[] = {
+      {GetMenu(form->Handle()), {"&File", "  E&xit", "&Help", "  -", "  &About ..."}},
+      {test::TranslatorPage(*form).pmTranslate.Handle(),
+       {"Clear Text", "-", "Settings", "  Word wrap [checked]", "  Auto Translate on Enter",
+        "  Leave Game Commands Alone [checked]", "-", "&File", "  &Open\tCtrl+O", "  -", "  &Save\tCtrl+S",
+        "  Save &As...", "&Edit", "  Cu&t\tCtrl+X", "  &Copy\tCtrl+C", "  &Paste\tCtrl+V"}},
+  };
+  for (const auto& [menu, expected] : menus) EXPECT_EQ(MenuLines(menu), expected);
 }
 
 TEST(MainForm, ExitClosesTheWindowAndEndsTheMessageLoop) {
@@ -58,31 +53,6 @@ TEST(MainForm, ExitClosesTheWindowAndEndsTheMessageLoop) {
   EXPECT_FALSE(form->Visible());
   MSG quit;
   EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-}
-
-TEST(MainForm, AboutShowsTheModalAboutBoxUntilOk) {
-  auto form = test::ShowMainForm();
-  bool mainEnabledWhileOpen = true;
-  std::string okCaption;
-  std::thread closer([&] {
-    for (int attempt = 0; attempt < 500; ++attempt) {
-      HWND box = FindWindowA(ui::Control::kFormClass, "About");
-      if (box != nullptr && IsWindowVisible(box)) {
-        mainEnabledWhileOpen = IsWindowEnabled(form->Handle()) != FALSE;
-        HWND ok = FindWindowExA(box, nullptr, "Button", nullptr);
-        okCaption = test::WindowText(ok);
-        PostMessageA(ok, BM_CLICK, 0, 0);
-        return;
-      }
-      Sleep(10);
-    }
-  });
-  form->About1.Click();
-  closer.join();
-  EXPECT_FALSE(mainEnabledWhileOpen);
-  EXPECT_EQ(okCaption, "OK");
-  EXPECT_FALSE(form->AboutBox().Visible());
-  EXPECT_TRUE(IsWindowEnabled(form->Handle()));
 }
 
 // What escapes a handler is shown in the error box (application title, the exception's message); the

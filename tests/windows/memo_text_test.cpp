@@ -56,19 +56,5 @@ TEST(MemoText, TheLimitCountsBytesOfTheProgramsText) {
   EXPECT_LT(memo.Text().size(), expected.size()) << "Backspace still works at the limit";
 }
 
-// Word wrap re-creates the window with the text so far; the line goes on where it was, not added twice.
-TEST(MemoText, ALineGoesOnWhereItWasWhenWordWrapSwitchesMeanwhile) {
-  test::HostForm host;
-  ui::Memo memo(host, {10, 10, 120, 200}, "first\r\n", {.scrollBars = ui::ScrollBars::Vertical});
-  std::string words;
-  while (words.size() < 5000) words += "word ";
-  int calls = 0;
-  memo.AppendLine(words, [&] {
-    if (calls++ == 0) memo.SetWordWrap(false);
-  });
-  EXPECT_GT(calls, 1);
-  EXPECT_EQ(memo.Text(), "first\r\n" + words + "\r\n");
-}
-
 }  // namespace
 }  // namespace kestrelle

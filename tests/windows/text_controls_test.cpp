@@ -46,6 +46,7 @@ TEST(Edit, KeyPressSeesEnterAndCanSwallowKeys) {
   EXPECT_EQ(edit.Text(), "a") << "the swallowed key is not typed";
 }
 
+// Typed, set or pasted, the field keeps four positions of digits or blanks.
 TEST(MaskedEdit, KeepsFourDigitOrBlankPositions) {
   HostForm host;
   ui::MaskedEdit edit(host, {10, 10, 35, 22}, "  25");
@@ -71,17 +72,13 @@ TEST(MaskedEdit, KeepsFourDigitOrBlankPositions) {
   EXPECT_EQ(edit.Text(), "   7") << "blanks at the left";
   edit.SetText("2x5");
   EXPECT_EQ(edit.Text(), " 2 5");
-}
-
-TEST(MaskedEdit, PasteTypesOnlyDigitsAndBlanks) {
-  HostForm host;
-  ui::MaskedEdit edit(host, {10, 10, 35, 22}, "    ");
   ui::Memo source(host, {10, 40, 200, 60}, "9a8");
   source.SelectAll();
   source.CopyToClipboard();
+  edit.SetText("    ");
   edit.SetSelection(0, 0);
   SendMessageA(edit.Handle(), WM_PASTE, 0, 0);
-  EXPECT_EQ(edit.Text(), "98  ");
+  EXPECT_EQ(edit.Text(), "98  ") << "a paste types only digits and blanks";
 }
 
 TEST(Memo, ReadsLinesAsDisplayed) {
@@ -110,7 +107,8 @@ TEST(Memo, ReadsLinesAsDisplayed) {
 }
 
 // A long text is read and added with the window live; a change made meanwhile (a "Clear Text" from the
-// pop-up menu) is not mixed into the result.
+// pop-up menu) is not mixed into the result, and a switch of word wrap (which re-creates the window with
+// the text so far) neither loses the line being added nor adds it twice.
 TEST(Memo, LongTextsAreReadAndAddedAroundChangesMeanwhile) {
   HostForm host;
   ui::Memo memo(host, {10, 10, 120, 200}, "", {.scrollBars = ui::ScrollBars::Vertical});
@@ -118,11 +116,15 @@ TEST(Memo, LongTextsAreReadAndAddedAroundChangesMeanwhile) {
   for (int i = 0; i < 700; ++i) paragraphs += "line " + std::to_string(i) + "\r\n";
   while (words.size() < 5000) words += "word ";
   const std::string changed = "alpha beta gamma delta epsilon zeta eta theta iota kappa\r\nshort";
-  for (const bool changeMeanwhile : {false, true}) {
+  enum class Meanwhile { Nothing, NewText, WrapSwitched };
+  for (const Meanwhile meanwhile : {Meanwhile::Nothing, Meanwhile::NewText, Meanwhile::WrapSwitched}) {
+    SCOPED_TRACE(static_cast<int>(meanwhile));
     memo.SetText(paragraphs);
     int calls = 0;
     const auto between = [&] {
-      if (calls++ == 0 && changeMeanwhile) memo.SetText(changed);
+      if (calls++ != 0) return;
+      if (meanwhile == Meanwhile::NewText) memo.SetText(changed);
+      if (meanwhile == Meanwhile::WrapSwitched) memo.SetWordWrap(!memo.WordWrap());
     };
     const std::vector<std::string> lines = memo.Lines(between);
     EXPECT_GT(calls, 0);
@@ -130,8 +132,8 @@ TEST(Memo, LongTextsAreReadAndAddedAroundChangesMeanwhile) {
     memo.SetText(paragraphs);
     calls = 0;
     memo.AppendLine(words, between);
-    EXPECT_GT(calls, 0);
-    EXPECT_EQ(memo.Text(), (changeMeanwhile ? changed + "\r\n" : paragraphs) + words + "\r\n");
+    EXPECT_GT(calls, 1) << "the line is added in pieces, and goes on after the change";
+    EXPECT_EQ(memo.Text(), (meanwhile == Meanwhile::NewText ? changed + "\r\n" : paragraphs) + words + "\r\n");
   }
 }
 

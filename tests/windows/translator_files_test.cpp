@@ -84,7 +84,7 @@ class TranslatorFilesTest : public TranslatorPageTest {
   }
 
   TempFolder folder;
-  FileChooser chooser{page, *form};
+  FileChooser chooser{page};
 };
 
 // Cancelled dialogs change nothing; Open then shows the whole file with its line breaks as the memo's.

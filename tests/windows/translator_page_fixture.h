@@ -14,11 +14,10 @@
 namespace kestrelle::test {
 
 // What the file dialogs were asked and what they answered, in place of the system's dialogs.
-class FileChooser {
- public:
-  FileChooser(TTranslatorPage& page, TMainForm& form) : form_(form) {
-    page.showFileDialog = [this](ui::FileDialog& dialog) {
-      shown.push_back(&dialog == &test::TranslatorPage(form_).odTranslate ? "open" : "save");
+struct FileChooser {
+  explicit FileChooser(TTranslatorPage& page) {
+    page.showFileDialog = [this, open = &page.odTranslate](ui::FileDialog& dialog) {
+      shown.push_back(&dialog == open ? "open" : "save");
       offered.push_back(dialog.fileName);
       if (!answer) return false;
       dialog.fileName = *answer;
@@ -28,9 +27,6 @@ class FileChooser {
   std::optional<std::wstring> answer;  // nothing: the dialog is cancelled
   std::vector<std::string> shown;
   std::vector<std::wstring> offered;
-
- private:
-  TMainForm& form_;
 };
 
 class TranslatorPageTest : public testing::Test {

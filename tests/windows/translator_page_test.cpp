@@ -304,7 +304,7 @@ TEST_F(TranslatorPageTest, ClipboardCommandsActOnTheActiveMemo) {
 }
 
 TEST_F(TranslatorPageTest, ShortcutsActWhileEitherMemoHasTheFocus) {
-  FileChooser chooser(page, *form);
+  FileChooser chooser(page);
   page.memoText.SetFocus();
   PressCtrl(page.memoText, 'O');
   EXPECT_EQ(chooser.shown, std::vector<std::string>{"open"});

@@ -55,6 +55,7 @@ using TranslatorTypingTest = test::TranslatorPageTest;
 // part of the line it took, and the player is told so), what the player reads, and that the page is ready
 // again with the whole translation in its output.
 TEST_F(TranslatorTypingTest, StopsAndLostClientsAreNamedAndThePageIsReadyAgain) {
+  using enum ClientOutcome;
   constexpr char kShort[] = "hello there, how are you";
   // Five lines, the line delay at the third line end: the memo wraps it where its blanks are, so it is
   // typed as written, with a capital first.
@@ -65,27 +66,23 @@ TEST_F(TranslatorTypingTest, StopsAndLostClientsAreNamedAndThePageIsReadyAgain) 
   const auto untilLineDelay = test::ExpectedKeys(typed, {0, 1});
   const auto delayed = std::ranges::find_if(untilLineDelay, [](auto& k) { return k.waitedMs > 0; });
   const long beforeLineDelay = static_cast<long>(delayed - untilLineDelay.begin());
-  // The subject's line in the message box, none when the player stopped the typing (and no box shows).
-  const std::string front = "could not be brought to the front (click it, then press Translate again) ";
-  const std::string partLine = "(it got 0 of 1 line and part of line 1, still in its chat line)";
   const struct {
     const char* what;
     Subject subject;
     Event event;
     const char* text;
     long after;  // characters the subject takes before the event
-    std::string subjectLine;
+    ClientOutcome outcome;
   } rows[] = {
-      {"stop mid-line", Subject::Classic, Event::StopClick, kShort, 10, ""},
-      {"Esc during a line delay", Subject::Classic, Event::EscKey, speech.c_str(), beforeLineDelay, ""},
-      {"Esc in the output memo", Subject::Classic, Event::EscInMemo, kShort, 12, ""},
-      {"a client that hangs", Subject::Classic, Event::Hang, kShort, 10, "not answering " + partLine},
-      {"a client that closes", Subject::Classic, Event::Close, kShort, 10, "closed " + partLine},
-      {"a refused front", Subject::ClassicUO, Event::RefuseFront, kShort, 0, front + "(it got nothing)"},
-      {"the front taken away mid-line", Subject::ClassicUO, Event::TakeFrontAway, kShort, 10, front + partLine},
-      {"a client that hangs as it comes to the front", Subject::ClassicUO, Event::HangOnBring, kShort, 0,
-       "not answering (it got nothing)"},
-      {"stop while a client comes to the front", Subject::ClassicUO, Event::StopOnBring, kShort, 0, ""},
+      {"stop mid-line", Subject::Classic, Event::StopClick, kShort, 10, Stopped},
+      {"Esc during a line delay", Subject::Classic, Event::EscKey, speech.c_str(), beforeLineDelay, Stopped},
+      {"Esc in the output memo", Subject::Classic, Event::EscInMemo, kShort, 12, Stopped},
+      {"a client that hangs", Subject::Classic, Event::Hang, kShort, 10, NotAnswering},
+      {"a client that closes", Subject::Classic, Event::Close, kShort, 10, Closed},
+      {"a refused front", Subject::ClassicUO, Event::RefuseFront, kShort, 0, KeptFromFront},
+      {"the front taken away mid-line", Subject::ClassicUO, Event::TakeFrontAway, kShort, 10, KeptFromFront},
+      {"a client that hangs as it comes to the front", Subject::ClassicUO, Event::HangOnBring, kShort, 0, NotAnswering},
+      {"stop while a client comes to the front", Subject::ClassicUO, Event::StopOnBring, kShort, 0, Stopped},
   };
   ScriptedForeground foreground;
   page.foreground = &foreground;
@@ -110,9 +107,7 @@ TEST_F(TranslatorTypingTest, StopsAndLostClientsAreNamedAndThePageIsReadyAgain) 
 
     RecordingClientOptions options{.title = "Ultima Online - Ann"};
     if (row.subject == Subject::ClassicUO) {
-      options.className = "SDL_app";
-      options.program = test::kClassicUOCopy;
-      options.classicUO = true;
+      options = {.className = "SDL_app", .title = options.title, .classicUO = true, .program = test::kClassicUOCopy};
     }
     if (row.event == Event::Hang) options.hangAfter = row.after;
     if (row.event == Event::Close) options.closeAfter = row.after;
@@ -136,16 +131,18 @@ TEST_F(TranslatorTypingTest, StopsAndLostClientsAreNamedAndThePageIsReadyAgain) 
     const std::string translated = page.memoTranslated.Text();
     ASSERT_TRUE(translated.ends_with("\r\n")) << "the output keeps the whole translation";
     const std::string keys = test::KeysText(test::ExpectedKeys(translated.substr(0, translated.size() - 2), {}));
-    const bool stopped = row.subjectLine.empty();
+    const bool stopped = row.outcome == Stopped;
     EXPECT_EQ(subject.Text(), AsTaken(row.subject, keys.substr(0, static_cast<size_t>(row.after))));
     EXPECT_EQ(bystander.Text(), stopped ? "" : keys) << "after a stop, no client gets anything more";
-    EXPECT_EQ(page.lblStatus.Text(), stopped ? "Stopped: 0 of 2 game clients got the whole text."
-                                             : "1 of 2 game clients did not get the whole text.");
-    EXPECT_EQ(shown.found, !stopped);
-    if (!stopped) {
-      EXPECT_EQ(shown.message,
-                "These game clients did not get the whole text:\r\n\r\nUltima Online - Ann: " + row.subjectLine);
-    }
+    // The subject took part of its one line when it took anything; the bystander all of it, unless stopped.
+    const SendResult told{
+        .clients = {{.title = "Ultima Online - Ann", .outcome = row.outcome, .lines = 1, .partLine = row.after > 0},
+                    {.title = "Ultima Online - Bob", .outcome = stopped ? Stopped : Typed, .lines = 1,
+                     .linesTaken = stopped ? 0 : 1}},
+        .stopped = stopped};
+    EXPECT_EQ(page.lblStatus.Text(), SummaryText(told));
+    EXPECT_EQ(shown.found, told.Faulted());
+    EXPECT_EQ(shown.message, shown.found ? MissedText(told) : "");
     EXPECT_TRUE(CommandControlsEnabled());
     EXPECT_EQ(page.btnTranslate.Text(), "Translate");
   }
