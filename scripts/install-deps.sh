@@ -8,8 +8,8 @@ packages=(
   mingw-w64 wine wine64 xvfb xauth x11-apps imagemagick
   fonts-liberation fonts-dejavu-core fonts-wine
   hyperfine filters time python3 locales
-  # The native link (Xlib), and for its tests an SDL window that plays a native ClassicUO and xmodmap.
-  libx11-dev libsdl2-dev pkg-config x11-xserver-utils
+  # The native link (Xlib), and for its tests an SDL window that plays a native ClassicUO, xmodmap and xprop.
+  libx11-dev libsdl2-dev pkg-config x11-xserver-utils x11-utils
 )
 
 missing=()

@@ -40,7 +40,7 @@ bool AnsweredQuietly(ULONG_PTR number) {
 }  // namespace
 
 ClientAnswer SendToClient(HWND window, UINT message, WPARAM wParam, LPARAM lParam, const CommandStop& stop,
-                          bool unicode) {
+                          bool unicode, std::int32_t timeoutMs) {
   if (stop.Requested()) return ClientAnswer::Stopped;
   if (IsHungAppWindow(window)) return ClientAnswer::NotAnswering;
   static ULONG_PTR lastNumber = 0;
@@ -51,7 +51,7 @@ ClientAnswer SendToClient(HWND window, UINT message, WPARAM wParam, LPARAM lPara
   if (AnsweredQuietly(number)) return ClientAnswer::Taken;
 
   const WaitCondition answered{[&] { return Answered().contains(number) || !IsWindow(window); }, kLookPeriodMs};
-  switch (WaitPumping(kClientResponseTimeoutMs - kQuietAnswerMs, stop, answered)) {
+  switch (WaitPumping(timeoutMs - kQuietAnswerMs, stop, answered)) {
     case WaitEnd::Met:
       return Collect(number) ? ClientAnswer::Taken : ClientAnswer::Gone;
     case WaitEnd::TimeUp:

@@ -19,9 +19,9 @@ enum class ClientAnswer {
   Stopped,     // a stop came while the client had not answered yet
 };
 
-// Sends message to window and waits for the client to handle it. unicode: as a message to a Unicode
-// window (a WM_CHAR then carries a UTF-16 unit), otherwise in the program's 8-bit code page.
+// Sends message to window and waits up to timeoutMs for the client to handle it. unicode: as a message to
+// a Unicode window (a WM_CHAR then carries a UTF-16 unit), otherwise in the program's 8-bit code page.
 ClientAnswer SendToClient(HWND window, UINT message, WPARAM wParam, LPARAM lParam, const CommandStop& stop,
-                          bool unicode = false);
+                          bool unicode = false, std::int32_t timeoutMs = kClientResponseTimeoutMs);
 
 }  // namespace kestrelle

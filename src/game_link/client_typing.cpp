@@ -2,10 +2,19 @@
 
 #include <utility>
 
+#include "base/utf16.h"
 #include "game_link/client_messages.h"
 #include "game_link/wait_pumping.h"
+#include "ui/message_pump.h"
 
 namespace kestrelle {
+
+namespace {
+
+// Typing with no pauses handles the window's messages this often, so that a Stop or a close still ends it.
+constexpr std::int32_t kHandleMessagesEveryMs = 50;
+
+}  // namespace
 
 ClientTyping::ClientTyping(HWND window, GameClientKind kind, const CommandStop& stop, Foreground& foreground,
                            std::function<void(int line)> onLine)
@@ -14,9 +23,23 @@ ClientTyping::ClientTyping(HWND window, GameClientKind kind, const CommandStop& 
       needsFront_(kind == GameClientKind::ClassicUO),
       stop_(stop),
       foreground_(foreground),
-      onLine_(std::move(onLine)) {}
+      onLine_(std::move(onLine)),
+      lastHandled_(GetTickCount()) {}
 
-bool ClientTyping::Wait(std::int32_t ms) { return WaitPumping(ms, stop_) != WaitEnd::Stopped; }
+bool ClientTyping::Wait(std::int32_t ms) {
+  if (ms > 0) {
+    const WaitEnd end = WaitPumping(ms, stop_);
+    lastHandled_ = GetTickCount();
+    return end != WaitEnd::Stopped;
+  }
+  // No pause: the characters go out back to back, and the window's messages (a Stop, a close) are handled
+  // only every so often, which costs the typing next to nothing.
+  if (!stop_.Requested() && static_cast<std::int32_t>(GetTickCount() - lastHandled_) >= kHandleMessagesEveryMs) {
+    lastHandled_ = GetTickCount();
+    if (ui::ProcessPendingMessages()) return false;
+  }
+  return !stop_.Requested();
+}
 
 TypingOutcome ClientTyping::StartLine(int line) {
   line_ = line;
@@ -31,12 +54,12 @@ TypingOutcome ClientTyping::Send(char32_t c) {
   if (takesUnicode_ && c == U'\r') {
     sent = Deliver(WM_KEYDOWN, VK_RETURN, kReturnDownKeyData);
     if (sent == TypingOutcome::Typed) sent = Deliver(WM_KEYUP, VK_RETURN, kReturnUpKeyData);
-  } else if (c > 0xFFFF) {  // beyond the first plane: a surrogate pair
-    const char32_t offset = c - 0x10000;
-    sent = Deliver(WM_CHAR, 0xD800 + (offset >> 10), 1);
-    if (sent == TypingOutcome::Typed) sent = Deliver(WM_CHAR, 0xDC00 + (offset & 0x3FF), 1);
   } else {
-    sent = Deliver(WM_CHAR, c, 1);
+    // Beyond the first plane, a surrogate pair: two messages.
+    for (const char16_t unit : Utf16FromCharacters({&c, 1})) {
+      sent = Deliver(WM_CHAR, unit, 1);
+      if (sent != TypingOutcome::Typed) break;
+    }
   }
   if (sent == TypingOutcome::Typed) partOfLine_ = true;
   return sent;

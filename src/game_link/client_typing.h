@@ -56,6 +56,7 @@ class ClientTyping final : public TypingTarget {
   ClientOutcome failure_ = ClientOutcome::Typed;
   int line_ = 0;
   bool partOfLine_ = false;
+  DWORD lastHandled_;  // the tick when the window's messages were last handled
 };
 
 }  // namespace kestrelle

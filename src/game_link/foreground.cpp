@@ -38,11 +38,13 @@ FrontResult BringToFront(HWND window, Foreground& foreground, const CommandStop&
   if (stop.Requested()) return FrontResult::Stopped;
   if (!IsWindow(window)) return FrontResult::Closed;
   if (!foreground.Bring(window)) return FrontResult::Refused;
+  const DWORD start = GetTickCount();
   const WaitCondition active{[&] { return foreground.IsActive(window); }, kFrontLookPeriodMs};
   if (WaitPumping(kComeToFrontTimeoutMs, stop, active) == WaitEnd::Stopped) return FrontResult::Stopped;
   // The client handles its activation on its own thread before it answers a message sent after it; one
-  // that does not answer has hung (on its way to the front or before).
-  switch (SendToClient(window, WM_NULL, 0, 0, stop)) {
+  // that does not answer has hung (on its way to the front or before). Both take one response time.
+  const auto left = kClientResponseTimeoutMs - static_cast<std::int32_t>(GetTickCount() - start);
+  switch (SendToClient(window, WM_NULL, 0, 0, stop, false, left)) {
     case ClientAnswer::Taken:
       break;
     case ClientAnswer::NotAnswering:

@@ -38,7 +38,8 @@ Foreground& SystemForeground();
 
 enum class FrontResult { InFront, Refused, NotAnswering, Closed, Stopped };
 
-// Brings window to the front and waits, with the window live, until its client has handled the activation.
+// Brings window to the front and waits, with the window live, until its client has handled the activation,
+// for one client response time at most.
 FrontResult BringToFront(HWND window, Foreground& foreground, const CommandStop& stop);
 
 }  // namespace kestrelle

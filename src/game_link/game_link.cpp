@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "base/utf16.h"
 #include "game_link/client_typing.h"
 #include "game_link/native_link.h"
 #include "ui/smart_handle.h"
@@ -46,7 +47,7 @@ BOOL CALLBACK CollectGameClient(HWND window, LPARAM found) {
 // The program's 8-bit text as the letters it stands for.
 std::u32string CodePointsOf(std::string_view text) {
   const std::wstring wide = ui::WideFromAnsi(text);
-  return CodePointsOfUtf16(std::u16string(wide.begin(), wide.end()));
+  return CharactersFromUtf16(std::u16string(wide.begin(), wide.end()));
 }
 
 // Gives the front back to home when it goes out of scope, if a client has taken it meanwhile.
@@ -95,14 +96,12 @@ ClientResult TypeIntoClient(std::u32string_view text, const TypingDelays& delays
   return result;
 }
 
-// The native clients of the player's X display, when Kestrelle has a native link, added to the result after
-// the clients under Wine and counted with them in the progress.
-void SendToNativeClients(std::u32string_view text, const TypingDelays& delays, const CommandStop& stop,
-                         const SendOptions& options, SendResult& result) {
-  NativeLink* const link = NativeLink::OfThisProcess();
-  if (!link) return;
+// The native clients of the player's X display, added to the result after the clients under Wine and
+// counted with them in the progress.
+void SendToNativeClients(NativeLink& link, std::u32string_view text, const TypingDelays& delays,
+                         const CommandStop& stop, const SendOptions& options, SendResult& result) {
   const int before = static_cast<int>(result.clients.size());
-  NativeTypingResult native = link->Type(text, delays, stop, [&](TypingProgress progress) {
+  NativeTypingResult native = link.Type(text, delays, stop, [&](TypingProgress progress) {
     progress.client += before;
     progress.clients += before;
     if (options.onProgress) options.onProgress(progress);
@@ -110,6 +109,15 @@ void SendToNativeClients(std::u32string_view text, const TypingDelays& delays, c
   for (ClientResult& client : native.clients) result.clients.push_back(std::move(client));
   result.stopped = native.stopped;
   result.notice = std::move(native.notice);
+}
+
+// A native link lost (in this command or before) leaves the native clients out of reach until Kestrelle
+// starts again, which the player reads in every command's result.
+void NoteLostNativeLink(SendResult& result) {
+  if (!NativeLink::LostOfThisProcess()) return;
+  result.outOfReach = true;
+  if (!result.notice.empty()) result.notice += "\r\n\r\n";
+  result.notice += kNativeLinkEndedNotice;
 }
 
 }  // namespace
@@ -123,13 +131,17 @@ std::vector<GameClientWindow> FindGameClients() {
 SendResult SendToGame(std::string_view text, const TypingDelays& delays, const CommandStop& stop,
                       const SendOptions& options) {
   const std::vector<GameClientWindow> clients = FindGameClients();
+  // With a native link, the native clients of the player's X display come after these, and count from the
+  // start.
+  NativeLink* const link = NativeLink::OfThisProcess();
+  const int nativeClients = link ? link->CountClients() : 0;
   const std::u32string letters = CodePointsOf(text);
   SendResult result;
   FrontReturn front(options.home, options.foreground ? *options.foreground : SystemForeground());
   for (const GameClientWindow& client : clients) {
     const TypingProgress progress{.title = TitleOf(client.window),
                                   .client = static_cast<int>(result.clients.size()) + 1,
-                                  .clients = static_cast<int>(clients.size())};
+                                  .clients = static_cast<int>(clients.size()) + nativeClients};
     if (result.stopped || stop.Requested()) {
       result.stopped = true;
       result.clients.push_back({.title = progress.title, .kind = client.kind, .outcome = ClientOutcome::Stopped,
@@ -140,12 +152,20 @@ SendResult SendToGame(std::string_view text, const TypingDelays& delays, const C
     result.clients.push_back(TypeIntoClient(letters, delays, stop, client, options, progress));
     result.stopped = result.clients.back().outcome == ClientOutcome::Stopped;
   }
-  if (result.stopped) return result;
-  // The native link gives the X focus back to the window that had it, and Wine learns of that only as a
-  // window outside it letting go, so home takes the front back here as well.
-  const size_t wineClients = result.clients.size();
-  SendToNativeClients(letters, delays, stop, options, result);
-  if (result.clients.size() > wineClients) front.Taken();
+  if (result.stopped || stop.Requested()) {
+    for (int i = 0; i < nativeClients; ++i) {
+      result.stopped = true;
+      result.clients.push_back({.kind = GameClientKind::ClassicUO, .outcome = ClientOutcome::Stopped,
+                                .lines = CountTypedLines(letters, TypedLetters::Unicode)});
+    }
+  } else if (link && !NativeLink::LostOfThisProcess()) {
+    // The native link gives the X focus back to the window that had it, and Wine learns of that only as a
+    // window outside it letting go, so home takes the front back here as well.
+    const size_t wineClients = result.clients.size();
+    SendToNativeClients(*link, letters, delays, stop, options, result);
+    if (result.clients.size() > wineClients) front.Taken();
+  }
+  NoteLostNativeLink(result);
   return result;
 }
 

@@ -8,9 +8,9 @@
 //   const TypingDelays delays{charDelay, lineDelay};       // read from the fields before the call
 //   const SendResult sent = SendToGame(text, delays, stop, {.home = mainWindow, .onProgress = show});
 //   if (closing) return;  // the window is closing: touch no control, leave the handler at once
-// Every wait dispatches the window's messages, so handlers run nested inside SendToGame; a handler that
-// requests the stop (the Stop button, a close of the window) ends the typing at once: no further
-// character goes to any client.
+// Every wait dispatches the window's messages (with no delays, every 50 ms or so of typing), so handlers
+// run nested inside SendToGame; a handler that requests the stop (the Stop button, a close of the window)
+// ends the typing at once: no further character goes to any client.
 //
 // ClassicUO takes typed text only while its window is in front (key presses arrive either way), so it is
 // brought to the front before its lines (see foreground.h); once all clients are done, the front goes

@@ -6,6 +6,7 @@
 
 #include "game_link/native_link_protocol.h"
 #include "game_link/wait_pumping.h"
+#include "ui/wide_text.h"
 
 namespace kestrelle {
 
@@ -27,8 +28,11 @@ struct NativeLink::Inbox {
 namespace {
 
 // How long the link may be silent beyond a line's worth of delays: it reports at every line end, and a
-// client may take its response time to answer and its time to come to the front.
-constexpr std::int32_t kSilenceMarginMs = static_cast<std::int32_t>(kClientResponseTimeoutMs) + kComeToFrontTimeoutMs + 5000;
+// client may take its response time to come to the front and answer.
+constexpr std::int32_t kSilenceMarginMs = kClientResponseTimeoutMs + 5000;
+// How long the link may take to answer a stop (it ends the typing at its next wait, and stops waiting for a
+// client's answer at once) or a list request.
+constexpr std::int32_t kPromptAnswerMs = 1500;
 
 class InboxLock {
  public:
@@ -61,6 +65,13 @@ DWORD WINAPI ReadReplies(void* parameter) {
   return 0;
 }
 
+// The link's texts are UTF-8; the program's are 8-bit text of its code page.
+void ToProgramText(NativeReply& reply) {
+  for (std::string* text : {&reply.progress.title, &reply.client.title, &reply.notice}) {
+    *text = ui::AnsiFromWide(ui::WideFromUtf8(*text));
+  }
+}
+
 std::int32_t SilenceLimitMs(const TypingDelays& delays) {
   const std::int64_t lineMs = std::int64_t{kTypedLineWidth} * std::max(delays.charDelay, 0) +
                               std::max(delays.lineDelay, 0) + kSilenceMarginMs;
@@ -69,7 +80,7 @@ std::int32_t SilenceLimitMs(const TypingDelays& delays) {
 
 }  // namespace
 
-NativeLink* NativeLink::OfThisProcess() {
+NativeLink* NativeLink::Started() {
   static NativeLink* const link = []() -> NativeLink* {
     char variable[8] = {};
     const DWORD length =
@@ -93,7 +104,17 @@ NativeLink* NativeLink::OfThisProcess() {
     static NativeLink instance(requests, std::move(inbox));
     return &instance;
   }();
+  return link;
+}
+
+NativeLink* NativeLink::OfThisProcess() {
+  NativeLink* const link = Started();
   return link && !link->lost_ ? link : nullptr;
+}
+
+bool NativeLink::LostOfThisProcess() {
+  const NativeLink* const link = Started();
+  return link && link->lost_;
 }
 
 bool NativeLink::Write(const std::string& line) {
@@ -103,7 +124,7 @@ bool NativeLink::Write(const std::string& line) {
          written == framed.size();
 }
 
-NativeLink::Next NativeLink::NextLine(std::int32_t ms, const CommandStop* stop, std::string& line) {
+NativeLink::Next NativeLink::NextLine(std::int32_t ms, const CommandStop& stop, std::string& line) {
   const auto take = [&] {
     const InboxLock lock(*inbox_);
     if (inbox_->lines.empty()) return inbox_->closed ? Next::Closed : Next::Silent;
@@ -111,18 +132,28 @@ NativeLink::Next NativeLink::NextLine(std::int32_t ms, const CommandStop* stop, 
     inbox_->lines.pop_front();
     return Next::Line;
   };
-  if (stop) {
-    // The line taken (or the close seen) by ready() is the wait's end.
-    Next next = Next::Silent;
-    const WaitCondition taken{.ready = [&] { return (next = take()) != Next::Silent; }, .wakeUp = inbox_->arrived};
-    return WaitPumping(ms, *stop, taken) == WaitEnd::Stopped ? Next::Stopped : next;
+  // The line taken (or the close seen) by ready() is the wait's end.
+  Next next = Next::Silent;
+  const WaitCondition taken{.ready = [&] { return (next = take()) != Next::Silent; }, .wakeUp = inbox_->arrived};
+  return WaitPumping(ms, stop, taken) == WaitEnd::Stopped ? Next::Stopped : next;
+}
+
+int NativeLink::CountClients() {
+  if (!Write(std::string(kListRequest))) {
+    lost_ = true;
+    return 0;
   }
+  const CommandStop unstoppable;  // the answer comes at once, and must be read before the next request
   const DWORD start = GetTickCount();
-  for (;;) {
-    if (const Next next = take(); next != Next::Silent) return next;
-    const auto left = ms - static_cast<std::int32_t>(GetTickCount() - start);
-    if (left <= 0) return Next::Silent;
-    WaitForSingleObject(inbox_->arrived, static_cast<DWORD>(left));
+  int count = 0;
+  for (std::string line;;) {
+    if (NextLine(kPromptAnswerMs - static_cast<std::int32_t>(GetTickCount() - start), unstoppable, line) != Next::Line) {
+      lost_ = true;
+      return 0;
+    }
+    const std::optional<NativeReply> reply = ParseReply(line);
+    if (reply && reply->kind == NativeReply::Kind::Clients) count = reply->clients;
+    if (reply && reply->kind == NativeReply::Kind::Done) return count;
   }
 }
 
@@ -134,37 +165,49 @@ NativeTypingResult NativeLink::Type(std::u32string_view text, const TypingDelays
     return result;
   }
   const std::int32_t silenceMs = SilenceLimitMs(delays);
-  const CommandStop* watched = &stop;
+  // Once the stop is passed on, the window stays live but nothing more is there to stop.
+  const CommandStop unstoppable;
+  std::optional<DWORD> stopPassedOn;  // the tick it was
   int announced = 0;
   std::string typingInto;  // the title of the client being typed into
   // The clients announced that the link did not tell of: stopped after a stop, else the link was lost.
   const auto untold = [&] {
-    for (int i = static_cast<int>(result.clients.size()); i < announced; ++i) {
-      result.clients.push_back({.title = i == static_cast<int>(result.clients.size()) ? typingInto : std::string(),
+    // Only the first of them was being typed into.
+    const int first = static_cast<int>(result.clients.size());
+    for (int i = first; i < announced; ++i) {
+      result.clients.push_back({.title = i == first ? typingInto : std::string(),
                                 .kind = GameClientKind::ClassicUO,
                                 .outcome = result.stopped ? ClientOutcome::Stopped : ClientOutcome::NotAnswering,
                                 .lines = CountTypedLines(text, TypedLetters::Unicode)});
     }
   };
+  // A link that cannot be written to or does not answer in time is given up for good: a late reply of its
+  // would be taken for one to the next request.
+  const auto giveUp = [&] {
+    lost_ = true;
+    untold();
+    return result;
+  };
   for (std::string line;;) {
-    // Once the stop is passed on, the link answers at its next wait, or after a client's ping at most.
-    switch (NextLine(watched ? silenceMs : kSilenceMarginMs, watched, line)) {
+    const std::int32_t waitMs =
+        stopPassedOn ? kPromptAnswerMs - static_cast<std::int32_t>(GetTickCount() - *stopPassedOn) : silenceMs;
+    switch (NextLine(waitMs, stopPassedOn ? unstoppable : stop, line)) {
       case Next::Line:
         break;
       case Next::Stopped:
-        // Passed on once; the link's answer follows at its next wait.
+        // After the stop, only a WM_QUIT ends the wait: the program is ending.
+        if (stopPassedOn) return giveUp();
         result.stopped = true;
-        watched = nullptr;
-        if (!Write(std::string(kStopRequest))) lost_ = true;
+        stopPassedOn = GetTickCount();
+        if (!Write(std::string(kStopRequest))) return giveUp();
         continue;
       case Next::Silent:
       case Next::Closed:
-        lost_ = true;
-        untold();
-        return result;
+        return giveUp();
     }
     std::optional<NativeReply> reply = ParseReply(line);
     if (!reply) continue;
+    ToProgramText(*reply);
     switch (reply->kind) {
       case NativeReply::Kind::Clients:
         announced = reply->clients;

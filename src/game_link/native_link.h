@@ -24,27 +24,38 @@ struct NativeTypingResult {
   bool stopped = false;
 };
 
+// What the player reads once a command when Kestrelle had a native link and has lost it.
+inline constexpr std::string_view kNativeLinkEndedNotice =
+    "The link to native ClassicUO windows has ended; start Kestrelle again with the kestrelle command.";
+
 class NativeLink {
  public:
   // The link of this process, or null when it has none (or it has been lost).
   static NativeLink* OfThisProcess();
+  // Whether this process had a link and has lost it: its native clients are out of reach for good.
+  static bool LostOfThisProcess();
 
   // Types text into every native client, one after the other, and waits for their results with the window
   // live; onProgress is told as every line starts (client counting the native clients only). A stop request
   // is passed on; the link then ends the typing at its next wait, and its clients not done count as
-  // stopped. A link that stays silent longer than any client may take is given up for good: its clients
-  // not done count as not answering.
+  // stopped. A link that stays silent longer than any client may take, or takes longer than a moment to
+  // answer a stop, is given up for good: its clients not done count as not answering (stopped after a
+  // stop).
   NativeTypingResult Type(std::u32string_view text, const TypingDelays& delays, const CommandStop& stop,
                           const std::function<void(const TypingProgress&)>& onProgress);
+  // How many native clients there are now; 0 when the link does not answer at once (it is then given up).
+  int CountClients();
 
   struct Inbox;
 
  private:
   NativeLink(HANDLE requests, std::shared_ptr<Inbox> inbox) : requests_(requests), inbox_(std::move(inbox)) {}
+  // The link this process was started with, lost or not; null when it has none.
+  static NativeLink* Started();
   bool Write(const std::string& line);
   enum class Next { Line, Silent, Stopped, Closed };
-  // The next reply line, waited for up to ms; stop (when given) ends the wait.
-  Next NextLine(std::int32_t ms, const CommandStop* stop, std::string& line);
+  // The next reply line, waited for up to ms with the window live; stop ends the wait.
+  Next NextLine(std::int32_t ms, const CommandStop& stop, std::string& line);
 
   HANDLE requests_;
   std::shared_ptr<Inbox> inbox_;

@@ -3,10 +3,13 @@
 // native game client windows of the X display. The launcher starts Wine with two pipes as Kestrelle's
 // standard input and output: Kestrelle writes requests to its output and reads replies from its input,
 // one message a line. Texts travel as hexadecimal digits, so that no character of theirs can end a line or
-// a field early: the text to type as six digits a code point, titles and notices as two digits a byte.
+// a field early: the text to type as six digits a code point, titles and notices as two digits a byte of
+// their UTF-8.
 //
 //   Kestrelle -> link   type <charDelay> <lineDelay> <hex text>   types text into every native client
 //                       stop                                      ends the typing at its next wait
+//                       list                                      counts the native clients (the reply:
+//                                                                 clients, then done)
 //   link -> Kestrelle   clients <n>             the native clients found for this text
 //                       line <client> <line> <lines> <hex title>
 //                                               the typing goes on: line of lines (1-based) into the
@@ -29,6 +32,7 @@ namespace kestrelle {
 inline constexpr std::string_view kNativeLinkVariable = "KESTRELLE_NATIVE_LINK";
 
 inline constexpr std::string_view kStopRequest = "stop";
+inline constexpr std::string_view kListRequest = "list";
 
 // Said once, when a ClassicUO runs with no X window of its own: it is then a Wayland window, which takes no
 // text from another program.

@@ -67,13 +67,14 @@ std::string ProgressText(const TypingProgress& progress) {
 
 std::string SummaryText(const SendResult& result) {
   const int clients = static_cast<int>(result.clients.size());
-  if (clients == 0) return "No game client is running.";
+  if (clients == 0) return result.outOfReach ? "No game client could be reached." : "No game client is running.";
   const int whole = result.TookWholeText();
   const std::string ofClients = std::to_string(whole) + " of " + Counted(clients, "game client", "game clients");
   if (result.stopped) return "Stopped: " + ofClients + " got the whole text.";
   if (whole < clients) return std::to_string(clients - whole) + " of " + Counted(clients, "game client", "game clients") + " did not get the whole text.";
-  return clients == 1 ? "Typed into " + Named(result.clients.front().title) + "."
-                      : "Typed into " + Counted(clients, "game client", "game clients") + ".";
+  const std::string typed = clients == 1 ? "Typed into " + Named(result.clients.front().title)
+                                         : "Typed into " + Counted(clients, "game client", "game clients");
+  return typed + (result.outOfReach ? "; native game clients could not be reached." : ".");
 }
 
 std::string MissedText(const SendResult& result) {

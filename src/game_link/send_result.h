@@ -34,6 +34,7 @@ struct SendResult {
   std::vector<ClientResult> clients;  // every client found, in the order typed into
   bool stopped = false;               // the command was asked to stop; the typing ended at that point
   std::string notice;                 // something the player should be told once about clients out of reach
+  bool outOfReach = false;            // game clients may have run that no link could reach (see notice)
 
   int TookWholeText() const;
   // A client missed text for a reason other than the player's own stop.

@@ -1,5 +1,7 @@
 #include "game_link/typing.h"
 
+#include "base/utf16.h"
+
 namespace kestrelle {
 
 namespace {
@@ -7,7 +9,6 @@ namespace {
 constexpr char32_t kCarriageReturn = U'\r';
 
 bool IsControl(char32_t c) { return c < 32 || (c >= 127 && c <= 0x9F); }
-bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
 
 bool EndsLine(char32_t c, int column) {
   if (column >= kTypedLineWidth) return true;
@@ -59,23 +60,6 @@ int CountTypedLines(std::u32string_view text, TypedLetters letters) {
   LineCounter counter;
   TypeIntoWindow(text, {0, 0}, counter, letters);
   return counter.lines;
-}
-
-std::u32string CodePointsOfUtf16(std::u16string_view text) {
-  std::u32string points;
-  points.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char16_t unit = text[i];
-    const bool pair = unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-                      text[i + 1] <= 0xDFFF;
-    if (!pair) {
-      points += static_cast<char32_t>(unit);
-      continue;
-    }
-    points += 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) + (static_cast<char32_t>(text[i + 1]) - 0xDC00);
-    ++i;
-  }
-  return points;
 }
 
 TypingOutcome TypeIntoWindow(std::u32string_view text, const TypingDelays& delays, TypingTarget& target,

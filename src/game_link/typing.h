@@ -67,9 +67,6 @@ int CountLeftOut(std::u32string_view text, TypedLetters letters);
 // How many lines the typing of text makes in the game.
 int CountTypedLines(std::u32string_view text, TypedLetters letters);
 
-// UTF-16 as code points; a lone surrogate stays as it is (and is then never typed).
-std::u32string CodePointsOfUtf16(std::u16string_view text);
-
 // Types text into target. Only the characters the client takes are typed (line feeds, tabs and other
 // control characters never are). Each typed character follows a wait of charDelay. A line ends at its 52nd
 // character, or from its 48th on at a carriage return, blank, '!', ',', '.' or '?'; an ended line is

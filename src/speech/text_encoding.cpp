@@ -7,10 +7,6 @@ namespace {
 
 constexpr char32_t kLastCharacter = 0x10FFFF;
 
-bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
-bool IsHighSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsLowSurrogate(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-
 // The character that starts at bytes[at], moving at past it; nothing for a sequence that is not
 // UTF-8 (a stray continuation byte, a cut sequence, an overlong form, a surrogate, beyond U+10FFFF).
 std::optional<char32_t> NextUtf8(std::string_view bytes, std::size_t& at) {
@@ -153,36 +149,6 @@ std::string Utf8FromCharacters(std::u32string_view characters) {
   out.reserve(characters.size());
   for (char32_t c : characters) AppendUtf8(out, c);
   return out;
-}
-
-std::u16string Utf16FromCharacters(std::u32string_view characters) {
-  std::u16string units;
-  units.reserve(characters.size());
-  for (char32_t c : characters) {
-    if (c < 0x10000) {
-      units += static_cast<char16_t>(c);
-    } else {
-      c -= 0x10000;
-      units += static_cast<char16_t>(0xD800 | (c >> 10));
-      units += static_cast<char16_t>(0xDC00 | (c & 0x3FF));
-    }
-  }
-  return units;
-}
-
-// A lone surrogate is kept as it is, for the caller to refuse or pass on.
-std::u32string CharactersFromUtf16(std::u16string_view units) {
-  std::u32string characters;
-  characters.reserve(units.size());
-  for (std::size_t i = 0; i < units.size(); ++i) {
-    const char32_t unit = units[i];
-    if (IsHighSurrogate(unit) && i + 1 < units.size() && IsLowSurrogate(units[i + 1])) {
-      characters += 0x10000 + ((unit - 0xD800) << 10) + (units[++i] - 0xDC00);
-    } else {
-      characters += unit;
-    }
-  }
-  return characters;
 }
 
 std::string DescribeCharacter(char32_t character) {

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/utf16.h"  // characters as the system's wide functions take them, and back
+
 namespace kestrelle {
 
 enum class TextEncoding {
@@ -47,10 +49,6 @@ std::size_t WholeUtf16Characters(std::string_view bytes, bool bigEndian);
 
 // Plain UTF-8 of the characters, without a mark.
 std::string Utf8FromCharacters(std::u32string_view characters);
-
-// Characters as the system's wide functions take them (UTF-16 code units in char16_t), and back.
-std::u16string Utf16FromCharacters(std::u32string_view characters);
-std::u32string CharactersFromUtf16(std::u16string_view units);
 
 // A character for a message: itself and its code, as in "\xC5\x82 (U+0142)", in UTF-8.
 std::string DescribeCharacter(char32_t character);

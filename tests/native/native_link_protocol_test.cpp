@@ -49,7 +49,7 @@ TEST(NativeLinkProtocol, MalformedLinesAreRefused) {
   for (const char* line : {"", "type", "type 25 3000", "type 25 3000 00004", "type 25 3000 00006G",
                            "type 25 3000 000041 000042", "type x 3000 000041", "type 25 99999999999 000041",
                            "type 25  000041", "TYPE 25 3000 000041", "type 25 3000 00004A", "type 25 3000 110000",
-                           "stop"}) {
+                           "stop", "list"}) {
     EXPECT_FALSE(ParseTypeRequest(line)) << line;
   }
   for (const char* line : {"", "clients", "clients -1", "clients 2x", "client typed 1 1 0", "client lost 1 1 0 41",

@@ -31,6 +31,9 @@ TEST(SendResult, ThePlayerReadsWhichClientsMissedTextAndWhy) {
   } cases[] = {
       {"no client", {}, "No game client is running.", "", false},
       {"one client took it", {.clients = {Client("Ann", Typed)}}, "Typed into Ann.", "", false},
+      {"none reached, native clients out of reach", {.outOfReach = true}, "No game client could be reached.", "", false},
+      {"two took it, native clients out of reach", {.clients = {Client("Ann", Typed), Client("Bob", Typed)}, .outOfReach = true},
+       "Typed into 2 game clients; native game clients could not be reached.", "", false},
       {"two took it", {.clients = {Client("Ann", Typed), Client("Bob", Typed)}}, "Typed into 2 game clients.", "", false},
       {"one of two not answering mid-line",
        {.clients = {Client("Ann", NotAnswering, 2, true), Client("Bob", Typed)}},

@@ -25,6 +25,10 @@ TEST(TextEncoding, CharactersBeyondSixteenBitsTakeTwoUnitsAndWaitForBoth) {
     EXPECT_EQ(WholeUtf16Characters(std::string_view(be).substr(0, cut), true), cut < 2 ? 0 : cut < 6 ? 2 : 6) << cut;
   }
   EXPECT_EQ(DescribeCharacter(U'\U0001F600'), "\xF0\x9F\x98\x80 (U+1F600)");
+  EXPECT_EQ(CharactersFromUtf16(Utf16FromCharacters(U"a\u00e9\U0001F600z")), U"a\u00e9\U0001F600z");
+  // Lone surrogates stay as they are: a high one at the end or before a non-surrogate, a low one alone.
+  const std::u16string lone = {u'a', 0xD83D, u'b', 0xDE00, 0xD83D};
+  EXPECT_EQ(CharactersFromUtf16(lone), (std::u32string{U'a', 0xD83D, U'b', 0xDE00, 0xD83D}));
 }
 
 }  // namespace

@@ -193,12 +193,5 @@ TEST(Typing, WhichLettersGoOutDependsOnTheClient) {
   EXPECT_EQ(CountTypedLines(std::u32string(53, U'\u00e9'), TypedLetters::Ascii), 0);
 }
 
-TEST(Typing, Utf16BecomesCodePoints) {
-  EXPECT_EQ(CodePointsOfUtf16(u"a\u00e9\U0001F600z"), U"a\u00e9\U0001F600z");
-  // Lone surrogates stay as they are: a high one at the end or before a non-surrogate, a low one alone.
-  const std::u16string lone = {u'a', 0xD83D, u'b', 0xDE00, 0xD83D};
-  EXPECT_EQ(CodePointsOfUtf16(lone), (std::u32string{U'a', 0xD83D, U'b', 0xDE00, 0xD83D}));
-}
-
 }  // namespace
 }  // namespace kestrelle

@@ -1,5 +1,6 @@
 // Kestrelle's end of the native link, run by fake_link.py, which plays the link on the program's standard
-// handles: first a typing that the command is asked to stop, then a link that breaks off in the middle.
+// handles: a typing that the command is asked to stop, a link that breaks off in the middle, and (in a run
+// of its own) a link that does not answer a stop.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -43,6 +44,10 @@ TEST(NativeLinkEnd, StopIsPassedOnAndEndsTheCommand) {
                                                {"", ClientOutcome::Stopped, 0, false}}));
   EXPECT_LT(GetTickCount() - start, 5000u);
   EXPECT_NE(NativeLink::OfThisProcess(), nullptr) << "a stopped link stays in use";
+  // Stopped before they are reached, the native clients are counted as stopped and get nothing.
+  const SendResult before = SendToGame("Hail", kDelays, stop);
+  EXPECT_TRUE(before.stopped);
+  EXPECT_EQ(ToldOf(before), (std::vector<Told>(4, {"", ClientOutcome::Stopped, 0, false})));
 }
 
 TEST(NativeLinkEnd, ALinkThatBreaksOffLeavesItsClientsNotAnsweringAndIsGivenUp) {
@@ -51,14 +56,41 @@ TEST(NativeLinkEnd, ALinkThatBreaksOffLeavesItsClientsNotAnsweringAndIsGivenUp) 
   const SendResult result =
       SendToGame("Hail", kDelays, CommandStop(), {.onProgress = [&](const TypingProgress& progress) { last = progress; }});
   EXPECT_FALSE(result.stopped);
-  EXPECT_EQ(ToldOf(result), (std::vector<Told>{{"ClassicUO - 1", ClientOutcome::Typed, 1, false},
+  EXPECT_EQ(ToldOf(result), (std::vector<Told>{{"ClassicUO - Zo\xeb", ClientOutcome::Typed, 1, false},
                                                {"ClassicUO - 2", ClientOutcome::NotAnswering, 1, true},
-                                               {"ClassicUO - 3", ClientOutcome::NotAnswering, 0, false}}));
-  EXPECT_EQ(ProgressText(last), "Typing line 1 of 2 into ClassicUO - 3 (3 of 3)");
-  EXPECT_EQ(result.notice, "ClassicUO runs elsewhere");
+                                               {"ClassicUO - 3", ClientOutcome::NotAnswering, 0, false},
+                                               {"", ClientOutcome::NotAnswering, 0, false}}));
+  EXPECT_EQ(ProgressText(last), "Typing line 1 of 2 into ClassicUO - 3 (3 of 4)");
+  EXPECT_EQ(result.notice, "ClassicUO runs elsewhere\r\n\r\n" + std::string(kNativeLinkEndedNotice));
   EXPECT_EQ(NativeLink::OfThisProcess(), nullptr);
-  // Without the link, nothing reaches out any more.
-  EXPECT_TRUE(SendToGame("Hail", kDelays, CommandStop()).clients.empty());
+  // Without the link, nothing reaches out any more, and every command says so.
+  for (int command = 0; command < 2; ++command) {
+    const SendResult later = SendToGame("Hail", kDelays, CommandStop());
+    EXPECT_TRUE(later.clients.empty());
+    EXPECT_EQ(later.notice, kNativeLinkEndedNotice);
+    EXPECT_EQ(SummaryText(later), "No game client could be reached.");
+  }
+}
+
+// The window stays live while the link is waited for, and not longer than a moment after the stop.
+TEST(NativeLinkEnd, AStopNotAnsweredGivesTheLinkUp) {
+  ASSERT_NE(NativeLink::OfThisProcess(), nullptr) << "run by fake_link.py";
+  CommandStop stop;
+  stopOnTimer = &stop;
+  SetTimer(nullptr, 0, 300, RequestStop);
+  static int ticks = 0;
+  SetTimer(nullptr, 0, 800, [](HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    ++ticks;
+  });
+  const DWORD start = GetTickCount();
+  const SendResult result = SendToGame("Hail", kDelays, stop);
+  EXPECT_TRUE(result.stopped);
+  EXPECT_EQ(ToldOf(result), (std::vector<Told>{{"ClassicUO - 1", ClientOutcome::Stopped, 0, false},
+                                               {"", ClientOutcome::Stopped, 0, false}}));
+  EXPECT_LT(GetTickCount() - start, 5000u);
+  EXPECT_EQ(ticks, 1) << "the window's messages were handled meanwhile";
+  EXPECT_EQ(NativeLink::OfThisProcess(), nullptr);
 }
 
 }  // namespace

@@ -218,12 +218,22 @@ TEST(GameLink, NoClientTypesNothing) {
   EXPECT_FALSE(result.stopped);
 }
 
-TEST(GameLink, ZeroDelaysSendBackToBackWithoutDispatching) {
-  RecordingClient client;
-  PostThreadMessageA(GetCurrentThreadId(), WM_APP, 0, 0);
-  SendToGame(MixedText(), {0, 0}, CommandStop());
-  EXPECT_TRUE(HasThreadMessage(WM_APP)) << "a message was processed between characters";
-  EXPECT_EQ(client.Text(), KeysText(ExpectedKeys(MixedText(), {})));
+// With no pauses the characters go out back to back, and a Stop given meanwhile still ends the typing.
+TEST(GameLink, ZeroDelaysStillSeeAStop) {
+  CommandStop stop;
+  TestWindow stopButton([&](HWND, UINT message, WPARAM, LPARAM) {
+    if (message == WM_APP) stop.Request();
+    return message == WM_APP;
+  });
+  test::RecordingClientOptions options;
+  options.post = {10, stopButton.get(), WM_APP, 0};
+  RecordingClient client(options);
+  const std::string keys = KeysText(ExpectedKeys(Letters(52 * 1000), {}));
+  EXPECT_TRUE(SendToGame(Letters(52 * 1000), {0, 0}, stop).stopped);
+  const std::string received = client.Text();
+  EXPECT_GE(received.size(), 10u);
+  EXPECT_LT(received.size(), keys.size());
+  EXPECT_EQ(received, keys.substr(0, received.size()));
 }
 
 TEST(GameLink, LineDelaySleepsInsteadOfKeepingTheProcessorBusy) {

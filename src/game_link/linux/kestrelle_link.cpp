@@ -82,7 +82,9 @@ int main(int argc, char** argv) {
   bool waylandExplained = false;
   while (const std::optional<std::string> line = channel.NextRequest()) {
     // Anything else (a stop that came after its typing had ended) has nothing to act on.
-    if (const std::optional<kestrelle::NativeTypeRequest> request = kestrelle::ParseTypeRequest(*line)) {
+    if (*line == kestrelle::kListRequest) {
+      kestrelle::x11::AnswerListRequest(channel);
+    } else if (const std::optional<kestrelle::NativeTypeRequest> request = kestrelle::ParseTypeRequest(*line)) {
       kestrelle::x11::AnswerTypeRequest(*request, channel, waylandExplained);
     }
   }

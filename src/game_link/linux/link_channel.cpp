@@ -62,7 +62,8 @@ bool LinkChannel::WaitWatchingForStop(std::int32_t ms, int wakeOn) {
     if (TakeStop()) return false;
     // Rounded up: a wait never ends before its time.
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    if (left <= 0) return !ended_;
+    // Also with no pause at all, what has come meanwhile is read: a stop ends typing with no delays too.
+    if (left <= 0) return ReadMore(0) != Read::Ended && !TakeStop();
     const Read read = ReadMore(static_cast<int>(left), wakeOn);
     if (read == Read::Ended) return false;
     if (read == Read::Woken) return !TakeStop();

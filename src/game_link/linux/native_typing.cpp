@@ -1,5 +1,6 @@
 #include "game_link/linux/native_typing.h"
 
+#include <chrono>
 #include <utility>
 #include <vector>
 
@@ -11,6 +12,8 @@
 namespace kestrelle::x11 {
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
 
 // One native client: its typing with the progress and how far it got, for its reply.
 class ClientTarget final : public TypingTarget {
@@ -30,16 +33,19 @@ class ClientTarget final : public TypingTarget {
   }
 
   TypingOutcome Send(char32_t c) override {
+    const Clock::time_point start = Clock::now();
     if (c == U'\r' && !focus_.Holds(window_) && !focus_.GiveTo(window_, kComeToFrontTimeoutMs)) return FocusRefused();
     if (!typist_.Type(window_, c)) return Lost(ClientOutcome::Closed);
     partOfLine_ = true;
-    return c == U'\r' ? Ping() : TypingOutcome::Typed;
+    return c == U'\r' ? Ping(start) : TypingOutcome::Typed;
   }
 
-  // Typed while the client still handles its events; a stop meanwhile is not kept waiting for a hung one.
-  TypingOutcome Ping() {
+  // Typed while the client still handles its events, asked since start (when the client was given the
+  // focus, which shares the time); a stop meanwhile is not kept waiting for a hung one.
+  TypingOutcome Ping(Clock::time_point start) {
     const auto wait = [this](int descriptor, std::int32_t ms) { return channel_.WaitWatchingForStop(ms, descriptor); };
-    switch (Answers(display_, window_, kClientResponseTimeoutMs, wait)) {
+    const auto spent = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+    switch (Answers(display_, window_, kClientResponseTimeoutMs - static_cast<std::int32_t>(spent), wait)) {
       case PingAnswer::Answered: return TypingOutcome::Typed;
       case PingAnswer::Stopped: return TypingOutcome::Stopped;
       case PingAnswer::Silent: break;
@@ -86,17 +92,27 @@ ClientResult TypeIntoClient(const NativeTypeRequest& request, Display* display, 
                             FocusHandover& focus, LinkChannel& channel, const TypingProgress& progress) {
   const int lines = CountTypedLines(request.text, TypedLetters::Unicode);
   ClientTarget target(display, window, typist, focus, channel, progress);
+  const Clock::time_point start = Clock::now();
   if (!focus.GiveTo(window, kComeToFrontTimeoutMs)) return target.Result(target.FocusRefused(), lines);
-  if (const TypingOutcome ready = target.Ping(); ready != TypingOutcome::Typed) return target.Result(ready, lines);
+  if (const TypingOutcome ready = target.Ping(start); ready != TypingOutcome::Typed) return target.Result(ready, lines);
   return target.Result(TypeIntoWindow(request.text, request.delays, target, TypedLetters::Unicode), lines);
+}
+
+std::vector<NativeClientWindow> NativeClients(Display* display) {
+  return display ? FindNativeClients(display) : std::vector<NativeClientWindow>{};
 }
 
 }  // namespace
 
+void AnswerListRequest(LinkChannel& channel) {
+  const DisplayConnection display = OpenDisplay();
+  channel.Reply({.kind = NativeReply::Kind::Clients, .clients = static_cast<int>(NativeClients(display.get()).size())});
+  channel.Reply({.kind = NativeReply::Kind::Done});
+}
+
 void AnswerTypeRequest(const NativeTypeRequest& request, LinkChannel& channel, bool& waylandExplained) {
   const DisplayConnection display = OpenDisplay();
-  const std::vector<NativeClientWindow> clients = display ? FindNativeClients(display.get())
-                                                          : std::vector<NativeClientWindow>{};
+  const std::vector<NativeClientWindow> clients = NativeClients(display.get());
   if (!waylandExplained && IsWaylandSession() && ClientProcessesWithoutWindow(clients) > 0) {
     channel.Reply({.kind = NativeReply::Kind::Notice, .notice = std::string(kWaylandNotice)});
     waylandExplained = true;

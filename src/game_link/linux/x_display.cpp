@@ -21,6 +21,10 @@ struct XFreeDeleter {
   void operator()(void* data) const { XFree(data); }
 };
 
+struct StringListDeleter {
+  void operator()(char** list) const { XFreeStringList(list); }
+};
+
 }  // namespace
 
 DisplayConnection OpenDisplay() { return DisplayConnection(XOpenDisplay(nullptr)); }
@@ -76,10 +80,15 @@ std::string TitleOf(Display* display, Window window) {
     const std::unique_ptr<unsigned char, XFreeDeleter> data(raw);
     if (data && format == 8) return std::string(reinterpret_cast<const char*>(data.get()), count);
   }
-  char* name = nullptr;
-  if (!XFetchName(display, window, &name) || !name) return {};
-  const std::unique_ptr<char, XFreeDeleter> owned(name);
-  return owned.get();
+  // WM_NAME comes in the encoding it names (Latin-1, compound text or UTF-8).
+  XTextProperty name = {};
+  if (!XGetWMName(display, window, &name) || !name.value) return {};
+  const std::unique_ptr<unsigned char, XFreeDeleter> value(name.value);
+  char** list = nullptr;
+  int items = 0;
+  if (Xutf8TextPropertyToTextList(display, &name, &list, &items) < Success || !list) return {};
+  const std::unique_ptr<char*, StringListDeleter> strings(list);
+  return items > 0 ? std::string(list[0]) : std::string();
 }
 
 std::optional<std::string> WindowClassOf(Display* display, Window window) {

@@ -43,7 +43,7 @@ std::vector<unsigned long> LongProperty(Display* display, Window window, Atom pr
 // Whether the window still exists.
 bool WindowExists(Display* display, Window window);
 
-// The window's title (_NET_WM_NAME, else WM_NAME); empty when it has none.
+// The window's title (_NET_WM_NAME, else WM_NAME) in UTF-8; empty when it has none.
 std::string TitleOf(Display* display, Window window);
 
 // The class part of the window's WM_CLASS; nothing when it has none.
