@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/utf16.h"
 #include "ui/application.h"
 #include "ui/clipboard.h"
 #include "ui/memo.h"
@@ -29,7 +30,8 @@ std::size_t MostBytesOfACharacter() {
 std::size_t UnitsThatFit(std::wstring_view text, std::size_t room) {
   std::size_t units = 0;
   while (units < text.size()) {
-    const std::size_t length = UnitsOfCharacterAt(text, units);
+    const bool pair = IS_HIGH_SURROGATE(text[units]) && units + 1 < text.size() && IS_LOW_SURROGATE(text[units + 1]);
+    const std::size_t length = pair ? 2 : 1;
     const std::size_t bytes = AnsiFromWide(text.substr(units, length)).size();
     if (bytes > room) break;
     room -= bytes;
@@ -45,8 +47,7 @@ bool IsTypedText(WPARAM key) { return key == '\r' || key == '\t' || (key >= 0x20
 // Whether the code page lacks a typed character. One beyond the first 65536 comes as two surrogates, each
 // judged as such a character would be.
 bool AnsiLacksTyped(wchar_t unit) {
-  const bool surrogate = IS_HIGH_SURROGATE(unit) || IS_LOW_SURROGATE(unit);
-  const std::wstring_view character = surrogate ? std::wstring_view(L"\U00010000") : std::wstring_view(&unit, 1);
+  const std::wstring_view character = IsSurrogate(unit) ? std::wstring_view(L"\U00010000") : std::wstring_view(&unit, 1);
   return FirstCharacterAnsiLacks(character).has_value();
 }
 

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "base/utf16.h"
+
 namespace kestrelle::ui {
 namespace {
 
@@ -51,19 +53,11 @@ std::optional<std::string> AnsiFromWideExactly(std::wstring_view text) {
 
 std::optional<char32_t> FirstCharacterAnsiLacks(std::wstring_view text) {
   if (AnsiFromWideExactly(text)) return std::nullopt;
-  for (std::size_t i = 0; i < text.size();) {
-    const std::size_t units = UnitsOfCharacterAt(text, i);
-    if (!AnsiFromWideExactly(text.substr(i, units))) {
-      return units == 2 ? 0x10000 + ((static_cast<char32_t>(text[i]) - 0xD800) << 10) + (text[i + 1] - 0xDC00)
-                        : static_cast<char32_t>(text[i]);
-    }
-    i += units;
+  for (const char32_t c : CharactersFromUtf16({reinterpret_cast<const char16_t*>(text.data()), text.size()})) {
+    const std::u16string units = Utf16FromCharacters({&c, 1});
+    if (!AnsiFromWideExactly({reinterpret_cast<const wchar_t*>(units.data()), units.size()})) return c;
   }
   return std::nullopt;
-}
-
-std::size_t UnitsOfCharacterAt(std::wstring_view text, std::size_t index) {
-  return IS_HIGH_SURROGATE(text[index]) && index + 1 < text.size() && IS_LOW_SURROGATE(text[index + 1]) ? 2 : 1;
 }
 
 }  // namespace kestrelle::ui

@@ -20,7 +20,5 @@ std::string AnsiFromWide(std::wstring_view text);
 std::optional<std::string> AnsiFromWideExactly(std::wstring_view text);
 // The first character of the text that the ANSI code page lacks, if any.
 std::optional<char32_t> FirstCharacterAnsiLacks(std::wstring_view text);
-// The UTF-16 units of the character that starts at index: two for a pair of surrogates, else one.
-std::size_t UnitsOfCharacterAt(std::wstring_view text, std::size_t index);
 
 }  // namespace kestrelle::ui
