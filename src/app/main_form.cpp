@@ -72,7 +72,15 @@ void TMainForm::WMGetMinMaxInfo(MINMAXINFO& info) {
 
 void TMainForm::Exit1Click() { Close(); }
 
-void TMainForm::About1Click() { AboutBox().ShowModal(); }
+// The about box waits for a page's command to end: shown modally meanwhile, it would hold the command up
+// (typing halted in the middle of a line in the game) with Stop out of reach until it was closed.
+void TMainForm::About1Click() {
+  if (tpMain.AnyPageBusy()) {
+    MessageBeep(MB_OK);
+    return;
+  }
+  AboutBox().ShowModal();
+}
 
 TAboutBox& TMainForm::AboutBox() {
   if (aboutBox_ == nullptr) aboutBox_ = std::make_unique<TAboutBox>(nullptr, this);

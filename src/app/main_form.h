@@ -2,7 +2,7 @@
 // The main window: a frame of fixed client size with the five pages on a page control whose tabs are at the
 // bottom, and the main menu. Each page owns its controls, menus and dialogs and is made when it is first
 // shown; the about box is made when it is first opened. The window knows its pages only as pages (start,
-// may close).
+// may close, busy).
 
 #include <windows.h>
 

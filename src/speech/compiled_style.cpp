@@ -6,7 +6,7 @@
 
 namespace kestrelle {
 
-CompiledStyle::CompiledStyle(const RuleStrings& rules, int base) : base_(base) {
+CompiledStyle::CompiledStyle(const RuleStrings& rules, int base) {
   if (base == 0) return;
   compiled_ = std::make_unique<CompiledRules>(ReadRuleSet(rules, base));
   engine_ = std::make_unique<RewriteEngine>(*compiled_);

@@ -24,8 +24,6 @@ class CompiledStyle {
   // The rules with this id base; base 0, the unchanged style, has none.
   CompiledStyle(const RuleStrings& rules, int base);
 
-  int Base() const { return base_; }
-
   // Applies the rules to text as it is, drawing from translator, and hands the result to piece in text
   // order. False when between() asked to stop.
   bool Rewrite(std::string text, Translator& translator, const BetweenAlternatives& between,
@@ -39,7 +37,6 @@ class CompiledStyle {
   std::string Spare();
 
  private:
-  int base_;
   std::unique_ptr<CompiledRules> compiled_;  // none for the unchanged style
   std::unique_ptr<RewriteEngine> engine_;
   LinkedText text_{std::string()};

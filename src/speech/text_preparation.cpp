@@ -15,14 +15,6 @@ std::string PrepareForTranslation(std::string text) {
   return text;
 }
 
-void FinishTranslation(std::string& text) {
-  std::string finished;
-  FinishedTextWriter writer([&](std::string_view piece) { finished += piece; });
-  writer.Add(text);
-  writer.End();
-  text = std::move(finished);
-}
-
 // A long piece (a whole text in the unchanged style) is taken a slice at a time, so that it is never held
 // twice.
 void FinishedTextWriter::Add(std::string_view piece) {

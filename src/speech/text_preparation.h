@@ -14,12 +14,9 @@ namespace kestrelle {
 // caller that no longer needs its text moves in.
 std::string PrepareForTranslation(std::string text);
 
-// CapitaliseSentences, then every blank at the end removed.
-void FinishTranslation(std::string& text);
-
-// FinishTranslation for a translated text that comes in pieces, as a long one is written: the text is
-// handed to write in order as soon as the characters around it are known, except blanks, which wait until
-// something else follows them.
+// The finishing of a translated text (CapitaliseSentences, then every blank at the end removed) for a
+// text that comes in pieces, as a long one is written: the text is handed to write in order as soon as
+// the characters around it are known, except blanks, which wait until something else follows them.
 class FinishedTextWriter {
  public:
   using Write = std::function<void(std::string_view)>;

@@ -137,18 +137,7 @@ class SystemCodePage final : public CodePage {
  public:
   std::optional<std::string> FromCharacters(std::u32string_view characters) const override {
     const std::u16string units = Utf16FromCharacters(characters);
-    if (units.empty()) return std::string();
-    // In the code page of UTF-8 every character is held, and the system takes no flags for it.
-    const bool utf8 = GetACP() == CP_UTF8;
-    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
-    BOOL replaced = FALSE;
-    const auto* wide = reinterpret_cast<const wchar_t*>(units.data());
-    const int length = static_cast<int>(units.size());
-    const int size = WideCharToMultiByte(CP_ACP, flags, wide, length, nullptr, 0, nullptr, utf8 ? nullptr : &replaced);
-    if (size == 0 || replaced) return std::nullopt;
-    std::string text(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, flags, wide, length, text.data(), size, nullptr, nullptr);
-    return text;
+    return ui::AnsiFromWideExactly({reinterpret_cast<const wchar_t*>(units.data()), units.size()});
   }
   bool Holds(char32_t character) const override { return FromCharacters({&character, 1}).has_value(); }
   std::u32string ToCharacters(std::string_view text) const override {

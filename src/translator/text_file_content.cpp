@@ -64,7 +64,7 @@ std::string CodePageTextOf(std::string_view bytes, TextEncoding encoding, const 
     what = "line " + std::to_string(LineOfCharacter(*characters, index)) + " holds the character " +
            DescribeCharacter(*notHeld) + ",";
   }
-  throw FileTextError(what + " which the text of this program cannot hold: it is 8-bit text of the system's code page");
+  throw FileTextError(what + " " + kNotHeldReason);
 }
 
 }  // namespace

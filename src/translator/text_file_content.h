@@ -57,6 +57,9 @@ struct MemoFileText {
 inline constexpr std::size_t kMostFileBytes = 3 * kMemoTextLimit + kUtf8Mark.size();
 // What a text over the memo's limits is pointed to.
 inline constexpr const char* kLargeTextAdvice = "translate large texts with kestrelle-translate";
+// Why a character the code page lacks is refused, after the character is named.
+inline constexpr const char* kNotHeldReason =
+    "which the text of this program cannot hold: it is 8-bit text of the system's code page";
 // The reason given for a file over the memo's limits: what is too large, and the advice.
 std::string TooLargeReason(const std::string& what);
 // The reason given for a file larger than the memo holds.

@@ -27,11 +27,17 @@ const char* const kTranslateCaption = "Translate";
 const char* const kStopCaption = "S&top";  // Alt+T: T as in the caption it stands in for
 const char* const kStoppedBeforeTyping = "Stopped before anything was typed.";
 
-// A paste is refused whole rather than cut: the player learns why, as for a file too large to open.
+// A paste is refused whole rather than cut or changed: the player learns why, as for a file that cannot
+// be opened. The memo's limit counts bytes of the program's text, where a character may take two.
 [[noreturn]] void ReportPasteTooLong(std::size_t pasted, std::size_t room) {
-  throw std::runtime_error("Nothing was pasted: the text on the clipboard has " + std::to_string(pasted) +
-                           " characters, and the memo has room for " + std::to_string(room) + " more (it holds up to " +
-                           std::to_string(kMemoTextLimit) + "); " + kLargeTextAdvice);
+  throw std::runtime_error("Nothing was pasted: the text on the clipboard takes " + std::to_string(pasted) +
+                           " bytes as this program holds it, and the memo has room for " + std::to_string(room) +
+                           " more (it holds up to " + std::to_string(kMemoTextLimit) + " bytes); " + kLargeTextAdvice);
+}
+
+[[noreturn]] void ReportPasteNotHeld(char32_t character) {
+  throw std::runtime_error("Nothing was pasted: the text on the clipboard holds the character " +
+                           DescribeCharacter(character) + ", " + kNotHeldReason);
 }
 
 }  // namespace
@@ -67,6 +73,7 @@ class TTranslatorPage::CommandControls {
     page_.rgSpeak.SetEnabled(!running);
     page_.btnTranslate.SetText(running ? kStopCaption : kTranslateCaption);
     page_.window_.SetCancelButton(running ? &page_.btnTranslate : nullptr);
+    page_.EnableFileCommands();
   }
 
   TTranslatorPage& page_;
@@ -126,6 +133,7 @@ TTranslatorPage::TTranslatorPage(ui::Form& window, ui::TabSheet& page)
   memoText.onEnter = [this] { Activate(memoText); };
   memoTranslated.onEnter = [this] { Activate(memoTranslated); };
   memoText.onPasteTooLong = [](std::size_t pasted, std::size_t room) { ReportPasteTooLong(pasted, room); };
+  memoText.onPasteNotHeld = [](char32_t character) { ReportPasteNotHeld(character); };
   pmtClear.onClick = [this] { pmtClearClick(); };
   pmtWordWrap.onClick = [this] { pmtWordWrapClick(); };
   pmAutoTranslate.onClick = [this] { pmAutoTranslateClick(); };
@@ -255,10 +263,15 @@ void TTranslatorPage::Activate(ui::Memo& memo) {
   const bool input = &memo == &memoText;
   cutTranslate.SetEnabled(input);
   PasteTranslate.SetEnabled(input);
-  pmtOpen.SetEnabled(input);
-  const bool hasText = memo.LineCount() > 0;
-  pmtSave.SetEnabled(hasText);
-  pmtSaveAs.SetEnabled(hasText);
+  EnableFileCommands();
+}
+
+void TTranslatorPage::EnableFileCommands() {
+  const bool idle = !Busy();
+  pmtOpen.SetEnabled(idle && ActiveMemo == &memoText);
+  const bool saves = idle && ActiveMemo->LineCount() > 0;
+  pmtSave.SetEnabled(saves);
+  pmtSaveAs.SetEnabled(saves);
 }
 
 void TTranslatorPage::pmtClearClick() {

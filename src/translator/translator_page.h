@@ -3,11 +3,12 @@
 // the text sent. Both memos share the page's pop-up menu pmTranslate and its file dialogs.
 //
 // The Translate command processes window messages while it translates and types, so every other handler
-// may run nested inside it. It keeps the input memo and the style selector disabled meanwhile; the
-// Translate button reads "Stop" and, like Esc, stops the command at once. The status line below shows how
-// far the typing has got and, at the end, how it went; a message box names every game client that missed
-// text and why. A request to close the main window during the command stops it too; the window closes
-// once the command has returned, so no control goes away under it.
+// may run nested inside it. It keeps the input memo and the style selector disabled meanwhile, and the
+// file commands too, whose modal dialogs would hold it up until closed; the Translate button reads "Stop"
+// and, like Esc, stops the command at once. The status line below shows how far the typing has got and,
+// at the end, how it went; a message box names every game client that missed text and why. A request to
+// close the main window during the command stops it too; the window closes once the command has
+// returned, so no control goes away under it.
 
 #include <functional>
 
@@ -107,6 +108,7 @@ class TTranslatorPage : public ui::PageContent {
   // Whether the main window may close now; during a command it asks the command to stop and closes the
   // window when the command has returned.
   bool MayClose() override;
+  bool Busy() const override { return runningCommand_ != nullptr; }
 
  private:
   // Finished: every game client took the whole text (or there was nothing to type); NotDelivered: some
@@ -119,6 +121,7 @@ class TTranslatorPage : public ui::PageContent {
   CommandEnd RunTranslateCommand();
   CommandEnd Report(const SendResult& sent);
   void Activate(ui::Memo& memo);
+  void EnableFileCommands();
 
   ui::Form& window_;
   // The file that Save writes to: the one last opened or saved as (none yet: Save is Save As), and the

@@ -64,7 +64,6 @@ class Form : public Control {
   // Shows the form with every other window of the program disabled and returns when it is closed, with
   // those windows enabled again, the one active before active again, and then the form hidden.
   void ShowModal();
-  bool Modal() const { return modal_; }
 
   void SetMainMenu(MainMenu& menu);
   // The outer size in pixels of a client area given in layout units: scaled to the window's DPI, with the

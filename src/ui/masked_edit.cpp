@@ -2,25 +2,11 @@
 
 #include <string>
 
+#include "ui/clipboard.h"
 #include "ui/digit_mask.h"
+#include "ui/wide_text.h"
 
 namespace kestrelle::ui {
-namespace {
-
-std::string ClipboardText(HWND owner) {
-  std::string text;
-  if (!OpenClipboard(owner)) return text;
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const auto* chars = static_cast<const char*>(GlobalLock(data))) {
-      text = chars;
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
-
-}  // namespace
 
 MaskedEdit::MaskedEdit(Control& parent, const Rect& bounds, std::string_view text, const MaskedEditOptions& options) {
   CreateOneLine(parent, bounds, FitDigitMask(text), options.tabStop, options.font);
@@ -88,7 +74,7 @@ LRESULT MaskedEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_PASTE:
-      TypeText(ClipboardText(Handle()));
+      TypeText(AnsiFromWide(ClipboardText(Handle())));
       return 0;
     case WM_CLEAR: {
       DigitMaskState state = State();

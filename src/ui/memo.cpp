@@ -41,10 +41,11 @@ LRESULT Memo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CHAR:
       if (CharOfMessage(wParam) == '\t') return 0;
-      if (!LimitInputOf(message, wParam)) return 0;
+      if (!TakesInput(message, wParam)) return 0;
       break;
+    case WM_IME_CHAR:  // an input method's character, which the edit control takes as a typed one
     case WM_PASTE:
-      if (!LimitInputOf(message, wParam)) return 0;
+      if (!TakesInput(message, wParam)) return 0;
       break;
     default:
       break;
@@ -68,12 +69,10 @@ int Memo::LineCount() const {
   return count;
 }
 
-// Lines are cut out of the window text by their start and length, so no line is ever cut short (the
-// system's EM_GETLINE would need a buffer size chosen in advance, and counts it in 16 bits).
-std::string Memo::Line(int index) const { return LineOf(MemoText(Handle()), index); }
-
 // The system finds a line by walking from the first one, so each line is asked for once: it runs from its
-// start to the next line's, less the line break of a paragraph's end.
+// start to the next line's, less the line break of a paragraph's end. Lines are cut out of the window
+// text so that none is ever cut short (the system's EM_GETLINE would need a buffer size chosen in
+// advance, and counts it in 16 bits).
 std::vector<std::string> Memo::Lines(const std::function<void()>& between) const {
   constexpr int kLinesBetween = 256;
   for (;;) {
@@ -97,13 +96,6 @@ std::vector<std::string> Memo::Lines(const std::function<void()>& between) const
     }
     if (static_cast<int>(lines.size()) == count) return lines;
   }
-}
-
-std::string Memo::LineOf(const MemoText& text, int index) const {
-  const LRESULT start = SendMessageA(Handle(), EM_LINEINDEX, static_cast<WPARAM>(index), 0);
-  if (start < 0) return {};
-  const LRESULT length = SendMessageA(Handle(), EM_LINELENGTH, static_cast<WPARAM>(start), 0);
-  return text.Slice(static_cast<std::size_t>(start), static_cast<std::size_t>(start + length));
 }
 
 // The system wraps a paragraph anew from the line where a change begins to the paragraph's end, so a long

@@ -4,7 +4,9 @@
 // system fixes them when the window is created, so the window is then re-created with the same text).
 // Typing stops at the memo's length limit, if it has one, counted in bytes of the program's 8-bit text
 // whatever the control counts; a paste that would not fit whole is refused (with a beep and
-// onPasteTooLong) rather than cut; text set by the program is never cut.
+// onPasteTooLong) rather than cut; text set by the program is never cut. A typed or pasted character
+// that the code page of the program's 8-bit text lacks is refused too (with a beep, and for a paste
+// onPasteNotHeld), rather than turned into another.
 // Tab and Shift+Tab move to the next control as in a one-line box, and no tab character is typed into the
 // memo; the caret and selection stay as they were when the memo is entered with Tab.
 
@@ -17,8 +19,6 @@
 #include "ui/edit.h"
 
 namespace kestrelle::ui {
-
-class MemoText;
 
 enum class ScrollBars { None, Vertical, Horizontal, Both };
 
@@ -37,8 +37,6 @@ class Memo : public EditBase {
 
   // The number of displayed lines; an empty last line after a final line break does not count.
   int LineCount() const;
-  // A displayed line without its line break, whatever its length.
-  std::string Line(int index) const;
   // Every displayed line. A long text is read with between() called every few hundred lines, so that the
   // window stays live; when the text or its wrapping changed meanwhile, it is read again.
   std::vector<std::string> Lines(const std::function<void()>& between = {}) const;
@@ -52,12 +50,14 @@ class Memo : public EditBase {
   // Lines wrap when word wrap is on and there is no horizontal scroll bar.
   bool WordWrap() const { return wordWrap_; }
   void SetWordWrap(bool wordWrap);
-  ScrollBars ScrollBarsShown() const { return scrollBars_; }
   void SetScrollBars(ScrollBars scrollBars);
 
   // Raised when a paste (Ctrl+V, Shift+Insert or PasteFromClipboard) is refused: the clipboard's text is
   // longer than the room left under the limit (both in bytes). An exception from it is reported.
   std::function<void(std::size_t pasted, std::size_t room)> onPasteTooLong;
+  // Raised when a paste is refused because the clipboard's text holds a character that the code page of
+  // the program's 8-bit text lacks (the first such is given). An exception from it is reported.
+  std::function<void(char32_t character)> onPasteNotHeld;
 
   void CutToClipboard();
   void CopyToClipboard();
@@ -69,14 +69,14 @@ class Memo : public EditBase {
   static LRESULT DialogCode(LRESULT code, const MSG* key);
   void PrepareWindow() override;
   DWORD Style() const;
-  std::string LineOf(const MemoText& text, int index) const;
   void ApplyStyle();
   // Sets the control's own limit so that input replacing the selection stays within maxLength_ bytes:
   // as much of `incoming` as fits, or, with no input known, whatever the room could take at the most
   // bytes a character has. Returns the units of the input that fit, and the bytes it may take in roomLeft.
   std::size_t LimitInput(const std::wstring* incoming = nullptr, std::size_t* roomLeft = nullptr);
-  // The same before a typed character or a paste; false when none of the character fits.
-  bool LimitInputOf(UINT message, WPARAM wParam);
+  // Before a typed character or a paste: false when it is refused, for a character the code page lacks
+  // or, under the limit, when none of the character fits or not all of the paste.
+  bool TakesInput(UINT message, WPARAM wParam);
 
   bool wordWrap_;
   ScrollBars scrollBars_;

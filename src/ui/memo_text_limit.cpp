@@ -1,12 +1,17 @@
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "base/utf16.h"
 #include "ui/application.h"
+#include "ui/clipboard.h"
 #include "ui/memo.h"
 #include "ui/memo_text.h"
 #include "ui/wide_text.h"
 
+// What a memo takes from typing and pasting: characters of the program's 8-bit text, within its limit.
+// A character the code page lacks is refused; the system would make it '?'.
 // The memo's limit counts bytes of the program's 8-bit text (what a file saved from it holds). A Unicode
 // edit, as the themed one is, counts its own limit in UTF-16 units, where a character of a double-byte
 // code page is one unit but two bytes; so before each typed or pasted text the control's limit is set to
@@ -39,30 +44,11 @@ std::size_t UnitsThatFit(std::wstring_view text, std::size_t room) {
 // break.
 bool IsTypedText(WPARAM key) { return key == '\r' || key == '\t' || (key >= 0x20 && key != 0x7f); }
 
-class OpenClipboardScope {
- public:
-  explicit OpenClipboardScope(HWND owner) : open_(OpenClipboard(owner) != FALSE) {}
-  ~OpenClipboardScope() {
-    if (open_) CloseClipboard();
-  }
-  OpenClipboardScope(const OpenClipboardScope&) = delete;
-  OpenClipboardScope& operator=(const OpenClipboardScope&) = delete;
-  bool Open() const { return open_; }
-
- private:
-  bool open_;
-};
-
-// The text a paste would insert (empty when the clipboard holds none or is busy).
-std::wstring ClipboardText(HWND owner) {
-  const OpenClipboardScope clipboard(owner);
-  if (!clipboard.Open()) return {};
-  const HANDLE data = GetClipboardData(CF_UNICODETEXT);
-  const auto* text = data != nullptr ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
-  if (text == nullptr) return {};
-  std::wstring copy(text, wcsnlen(text, GlobalSize(data) / sizeof(wchar_t)));
-  GlobalUnlock(data);
-  return copy;
+// Whether the code page lacks a typed character. One beyond the first 65536 comes as two surrogates, each
+// judged as such a character would be.
+bool AnsiLacksTyped(wchar_t unit) {
+  const std::wstring_view character = IsSurrogate(unit) ? std::wstring_view(L"\U00010000") : std::wstring_view(&unit, 1);
+  return FirstCharacterAnsiLacks(character).has_value();
 }
 
 }  // namespace
@@ -90,10 +76,17 @@ std::size_t Memo::LimitInput(const std::wstring* incoming, std::size_t* roomLeft
   return units;
 }
 
-bool Memo::LimitInputOf(UINT message, WPARAM wParam) {
-  if (maxLength_ == 0 || ReadOnly()) return true;
+bool Memo::TakesInput(UINT message, WPARAM wParam) {
+  if (ReadOnly()) return true;
   if (message == WM_PASTE) {
     const std::wstring pasted = ClipboardText(Handle());
+    // The system would put '?' in place of a character the program's text lacks without a word.
+    if (const std::optional<char32_t> lacking = FirstCharacterAnsiLacks(pasted)) {
+      MessageBeep(MB_OK);
+      if (onPasteNotHeld) Guarded([&] { onPasteNotHeld(*lacking); });
+      return false;
+    }
+    if (maxLength_ == 0) return true;
     std::size_t room = 0;
     if (LimitInput(&pasted, &room) == pasted.size()) return true;
     // The system would paste what fits and drop the rest without a word.
@@ -102,6 +95,11 @@ bool Memo::LimitInputOf(UINT message, WPARAM wParam) {
     return false;
   }
   if (!IsTypedText(wParam)) return true;
+  if (IsWindowUnicode(Handle()) && AnsiLacksTyped(static_cast<wchar_t>(wParam))) {
+    MessageBeep(MB_OK);
+    return false;
+  }
+  if (maxLength_ == 0) return true;
   const std::wstring typed = wParam == '\r' ? std::wstring(L"\r\n") : std::wstring(1, static_cast<wchar_t>(wParam));
   return LimitInput(&typed) > 0;
 }

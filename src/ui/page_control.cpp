@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <uxtheme.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "ui/application.h"
@@ -110,6 +111,10 @@ bool PageControl::PagesMayClose() {
   bool mayClose = true;
   for (const auto& page : pages_) mayClose = page->MayClose() && mayClose;
   return mayClose;
+}
+
+bool PageControl::AnyPageBusy() const {
+  return std::any_of(pages_.begin(), pages_.end(), [](const auto& page) { return page->Busy(); });
 }
 
 void PageControl::StepTab(bool forward) {

@@ -28,8 +28,8 @@ struct TabOptions {
 class PageControl;
 class TabSheet;
 
-// What a page is to the window that holds it: started once when made, asked before the window closes,
-// and nothing else.
+// What a page is to the window that holds it: started once when made, asked before the window closes and
+// whether a command of it runs, and nothing else.
 class PageContent {
  public:
   virtual ~PageContent() = default;
@@ -37,6 +37,9 @@ class PageContent {
   virtual void Start() {}
   // Asked before the window closes; a page that refuses sees to the close itself when it can.
   virtual bool MayClose() { return true; }
+  // Whether a command of the page runs now, handling the window's messages while it waits: a modal window
+  // opened meanwhile would hold the command up until it is closed, so the window opens none.
+  virtual bool Busy() const { return false; }
 };
 
 using PageMaker = std::function<std::unique_ptr<PageContent>(TabSheet&)>;
@@ -62,6 +65,7 @@ class TabSheet : public Control {
   PageContent& Content();
   // A page not made yet has nothing to keep the window open for.
   bool MayClose() { return content_ == nullptr || content_->MayClose(); }
+  bool Busy() const { return content_ != nullptr && content_->Busy(); }
 
  private:
   friend class PageControl;
@@ -96,6 +100,8 @@ class PageControl : public Control, public TabStepping {
   // Whether every page made so far lets the window close. Each is asked, also after one has refused, so
   // that each can prepare for the close it will see to.
   bool PagesMayClose();
+  // Whether a command of any page made so far runs now.
+  bool AnyPageBusy() const;
 
   void StepTab(bool forward) override;
 

@@ -285,12 +285,13 @@ TEST(TextPreparation, PiecesAreFinishedAsTheWholeText) {
 
 TEST(TextPreparation, LowersAppendsAndFinishes) {
   EXPECT_EQ(PrepareForTranslation("HELLO World\r\n\xc9"), "hello world\r\n\xc9 ");
-  std::string text = "hello. i think  \n  ";
-  FinishTranslation(text);
-  EXPECT_EQ(text, "Hello. I think  \n");
-  std::string blanks = "   ";
-  FinishTranslation(blanks);
-  EXPECT_EQ(blanks, "");
+  for (const auto& [text, finished] : {std::pair{"hello. i think  \n  ", "Hello. I think  \n"}, std::pair{"   ", ""}}) {
+    std::string written;
+    FinishedTextWriter writer([&](std::string_view piece) { written += piece; });
+    writer.Add(text);
+    writer.End();
+    EXPECT_EQ(written, finished) << text;
+  }
 }
 
 }  // namespace

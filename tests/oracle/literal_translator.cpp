@@ -125,7 +125,8 @@ bool IsCommand(const std::string& line) {
 
 std::string Speech(Translator& translator, const std::string& text, const RuleStrings& rules) {
   std::string translated = LiteralTranslate(translator, PrepareForTranslation(text), rules);
-  FinishTranslation(translated);
+  CapitaliseSentences(translated);
+  translated.erase(translated.find_last_not_of(' ') + 1);
   return translated;
 }
 

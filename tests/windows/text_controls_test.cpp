@@ -153,7 +153,7 @@ TEST(Memo, SwitchingWordWrapKeepsTheTextAndTheControl) {
   EXPECT_EQ(ui::Control::FromHandle(memo.Handle()), &memo);
   EXPECT_EQ(memo.Text(), text);
   EXPECT_EQ(memo.LineCount(), 2);
-  EXPECT_EQ(memo.Line(0), "alpha beta gamma delta epsilon zeta eta theta iota kappa");
+  EXPECT_EQ(memo.Lines().front(), "alpha beta gamma delta epsilon zeta eta theta iota kappa");
   EXPECT_EQ(memo.Bounds(), bounds);
   EXPECT_TRUE(memo.ReadOnly());
   const auto style = GetWindowLongPtrA(memo.Handle(), GWL_STYLE);
@@ -175,7 +175,7 @@ TEST(Memo, CutsNothingOfALongText) {
   memo.SetSelection(static_cast<int>(beyondDefaultLimit), 0);
   TypeChars(memo.Handle(), "yz");
   EXPECT_EQ(memo.Text().size(), beyondDefaultLimit + 2);
-  EXPECT_EQ(memo.Line(0).size(), beyondDefaultLimit + 2) << "a line is read whole, however long";
+  EXPECT_EQ(memo.Lines().front().size(), beyondDefaultLimit + 2) << "a line is read whole, however long";
 
   std::string words;
   while (words.size() < beyondDefaultLimit) words += "word ";

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -10,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "app/about_box.h"
+#include "recording_client_process.h"
 #include "test_support.h"
 #include "translator/text_file_content.h"
 #include "translator_page_fixture.h"
@@ -233,6 +236,39 @@ TEST_F(TranslatorFilesTest, AnyFileNameOpensAndSaves) {
   EXPECT_EQ(page.memoText.Text(), "saved \xe9");
   EXPECT_EQ(folders.back()->Files(), std::vector<std::string>{ui::Utf8FromWide(deepNotes)}) << "no temporary file left";
   while (!folders.empty()) folders.pop_back();  // the deepest first
+}
+
+// While the command types, no command opens a modal window, which would hold the typing up with Stop out
+// of reach: the file commands are greyed and About is refused until the command has ended.
+TEST_F(TranslatorPageTest, NoModalWindowOpensWhileTheCommandTypes) {
+  test::RecordingClient client;
+  SetDelays("  25", "   0");
+  page.memoText.SetText(std::string(200, 'a'));
+  const auto fileCommands = [this] {
+    return std::vector{page.pmtOpen.Enabled(), page.pmtSave.Enabled(), page.pmtSaveAs.Enabled()};
+  };
+  static std::function<void()> whileTyping;
+  std::vector<bool> whileTypingEnabled;
+  bool aboutRefused = false;
+  whileTyping = [&] {
+    whileTypingEnabled = fileCommands();
+    const HWND about = form->AboutBox().Handle();
+    PostMessageA(about, WM_CLOSE, 0, 0);  // ends the box should it show after all
+    Choose(form->About1);
+    MSG close;
+    aboutRefused = PeekMessageA(&close, about, WM_CLOSE, WM_CLOSE, PM_REMOVE) != FALSE;
+    PressTranslate();  // Stop
+  };
+  ASSERT_NE(SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
+              KillTimer(nullptr, id);
+              whileTyping();
+            }), 0u);
+  PressTranslate();
+  whileTyping = nullptr;
+  EXPECT_EQ(whileTypingEnabled, std::vector<bool>(3, false));
+  EXPECT_TRUE(aboutRefused);
+  EXPECT_LT(client.Text().size(), 100u) << "Stop was pressed";
+  EXPECT_EQ(fileCommands(), std::vector<bool>(3, true));
 }
 
 }  // namespace

@@ -13,10 +13,11 @@
 #include "speech/compiled_style.h"
 #include "speech/shipped_rules.h"
 #include "speech/speech_styles.h"
-#include "speech/text_preparation.h"
 #include "test_support.h"
 #include "translator/text_file_content.h"
 #include "translator_page_fixture.h"
+#include "ui/clipboard.h"
+#include "ui/wide_text.h"
 
 namespace kestrelle {
 namespace {
@@ -26,24 +27,16 @@ using test::Pump;
 using test::RecordingClient;
 using test::TranslatorPageTest;
 
-std::string ClipboardText() {
-  std::string text;
-  if (!OpenClipboard(nullptr)) return text;
-  if (const HANDLE data = GetClipboardData(CF_TEXT)) {
-    text = static_cast<const char*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
-}
+std::string ClipboardText() { return ui::AnsiFromWide(ui::ClipboardText(nullptr)); }
 
-void SetClipboardText(const std::string& text) {
+void SetClipboardText(const std::wstring& text) {
   ASSERT_TRUE(OpenClipboard(nullptr));
   EmptyClipboard();
-  const HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  memcpy(GlobalLock(data), text.c_str(), text.size() + 1);
+  const std::size_t size = (text.size() + 1) * sizeof(wchar_t);
+  const HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, size);
+  memcpy(GlobalLock(data), text.c_str(), size);
   GlobalUnlock(data);
-  SetClipboardData(CF_TEXT, data);
+  SetClipboardData(CF_UNICODETEXT, data);
   CloseClipboard();
 }
 TEST_F(TranslatorPageTest, NormalStyleTypesTheTextRecapitalised) {
@@ -68,8 +61,8 @@ TEST_F(TranslatorPageTest, AStyledTranslationIsTypedAndShown) {
   reference.StyleBase = 3000;
   CompiledStyle style(ShippedRules(), reference.StyleBase);
   const std::string expected = TranslateText(style, reference, text, GameCommands::LeaveAlone, {}).value();
-  std::string unstyled = PrepareForTranslation(text);
-  FinishTranslation(unstyled);
+  CompiledStyle unchanged(ShippedRules(), 0);
+  const std::string unstyled = TranslateText(unchanged, reference, text, GameCommands::LeaveAlone, {}).value();
   ASSERT_NE(expected, unstyled) << "the Courtly rules should change this text";
   EXPECT_EQ(page.memoTranslated.Text(), expected + "\r\n");
   EXPECT_EQ(client.Text(), test::KeysText(test::ExpectedKeys(expected, {})));
@@ -176,7 +169,9 @@ TEST_F(TranslatorPageTest, WordWrapSwitchesBothMemosAndTheirScrollBars) {
     EXPECT_EQ(test::TranslatorPage(*form).pmtWordWrap.Checked(), wrap);
     for (const ui::Memo* memo : {&page.memoText, &page.memoTranslated}) {
       EXPECT_EQ(memo->WordWrap(), wrap);
-      EXPECT_EQ(memo->ScrollBarsShown(), wrap ? ui::ScrollBars::Vertical : ui::ScrollBars::Both);
+      const auto style = GetWindowLongPtrA(memo->Handle(), GWL_STYLE);
+      EXPECT_NE(style & WS_VSCROLL, 0);
+      EXPECT_EQ((style & WS_HSCROLL) != 0, !wrap);
     }
   }
 }
@@ -315,7 +310,7 @@ TEST_F(TranslatorPageTest, ShortcutsActWhileEitherMemoHasTheFocus) {
   PressCtrl(page.memoText, 'C');
   EXPECT_EQ(ClipboardText(), "typed");
 
-  SetClipboardText("pasted");
+  SetClipboardText(L"pasted");
   page.memoText.SetSelection(5, 0);
   PressCtrl(page.memoText, 'V');
   EXPECT_EQ(page.memoText.Text(), "typedpasted");
@@ -332,17 +327,25 @@ TEST_F(TranslatorPageTest, ShortcutsActWhileEitherMemoHasTheFocus) {
   EXPECT_EQ(chooser.shown.size(), 2u) << "Open is disabled for the output memo";
 }
 
-// A paste that would not fit whole is refused and said, never cut; one that fits goes in.
-TEST_F(TranslatorPageTest, APasteBeyondTheMemoLimitIsRefusedAndSaid) {
-  std::string lines;
-  while (lines.size() <= kMemoTextLimit) lines += "a line\r\n";  // the limit falls between lines
-  SetClipboardText(lines);
+// A paste that would not fit whole, or that holds a character the program's text lacks, is refused and
+// said, never cut or changed; one that fits goes in.
+TEST_F(TranslatorPageTest, APasteThatCannotGoInWholeIsRefusedAndSaid) {
+  std::wstring lines;
+  while (lines.size() <= kMemoTextLimit) lines += L"a line\r\n";  // the limit falls between lines
+  const std::pair<std::wstring, std::string> refused[] = {
+      {lines, "takes " + std::to_string(lines.size()) + " bytes as this program holds it, and the memo has room for " +
+                  std::to_string(kMemoTextLimit - 4) + " more"},
+      {L"ok \U0001F600 \u16A0", "(U+1F600)"},  // outside the first 65536, then a rune: in no 8-bit code page
+  };
   page.memoText.SetText("kept");
-  test::ErrorBoxWatcher watcher("Kestrelle");
-  page.PasteTranslateClick();
-  const std::string message = watcher.Result().message;
-  EXPECT_NE(message.find("room for " + std::to_string(kMemoTextLimit - 4) + " more"), std::string::npos) << message;
-  EXPECT_EQ(page.memoText.Text(), "kept");
+  for (const auto& [pasted, said] : refused) {
+    SetClipboardText(pasted);
+    test::ErrorBoxWatcher watcher("Kestrelle");
+    page.PasteTranslateClick();
+    const std::string message = watcher.Result().message;
+    EXPECT_NE(message.find(said), std::string::npos) << message;
+    EXPECT_EQ(page.memoText.Text(), "kept");
+  }
   SetClipboardText(lines.substr(0, kMemoTextLimit - 4));
   page.PasteTranslateClick();
   EXPECT_EQ(page.memoText.Text().size(), kMemoTextLimit);
