@@ -58,6 +58,10 @@ bool SendResult::Faulted() const {
   });
 }
 
+bool SendResult::Delivered() const {
+  return !clients.empty() && !outOfReach && TookWholeText() == static_cast<int>(clients.size());
+}
+
 std::string ProgressText(const TypingProgress& progress) {
   std::string text = "Typing line " + std::to_string(progress.line) + " of " + std::to_string(progress.lines) +
                      " into " + Named(progress.title);

@@ -39,6 +39,9 @@ struct SendResult {
   int TookWholeText() const;
   // A client missed text for a reason other than the player's own stop.
   bool Faulted() const;
+  // Clients ran, each got the whole text, and none may have run out of every link's reach: only then is
+  // the text done with.
+  bool Delivered() const;
 };
 
 // Where the typing is, for the status line while it types.

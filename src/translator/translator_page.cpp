@@ -212,7 +212,7 @@ TTranslatorPage::CommandEnd TTranslatorPage::RunTranslateCommand() {
 // The player hears of a game client that missed text in one message box naming each, unless the only
 // reason was the player's own Stop; with no client at all, a beep, and a line typed for Enter stays.
 TTranslatorPage::CommandEnd TTranslatorPage::Report(const SendResult& sent) {
-  // Said once a run (the native link says it only once): why a native client out of reach got nothing.
+  // Why native clients got nothing: a Wayland window (told once a run), or a native link that has ended.
   if (!sent.notice.empty()) {
     MessageBoxW(window_.Handle(), ui::WideFromAnsi(sent.notice).c_str(), ui::WideFromAnsi(ui::ApplicationTitle()).c_str(),
                 MB_OK | MB_ICONINFORMATION);
@@ -225,7 +225,7 @@ TTranslatorPage::CommandEnd TTranslatorPage::Report(const SendResult& sent) {
     MessageBoxW(window_.Handle(), ui::WideFromAnsi(MissedText(sent)).c_str(),
                 ui::WideFromAnsi(ui::ApplicationTitle()).c_str(), MB_OK | MB_ICONWARNING);
   }
-  return sent.TookWholeText() == static_cast<int>(sent.clients.size()) ? CommandEnd::Finished : CommandEnd::NotDelivered;
+  return sent.Delivered() ? CommandEnd::Finished : CommandEnd::NotDelivered;
 }
 
 bool TTranslatorPage::MayClose() {
@@ -277,6 +277,7 @@ void TTranslatorPage::EnableFileCommands() {
 void TTranslatorPage::pmtClearClick() {
   memoTranslated.Clear();
   memoText.Clear();
+  EnableFileCommands();  // nothing left to save
 }
 
 void TTranslatorPage::pmtWordWrapClick() {

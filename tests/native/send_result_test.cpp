@@ -28,13 +28,14 @@ TEST(SendResult, ThePlayerReadsWhichClientsMissedTextAndWhy) {
     std::string summary;
     std::string missed;
     bool faulted;
+    bool delivered = false;  // the text is done with: every client that may have run got it
   } cases[] = {
       {"no client", {}, "No game client is running.", "", false},
-      {"one client took it", {.clients = {Client("Ann", Typed)}}, "Typed into Ann.", "", false},
+      {"one client took it", {.clients = {Client("Ann", Typed)}}, "Typed into Ann.", "", false, true},
       {"none reached, native clients out of reach", {.outOfReach = true}, "No game client could be reached.", "", false},
       {"two took it, native clients out of reach", {.clients = {Client("Ann", Typed), Client("Bob", Typed)}, .outOfReach = true},
        "Typed into 2 game clients; native game clients could not be reached.", "", false},
-      {"two took it", {.clients = {Client("Ann", Typed), Client("Bob", Typed)}}, "Typed into 2 game clients.", "", false},
+      {"two took it", {.clients = {Client("Ann", Typed), Client("Bob", Typed)}}, "Typed into 2 game clients.", "", false, true},
       {"one of two not answering mid-line",
        {.clients = {Client("Ann", NotAnswering, 2, true), Client("Bob", Typed)}},
        "1 of 2 game clients did not get the whole text.",
@@ -71,6 +72,7 @@ TEST(SendResult, ThePlayerReadsWhichClientsMissedTextAndWhy) {
     EXPECT_EQ(SummaryText(c.result), c.summary) << c.what;
     EXPECT_EQ(MissedText(c.result), c.missed) << c.what;
     EXPECT_EQ(c.result.Faulted(), c.faulted) << c.what;
+    EXPECT_EQ(c.result.Delivered(), c.delivered) << c.what;
   }
 }
 
