@@ -30,8 +30,7 @@ namespace {
 // How long the link may be silent beyond a line's worth of delays: it reports at every line end, and a
 // client may take its response time to come to the front and answer.
 constexpr std::int32_t kSilenceMarginMs = kClientResponseTimeoutMs + 5000;
-// How long the link may take to answer a stop (it ends the typing at its next wait, and stops waiting for a
-// client's answer at once) or a list request.
+// How long the link is waited for after a stop (it answers one within half a second) or a list request.
 constexpr std::int32_t kPromptAnswerMs = 1500;
 
 class InboxLock {
@@ -124,53 +123,68 @@ bool NativeLink::Write(const std::string& line) {
          written == framed.size();
 }
 
-NativeLink::Next NativeLink::NextLine(std::int32_t ms, const CommandStop& stop, std::string& line) {
+bool NativeLink::Request(const std::string& line) {
+  if (!Write(line)) {
+    lost_ = true;
+    return false;
+  }
+  ++unanswered_;
+  return true;
+}
+
+NativeLink::Next NativeLink::NextReply(std::int32_t ms, const CommandStop& stop, NativeReply& reply) {
   const auto take = [&] {
     const InboxLock lock(*inbox_);
-    if (inbox_->lines.empty()) return inbox_->closed ? Next::Closed : Next::Silent;
-    line = std::move(inbox_->lines.front());
-    inbox_->lines.pop_front();
-    return Next::Line;
+    while (!inbox_->lines.empty()) {
+      std::optional<NativeReply> parsed = ParseReply(inbox_->lines.front());
+      inbox_->lines.pop_front();
+      if (!parsed) continue;
+      const bool earlier = unanswered_ > 1;
+      if (parsed->kind == NativeReply::Kind::Done && unanswered_ > 0) --unanswered_;
+      if (earlier) continue;
+      reply = std::move(*parsed);
+      return Next::Reply;
+    }
+    return inbox_->closed ? Next::Closed : Next::Silent;
   };
-  // The line taken (or the close seen) by ready() is the wait's end.
+  // The reply taken (or the close seen) by ready() is the wait's end.
   Next next = Next::Silent;
   const WaitCondition taken{.ready = [&] { return (next = take()) != Next::Silent; }, .wakeUp = inbox_->arrived};
   return WaitPumping(ms, stop, taken) == WaitEnd::Stopped ? Next::Stopped : next;
 }
 
 int NativeLink::CountClients() {
-  if (!Write(std::string(kListRequest))) {
-    lost_ = true;
-    return 0;
-  }
-  const CommandStop unstoppable;  // the answer comes at once, and must be read before the next request
+  if (!Request(std::string(kListRequest))) return 0;
+  const CommandStop unstoppable;  // the answer comes at once
   const DWORD start = GetTickCount();
   int count = 0;
-  for (std::string line;;) {
-    if (NextLine(kPromptAnswerMs - static_cast<std::int32_t>(GetTickCount() - start), unstoppable, line) != Next::Line) {
-      lost_ = true;
-      return 0;
+  for (NativeReply reply;;) {
+    switch (NextReply(kPromptAnswerMs - static_cast<std::int32_t>(GetTickCount() - start), unstoppable, reply)) {
+      case Next::Reply:
+        break;
+      case Next::Closed:
+        lost_ = true;
+        return 0;
+      case Next::Silent:
+      case Next::Stopped:
+        return 0;  // a late answer is passed over when it comes
     }
-    const std::optional<NativeReply> reply = ParseReply(line);
-    if (reply && reply->kind == NativeReply::Kind::Clients) count = reply->clients;
-    if (reply && reply->kind == NativeReply::Kind::Done) return count;
+    if (reply.kind == NativeReply::Kind::Clients) count = reply.clients;
+    if (reply.kind == NativeReply::Kind::Done) return count;
   }
 }
 
 NativeTypingResult NativeLink::Type(std::u32string_view text, const TypingDelays& delays, const CommandStop& stop,
                                     const std::function<void(const TypingProgress&)>& onProgress) {
   NativeTypingResult result;
-  if (!Write(FormatTypeRequest({delays, std::u32string(text)}))) {
-    lost_ = true;
-    return result;
-  }
+  if (!Request(FormatTypeRequest({delays, std::u32string(text)}))) return result;
   const std::int32_t silenceMs = SilenceLimitMs(delays);
   // Once the stop is passed on, the window stays live but nothing more is there to stop.
   const CommandStop unstoppable;
   std::optional<DWORD> stopPassedOn;  // the tick it was
   int announced = 0;
   std::string typingInto;  // the title of the client being typed into
-  // The clients announced that the link did not tell of: stopped after a stop, else the link was lost.
+  // The clients announced that the link did not tell of: stopped after a stop, else not answering.
   const auto untold = [&] {
     // Only the first of them was being typed into.
     const int first = static_cast<int>(result.clients.size());
@@ -180,54 +194,55 @@ NativeTypingResult NativeLink::Type(std::u32string_view text, const TypingDelays
                                 .outcome = result.stopped ? ClientOutcome::Stopped : ClientOutcome::NotAnswering,
                                 .lines = CountTypedLines(text, TypedLetters::Unicode)});
     }
-  };
-  // A link that cannot be written to or does not answer in time is given up for good: a late reply of its
-  // would be taken for one to the next request.
-  const auto giveUp = [&] {
-    lost_ = true;
-    untold();
     return result;
   };
-  for (std::string line;;) {
+  // A link waited for no longer is told to stop this typing (if it was not yet), so that it does not type on
+  // unwatched; one that cannot be written to has ended.
+  const auto late = [&] {
+    if (!stopPassedOn && !Write(std::string(kStopRequest))) lost_ = true;
+    return untold();
+  };
+  for (NativeReply reply;;) {
     const std::int32_t waitMs =
         stopPassedOn ? kPromptAnswerMs - static_cast<std::int32_t>(GetTickCount() - *stopPassedOn) : silenceMs;
-    switch (NextLine(waitMs, stopPassedOn ? unstoppable : stop, line)) {
-      case Next::Line:
+    switch (NextReply(waitMs, stopPassedOn ? unstoppable : stop, reply)) {
+      case Next::Reply:
         break;
       case Next::Stopped:
         // After the stop, only a WM_QUIT ends the wait: the program is ending.
-        if (stopPassedOn) return giveUp();
+        if (stopPassedOn) return late();
         result.stopped = true;
         stopPassedOn = GetTickCount();
-        if (!Write(std::string(kStopRequest))) return giveUp();
-        continue;
+        if (Write(std::string(kStopRequest))) continue;
+        lost_ = true;
+        return untold();
       case Next::Silent:
+        return late();
       case Next::Closed:
-        return giveUp();
+        lost_ = true;
+        return untold();
     }
-    std::optional<NativeReply> reply = ParseReply(line);
-    if (!reply) continue;
-    ToProgramText(*reply);
-    switch (reply->kind) {
+    ToProgramText(reply);
+    switch (reply.kind) {
       case NativeReply::Kind::Clients:
-        announced = reply->clients;
+        announced = reply.clients;
         break;
       case NativeReply::Kind::Client:
-        if (reply->client.outcome == ClientOutcome::Stopped) result.stopped = true;
-        result.clients.push_back(std::move(reply->client));
+        if (reply.client.outcome == ClientOutcome::Stopped) result.stopped = true;
+        result.clients.push_back(std::move(reply.client));
         typingInto.clear();
         break;
       case NativeReply::Kind::Notice:
-        result.notice = std::move(reply->notice);
+        if (!result.notice.empty()) result.notice += "\r\n\r\n";
+        result.notice += reply.notice;
         break;
       case NativeReply::Kind::Progress:
-        typingInto = reply->progress.title;
-        reply->progress.clients = announced;  // not repeated on every line
-        if (onProgress) onProgress(reply->progress);
+        typingInto = reply.progress.title;
+        reply.progress.clients = announced;  // not repeated on every line
+        if (onProgress) onProgress(reply.progress);
         break;
       case NativeReply::Kind::Done:
-        untold();
-        return result;
+        return untold();
     }
   }
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "game_link/command_stop.h"
+#include "game_link/native_link_protocol.h"
 #include "game_link/send_result.h"
 #include "game_link/typing.h"
 
@@ -37,13 +38,14 @@ class NativeLink {
 
   // Types text into every native client, one after the other, and waits for their results with the window
   // live; onProgress is told as every line starts (client counting the native clients only). A stop request
-  // is passed on; the link then ends the typing at its next wait, and its clients not done count as
-  // stopped. A link that stays silent longer than any client may take, or takes longer than a moment to
-  // answer a stop, is given up for good: its clients not done count as not answering (stopped after a
-  // stop).
+  // is passed on; the link then ends the typing at once, and its clients not done count as stopped. A link
+  // that stays silent longer than any client may take, or takes longer than a moment to answer a stop, is
+  // waited for no longer in this command: its clients not done count as not answering (stopped after a
+  // stop), and it is told to stop. It stays in use, as its late replies are passed over when they come;
+  // only a link that has ended (its pipe closed) is given up for good.
   NativeTypingResult Type(std::u32string_view text, const TypingDelays& delays, const CommandStop& stop,
                           const std::function<void(const TypingProgress&)>& onProgress);
-  // How many native clients there are now; 0 when the link does not answer at once (it is then given up).
+  // How many native clients there are now; 0 when the link does not answer at once.
   int CountClients();
 
   struct Inbox;
@@ -53,12 +55,16 @@ class NativeLink {
   // The link this process was started with, lost or not; null when it has none.
   static NativeLink* Started();
   bool Write(const std::string& line);
-  enum class Next { Line, Silent, Stopped, Closed };
-  // The next reply line, waited for up to ms with the window live; stop ends the wait.
-  Next NextLine(std::int32_t ms, const CommandStop& stop, std::string& line);
+  // Writes a request, which the link answers with replies up to a done; false when the link has ended.
+  bool Request(const std::string& line);
+  enum class Next { Reply, Silent, Stopped, Closed };
+  // The next reply to the latest request, waited for up to ms with the window live; stop ends the wait.
+  // Replies to earlier requests, which were waited for no longer, are passed over.
+  Next NextReply(std::int32_t ms, const CommandStop& stop, NativeReply& reply);
 
   HANDLE requests_;
   std::shared_ptr<Inbox> inbox_;
+  int unanswered_ = 0;  // requests written whose done has not been read
   bool lost_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "game_link/native_link_protocol.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
@@ -124,7 +125,7 @@ std::string FormatReply(const NativeReply& reply) {
         if (named.outcome != reply.client.outcome) continue;
         return "client " + std::string(named.name) + " " + std::to_string(reply.client.lines) + " " +
                std::to_string(reply.client.linesTaken) + " " + (reply.client.partLine ? "1" : "0") + " " +
-               Hex(reply.client.title);
+               std::to_string(reply.client.lettersLeftOut) + " " + Hex(reply.client.title);
       }
       break;
     case NativeReply::Kind::Notice:
@@ -158,21 +159,22 @@ std::optional<NativeReply> ParseReply(std::string_view line) {
     const std::optional<std::int32_t> at = Number(fields[2]);
     const std::optional<std::int32_t> lines = Number(fields[3]);
     std::optional<std::string> title = Unhex(fields[4]);
-    if (!client || !at || !lines || !title || *client < 1 || *at < 1 || *lines < *at) return std::nullopt;
+    if (!client || !at || !lines || !title || *client < 1 || *at < 1) return std::nullopt;
     reply.kind = NativeReply::Kind::Progress;
-    reply.progress = {.line = *at, .lines = *lines, .title = std::move(*title), .client = *client};
+    reply.progress = {.line = *at, .lines = std::max(*lines, *at), .title = std::move(*title), .client = *client};
     return reply;
   }
-  if (fields.size() != 6 || fields[0] != "client" || (fields[4] != "0" && fields[4] != "1")) return std::nullopt;
+  if (fields.size() != 7 || fields[0] != "client" || (fields[4] != "0" && fields[4] != "1")) return std::nullopt;
   const std::optional<std::int32_t> lines = Number(fields[2]);
   const std::optional<std::int32_t> taken = Number(fields[3]);
-  std::optional<std::string> title = Unhex(fields[5]);
-  if (!lines || !taken || !title || *taken < 0 || *lines < *taken) return std::nullopt;
+  const std::optional<std::int32_t> leftOut = Number(fields[5]);
+  std::optional<std::string> title = Unhex(fields[6]);
+  if (!lines || !taken || !leftOut || !title || *taken < 0 || *lines < *taken || *leftOut < 0) return std::nullopt;
   for (const OutcomeName& named : kOutcomeNames) {
     if (named.name != fields[1]) continue;
     reply.kind = NativeReply::Kind::Client;
     reply.client = {.title = std::move(*title), .kind = GameClientKind::ClassicUO, .outcome = named.outcome,
-                    .lines = *lines, .linesTaken = *taken, .partLine = fields[4] == "1"};
+                    .lines = *lines, .linesTaken = *taken, .partLine = fields[4] == "1", .lettersLeftOut = *leftOut};
     return reply;
   }
   return std::nullopt;

@@ -14,7 +14,7 @@
 //                       line <client> <line> <lines> <hex title>
 //                                               the typing goes on: line of lines (1-based) into the
 //                                               client-th native client (at least once every line)
-//                       client <outcome> <lines> <lines taken> <part line 0|1> <hex title>
+//                       client <outcome> <lines> <lines taken> <part line 0|1> <letters left out> <hex title>
 //                                               one client is done, as ClientResult tells (outcome: typed,
 //                                               not-answering, closed, kept-from-front or stopped)
 //                       notice <hex text>       something the player should know, in plain words
@@ -53,12 +53,13 @@ struct NativeReply {
   Kind kind = Kind::Done;
   int clients = 0;           // Clients
   TypingProgress progress;   // Progress: client counts the native clients only
-  ClientResult client;       // Client; a native client is always a ClassicUO, and takes every letter
+  ClientResult client;       // Client; a native client is always a ClassicUO
   std::string notice;        // Notice
 };
 
 std::string FormatReply(const NativeReply& reply);
-// Nothing for a line that is not a well-formed reply.
+// Nothing for a line that is not a well-formed reply. A progress line beyond the count it names counts the
+// lines up to it.
 std::optional<NativeReply> ParseReply(std::string_view line);
 
 }  // namespace kestrelle

@@ -11,7 +11,8 @@ namespace {
 // The fields a reply carries over the link.
 auto Fields(const NativeReply& r) {
   return std::tie(r.kind, r.clients, r.progress.client, r.progress.line, r.progress.lines, r.progress.title,
-                  r.client.title, r.client.outcome, r.client.lines, r.client.linesTaken, r.client.partLine, r.notice);
+                  r.client.title, r.client.outcome, r.client.lines, r.client.linesTaken, r.client.partLine,
+                  r.client.lettersLeftOut, r.notice);
 }
 
 // Every character, the line end and the field separator among them, arrives as it was sent.
@@ -30,7 +31,7 @@ TEST(NativeLinkProtocol, RequestsAndRepliesArriveWhole) {
       {.kind = NativeReply::Kind::Progress, .progress = {.line = 3, .lines = 8, .title = everyByte, .client = 2}},
       {.kind = NativeReply::Kind::Client, .client = {.title = "ClassicUO - 1.1.0", .lines = 2, .linesTaken = 2}},
       {.kind = NativeReply::Kind::Client, .client = {.outcome = ClientOutcome::NotAnswering, .lines = 3, .partLine = true}},
-      {.kind = NativeReply::Kind::Client, .client = {.outcome = ClientOutcome::Closed, .lines = 1}},
+      {.kind = NativeReply::Kind::Client, .client = {.outcome = ClientOutcome::Closed, .lines = 1, .lettersLeftOut = 12}},
       {.kind = NativeReply::Kind::Client, .client = {.outcome = ClientOutcome::KeptFromFront}},
       {.kind = NativeReply::Kind::Client, .client = {.title = everyByte, .outcome = ClientOutcome::Stopped, .lines = 9, .linesTaken = 4}},
       {.kind = NativeReply::Kind::Notice, .notice = std::string(kWaylandNotice)},
@@ -52,11 +53,14 @@ TEST(NativeLinkProtocol, MalformedLinesAreRefused) {
                            "stop", "list"}) {
     EXPECT_FALSE(ParseTypeRequest(line)) << line;
   }
-  for (const char* line : {"", "clients", "clients -1", "clients 2x", "client typed 1 1 0", "client lost 1 1 0 41",
-                           "client typed 1 1 0 4", "client typed 1 2 0 41", "client typed 1 1 2 41", "notice", "done 1",
-                           "line", "line 0 1 1 41", "line 1 3 2 41", "Done"}) {
+  for (const char* line : {"", "clients", "clients -1", "clients 2x", "client typed 1 1 0", "client lost 1 1 0 0 41",
+                           "client typed 1 1 0 0 4", "client typed 1 2 0 0 41", "client typed 1 1 2 0 41",
+                           "client typed 1 1 0 -1 41", "client typed 1 1 0 41", "notice", "done 1", "line",
+                           "line 0 1 1 41", "line 1 0 0 41", "Done"}) {
     EXPECT_FALSE(ParseReply(line)) << line;
   }
+  // A progress line past the count it names is still shown, as far as it has got.
+  EXPECT_EQ(ParseReply("line 1 3 2 41").value_or(NativeReply{}).progress.lines, 3);
 }
 
 }  // namespace

@@ -4,12 +4,13 @@ build's virtual display: starts it with two pipes as its standard input and outp
 and answers its type requests as the play of that run says, and its list requests with the clients of the
 next play. The program runs twice, as a link once given up
 stays given up: first its tests of a stop answered and of a link breaking off, then its test of a link that
-does not answer a stop. Whatever else the program writes (its test report) is passed on. Exits with the
+answers a stop late. Whatever else the program writes (its test report) is passed on. Exits with the
 first failing run's exit code."""
 import os
 import subprocess
 import sys
 import threading
+import time
 
 build_dir, program = sys.argv[1], sys.argv[2]
 with open(os.path.join(build_dir, "display", "name")) as name:
@@ -34,26 +35,25 @@ def wait_for_stop(requests):
             return
 
 
-# Two clients, the first stopped in its first line, the second left untold.
-def stop_answered(requests, replies):
+# Two clients: the first stopped in its first line, told late seconds after the stop; the second left untold.
+def stop_answered(requests, replies, late=0):
     reply(replies, "clients 2", "line 1 1 1 " + hexof("ClassicUO - 1"))
     wait_for_stop(requests)
-    reply(replies, "client stopped 1 0 1 " + hexof("ClassicUO - 1"), "done")
+    time.sleep(late)
+    reply(replies, "client stopped 1 0 1 0 " + hexof("ClassicUO - 1"), "done")
 
 
 # Four clients: one typed (its title beyond ASCII), one not answering, and the link breaks off in the
 # third's first line.
 def breaks_off(requests, replies):
     reply(replies, "notice " + hexof("ClassicUO runs elsewhere"), "clients 4",
-          "client typed 1 1 0 " + hexof("ClassicUO - Zo\u00eb"), "client not-answering 2 1 1 " + hexof("ClassicUO - 2"),
+          "client typed 1 1 0 0 " + hexof("ClassicUO - Zo\u00eb"), "client not-answering 2 1 1 0 " + hexof("ClassicUO - 2"),
           "line 3 1 2 " + hexof("ClassicUO - 3"))
     replies.close()
 
 
-# Two clients; the stop, once it comes, is never answered.
-def stop_unanswered(requests, replies):
-    reply(replies, "clients 2", "line 1 1 1 " + hexof("ClassicUO - 1"))
-    wait_for_stop(requests)
+def typed(requests, replies):
+    reply(replies, "clients 1", "client typed 1 1 0 0 " + hexof("ClassicUO - 1"), "done")
 
 
 def run(test_filter, plays):
@@ -84,5 +84,6 @@ def run(test_filter, plays):
 
 
 # Each play with the clients that a list request before it counts.
-codes = [run("-*NotAnswered*", [(2, stop_answered), (4, breaks_off)]), run("*NotAnswered*", [(2, stop_unanswered)])]
+late = (2, lambda requests, replies: stop_answered(requests, replies, late=2))
+codes = [run("-*Late*", [(2, stop_answered), (4, breaks_off)]), run("*Late*", [late, (1, typed)])]
 sys.exit(next((code for code in codes if code != 0), 0))

@@ -89,16 +89,16 @@ notice_hex=$(hexof "ClassicUO runs as a Wayland window; start it with SDL_VIDEOD
 [ "$(grep '^0 ' <<<"$replies")" = $'0 clients 2\n0 done' ] || fail "the list request did not count the two ClassicUO windows"
 for request in 1 2; do
   grep -qx "$request clients 2" <<<"$replies" || fail "request $request did not find the two ClassicUO windows"
-  grep -qx "$request client typed 1 1 0 $(hexof "ClassicUO - 7.0.10.3")" <<<"$replies" || fail "request $request: not typed"
-  grep -qx "$request client not-answering 1 0 [01] $(hexof "$hung_title")" <<<"$replies" || fail "request $request: hung kept"
+  grep -qx "$request client typed 1 1 0 0 $(hexof "ClassicUO - 7.0.10.3")" <<<"$replies" || fail "request $request: not typed"
+  grep -qx "$request client not-answering 1 0 [01] 0 $(hexof "$hung_title")" <<<"$replies" || fail "request $request: hung kept"
 done
 # (The hung client comes before or after the others, as the server stacks them.)
-grep -Eqx "3 client stopped 1 0 [01] $(hexof "ClassicUO - 7.0.10.3")" <<<"$replies" || fail "the stop did not end the typing"
+grep -Eqx "3 client stopped 1 0 [01] 0 $(hexof "ClassicUO - 7.0.10.3")" <<<"$replies" || fail "the stop did not end the typing"
 # The last stop comes while the hung client is asked whether it answers, whichever client comes first.
-grep -qx "5 client stopped 1 0 0 $(hexof "$hung_title")" <<<"$replies" || fail "the stop waited for the hung client"
-grep -qx "4 client typed 1 1 0 $(hexof "ClassicUO - 7.0.10.3")" <<<"$replies" &&
-  grep -Eqx "4 client (closed|not-answering) 1 0 [01] $(hexof "ClassicUO - closing")" <<<"$replies" &&
-  grep -Eqx "4 client not-answering 1 0 [01] $(hexof "$hung_title")" <<<"$replies" ||
+grep -qx "5 client stopped 1 0 0 0 $(hexof "$hung_title")" <<<"$replies" || fail "the stop waited for the hung client"
+grep -qx "4 client typed 1 1 0 0 $(hexof "ClassicUO - 7.0.10.3")" <<<"$replies" &&
+  grep -Eqx "4 client (closed|not-answering) 1 0 [01] 0 $(hexof "ClassicUO - closing")" <<<"$replies" &&
+  grep -Eqx "4 client not-answering 1 0 [01] 0 $(hexof "$hung_title")" <<<"$replies" ||
   fail "request 4: the closing client was not dropped"
 # Five requests, each waiting the link's 5-second time-out for the hung client at most once.
 [ "$seconds" -le 40 ] || fail "the hung client or the stop held the link for $seconds s"
@@ -107,7 +107,7 @@ received=$(cat "$work/client.log")
 line=$text$'\r'
 # The last request reaches this client whole when it comes before the hung one.
 last=""
-grep -qx "5 client typed 1 1 0 $(hexof "ClassicUO - 7.0.10.3")" <<<"$replies" && last=$line
+grep -qx "5 client typed 1 1 0 0 $(hexof "ClassicUO - 7.0.10.3")" <<<"$replies" && last=$line
 after_two=${received#"$line$line"}
 stopped_part=${after_two%"$line$last"}
 [ "$received" = "$line$line$stopped_part$line$last" ] && [[ "$text" == "$stopped_part"* ]] ||
