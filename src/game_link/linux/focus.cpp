@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <thread>
 #include <vector>
 
 #include "game_link/linux/x_display.h"
@@ -84,20 +83,23 @@ bool FocusHandover::HoldsNow(Window window) {
   return false;
 }
 
-bool FocusHandover::GiveTo(Window window, std::int32_t timeoutMs) {
+FocusGiven FocusHandover::GiveTo(Window window, std::int32_t timeoutMs, const WaitForReadable& wait) {
   // Errors are expected here and change nothing: an iconified window refuses the focus set directly until
   // its window manager has shown it again, which the manager does when asked for the window.
   ErrorTrap trap(display_);
   XWindowAttributes attributes = {};
-  if (!XGetWindowAttributes(display_, window, &attributes)) return false;  // gone
+  if (!XGetWindowAttributes(display_, window, &attributes)) return FocusGiven::Refused;  // gone
   taken_ = true;
   Activate(window);
+  // The focus is looked at every few milliseconds, and a stop is read meanwhile.
+  constexpr std::int32_t kLookPeriodMs = 2;
   const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
   while (!HoldsNow(window)) {
-    if (MsLeft(deadline) == 0) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    const std::int32_t left = MsLeft(deadline);
+    if (left == 0) return FocusGiven::Refused;
+    if (!wait(-1, std::min(left, kLookPeriodMs))) return FocusGiven::Stopped;
   }
-  return true;
+  return FocusGiven::Given;
 }
 
 PingAnswer Answers(Display* display, Window window, std::int32_t timeoutMs, const WaitForReadable& wait) {

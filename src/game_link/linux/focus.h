@@ -11,6 +11,12 @@
 
 namespace kestrelle::x11 {
 
+// Waits up to ms for descriptor to become readable (-1: for none, the whole time); false when the typing is
+// to end meanwhile.
+using WaitForReadable = std::function<bool(int descriptor, std::int32_t ms)>;
+
+enum class FocusGiven { Given, Refused, Stopped };
+
 class FocusHandover {
  public:
   // Remembers the window that has the focus now: the one the player typed in.
@@ -20,9 +26,9 @@ class FocusHandover {
   FocusHandover(const FocusHandover&) = delete;
   FocusHandover& operator=(const FocusHandover&) = delete;
 
-  // Gives window the focus and waits up to timeoutMs for it to arrive; false when it did not (the window is
-  // gone, not shown, or the window manager refused).
-  bool GiveTo(Window window, std::int32_t timeoutMs);
+  // Gives window the focus and waits up to timeoutMs for it to arrive, through wait: Refused when it did not
+  // (the window is gone, not shown, or the window manager refused), Stopped when wait was.
+  FocusGiven GiveTo(Window window, std::int32_t timeoutMs, const WaitForReadable& wait);
   // True while window, or a window inside it, has the focus.
   bool Holds(Window window);
 
@@ -36,9 +42,6 @@ class FocusHandover {
 };
 
 enum class PingAnswer { Answered, Silent, Stopped };
-
-// Waits up to ms for descriptor to become readable; false when the typing is to stop meanwhile.
-using WaitForReadable = std::function<bool(int descriptor, std::int32_t ms)>;
 
 // Asks a client window whether its program still handles its events (_NET_WM_PING) and waits up to
 // timeoutMs for the answer, through wait, so that a stop need not sit out a hung client's time-out. A

@@ -1,15 +1,20 @@
 #include "game_link/linux/link_channel.h"
 
 #include <poll.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
+#include <csignal>
+#include <string_view>
+
+#include "game_link/linux/signal_pipe.h"
 
 namespace kestrelle::x11 {
 
-LinkChannel::LinkChannel(int requests, int replies, int kestrelleEnded)
-    : requests_(requests), replies_(replies), kestrelleEnded_(kestrelleEnded) {}
+LinkChannel::LinkChannel(int requests, int replies, pid_t kestrelle, int kestrelleEnded)
+    : requests_(requests), replies_(replies), kestrelle_(kestrelle), kestrelleEnded_(kestrelleEnded) {}
 
 std::optional<std::string> LinkChannel::TakeLine() {
   const size_t end = buffer_.find('\n');
@@ -22,15 +27,18 @@ std::optional<std::string> LinkChannel::TakeLine() {
 
 LinkChannel::Read LinkChannel::ReadMore(int ms, int wakeOn) {
   if (ended_) return Read::Ended;
-  // poll passes over entries whose descriptor is negative.
-  pollfd watched[3] = {{requests_, POLLIN, 0}, {kestrelleEnded_, POLLIN, 0}, {wakeOn, POLLIN, 0}};
-  const int ready = poll(watched, 3, ms);
-  if (ready < 0) return errno == EINTR ? Read::More : Read::Ended;
-  if (watched[1].revents & POLLIN) {
-    ended_ = true;
-    return Read::Ended;
-  }
-  if (watched[0].revents & (POLLIN | POLLHUP | POLLERR)) {
+  // Every wait watches these; poll passes over entries whose descriptor is negative.
+  enum Source { kRequests, kKestrelleEnded, kSignals, kWakeOn, kSources };
+  pollfd watched[kSources] = {};
+  watched[kRequests] = {requests_, POLLIN, 0};
+  watched[kKestrelleEnded] = {kestrelleEnded_, POLLIN, 0};
+  watched[kSignals] = {SignalPipe::OfThisProcess().ReadEnd(), POLLIN, 0};
+  watched[kWakeOn] = {wakeOn, POLLIN, 0};
+  if (poll(watched, kSources, ms) < 0) return errno == EINTR ? Read::More : Read::Ended;
+  if (watched[kSignals].revents & POLLIN) TakeSignals();
+  if (watched[kKestrelleEnded].revents & POLLIN) ended_ = true;
+  if (ended_) return Read::Ended;
+  if (watched[kRequests].revents & (POLLIN | POLLHUP | POLLERR)) {
     char chunk[4096];
     const ssize_t count = read(requests_, chunk, sizeof chunk);
     if (count == 0 || (count < 0 && errno != EINTR && errno != EAGAIN)) {
@@ -39,7 +47,22 @@ LinkChannel::Read LinkChannel::ReadMore(int ms, int wakeOn) {
     }
     if (count > 0) buffer_.append(chunk, static_cast<size_t>(count));
   }
-  return watched[2].revents ? Read::Woken : Read::More;
+  return watched[kWakeOn].revents ? Read::Woken : Read::More;
+}
+
+void LinkChannel::TakeSignals() {
+  for (const int signal : SignalPipe::OfThisProcess().Take()) {
+    if (signal != SIGCHLD) {
+      endingSignal_ = signal;
+      ended_ = true;
+      continue;
+    }
+    // Kestrelle is the only child, but its end is made sure of without taking its exit status.
+    siginfo_t info = {};
+    if (waitid(P_PID, static_cast<id_t>(kestrelle_), &info, WEXITED | WNOHANG | WNOWAIT) != 0 || info.si_pid != 0) {
+      ended_ = true;
+    }
+  }
 }
 
 std::optional<std::string> LinkChannel::NextRequest() {
@@ -51,7 +74,13 @@ std::optional<std::string> LinkChannel::NextRequest() {
 
 bool LinkChannel::TakeStop() {
   bool stop = false;
-  while (std::optional<std::string> line = TakeLine()) stop = stop || *line == kStopRequest;
+  for (size_t end; (end = buffer_.find('\n')) != std::string::npos; buffer_.erase(0, end + 1)) {
+    std::string_view line(buffer_.data(), end);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    // Kestrelle's next request: it waits for this one no longer.
+    if (line != kStopRequest) return true;
+    stop = true;
+  }
   return stop;
 }
 
