@@ -25,7 +25,7 @@ done
 
 dpkg -x "$deb" "$work/root"
 for file in bin/kestrelle bin/kestrelle-link bin/kestrelle-translate lib/kestrelle/Kestrelle.exe \
-            share/kestrelle/wine-fonts.reg share/applications/kestrelle.desktop \
+            share/applications/kestrelle.desktop \
             share/icons/hicolor/32x32/apps/kestrelle.png share/man/man1/kestrelle.1 \
             share/man/man1/kestrelle-link.1 share/man/man1/kestrelle-translate.1 share/doc/kestrelle/copyright; do
   [ -s "$work/root/usr/$file" ] || fail "the package lacks /usr/$file"
