@@ -10,8 +10,8 @@ namespace kestrelle::ui {
 namespace {
 
 // The stand-ins, each no wider than its face at the layout's sizes, so that every caption stays in its room:
-// Arial's metric twin overflows the tighter buttons where Wine draws it, so a narrow sans serif takes its
-// place; Courier New and Times New Roman have their metric twins.
+// Arial's metric twin, as Wine draws it, overflows the tighter labels, groups and radio items, so a narrow
+// sans serif takes its place; Courier New and Times New Roman have their metric twins.
 struct StandIn {
   const char* face;
   const char* standIn;
