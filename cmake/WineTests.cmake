@@ -26,8 +26,11 @@ endif()
 # kestrelle_add_wine_gtest(<target> LOCALE <locale> FILTER <gtest filter>): the cases of the filter once
 # more in a Unix locale that the display fixture makes (ja_JP.UTF-8), which sets the system code page of
 # Wine, named "<case>@<locale>". Only in a cross build.
+# kestrelle_add_wine_gtest(<target> PLAYER_PREFIX FILTER <gtest filter>): the cases of the filter once more in
+# a Wine prefix as a player's new one is, without the build's settings, named "<case>@player-prefix". Only in
+# a cross build.
 function(kestrelle_add_wine_gtest target)
-  cmake_parse_arguments(arg "" "TIMEOUT;SCREEN;LOCALE;FILTER" "" ${ARGN})
+  cmake_parse_arguments(arg "PLAYER_PREFIX" "TIMEOUT;SCREEN;LOCALE;FILTER" "" ${ARGN})
   if(NOT arg_TIMEOUT)
     set(arg_TIMEOUT 120)
   endif()
@@ -43,8 +46,11 @@ function(kestrelle_add_wine_gtest target)
     elseif(arg_LOCALE)
       list(APPEND properties ENVIRONMENT KESTRELLE_WINE_LOCALE=${arg_LOCALE})
       set(variant TEST_SUFFIX "@${arg_LOCALE}" TEST_FILTER "${arg_FILTER}")
+    elseif(arg_PLAYER_PREFIX)
+      list(APPEND properties ENVIRONMENT KESTRELLE_WINE_PLAYER_PREFIX=1)
+      set(variant TEST_SUFFIX "@player-prefix" TEST_FILTER "${arg_FILTER}")
     endif()
-  elseif(arg_SCREEN OR arg_LOCALE)
+  elseif(arg_SCREEN OR arg_LOCALE OR arg_PLAYER_PREFIX)
     return()
   endif()
   # Listing may first create the Wine prefix, which takes a while.

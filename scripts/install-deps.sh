@@ -10,6 +10,8 @@ packages=(
   hyperfine filters time python3 locales
   # The native link (Xlib), and for its tests an SDL window that plays a native ClassicUO, xmodmap and xprop.
   libx11-dev libsdl2-dev pkg-config x11-xserver-utils x11-utils
+  # The Linux package's checks: Debian's package checker, the menu entry's and the AppStream file's.
+  lintian desktop-file-utils appstream
 )
 
 missing=()

@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # Runs Kestrelle: installs what is missing, builds the windows preset and starts Kestrelle.exe through
 # Wine on the current display: in the Wine prefix that WINEPREFIX names (the game client's, so that
-# Kestrelle can type into it; it must exist and be 64-bit), or else in the build's own. In a player's prefix
-# it sets the font stand-ins that its captions need, says so, and changes nothing else there. Kestrelle
-# runs under the native link (kestrelle-link, built by the release preset), so that its Translate also
-# reaches native ClassicUO windows on the display.
+# Kestrelle can type into it; it must exist and be 64-bit), or else in the build's own. A player's prefix
+# is left as it is: Kestrelle picks its fonts itself. Kestrelle runs under the native link (kestrelle-link,
+# built by the release preset), so that its Translate also reaches native ClassicUO windows on the display.
 # Without a display it says so, shows the program on a virtual display instead (always in the build's own
 # prefix), saves PNG pictures of its pages and its about box in build/screenshots/ (the Moongates and
 # Weapons pages also on a 144-DPI screen, a display scale of 150 %), lists them and exits.
@@ -54,12 +53,6 @@ if [ -n "${DISPLAY:-}" ]; then
   if [ -n "$player_prefix" ]; then
     export WINEPREFIX="$player_prefix"
     unset WINEARCH  # the prefix has its own
-    missing=$(kestrelle_missing_font_stand_ins)
-    if [ -n "$missing" ]; then
-      echo "Setting the font stand-ins that Kestrelle's captions need in $WINEPREFIX (nothing else there changes):"
-      sed 's/=/ -> /; s/^/  /' <<<"$missing"
-      kestrelle_set_font_stand_ins
-    fi
   else
     kestrelle_prepare_prefix Y
   fi

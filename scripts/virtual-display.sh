@@ -2,8 +2,9 @@
 # virtual-display.sh start|stop <build-dir> [screen...]
 # start: runs Xvfb on a free display number, records it in <build-dir>/display, and prepares the Wine
 # prefix (see kestrelle_prepare_prefix in wine-env.sh), one prefix for each screen named, as DPI or
-# DPI-FRAME (see kestrelle_prepare_screen_prefix), and one for a Japanese locale (see
-# kestrelle_prepare_locale_prefix); stop: ends the Wine servers of the build's prefixes and that Xvfb.
+# DPI-FRAME (see kestrelle_prepare_screen_prefix), one for a Japanese locale (see
+# kestrelle_prepare_locale_prefix) and one as a player's (see kestrelle_prepare_player_prefix); stop: ends
+# the Wine servers of the build's prefixes and that Xvfb.
 set -euo pipefail
 action=$1
 build_dir=$(cd "$2" && pwd)
@@ -36,6 +37,7 @@ start() {
   for screen in "${screens[@]}"; do kestrelle_prepare_screen_prefix "$screen"; done
   # Japanese, whose code page 932 Wine takes as the system code page: text in a double-byte code page.
   kestrelle_prepare_locale_prefix ja_JP.UTF-8
+  kestrelle_prepare_player_prefix
   echo "Virtual display $DISPLAY ready"
 }
 

@@ -4,12 +4,15 @@
 # prefix of that screen (see kestrelle_prepare_screen_prefix); unset or 96, the build's own prefix.
 # KESTRELLE_WINE_LOCALE (ja_JP.UTF-8) runs Wine in that Unix locale, which gives Wine the locale's code
 # page as the system code page, with the prefix of that locale (see kestrelle_prepare_locale_prefix).
+# KESTRELLE_WINE_PLAYER_PREFIX (1) picks a prefix as a player's is (see kestrelle_prepare_player_prefix).
 kestrelle_base_prefix="$build_dir/wineprefix"
 # kestrelle_screen_prefix SCREEN: the prefix of a screen named DPI or DPI-FRAME.
 kestrelle_screen_prefix() { echo "$kestrelle_base_prefix-${1%%-*}dpi${1#"${1%%-*}"}"; }
 if [ -n "${KESTRELLE_WINE_LOCALE:-}" ]; then
   WINEPREFIX="$kestrelle_base_prefix-$KESTRELLE_WINE_LOCALE"
   export LOCPATH="$build_dir/locale" LANG="$KESTRELLE_WINE_LOCALE" LC_ALL="$KESTRELLE_WINE_LOCALE"
+elif [ -n "${KESTRELLE_WINE_PLAYER_PREFIX:-}" ]; then
+  WINEPREFIX="$kestrelle_base_prefix-player"
 elif [ "${KESTRELLE_WINE_SCREEN:-96}" != 96 ]; then
   WINEPREFIX=$(kestrelle_screen_prefix "$KESTRELLE_WINE_SCREEN")
 else
@@ -22,9 +25,9 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 kestrelle_scripts="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 
-# kestrelle_prepare_prefix Y|N: creates the prefix when it is missing and applies the font stand-ins
-# (wine-fonts.reg), the build prefix's own settings (wine-settings.reg: Wine's own MS Sans Serif, classic
-# controls) and whether a window manager handles Wine's windows: N on the virtual display, which has none
+# kestrelle_prepare_prefix Y|N: creates the prefix when it is missing and applies the build prefix's own
+# settings (wine-settings.reg: Wine's own MS Sans Serif, classic controls) and whether a window manager
+# handles Wine's windows: N on the virtual display, which has none
 # (Wine then draws the window frames itself and does not wait for a window manager whenever a window is
 # hidden or destroyed). Needs $DISPLAY; quick when nothing is to be done.
 kestrelle_prepare_prefix() {
@@ -34,8 +37,7 @@ kestrelle_prepare_prefix() {
     echo "Preparing the Wine prefix in $WINEPREFIX"
     wineboot --init >/dev/null 2>&1 || true
   fi
-  if [ ! -f "$stamp" ] || [ "$kestrelle_scripts/wine-fonts.reg" -nt "$stamp" ] ||
-     [ "$kestrelle_scripts/wine-settings.reg" -nt "$stamp" ]; then
+  if [ ! -f "$stamp" ] || [ "$kestrelle_scripts/wine-settings.reg" -nt "$stamp" ]; then
     # Wine's own fonts where this Wine does not find them by itself: Marlett for the caption buttons, Tahoma
     # for menus, and MS Sans Serif, whose screen font is sserife.fon (Wine skips ms_sans_serif.ttf, which
     # holds only bitmaps).
@@ -43,7 +45,6 @@ kestrelle_prepare_prefix() {
       cp -n /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/sserife.fon "$WINEPREFIX/drive_c/windows/Fonts/" \
         2>/dev/null || true
     fi
-    kestrelle_set_font_stand_ins
     wine regedit /S "$(winepath -w "$kestrelle_scripts/wine-settings.reg")" >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f >/dev/null 2>&1
     wineserver -w
@@ -111,19 +112,14 @@ kestrelle_prepare_locale_prefix() {
   kestrelle_copy_done "$kestrelle_base_prefix-$locale"
 }
 
-# kestrelle_missing_font_stand_ins: the stand-ins of wine-fonts.reg that the prefix lacks, one "name=font"
-# a line (nothing when it has them all).
-kestrelle_missing_font_stand_ins() {
-  local present
-  present=$(wine reg query 'HKCU\Software\Wine\Fonts\Replacements' 2>/dev/null | tr -d '\r' |
-            awk -F '    ' '$3 == "REG_SZ" { print $2 "=" $4 }') || true
-  tr -d '\r' <"$kestrelle_scripts/wine-fonts.reg" | sed -n 's/^"\([^"]*\)"="\([^"]*\)"$/\1=\2/p' |
-    while read -r wanted; do
-      grep -qxF "$wanted" <<<"$present" || echo "$wanted"
-    done
-}
-
-# kestrelle_set_font_stand_ins: sets the stand-ins of wine-fonts.reg in the prefix, and nothing else.
-kestrelle_set_font_stand_ins() {
-  wine regedit /S "$(winepath -w "$kestrelle_scripts/wine-fonts.reg")" >/dev/null 2>&1
+# kestrelle_prepare_player_prefix: makes, once, the prefix of KESTRELLE_WINE_PLAYER_PREFIX: one as a player's
+# new prefix is, without the build's settings (Wine's own fonts put in, classic controls), only told that
+# the virtual display has no window manager.
+kestrelle_prepare_player_prefix() {
+  local prefix="$kestrelle_base_prefix-player"
+  [ -f "$prefix/.kestrelle-copy" ] && return 0
+  rm -rf "$prefix"
+  WINEPREFIX="$prefix" wineboot --init >/dev/null 2>&1 || true
+  WINEPREFIX="$prefix" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  kestrelle_copy_done "$prefix"
 }

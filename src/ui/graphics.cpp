@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "ui/dpi.h"
+#include "ui/font_face.h"
 #include "ui/smart_handle.h"
 
 namespace kestrelle::ui {
@@ -19,7 +20,7 @@ FontHandle NewFont(const FontSpec& wanted, int height, BYTE precision = OUT_DEFA
   description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   description.lfQuality = DEFAULT_QUALITY;
   description.lfPitchAndFamily = DEFAULT_PITCH;
-  lstrcpynA(description.lfFaceName, wanted.name.c_str(), LF_FACESIZE);
+  lstrcpynA(description.lfFaceName, InstalledFace(wanted.name).c_str(), LF_FACESIZE);
   return FontHandle(CreateFontIndirectA(&description));
 }
 

@@ -47,8 +47,8 @@ struct FontSpec {
   friend bool operator==(const FontSpec&, const FontSpec&) = default;
 };
 
-// The shared font for a description (ANSI character set) at a DPI, its height scaled from 96 DPI; never
-// null.
+// The shared font for a description (ANSI character set) at a DPI, its height scaled from 96 DPI, in the
+// face's installed stand-in where the face is missing (see font_face.h); never null.
 HFONT SharedFont(const FontSpec& wanted, int dpi = 96);
 
 // The shared solid brush of a colour.

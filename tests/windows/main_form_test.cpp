@@ -8,6 +8,7 @@
 
 #include "app/main_form.h"
 #include "test_support.h"
+#include "ui/font_face.h"
 #include "user_actions.h"
 
 namespace kestrelle {
@@ -260,7 +261,7 @@ TEST(MainForm, ControlsUseTheirOwnFontOrTheWindowsFont) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     const FontSeen font = FontOf(row.control);
-    EXPECT_EQ(font.face, row.face);
+    EXPECT_EQ(font.face, ui::InstalledFace(row.face));
     EXPECT_EQ(font.height, row.height);
     EXPECT_EQ(font.bold, row.bold);
   }

@@ -1,11 +1,13 @@
-// make_icon <file.ico>: draws the program's icon, a glowing blue moongate on a stone step, at 32 x 32
-// and 16 x 16 pixels (32-bit colour with alpha) and writes both into one icon file.
+// make_icon <file.ico> [size...]: draws the program's icon, a glowing blue moongate on a stone step, at
+// each size named (square, 1 to 256 pixels; 32 and 16 when none is) in 32-bit colour with alpha, and writes
+// the pictures into one icon file in that order.
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "output_file.h"
@@ -96,14 +98,26 @@ std::vector<std::uint8_t> IconImage(int size) {
   return image;
 }
 
+// A size named on the command line, or 0 when it is not a whole number from 1 to 256.
+int SizeNamed(std::string_view text) {
+  int size = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9' || size > 256) return 0;
+    size = size * 10 + (c - '0');
+  }
+  return size <= 256 ? size : 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: make_icon <file.ico>\n");
+  std::vector<int> sizes;
+  for (int i = 2; i < argc; ++i) sizes.push_back(SizeNamed(argv[i]));
+  if (sizes.empty()) sizes = {32, 16};
+  if (argc < 2 || std::find(sizes.begin(), sizes.end(), 0) != sizes.end()) {
+    std::fprintf(stderr, "usage: make_icon <file.ico> [size (1 to 256)...]\n");
     return 2;
   }
-  const int sizes[] = {32, 16};
   std::vector<std::vector<std::uint8_t>> images;
   for (int size : sizes) images.push_back(IconImage(size));
 
@@ -113,8 +127,9 @@ int main(int argc, char** argv) {
   Put16(file, static_cast<unsigned>(images.size()));
   std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * images.size());
   for (std::size_t i = 0; i < images.size(); ++i) {
-    file.push_back(static_cast<std::uint8_t>(sizes[i]));
-    file.push_back(static_cast<std::uint8_t>(sizes[i]));
+    // 256 is written as 0, as a byte holds no more.
+    file.push_back(static_cast<std::uint8_t>(sizes[i] % 256));
+    file.push_back(static_cast<std::uint8_t>(sizes[i] % 256));
     file.push_back(0);  // no palette
     file.push_back(0);
     Put16(file, 1);
