@@ -88,7 +88,10 @@ bool LinkedText::MatchesAt(CharId start, std::string_view key) const {
   if (!Alive(start)) return false;
   CharId c = start;
   for (const char wanted : key) {
-    if (c == kNoChar || AsciiLower(At(c)) != wanted || !Matchable(c)) return false;
+    if (c == kNoChar) return false;
+    // Most of a text is lower case already: the character itself is compared first.
+    const char here = At(c);
+    if ((here != wanted && AsciiLower(here) != wanted) || !Matchable(c)) return false;
     c = Next(c);
   }
   return true;
