@@ -35,15 +35,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   whole.Rewrite(text, engine, BetweenAlternatives(), [&](std::string_view piece) { rewritten += piece; });
   fuzz::ExpectSame(rewritten, engine, oracle::LiteralTranslate(plain, text, rules), plain);
 
+  const auto lower = [](std::string s) {
+    for (char& c : s) c = AsciiLower(c);
+    return s;
+  };
   Translator lowered = fuzzed->translator;
-  std::string lowText = text;
   std::string rewrittenLow;
-  for (char& c : lowText) c = AsciiLower(c);
   CompiledStyle(rules, fuzz::kFuzzedBase)
-      .Rewrite(lowText, lowered, BetweenAlternatives(), [&](std::string_view piece) { rewrittenLow += piece; });
-  for (char& c : rewritten) c = AsciiLower(c);
-  for (char& c : rewrittenLow) c = AsciiLower(c);
-  fuzz::ExpectSame(rewritten, engine, rewrittenLow, lowered);
+      .Rewrite(lower(text), lowered, BetweenAlternatives(), [&](std::string_view piece) { rewrittenLow += piece; });
+  fuzz::ExpectSame(lower(rewritten), engine, lower(rewrittenLow), lowered);
 
   Translator commands = engine;
   plain = engine;

@@ -32,12 +32,9 @@ constexpr size_t kLongText = kestrelle::kShortText + kestrelle::kShortText / 4;
 std::optional<char> Joint(const kestrelle::fuzz::FuzzedRules& fuzzed) {
   std::string taken = " .!?,|\n\r" + fuzzed.text;
   for (const std::string& s : fuzzed.strings) taken += s;
+  for (char& c : taken) c = kestrelle::AsciiLower(c);
   for (int c = 1; c < 256; ++c) {
-    const char joint = static_cast<char>(c);
-    if (taken.find(joint) == std::string::npos && taken.find(kestrelle::AsciiLower(joint)) == std::string::npos &&
-        taken.find(kestrelle::AsciiUpper(joint)) == std::string::npos) {
-      return joint;
-    }
+    if (taken.find(kestrelle::AsciiLower(static_cast<char>(c))) == std::string::npos) return static_cast<char>(c);
   }
   return std::nullopt;
 }
