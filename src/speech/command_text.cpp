@@ -11,7 +11,7 @@ namespace kestrelle {
 
 namespace {
 
-bool EndsInBreak(std::string_view s) { return !s.empty() && (s.back() == ' ' || s.back() == '\r'); }
+bool IsBreak(char c) { return c == ' ' || c == '\r'; }
 
 }  // namespace
 
@@ -23,7 +23,7 @@ std::string JoinDisplayedLines(const std::vector<std::string>& lines, bool wordW
       if (i > 0) text += "\r\n";
     } else {
       if (line.empty()) continue;
-      if (!text.empty() && !EndsInBreak(text) && !EndsInBreak(line)) text += ' ';
+      if (!text.empty() && !IsBreak(text.back()) && !IsBreak(line.front())) text += ' ';
     }
     text += line;
   }

@@ -10,10 +10,11 @@ namespace kestrelle {
 
 // Joins the lines of the input memo, as it displays them, into the text to translate.
 // Word wrap off: the lines are paragraphs, joined by carriage return and line feed (empty lines too).
-// Word wrap on: the lines are wrapped pieces; a line is appended with a blank in between unless the text
-// so far or the appended line ends in a blank or carriage return (the wrapped piece already holds the
-// blank it broke at). An empty line adds nothing, not even a blank, so a blank line between paragraphs
-// joins them as if it were not there and nothing is ever put in front of the text.
+// Word wrap on: the lines are wrapped pieces and paragraphs; two lines are joined by one blank unless the
+// text so far ends in a blank or carriage return (a wrapped piece holds the blank it broke at, so a
+// paragraph's pieces join as displayed) or the next line begins with one. An empty line adds nothing, not
+// even a blank, so a blank line between paragraphs joins them as if it were not there and nothing is ever
+// put in front of the text.
 std::string JoinDisplayedLines(const std::vector<std::string>& lines, bool wordWrap);
 
 // The same when game commands are left alone: with word wrap on, a paragraph of the memo that is a game

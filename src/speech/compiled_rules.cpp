@@ -12,6 +12,11 @@ bool AllBlanks(std::string_view s) {
   return s.find_first_not_of(' ') == std::string_view::npos;
 }
 
+// The rules match the lower-cased text, where no capital letter is left.
+bool HoldsCapital(std::string_view s) {
+  return std::any_of(s.begin(), s.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+
 }  // namespace
 
 CompiledRules::CompiledRules(std::vector<Rule> rules)
@@ -19,9 +24,9 @@ CompiledRules::CompiledRules(std::vector<Rule> rules)
         for (size_t r = 0; r < rules_.size(); ++r) {
           for (const std::string& alternative : rules_[r].alternatives) {
             const int index = alternatives_++;
-            // An empty alternative never occurs; one of blanks only would match its own inserted blanks
-            // without end, so it is left out.
-            if (AllBlanks(alternative)) continue;
+            // An empty alternative, or one with a capital letter, never occurs; one of blanks only would
+            // match its own inserted blanks without end. They are left out.
+            if (AllBlanks(alternative) || HoldsCapital(alternative)) continue;
             if (alternative.back() != ' ') {
               steps_.push_back({static_cast<int>(r), index, KeyOf(alternative), 0});
               continue;

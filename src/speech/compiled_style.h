@@ -24,8 +24,9 @@ class CompiledStyle {
   // The rules with this id base; base 0, the unchanged style, has none.
   CompiledStyle(const RuleStrings& rules, int base);
 
-  // Applies the rules to text as it is, drawing from translator, and hands the result to piece in text
-  // order. False when between() asked to stop.
+  // Applies the rules to text, drawing from translator, and hands the result to piece in text order. The
+  // rules match the text lower-cased; every character that no rule replaced keeps its case, and what a
+  // rule put in is as the rule wrote it. False when between() asked to stop.
   bool Rewrite(std::string text, Translator& translator, const BetweenAlternatives& between,
                const std::function<void(std::string_view)>& piece);
 

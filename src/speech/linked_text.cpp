@@ -3,6 +3,7 @@
 #include <bit>
 #include <stdexcept>
 
+#include "base/ascii_case.h"
 #include "speech/short_text.h"
 
 namespace kestrelle {
@@ -87,7 +88,10 @@ bool LinkedText::MatchesAt(CharId start, std::string_view key) const {
   if (!Alive(start)) return false;
   CharId c = start;
   for (const char wanted : key) {
-    if (c == kNoChar || At(c) != wanted || !Matchable(c)) return false;
+    if (c == kNoChar) return false;
+    // Most of a text is lower case already: the character itself is compared first.
+    const char here = At(c);
+    if ((here != wanted && AsciiLower(here) != wanted) || !Matchable(c)) return false;
     c = Next(c);
   }
   return true;
@@ -154,7 +158,10 @@ LinkedText::Splice LinkedText::Replace(CharId start, size_t length, std::string_
 void LinkedText::ReplaceBySame(CharId start, size_t length) {
   CharId c = start;
   for (size_t i = 0; i < length; ++i, c = Next(c)) {
-    if (c < original_.size() && original_[c] != ' ') marked_.Set(c);
+    if (c < original_.size() && original_[c] != ' ') {
+      original_[c] = AsciiLower(original_[c]);
+      marked_.Set(c);
+    }
   }
 }
 

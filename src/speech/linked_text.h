@@ -4,6 +4,9 @@
 // keep their ids (0 .. size-1); inserted characters get new ids, each insertion a run of consecutive ids.
 // Inserted characters other than blanks are marked: no later match can use them.
 //
+// The original text is kept as it was typed and matched as if lower-cased ('A'..'Z' as 'a'..'z'): what no
+// rule replaces keeps its case, without a lowered copy of the text beside it.
+//
 // Replacements are few against the length of a text, so the links are implicit: a character is followed
 // by the next id and preceded by the one before, unless a flag says that a replacement changed that link,
 // and only those links are stored. A character of the original text so costs its byte and three flags.
@@ -41,7 +44,7 @@ class LinkedText {
   // The original text, contiguous, for the first search over it.
   std::string_view Original() const { return original_; }
 
-  // Whether key occurs at the alive character start, on matchable characters only.
+  // Whether key (lower case) occurs at the alive character start, on matchable characters only.
   bool MatchesAt(CharId start, std::string_view key) const;
 
   // Whether a comes before b in the text; both alive.
@@ -55,9 +58,10 @@ class LinkedText {
   };
   // Replaces the length characters from start (all alive and in sequence) by insert.
   Splice Replace(CharId start, size_t length, std::string_view insert);
-  // Replaces the length characters from start by the same text: the characters stay where they are, and
-  // those other than blanks are marked as inserted ones would be. Many rules keep what they matched
-  // ("%ECHO"), and on dense text an insertion for each would cost many times the text's own size.
+  // Replaces the length characters from start by the same text, as matched (lower case): the characters
+  // stay where they are, lowered, and those other than blanks are marked as inserted ones would be. Many
+  // rules keep what they matched ("%ECHO"), and on dense text an insertion for each would cost many times
+  // the text's own size.
   void ReplaceBySame(CharId start, size_t length);
 
   // An order label: labels do not decrease along the text. Equal labels (when nested insertions left no

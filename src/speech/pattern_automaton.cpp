@@ -2,6 +2,8 @@
 
 #include <queue>
 
+#include "base/ascii_case.h"
+
 namespace kestrelle {
 
 PatternAutomaton::PatternAutomaton(const std::vector<std::string>& keys) {
@@ -10,6 +12,9 @@ PatternAutomaton::PatternAutomaton(const std::vector<std::string>& keys) {
       std::uint16_t& cls = classOf_[static_cast<unsigned char>(c)];
       if (cls == 0) cls = static_cast<std::uint16_t>(classes_++);
     }
+  }
+  for (char upper = 'A'; upper <= 'Z'; ++upper) {
+    classOf_[static_cast<unsigned char>(upper)] = classOf_[static_cast<unsigned char>(AsciiLower(upper))];
   }
   // Trie first, with -1 for a missing edge.
   table_.assign(classes_, -1);

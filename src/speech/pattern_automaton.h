@@ -1,6 +1,7 @@
 #pragma once
 // Multi-pattern search (Aho-Corasick) over the search keys of a rule set, so that one pass over the text
-// finds every occurrence of every key.
+// finds every occurrence of every key. The text is read as if lower-cased: 'A'..'Z' step as 'a'..'z', so
+// the player's text is searched with the case it was typed in and no lowered copy of it is made.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -9,7 +10,8 @@ namespace kestrelle {
 
 class PatternAutomaton {
  public:
-  // Keys must be distinct and non-empty; key i is reported as i.
+  // Keys must be distinct, non-empty and free of 'A'..'Z' (no lowered text holds one); key i is reported
+  // as i.
   explicit PatternAutomaton(const std::vector<std::string>& keys);
 
   static constexpr int kStart = 0;

@@ -1,7 +1,5 @@
 #include "speech/text_preparation.h"
 
-#include "base/ascii_case.h"
-
 namespace kestrelle {
 
 namespace {
@@ -10,7 +8,6 @@ constexpr size_t kHeldText = 1 << 16;
 }  // namespace
 
 std::string PrepareForTranslation(std::string text) {
-  for (char& c : text) c = AsciiLower(c);
   text.push_back(' ');
   return text;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The preparation around a translation that the Translate command and the command-line filter share:
-// the engine sees lower-case text with one blank appended, and the result gets its sentence capitals back
-// and loses its trailing blanks.
+// the engine sees the text as typed with one blank appended (its rules match the text lower-cased, and
+// keep the case of what they do not replace), and the result gets sentence capitals and loses its trailing
+// blanks.
 #include <functional>
 #include <string>
 #include <string_view>
@@ -10,8 +11,8 @@
 
 namespace kestrelle {
 
-// 'A'..'Z' lowered (nothing else changes), then one blank appended; done in the given string, which a
-// caller that no longer needs its text moves in.
+// The text with one blank appended, in the given string, which a caller that no longer needs its text
+// moves in.
 std::string PrepareForTranslation(std::string text);
 
 // The finishing of a translated text (CapitaliseSentences, then every blank at the end removed) for a

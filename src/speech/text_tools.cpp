@@ -13,6 +13,21 @@ bool IsAsciiLetter(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
+// Whether a character that begins with this byte is a letter. Outside ASCII, a letter has no case here and
+// is left as it is, but it still begins its sentence: Japanese, Greek or an accented letter takes the
+// capital, rather than the first ASCII letter after it. Not letters: in UTF-8 the characters that begin
+// with 0xC2 (U+0080..U+00BF: inverted question and exclamation marks, guillemets, the no-break space),
+// 0xE2 (U+2000..U+2FFF: quotation marks, dashes, the ellipsis, symbols) or 0xF0 and up (emoji); bytes
+// below 0xC0, which go on a UTF-8 character (or are 8-bit symbols).
+bool BeginsLetter(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return IsAsciiLetter(c) || (byte >= 0xC0 && byte != 0xC2 && byte != 0xE2 && byte < 0xF0);
+}
+
+// Whether a character that ends with this byte is a letter: a byte that goes on a UTF-8 character is taken
+// for the end of a letter, as most such characters next to an ASCII letter are.
+bool EndsLetter(char c) { return IsAsciiLetter(c) || static_cast<unsigned char>(c) >= 0x80; }
+
 }  // namespace
 
 int CountChar(char ch, std::string_view s) {
@@ -54,11 +69,11 @@ void SentenceCapitals::Apply(std::span<char> piece, char before, char after) {
     char& c = piece[i];
     if (c == '.' || c == '!' || c == '?') capitaliseNext_ = true;
     if (!capitaliseNext_ && c == 'i') {
-      const bool letterBefore = IsAsciiLetter(i > 0 ? piece[i - 1] : before);
-      const bool letterAfter = IsAsciiLetter(i + 1 < piece.size() ? piece[i + 1] : after);
+      const bool letterBefore = EndsLetter(i > 0 ? piece[i - 1] : before);
+      const bool letterAfter = BeginsLetter(i + 1 < piece.size() ? piece[i + 1] : after);
       if (!letterBefore && !letterAfter) capitaliseNext_ = true;
     }
-    if (capitaliseNext_ && IsAsciiLetter(c)) {
+    if (capitaliseNext_ && BeginsLetter(c)) {
       c = AsciiUpper(c);
       capitaliseNext_ = false;
     }

@@ -16,8 +16,9 @@ int NthCharPos(char ch, std::string_view s, int n);
 // s with every occurrence of ch left out.
 std::string RemoveChar(std::string_view s, char ch);
 
-// Capitalises the first letter of every sentence and the word "i", in place. Only ASCII letters count as
-// letters, and no letter is ever lowered, so capitals a replacement put in stay.
+// Capitalises the first letter of every sentence and the word "i", in place. Only 'a'..'z' are ever
+// changed, and no letter is ever lowered, so the player's capitals and those a replacement put in stay.
+// A letter outside ASCII (in UTF-8, or an 8-bit accented letter) begins a sentence as it is.
 void CapitaliseSentences(std::string& text);
 
 // CapitaliseSentences for a text that comes in pieces: Apply() capitalises one piece in place, told the

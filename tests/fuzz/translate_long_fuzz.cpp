@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/ascii_case.h"
 #include "fuzzed_rules.h"
 #include "literal_translator.h"
 #include "speech/compiled_style.h"
@@ -26,12 +27,14 @@ namespace {
 constexpr size_t kMaxText = 512;
 constexpr size_t kLongText = kestrelle::kShortText + kestrelle::kShortText / 4;
 
-// A byte in none of the strings and no word ender or line break; nothing when every byte is taken.
+// A byte in none of the strings and no word ender or line break, in either case (the rules match the text
+// lowered); nothing when every byte is taken.
 std::optional<char> Joint(const kestrelle::fuzz::FuzzedRules& fuzzed) {
   std::string taken = " .!?,|\n\r" + fuzzed.text;
   for (const std::string& s : fuzzed.strings) taken += s;
+  for (char& c : taken) c = kestrelle::AsciiLower(c);
   for (int c = 1; c < 256; ++c) {
-    if (taken.find(static_cast<char>(c)) == std::string::npos) return static_cast<char>(c);
+    if (taken.find(kestrelle::AsciiLower(static_cast<char>(c))) == std::string::npos) return static_cast<char>(c);
   }
   return std::nullopt;
 }

@@ -6,8 +6,45 @@
 #include <string>
 #include <vector>
 
+#include "rule_fixture.h"
+
 namespace kestrelle {
 namespace {
+
+// The player's words from the memo's displayed lines to the finished text: capitals kept but where a rule
+// replaced them, sentence capitals, letters beyond ASCII, the join.
+TEST(TranslateCommandText, ThePlayersWordsComeBackAsTypedButWhereRulesReplacedThem) {
+  // Two words replaced, and a phrase echoed (what the rule puts in: the matched text, lower case).
+  const RuleTable rules =
+      test::MakeRules({" the ", " thuh ", "britain", "the realm", "my good friend", "%ECHO", "%STOP"});
+  const struct {
+    std::vector<std::string> lines;
+    bool wordWrap;
+    int base;  // 0: Normal; else the small style
+    const char* finished;
+  } cases[] = {
+      {{"Lord British met the GM in UO."}, true, 0, "Lord British met the GM in UO."},
+      {{"Lord British met THE GM in UO."}, true, test::kTestBase, "Lord British met thuh GM in UO."},
+      {{"hello. i think GM is here! ok i"}, true, 0, "Hello. I think GM is here! Ok I"},
+      {{"The END. the GM, My Good Friend! Hail BRITAIN!"}, true, test::kTestBase,
+       "The END. Thuh GM, my good friend! Hail the realm!"},
+      {{"こんにちは、日本語のテキストです。Hello 世界"}, true, 0, "こんにちは、日本語のテキストです。Hello 世界"},
+      {{"日本 the 世界 iТ"}, true, test::kTestBase, "日本 thuh 世界 iТ"},
+      {{"Γειά σου, the Κόσμε. ΟΚ"}, true, test::kTestBase, "Γειά σου, thuh Κόσμε. ΟΚ"},
+      // A paragraph, then one wrapped at its blanks: the blank between them is put in once.
+      {{"Hail there.", "Where is the bank of Britain, my good ", "friend?"}, true, test::kTestBase,
+       "Hail there. Where is thuh bank of the realm, my good friend?"},
+      {{"Hail", "", " GM ", "the end"}, true, test::kTestBase, "Hail GM thuh end"},
+      {{"Hail there.", "", "Where is the GM"}, false, test::kTestBase, "Hail there.\r\n\r\nWhere is thuh GM"},
+  };
+  for (const auto& c : cases) {
+    Translator translator;
+    translator.StyleBase = c.base;
+    CompiledStyle style(rules, c.base);
+    const std::string text = JoinDisplayedLines(c.lines, c.wordWrap);
+    EXPECT_EQ(TranslateText(style, translator, text, GameCommands::LeaveAlone, {}), c.finished) << c.lines.front();
+  }
+}
 
 TEST(JoinDisplayedLines, JoinsAsTheMemoDisplaysThem) {
   struct Case {
@@ -20,13 +57,12 @@ TEST(JoinDisplayedLines, JoinsAsTheMemoDisplaysThem) {
       {"paragraphs without wrap keep their breaks", {"hi there", "how are you"}, false, "hi there\r\nhow are you"},
       {"empty paragraphs without wrap stay", {"", "a", "", "b"}, false, "\r\na\r\n\r\nb"},
       {"a wrapped piece ending in its blank", {"hello ", "world"}, true, "hello world"},
-      {"the appended line's last character decides",
-       {"hello", "this is a long line "},
-       true,
-       "hellothis is a long line "},
+      {"a paragraph before a wrapped one", {"hi.", "where is ", "it?"}, true, "hi. where is it?"},
+      {"a line beginning with a blank", {"hello", " world"}, true, "hello world"},
       {"pieces without blanks get one", {"one", "two", "three"}, true, "one two three"},
       {"a carriage return at the end of the text so far", {"a\r", "b"}, true, "a\rb"},
-      {"a line ending in a carriage return", {"a", "b\r"}, true, "ab\r"},
+      {"a line ending in a carriage return", {"a", "b\r"}, true, "a b\r"},
+      {"a line beginning with a carriage return", {"a", "\rb"}, true, "a\rb"},
       {"an empty line between paragraphs adds nothing", {"hello", "", "world"}, true, "hello world"},
       {"empty first lines put nothing in front", {"", "", "hello", "world"}, true, "hello world"},
       {"only empty lines", {"", ""}, true, ""},

@@ -62,7 +62,7 @@ class Generator {
 
   std::string Text(int maxLength) {
     std::string text;
-    for (int n = Below(maxLength); n > 0; --n) text += Below(40) == 0 ? '\xe9' : Pick("aab b .,!?x\n");
+    for (int n = Below(maxLength); n > 0; --n) text += Below(40) == 0 ? '\xe9' : Pick("aAb bB .,!?x\n");
     return text + ' ';
   }
 

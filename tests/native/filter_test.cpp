@@ -137,7 +137,7 @@ TEST_F(Filter, OutputThatCannotBeWrittenExitsWithOne) {
 }
 
 TEST_F(Filter, PreparesTheTextAsTheTranslateCommand) {
-  EXPECT_EQ(Translate("", "HELLO World. i think so\r\nYES  \n").out, "Hello world. I think so\r\nyes  \n");
+  EXPECT_EQ(Translate("", "HELLO World. i think so\r\nYES  \n").out, "HELLO World. I think so\r\nYES  \n");
   const fs::path rules = Write("thuh.rules", "\" the \"\n\" thuh \"\n\"%STOP\"\n");
   EXPECT_EQ(Translate("--rules '" + rules.string() + "'", "The cat and THE dog.\nThe end").out,
             "The cat and thuh dog.\nThe end");
@@ -150,9 +150,9 @@ TEST_F(Filter, PreparesTheTextAsTheTranslateCommand) {
 
 TEST_F(Filter, LinesAreTranslatedOnTheirOwnWithTheirBreaks) {
   const fs::path rules = Write("thuh.rules", "\" the \"\n\" thuh \"\n\"%STOP\"\n");
-  const FilterRun run = Translate("--lines --rules '" + rules.string() + "'", "a the b\r\nthe end\n\nx the");
+  const FilterRun run = Translate("--lines --rules '" + rules.string() + "'", "a THE b\r\nThe END\n\nx the");
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out, "A thuh b\r\nThe end\n\nX thuh");
+  EXPECT_EQ(run.out, "A thuh b\r\nThe END\n\nX thuh");
   // A line longer than one read of the input is still one line.
   const std::string longLine(100000, 'x');
   EXPECT_EQ(Translate("--lines --rules '" + rules.string() + "'", longLine + " the\r\nthe").out,

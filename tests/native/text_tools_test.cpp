@@ -35,7 +35,9 @@ TEST(TextTools, CapitaliseSentences) {
       {"say hi", "Say hi"},
       {"ok\r\nnext. \r\nline", "Ok\r\nnext. \r\nLine"},
       {"keep CAPS. and lower", "Keep CAPS. And lower"},
-      {"\xe9t\xe9. \xe9t\xe9", "\xe9T\xe9. \xe9T\xe9"},
+      {"\xe9t\xe9. \xe9t\xe9", "\xe9t\xe9. \xe9t\xe9"},  // 8-bit and UTF-8 letters begin sentences
+      {"\xc2\xbfqu\xc3\xa9? \xe2\x80\x9chi\xe2\x80\x9d i\xe2\x80\xa6 \xc8\x99i",  // punctuation is no letter
+       "\xc2\xbfQu\xc3\xa9? \xe2\x80\x9cHi\xe2\x80\x9d I\xe2\x80\xa6 \xc8\x99i"},
       {"", ""},
   };
   for (const Case& c : cases) {

@@ -135,7 +135,8 @@ TEST(Translate, WordBoundariesAndMarking) {
       {"one-character replacement takes the ender", {" no ", "x", "%STOP"}, "say no. ", "say. "},
       {"echo shields the phrase", {"complete the |complete it ", "%ECHO", "the", "XX", "%STOP"},
        "complete the. the ", "complete the. XX "},
-      {"capital letters never match", {" Do you", "X", "do", "did", "%STOP"}, "Do you do you ", "Do you did you "},
+      {"the text matches lowered, a pattern's capital never", {" Do you", "X", "do", "did", "%STOP"}, "Do you DO you ",
+       "did you did you "},
       {"blank-only alternative is skipped", {" |x", "y", "  |", "z", "%STOP"}, "a x  b ", "a y  b "},
   };
   for (const Case& c : cases) {
@@ -283,8 +284,8 @@ TEST(TextPreparation, PiecesAreFinishedAsTheWholeText) {
   }
 }
 
-TEST(TextPreparation, LowersAppendsAndFinishes) {
-  EXPECT_EQ(PrepareForTranslation("HELLO World\r\n\xc9"), "hello world\r\n\xc9 ");
+TEST(TextPreparation, AppendsAndFinishes) {
+  EXPECT_EQ(PrepareForTranslation("HELLO World\r\n\xc9"), "HELLO World\r\n\xc9 ");
   for (const auto& [text, finished] : {std::pair{"hello. i think  \n  ", "Hello. I think  \n"}, std::pair{"   ", ""}}) {
     std::string written;
     FinishedTextWriter writer([&](std::string_view piece) { written += piece; });

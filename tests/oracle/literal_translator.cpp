@@ -4,13 +4,15 @@
 #include <cctype>
 #include <vector>
 
+#include "base/ascii_case.h"
 #include "speech/text_preparation.h"
 
 namespace kestrelle::oracle {
 
 namespace {
 
-// The text with a mark per character: inserted characters other than blanks never match again.
+// The text with a mark per character: inserted characters other than blanks never match again. The rules
+// match the text lower-cased, and a character keeps its case until a replacement takes it away.
 struct MarkedText {
   std::string chars;
   std::vector<bool> marked;
@@ -19,7 +21,7 @@ struct MarkedText {
     if (key.empty()) return std::string::npos;
     for (size_t pos = 0; pos + key.size() <= chars.size(); ++pos) {
       bool match = true;
-      for (size_t i = 0; i < key.size() && match; ++i) match = !marked[pos + i] && chars[pos + i] == key[i];
+      for (size_t i = 0; i < key.size() && match; ++i) match = !marked[pos + i] && AsciiLower(chars[pos + i]) == key[i];
       if (match) return pos;
     }
     return std::string::npos;
