@@ -52,7 +52,7 @@ bool TakeOnceFree(HANDLE marker, const std::string& caption) {
 TOnlyOne::TOnlyOne() {
   const std::string& title = ui::ApplicationTitle();
   SetLastError(ERROR_SUCCESS);
-  marker_.Reset(CreateMutexW(nullptr, TRUE, ui::WideFromAnsi(InstanceMarkerName(title)).c_str()));
+  marker_.Reset(CreateMutexW(nullptr, TRUE, ui::WideFromUtf8(InstanceMarkerName(title)).c_str()));
   const DWORD made = GetLastError();
   if (made == ERROR_ALREADY_EXISTS) {
     first_ = TakeOnceFree(marker_.Get(), title);

@@ -20,7 +20,9 @@ enum class ClientAnswer {
 };
 
 // Sends message to window and waits up to timeoutMs for the client to handle it. unicode: as a message to
-// a Unicode window (a WM_CHAR then carries a UTF-16 unit), otherwise in the program's 8-bit code page.
+// a Unicode window (a WM_CHAR then carries a UTF-16 unit), otherwise as to an 8-bit one (a WM_CHAR then
+// carries a byte of the system's code page, which is the character itself for ASCII, all such clients
+// take).
 ClientAnswer SendToClient(HWND window, UINT message, WPARAM wParam, LPARAM lParam, const CommandStop& stop,
                           bool unicode = false, std::int32_t timeoutMs = kClientResponseTimeoutMs);
 

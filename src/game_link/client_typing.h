@@ -1,6 +1,6 @@
 #pragma once
 // The typing into one game client window, as its kind takes it: the classic client and Orion take
-// WM_CHAR in the program's code page and character 13 as a line end, in front or not; ClassicUO takes
+// WM_CHAR of ASCII and character 13 as a line end, in front or not; ClassicUO takes
 // WM_CHAR as UTF-16 units (every letter), a line end as a Return key press, and typed text only while in
 // front, so it is brought there before a line that starts elsewhere and whenever it lost the front.
 // Keeps how far the client got and, when the typing ended early, why.

@@ -1,12 +1,13 @@
 #include "game_link/game_link.h"
 
+#include <iterator>
 #include <optional>
 #include <string>
 #include <utility>
 
-#include "base/utf16.h"
 #include "game_link/client_typing.h"
 #include "game_link/native_link.h"
+#include "speech/text_encoding.h"
 #include "ui/smart_handle.h"
 #include "ui/wide_text.h"
 
@@ -19,18 +20,18 @@ std::optional<std::string> ProgramPathOf(HWND window) {
   GetWindowThreadProcessId(window, &processId);
   const ui::KernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
   if (!process) return std::nullopt;
-  std::string path(32768, '\0');  // the longest path the system allows
+  std::wstring path(32768, L'\0');  // the longest path the system allows
   auto size = static_cast<DWORD>(path.size());
-  if (!QueryFullProcessImageNameA(process.Get(), 0, path.data(), &size)) return std::nullopt;
+  if (!QueryFullProcessImageNameW(process.Get(), 0, path.data(), &size)) return std::nullopt;
   path.resize(size);
-  return path;
+  return ui::Utf8FromWide(path);
 }
 
 // The caption is read from the system's copy: a hung client does not hold the search.
 std::string TitleOf(HWND window) {
-  char title[256] = {};
-  const int length = GetWindowTextA(window, title, static_cast<int>(sizeof title));
-  return std::string(title, static_cast<size_t>(length > 0 ? length : 0));
+  wchar_t title[256] = {};
+  const int length = GetWindowTextW(window, title, static_cast<int>(std::size(title)));
+  return ui::Utf8FromWide(std::wstring_view(title, static_cast<size_t>(length > 0 ? length : 0)));
 }
 
 BOOL CALLBACK CollectGameClient(HWND window, LPARAM found) {
@@ -42,12 +43,6 @@ BOOL CALLBACK CollectGameClient(HWND window, LPARAM found) {
                                                [window] { return TitleOf(window); });
   if (kind != GameClientKind::None) reinterpret_cast<std::vector<GameClientWindow>*>(found)->push_back({window, kind});
   return TRUE;  // always walk on: every window is looked at
-}
-
-// The program's 8-bit text as the letters it stands for.
-std::u32string CodePointsOf(std::string_view text) {
-  const std::wstring wide = ui::WideFromAnsi(text);
-  return CharactersFromUtf16(std::u16string(wide.begin(), wide.end()));
 }
 
 // Gives the front back to home when it goes out of scope, if a client has taken it meanwhile.
@@ -135,7 +130,7 @@ SendResult SendToGame(std::string_view text, const TypingDelays& delays, const C
   // start.
   NativeLink* const link = NativeLink::OfThisProcess();
   const int nativeClients = link ? link->CountClients() : 0;
-  const std::u32string letters = CodePointsOf(text);
+  const std::u32string letters = CharactersOfUtf8(text);
   SendResult result;
   FrontReturn front(options.home, options.foreground ? *options.foreground : SystemForeground());
   for (const GameClientWindow& client : clients) {

@@ -48,7 +48,7 @@ struct SendOptions {
   Foreground* foreground = nullptr;                        // the system's when none
 };
 
-// Types text (8-bit text of the program's code page) into every game client window, one after the other
+// Types text (UTF-8, as all of the program's text) into every game client window, one after the other
 // in enumeration order, each receiving the whole text as its kind takes it (see client_typing.h); the
 // windows are collected before the typing starts. A client that stops answering, closes or cannot be
 // brought to the front is given up and the typing goes on with the next one. After a stop, no client gets

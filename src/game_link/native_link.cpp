@@ -6,7 +6,6 @@
 
 #include "game_link/native_link_protocol.h"
 #include "game_link/wait_pumping.h"
-#include "ui/wide_text.h"
 
 namespace kestrelle {
 
@@ -62,13 +61,6 @@ DWORD WINAPI ReadReplies(void* parameter) {
   inbox.closed = true;
   SetEvent(inbox.arrived);
   return 0;
-}
-
-// The link's texts are UTF-8; the program's are 8-bit text of its code page.
-void ToProgramText(NativeReply& reply) {
-  for (std::string* text : {&reply.progress.title, &reply.client.title, &reply.notice}) {
-    *text = ui::AnsiFromWide(ui::WideFromUtf8(*text));
-  }
 }
 
 std::int32_t SilenceLimitMs(const TypingDelays& delays) {
@@ -222,7 +214,6 @@ NativeTypingResult NativeLink::Type(std::u32string_view text, const TypingDelays
         lost_ = true;
         return untold();
     }
-    ToProgramText(reply);
     switch (reply.kind) {
       case NativeReply::Kind::Clients:
         announced = reply.clients;

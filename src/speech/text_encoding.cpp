@@ -151,6 +151,29 @@ std::string Utf8FromCharacters(std::u32string_view characters) {
   return out;
 }
 
+std::u32string CharactersOfUtf8(std::string_view text) {
+  constexpr char32_t kReplacement = 0xFFFD;
+  std::u32string characters;
+  characters.reserve(text.size());
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t start = at;
+    const std::optional<char32_t> c = NextUtf8(text, at);
+    if (!c) at = start + 1;
+    characters += c.value_or(kReplacement);
+  }
+  return characters;
+}
+
+std::size_t Utf16Length(std::string_view text) {
+  std::size_t units = 0;
+  for (const char byte : text) {
+    const auto b = static_cast<unsigned char>(byte);
+    if ((b & 0xC0) != 0x80) ++units;  // a sequence's continuation bytes add nothing
+    if (b >= 0xF0) ++units;           // a character beyond the first 65536: a pair of surrogates
+  }
+  return units;
+}
+
 std::string DescribeCharacter(char32_t character) {
   char code[16];
   std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(character));

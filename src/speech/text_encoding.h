@@ -50,6 +50,14 @@ std::size_t WholeUtf16Characters(std::string_view bytes, bool bigEndian);
 // Plain UTF-8 of the characters, without a mark.
 std::string Utf8FromCharacters(std::u32string_view characters);
 
+// The characters of the program's UTF-8 text, each byte of a sequence that is not UTF-8 read as U+FFFD
+// (the replacement character), so that nothing is dropped or misread without a trace.
+std::u32string CharactersOfUtf8(std::string_view text);
+
+// How many UTF-16 units the UTF-8 text takes, the count of the system's text boxes: one a character, two
+// for one beyond the first 65536.
+std::size_t Utf16Length(std::string_view text);
+
 // A character for a message: itself and its code, as in "\xC5\x82 (U+0142)", in UTF-8.
 std::string DescribeCharacter(char32_t character);
 

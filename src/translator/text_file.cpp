@@ -6,6 +6,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include "base/utf16.h"
 #include "ui/system_error.h"
 #include "ui/wide_text.h"
 
@@ -132,17 +133,34 @@ std::runtime_error FileError(const char* what, const std::wstring& path, DWORD c
   return FileError(what, path, ui::SystemErrorText(code));
 }
 
-// The system's ANSI code page, in which the memos hold their text.
+// The system's ANSI code page, in which files older than Unicode come.
 class SystemCodePage final : public CodePage {
  public:
+  // Nothing where the system would put a stand-in in place of a character the code page lacks.
   std::optional<std::string> FromCharacters(std::u32string_view characters) const override {
+    if (characters.empty()) return std::string();
     const std::u16string units = Utf16FromCharacters(characters);
-    return ui::AnsiFromWideExactly({reinterpret_cast<const wchar_t*>(units.data()), units.size()});
+    const auto* wide = reinterpret_cast<const wchar_t*>(units.data());
+    const int length = static_cast<int>(units.size());
+    // The code page of UTF-8 holds every character, and the system takes no replacement flags for it; it
+    // refuses only a lone surrogate.
+    const bool utf8 = GetACP() == CP_UTF8;
+    const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
+    BOOL replaced = FALSE;
+    const int size = WideCharToMultiByte(CP_ACP, flags, wide, length, nullptr, 0, nullptr, utf8 ? nullptr : &replaced);
+    if (size == 0 || replaced) return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, flags, wide, length, bytes.data(), size, nullptr, nullptr);
+    return bytes;
   }
   bool Holds(char32_t character) const override { return FromCharacters({&character, 1}).has_value(); }
   std::u32string ToCharacters(std::string_view text) const override {
-    const std::wstring wide = ui::WideFromAnsi(text);
-    return CharactersFromUtf16({reinterpret_cast<const char16_t*>(wide.data()), wide.size()});
+    if (text.empty()) return {};
+    const int length = static_cast<int>(text.size());
+    std::u16string units(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0)), u'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), length, reinterpret_cast<wchar_t*>(units.data()),
+                        static_cast<int>(units.size()));
+    return CharactersFromUtf16(units);
   }
 };
 
@@ -175,13 +193,23 @@ void WriteTextFile(const std::wstring& path, std::string_view text, TextEncoding
   constexpr const char* kCannotCreate = "Cannot create file ";
   const std::wstring target = SystemPath(path);
   if (!MayReplace(target)) throw FileError(kCannotCreate, path, ERROR_ACCESS_DENIED);
+  std::string bytes;
+  try {
+    bytes = FileBytesOfMemoText(text, encoding, SystemCodePage());
+  } catch (const FileTextError& error) {
+    throw FileError(kCannotCreate, path, error.what());
+  }
   TemporaryFile written(FolderOfFile(target));
   if (!written.Created()) throw FileError(kCannotCreate, path, written.Error());
   // A full disk shows here, when the file could be made but not filled.
-  if (!written.Write(FileBytesOfMemoText(text, encoding, SystemCodePage()))) {
+  if (!written.Write(bytes)) {
     throw FileError("Cannot write file ", path, GetLastError());
   }
   if (!written.Replace(target)) throw FileError(kCannotCreate, path, GetLastError());
+}
+
+std::optional<LetterNotHeld> LetterTheCodePageLacks(std::string_view text) {
+  return FirstLetterNotHeld(text, SystemCodePage());
 }
 
 }  // namespace kestrelle

@@ -4,14 +4,14 @@
 
 namespace kestrelle {
 
-bool IsPlainText(std::string_view bytes) { return bytes.find('\0') == std::string_view::npos; }
+bool IsPlainText(std::string_view text) { return text.find('\0') == std::string_view::npos; }
 
 std::size_t LongestLine(std::string_view text) {
   std::size_t longest = 0;
   std::size_t start = 0;
   for (;;) {
     const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
-    longest = std::max(longest, end - start);
+    longest = std::max(longest, Utf16Length(text.substr(start, end - start)));
     if (end == text.size()) return longest;
     start = end + 1;
   }
@@ -38,7 +38,7 @@ std::string TooLargeReason(const std::string& what) {
 
 namespace {
 
-const std::string kMemoLimit = "the memo's limit of " + std::to_string(kMemoTextLimit / 1024) + " KB";
+const std::string kMemoLimit = "the memo's limit of " + std::to_string(kMemoTextLimit) + " characters";
 
 }  // namespace
 
@@ -50,48 +50,56 @@ std::string_view EncodingName(TextEncoding encoding) {
   return encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE ? "UTF-16" : "UTF-8";
 }
 
-// The memo's text of a file in a Unicode encoding, every character of it held by the code page.
-std::string CodePageTextOf(std::string_view bytes, TextEncoding encoding, const CodePage& codePage) {
-  const std::optional<std::u32string> characters = DecodeUnicode(bytes, encoding);
+std::u32string CharactersOfFile(std::string_view bytes, TextEncoding encoding, const CodePage& codePage) {
+  if (encoding == TextEncoding::CodePage) return codePage.ToCharacters(bytes);
+  std::optional<std::u32string> characters = DecodeUnicode(bytes, encoding);
   if (!characters) throw FileTextError("it is not valid " + std::string(EncodingName(encoding)) + " text");
-  std::optional<std::string> text = codePage.FromCharacters(*characters);
-  if (text) return std::move(*text);
-  const auto notHeld = std::find_if(characters->begin(), characters->end(),
-                                    [&codePage](char32_t c) { return !codePage.Holds(c); });
-  std::string what = "it holds characters";
-  if (notHeld != characters->end()) {
-    const auto index = static_cast<std::size_t>(notHeld - characters->begin());
-    what = "line " + std::to_string(LineOfCharacter(*characters, index)) + " holds the character " +
-           DescribeCharacter(*notHeld) + ",";
-  }
-  throw FileTextError(what + " " + kNotHeldReason);
+  return std::move(*characters);
 }
 
 }  // namespace
 
 MemoFileText MemoTextOfFile(std::string_view bytes, const CodePage& codePage) {
   const TextEncoding encoding = DetectEncoding(bytes);
-  std::string text =
-      encoding == TextEncoding::CodePage ? std::string(bytes) : CodePageTextOf(bytes, encoding, codePage);
+  const std::string text = Utf8FromCharacters(CharactersOfFile(bytes, encoding, codePage));
   if (!IsPlainText(text)) throw FileTextError("it is not a plain text file");
   if (LongestLine(text) > kMemoLineLimit) {
     throw FileTextError(TooLargeReason("it has a line longer than the memo's limit of " +
                                        std::to_string(kMemoLineLimit) + " characters"));
   }
   std::string shown = NormaliseLineBreaks(text);
-  if (shown.size() > kMemoTextLimit && text.size() > kMemoTextLimit) throw FileTextError(LargerThanTheMemoReason());
-  if (shown.size() > kMemoTextLimit) {
+  const std::size_t length = Utf16Length(shown);
+  if (length > kMemoTextLimit && Utf16Length(text) > kMemoTextLimit) throw FileTextError(LargerThanTheMemoReason());
+  if (length > kMemoTextLimit) {
     // A file of lone line feeds grows as the memo holds it: the message says why a smaller file is refused.
     throw FileTextError(TooLargeReason("with each line break as carriage return and line feed, as the memo holds it, "
-                                       "it takes " + std::to_string(shown.size()) + " characters, more than " +
+                                       "it takes " + std::to_string(length) + " characters, more than " +
                                        kMemoLimit));
   }
   return {std::move(shown), encoding};
 }
 
+std::optional<LetterNotHeld> FirstLetterNotHeld(std::string_view text, const CodePage& codePage) {
+  const std::u32string characters = CharactersOfUtf8(text);
+  if (codePage.FromCharacters(characters)) return std::nullopt;  // at once, rather than letter by letter
+  const auto notHeld =
+      std::find_if(characters.begin(), characters.end(), [&codePage](char32_t c) { return !codePage.Holds(c); });
+  if (notHeld == characters.end()) return std::nullopt;
+  const auto index = static_cast<std::size_t>(notHeld - characters.begin());
+  return LetterNotHeld{*notHeld, LineOfCharacter(characters, index)};
+}
+
+std::string DescribeLetterNotHeld(const LetterNotHeld& notHeld) {
+  return "line " + std::to_string(notHeld.line) + " holds the letter " + DescribeCharacter(notHeld.letter);
+}
+
 std::string FileBytesOfMemoText(std::string_view text, TextEncoding encoding, const CodePage& codePage) {
-  if (encoding == TextEncoding::CodePage) return std::string(text);
-  return EncodeUnicode(codePage.ToCharacters(text), encoding);
+  const std::u32string characters = CharactersOfUtf8(text);
+  if (encoding != TextEncoding::CodePage) return EncodeUnicode(characters, encoding);
+  if (std::optional<std::string> bytes = codePage.FromCharacters(characters)) return std::move(*bytes);
+  const std::optional<LetterNotHeld> notHeld = FirstLetterNotHeld(text, codePage);
+  throw FileTextError((notHeld ? DescribeLetterNotHeld(*notHeld) : std::string("it holds letters")) +
+                      ", which the system's 8-bit code page, the file's encoding, lacks");
 }
 
 std::wstring FolderOfFile(std::wstring_view path) {

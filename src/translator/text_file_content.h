@@ -1,8 +1,8 @@
 #pragma once
 // What the translator's memos take from a text file and where a file is saved: the test for plain text,
-// the limits of the input memo, line breaks as the memos show them, a file's encoding to the memo's 8-bit
-// text and back, the folder beside a file for its temporary copy, and the form of a path that the system
-// takes at any length.
+// the limits of the input memo, line breaks as the memos show them, a file's encoding to the memo's text
+// (UTF-8, as all of the program's text) and back, the folder beside a file for its temporary copy, and the
+// form of a path that the system takes at any length.
 #include <cstddef>
 #include <optional>
 #include <stdexcept>
@@ -13,24 +13,26 @@
 
 namespace kestrelle {
 
-// Whether a file's bytes can be shown as text: a zero byte would end the text in the memo and silently
-// drop the rest, so a file holding one is not plain text. Every other byte is a character of the code page.
-bool IsPlainText(std::string_view bytes);
+// Whether a text can be shown: a zero character would end the text in the memo and silently drop the
+// rest, so a file holding one is not plain text. Every other character is shown.
+bool IsPlainText(std::string_view text);
 
-// The most the input memo holds, typed, pasted or opened. A chat memo is no place for a book: the system's
-// edit control lays out a long text, and above all a long line, so slowly that the window would freeze
-// for seconds to minutes; kestrelle-translate takes texts of any size.
+// The most the input memo holds, typed, pasted or opened, in characters as the system's text box counts
+// them (UTF-16 units: a line break counts two, a character beyond the first 65536, such as an emoji, two).
+// A chat memo is no place for a book: the system's edit control lays out a long text, and above all a long
+// line, so slowly that the window would freeze for seconds to minutes; kestrelle-translate takes texts of
+// any size.
 inline constexpr std::size_t kMemoTextLimit = 32768;
 inline constexpr std::size_t kMemoLineLimit = 2048;
 
-// The length of the longest line, line breaks not counted.
+// The length of the longest line in characters as the memo counts them, line breaks not counted.
 std::size_t LongestLine(std::string_view text);
 
 // Every line break (carriage return and line feed, a lone line feed, a lone carriage return) as carriage
 // return and line feed, the only line break a memo shows as such.
 std::string NormaliseLineBreaks(std::string_view text);
 
-// The system's 8-bit code page, in which the memos hold their text: the window side gives the system's
+// The system's 8-bit code page, in which files older than Unicode come: the window side gives the system's
 // conversions, tests a code page of their own.
 class CodePage {
  public:
@@ -41,38 +43,46 @@ class CodePage {
   virtual std::u32string ToCharacters(std::string_view text) const = 0;
 };
 
-// Why a file's text cannot go into the input memo, as the part of the message after the file's name.
+// Why a file's text cannot go into the input memo or into a file, as the part of the message after the
+// file's name.
 class FileTextError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
 
 struct MemoFileText {
-  std::string text;       // as the memo shows it, line breaks as carriage return and line feed
+  std::string text;       // UTF-8, as the memo shows it, line breaks as carriage return and line feed
   TextEncoding encoding = kNewFileEncoding;  // what Save writes it back in
 };
 
 // The most a file may hold for its text to fit the memo: three bytes of UTF-8 may be one character of the
-// code page. A larger file is refused before it is read whole.
+// memo. A larger file is refused before it is read whole.
 inline constexpr std::size_t kMostFileBytes = 3 * kMemoTextLimit + kUtf8Mark.size();
 // What a text over the memo's limits is pointed to.
 inline constexpr const char* kLargeTextAdvice = "translate large texts with kestrelle-translate";
-// Why a character the code page lacks is refused, after the character is named.
-inline constexpr const char* kNotHeldReason =
-    "which the text of this program cannot hold: it is 8-bit text of the system's code page";
 // The reason given for a file over the memo's limits: what is too large, and the advice.
 std::string TooLargeReason(const std::string& what);
 // The reason given for a file larger than the memo holds.
 std::string LargerThanTheMemoReason();
 
-// A file's text as the input memo shows it. Throws FileTextError when it is not plain text (it holds a
-// zero character), breaks its Unicode encoding, holds a character the code page lacks (the first such is
-// named, with its line), or is over the memo's limits as the memo holds it.
+// A file's text as the input memo shows it, whatever letters it holds. Throws FileTextError when it is not
+// plain text (it holds a zero character), breaks its Unicode encoding, or is over the memo's limits.
 MemoFileText MemoTextOfFile(std::string_view bytes, const CodePage& codePage);
 
-// The memo's text as the bytes of a file in the encoding given (with its byte-order mark, if it has one).
-std::string FileBytesOfMemoText(std::string_view text, TextEncoding encoding, const CodePage& codePage);
+// A letter of a text that a code page lacks, and the line (from 1) that holds it.
+struct LetterNotHeld {
+  char32_t letter;
+  std::size_t line;
+};
+// The first letter of the memo's text that the code page lacks, if any.
+std::optional<LetterNotHeld> FirstLetterNotHeld(std::string_view text, const CodePage& codePage);
+// The letter for a message: "line 2 holds the letter ... (U+03BB)".
+std::string DescribeLetterNotHeld(const LetterNotHeld& notHeld);
 
+// The memo's text as the bytes of a file in the encoding given (with its byte-order mark, if it has one).
+// Throws FileTextError for the code page's 8-bit text when the code page lacks a letter of the text, which
+// it would otherwise turn into another.
+std::string FileBytesOfMemoText(std::string_view text, TextEncoding encoding, const CodePage& codePage);
 // The folder part of a file path ("C:\notes\a.txt" -> "C:\notes"); "." for a bare file name, the root
 // itself for a file in a root folder ("C:\a.txt" -> "C:\", "C:a.txt" -> "C:").
 std::wstring FolderOfFile(std::wstring_view path);

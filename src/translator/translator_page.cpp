@@ -27,17 +27,17 @@ const char* const kTranslateCaption = "Translate";
 const char* const kStopCaption = "S&top";  // Alt+T: T as in the caption it stands in for
 const char* const kStoppedBeforeTyping = "Stopped before anything was typed.";
 
-// A paste is refused whole rather than cut or changed: the player learns why, as for a file that cannot
-// be opened. The memo's limit counts bytes of the program's text, where a character may take two.
+// A paste is refused whole rather than cut: the player learns why, as for a file that cannot be opened.
+// The memo's limit counts characters as the system's text box does.
 [[noreturn]] void ReportPasteTooLong(std::size_t pasted, std::size_t room) {
   throw std::runtime_error("Nothing was pasted: the text on the clipboard takes " + std::to_string(pasted) +
-                           " bytes as this program holds it, and the memo has room for " + std::to_string(room) +
-                           " more (it holds up to " + std::to_string(kMemoTextLimit) + " bytes); " + kLargeTextAdvice);
+                           " characters, and the memo has room for " + std::to_string(room) + " more (it holds up to " +
+                           std::to_string(kMemoTextLimit) + " characters, a line break counting two); " +
+                           kLargeTextAdvice);
 }
 
-[[noreturn]] void ReportPasteNotHeld(char32_t character) {
-  throw std::runtime_error("Nothing was pasted: the text on the clipboard holds the character " +
-                           DescribeCharacter(character) + ", " + kNotHeldReason);
+void ShowMessage(HWND owner, const std::string& message, UINT icon) {
+  MessageBoxW(owner, ui::WideFromUtf8(message).c_str(), ui::WideFromUtf8(ui::ApplicationTitle()).c_str(), MB_OK | icon);
 }
 
 }  // namespace
@@ -133,7 +133,6 @@ TTranslatorPage::TTranslatorPage(ui::Form& window, ui::TabSheet& page)
   memoText.onEnter = [this] { Activate(memoText); };
   memoTranslated.onEnter = [this] { Activate(memoTranslated); };
   memoText.onPasteTooLong = [](std::size_t pasted, std::size_t room) { ReportPasteTooLong(pasted, room); };
-  memoText.onPasteNotHeld = [](char32_t character) { ReportPasteNotHeld(character); };
   pmtClear.onClick = [this] { pmtClearClick(); };
   pmtWordWrap.onClick = [this] { pmtWordWrapClick(); };
   pmAutoTranslate.onClick = [this] { pmAutoTranslateClick(); };
@@ -213,18 +212,12 @@ TTranslatorPage::CommandEnd TTranslatorPage::RunTranslateCommand() {
 // reason was the player's own Stop; with no client at all, a beep, and a line typed for Enter stays.
 TTranslatorPage::CommandEnd TTranslatorPage::Report(const SendResult& sent) {
   // Why native clients got nothing: a Wayland window (told once a run), or a native link that has ended.
-  if (!sent.notice.empty()) {
-    MessageBoxW(window_.Handle(), ui::WideFromAnsi(sent.notice).c_str(), ui::WideFromAnsi(ui::ApplicationTitle()).c_str(),
-                MB_OK | MB_ICONINFORMATION);
-  }
+  if (!sent.notice.empty()) ShowMessage(window_.Handle(), sent.notice, MB_ICONINFORMATION);
   if (sent.clients.empty()) {
     MessageBeep(MB_OK);
     return CommandEnd::NotDelivered;
   }
-  if (sent.Faulted()) {
-    MessageBoxW(window_.Handle(), ui::WideFromAnsi(MissedText(sent)).c_str(),
-                ui::WideFromAnsi(ui::ApplicationTitle()).c_str(), MB_OK | MB_ICONWARNING);
-  }
+  if (sent.Faulted()) ShowMessage(window_.Handle(), MissedText(sent), MB_ICONWARNING);
   return sent.Delivered() ? CommandEnd::Finished : CommandEnd::NotDelivered;
 }
 
@@ -317,15 +310,36 @@ void TTranslatorPage::pmtSaveClick() {
     pmtSaveAsClick();
     return;
   }
-  WriteTextFile(file_, ActiveMemo->Text(), fileEncoding_);
+  SaveTo(file_);
 }
 
 // Offers the file Save writes to, and keeps its encoding; the file chosen becomes Save's only once written.
 void TTranslatorPage::pmtSaveAsClick() {
   sdTranslate.fileName = file_;
   if (!showFileDialog(sdTranslate)) return;
-  WriteTextFile(sdTranslate.fileName, ActiveMemo->Text(), fileEncoding_);
-  file_ = sdTranslate.fileName;
+  if (SaveTo(sdTranslate.fileName)) file_ = sdTranslate.fileName;
+}
+
+// A file of the code page's 8-bit text that now holds a letter the code page lacks cannot be saved as it
+// came without turning that letter into another: the player is asked to save it as UTF-8 instead, which
+// then stays its encoding, or to save nothing.
+bool TTranslatorPage::SaveTo(const std::wstring& path) {
+  const std::string text = ActiveMemo->Text();
+  TextEncoding encoding = fileEncoding_;
+  if (encoding == TextEncoding::CodePage) {
+    if (const std::optional<LetterNotHeld> notHeld = LetterTheCodePageLacks(text)) {
+      const std::string question = "The text came from a file of 8-bit text in the system's code page, and " +
+                                   DescribeLetterNotHeld(*notHeld) + ", which that code page lacks.\r\n\r\nSave " +
+                                   ui::Utf8FromWide(path) + " as UTF-8, which holds every letter? (No saves nothing.)";
+      const int answer = MessageBoxW(window_.Handle(), ui::WideFromUtf8(question).c_str(),
+                                     ui::WideFromUtf8(ui::ApplicationTitle()).c_str(), MB_YESNO | MB_ICONQUESTION);
+      if (answer != IDYES) return false;
+      encoding = kNewFileEncoding;
+    }
+  }
+  WriteTextFile(path, text, encoding);
+  fileEncoding_ = encoding;
+  return true;
 }
 
 void TTranslatorPage::cutTranslateClick() { ActiveMemo->CutToClipboard(); }

@@ -122,6 +122,9 @@ class TTranslatorPage : public ui::PageContent {
   CommandEnd Report(const SendResult& sent);
   void Activate(ui::Memo& memo);
   void EnableFileCommands();
+  // Writes the active memo's text to the file in the encoding Save keeps; false when the player chose not
+  // to save.
+  bool SaveTo(const std::wstring& path);
 
   ui::Form& window_;
   // The file that Save writes to: the one last opened or saved as (none yet: Save is Save As), and the

@@ -54,7 +54,7 @@ void SetApplicationTitle(std::string_view title) { TitleStorage() = title; }
 const std::string& ApplicationTitle() { return TitleStorage(); }
 
 void ShowErrorBox(const std::string& message) noexcept {
-  MessageBoxW(GetActiveWindow(), WideFromUtf8(message).c_str(), WideFromAnsi(TitleStorage()).c_str(),
+  MessageBoxW(GetActiveWindow(), WideFromUtf8(message).c_str(), WideFromUtf8(TitleStorage()).c_str(),
               MB_OK | MB_ICONERROR);
 }
 
@@ -72,18 +72,18 @@ void DispatchQueuedMessage(MSG& msg) {
   if (IsKeyForDisabledWindow(msg) || HandleMenuShortcut(msg) || HandleNavigationKey(msg)) return;
   const HWND active = GetActiveWindow();
   if (active != nullptr && dynamic_cast<Form*>(Control::FromHandle(active)) != nullptr &&
-      IsDialogMessageA(active, &msg)) {
+      IsDialogMessageW(active, &msg)) {
     return;
   }
   TranslateMessage(&msg);
-  DispatchMessageA(&msg);
+  DispatchMessageW(&msg);
 }
 
 int RunMessageLoop(Form& mainForm) {
   mainForm.Show();
   MSG msg;
   BOOL got;
-  while ((got = GetMessageA(&msg, nullptr, 0, 0)) > 0) DispatchQueuedMessage(msg);
+  while ((got = GetMessageW(&msg, nullptr, 0, 0)) > 0) DispatchQueuedMessage(msg);
   return got == 0 ? static_cast<int>(msg.wParam) : 1;  // -1: the loop failed and msg holds nothing
 }
 

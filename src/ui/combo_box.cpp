@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "ui/wide_text.h"
+
 namespace kestrelle::ui {
 
 ComboBox::ComboBox(Control& parent, const Rect& bounds, const ComboBoxOptions& options) {
@@ -25,7 +27,9 @@ void ComboBox::ApplyItemHeights() {
 
 void ComboBox::SetItems(const std::vector<std::string>& items) {
   Clear();
-  for (const std::string& item : items) SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  for (const std::string& item : items) {
+    SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromUtf8(item).c_str()));
+  }
 }
 
 void ComboBox::Clear() {
@@ -36,12 +40,12 @@ void ComboBox::Clear() {
 int ComboBox::Count() const { return static_cast<int>(SendMessageA(Handle(), CB_GETCOUNT, 0, 0)); }
 
 std::string ComboBox::Item(int index) const {
-  const LRESULT length = SendMessageA(Handle(), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+  const LRESULT length = SendMessageW(Handle(), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
   if (length == CB_ERR) throw std::out_of_range("Combo box entry index out of range");
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  SendMessageA(Handle(), CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  SendMessageW(Handle(), CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<std::size_t>(length));
-  return text;
+  return Utf8FromWide(text);
 }
 
 void ComboBox::SetItemIndex(int index) {
@@ -58,9 +62,9 @@ void ComboBox::HighlightSelected() const {
 }
 
 void ComboBox::SelectAsTyped() {
-  const std::string text = Text();
+  const std::wstring text = WideFromUtf8(Text());
   const LRESULT found =
-      text.empty() ? CB_ERR : SendMessageA(Handle(), CB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
+      text.empty() ? CB_ERR : SendMessageW(Handle(), CB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
   const int previous = selected_;
   if (found != CB_ERR) selected_ = static_cast<int>(found);
   // The system drops the list's selection when the text is edited.

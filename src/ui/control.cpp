@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <iterator>
 #include <stdexcept>
 
 #include "ui/application.h"
@@ -9,6 +10,7 @@
 #include "ui/form.h"
 #include "ui/menu.h"
 #include "ui/tab_order.h"
+#include "ui/wide_text.h"
 
 namespace kestrelle::ui {
 namespace {
@@ -20,23 +22,26 @@ constexpr const char* kControlProperty = "KestrelleControl";
 constexpr UINT_PTR kSubclassId = 1;
 
 // The layer's own classes leave everything to DefWindowProc; each window is subclassed like any
-// standard control once created, so all windows take the same path through Control::SubclassProc.
+// standard control once created, so all windows take the same path through Control::SubclassProc. Like
+// every window the layer makes, they are Unicode windows, whose texts and characters are UTF-16.
 void RegisterOwnClasses() {
   static const bool registered = [] {
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA windowClass{};
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const std::wstring container = WideFromUtf8(kContainerClass);
+    const std::wstring form = WideFromUtf8(Control::kFormClass);
+    WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.lpfnWndProc = DefWindowProcW;
     windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    windowClass.lpszClassName = kContainerClass;
-    RegisterClassExA(&windowClass);
-    windowClass.hIcon = LoadIconA(instance, "MAINICON");
-    windowClass.hIconSm = static_cast<HICON>(LoadImageA(instance, "MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.lpszClassName = container.c_str();
+    RegisterClassExW(&windowClass);
+    windowClass.hIcon = LoadIconW(instance, L"MAINICON");
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, L"MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                         GetSystemMetrics(SM_CYSMICON), 0));
-    windowClass.lpszClassName = Control::kFormClass;
-    RegisterClassExA(&windowClass);
+    windowClass.lpszClassName = form.c_str();
+    RegisterClassExW(&windowClass);
     return true;
   }();
   (void)registered;
@@ -84,10 +89,9 @@ void Control::Create(const CreateParams& params) {
   // Overlapping siblings are drawn by their order, the upper one covering the lower.
   if (parent_ != nullptr) style |= WS_CHILD | WS_CLIPSIBLINGS;
   const int id = params.id != 0 ? params.id : (parent_ != nullptr ? NextChildId() : 0);
-  const std::string text(params.text);
-  const HWND window = CreateWindowExA(params.exStyle, className, text.c_str(), style, bounds.left, bounds.top,
-                                      bounds.width, bounds.height, parentWindow,
-                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+  const HWND window = CreateWindowExW(params.exStyle, WideFromUtf8(className).c_str(), WideFromUtf8(params.text).c_str(),
+                                      style, bounds.left, bounds.top, bounds.width, bounds.height, parentWindow,
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
                                       nullptr);
   if (window == nullptr) throw std::runtime_error(std::string("Cannot create a window of class ") + className);
   Attach(window);
@@ -97,16 +101,16 @@ void Control::Create(const CreateParams& params) {
 
 void Control::RecreateWithStyle(DWORD style) {
   const HWND old = hwnd_;
-  char className[64] = {};
-  GetClassNameA(old, className, sizeof className);
+  wchar_t className[64] = {};
+  GetClassNameW(old, className, static_cast<int>(std::size(className)));
   const std::string text = Text();
   const Rect bounds = Bounds();
   const bool focused = Focused();
-  const HWND window = CreateWindowExA(static_cast<DWORD>(GetWindowLongPtrA(old, GWL_EXSTYLE)), className, "",
+  const HWND window = CreateWindowExW(static_cast<DWORD>(GetWindowLongPtrW(old, GWL_EXSTYLE)), className, L"",
                                       style, bounds.left, bounds.top, bounds.width, bounds.height, GetParent(old),
-                                      reinterpret_cast<HMENU>(GetWindowLongPtrA(old, GWLP_ID)),
-                                      GetModuleHandleA(nullptr), nullptr);
-  if (window == nullptr) throw std::runtime_error(std::string("Cannot re-create a window of class ") + className);
+                                      reinterpret_cast<HMENU>(GetWindowLongPtrW(old, GWLP_ID)),
+                                      GetModuleHandleW(nullptr), nullptr);
+  if (window == nullptr) throw std::runtime_error("Cannot re-create a window of class " + Utf8FromWide(className));
   SetWindowPos(window, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   if (!hint_.empty()) SendHintTool(TTM_DELTOOLA);
   Detach();

@@ -50,7 +50,7 @@ class Control {
   // The form this control lies on (itself for a form).
   Form* OwnerForm();
 
-  // The caption or text: always the window text, so that accessibility tools read what is shown.
+  // The caption or text, in UTF-8: always the window text, so that accessibility tools read what is shown.
   std::string Text() const;
   void SetText(std::string_view text);
 
@@ -140,12 +140,10 @@ class Control {
   // The handling of the window's class (or of the system for the layer's own windows).
   LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
 
-  // A window of a Unicode class (the themed standard controls are) gets characters and texts in its
-  // messages as wide ones; these read and pass on the program's 8-bit text whatever the window's kind.
-  char CharOfMessage(WPARAM wParam) const;
-  WPARAM CharParam(char key) const;
-  std::string TextOfMessage(LPARAM lParam) const;
-  LRESULT DefaultSetText(WPARAM wParam, const std::string& text);
+  // The text of a WM_SETTEXT's parameter, and the default handling of WM_SETTEXT with a text of the
+  // program's own (the layer's windows are Unicode ones, whose texts come and go as UTF-16).
+  static std::string TextOfMessage(LPARAM lParam);
+  LRESULT DefaultSetText(WPARAM wParam, std::string_view text);
 
   // Notifications about this control, received by its parent and passed on here.
   virtual void OnCommand(WORD /*code*/) {}

@@ -2,39 +2,24 @@
 
 #include "ui/wide_text.h"
 
-// The layer speaks 8-bit text of the system code page; the themed controls are Unicode windows, so text
-// and characters that pass through their messages are converted here.
+// The layer speaks UTF-8; every window it makes is a Unicode one, so text that passes through their
+// messages is UTF-16, converted here.
 namespace kestrelle::ui {
 
 std::string Control::Text() const {
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd_)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(hwnd_, text.data(), static_cast<int>(text.size()))));
-  return text;
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
+  return Utf8FromWide(text);
 }
 
-void Control::SetText(std::string_view text) { SetWindowTextA(hwnd_, std::string(text).c_str()); }
+void Control::SetText(std::string_view text) { SetWindowTextW(hwnd_, WideFromUtf8(text).c_str()); }
 
-char Control::CharOfMessage(WPARAM wParam) const {
-  if (!IsWindowUnicode(hwnd_)) return static_cast<char>(wParam);
-  const std::string key = AnsiFromWide(std::wstring(1, static_cast<wchar_t>(wParam)));
-  return key.size() == 1 ? key[0] : '?';
+std::string Control::TextOfMessage(LPARAM lParam) {
+  return lParam == 0 ? std::string() : Utf8FromWide(reinterpret_cast<const wchar_t*>(lParam));
 }
 
-WPARAM Control::CharParam(char key) const {
-  if (!IsWindowUnicode(hwnd_)) return static_cast<unsigned char>(key);
-  const std::wstring wide = WideFromAnsi(std::string(1, key));
-  return wide.size() == 1 ? static_cast<WPARAM>(wide[0]) : static_cast<unsigned char>(key);
-}
-
-std::string Control::TextOfMessage(LPARAM lParam) const {
-  if (lParam == 0) return {};
-  if (IsWindowUnicode(hwnd_)) return AnsiFromWide(reinterpret_cast<const wchar_t*>(lParam));
-  return reinterpret_cast<const char*>(lParam);
-}
-
-LRESULT Control::DefaultSetText(WPARAM wParam, const std::string& text) {
-  if (!IsWindowUnicode(hwnd_)) return DefaultHandling(WM_SETTEXT, wParam, reinterpret_cast<LPARAM>(text.c_str()));
-  const std::wstring wide = WideFromAnsi(text);
+LRESULT Control::DefaultSetText(WPARAM wParam, std::string_view text) {
+  const std::wstring wide = WideFromUtf8(text);
   return DefaultHandling(WM_SETTEXT, wParam, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 

@@ -4,12 +4,11 @@ namespace kestrelle::ui {
 LRESULT EditBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CHAR:
-      if (onKeyPress) {
-        const char typed = CharOfMessage(wParam);
-        char key = typed;
+      if (onKeyPress && IsAsciiKey(wParam)) {
+        char key = static_cast<char>(wParam);
         onKeyPress(key);
         if (key == 0) return 0;
-        if (key != typed) wParam = CharParam(key);
+        wParam = static_cast<unsigned char>(key);
       }
       break;
     case WM_GETDLGCODE: {

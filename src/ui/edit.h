@@ -11,7 +11,8 @@ namespace kestrelle::ui {
 
 class EditBase : public Control {
  public:
-  // A character typed into the box, before the box takes it; setting it to 0 swallows it.
+  // A key of ASCII typed into the box (Enter, a digit, a letter of ASCII), before the box takes it; setting
+  // it to 0 swallows it. A letter beyond ASCII goes into the box without it.
   std::function<void(char& key)> onKeyPress;
   // Any mouse button pressed on the box.
   std::function<void()> onMouseDown;
@@ -27,6 +28,8 @@ class EditBase : public Control {
 
  protected:
   EditBase() = default;
+  // Whether a WM_CHAR's character (a UTF-16 unit) is one of ASCII.
+  static constexpr bool IsAsciiKey(WPARAM unit) { return unit < 0x80; }
   // Creates the one-line box that Edit and MaskedEdit share.
   void CreateOneLine(Control& parent, const Rect& bounds, std::string_view text, bool tabStop,
                      const std::optional<FontSpec>& font);

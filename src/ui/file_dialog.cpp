@@ -14,8 +14,8 @@ namespace kestrelle::ui {
 bool FileDialog::Execute(HWND owner) {
   std::vector<wchar_t> path(32768, L'\0');
   fileName.copy(path.data(), path.size() - 1);
-  const std::wstring filters = WideFromAnsi(SystemFilterList(filter));
-  const std::wstring wideTitle = WideFromAnsi(title);
+  const std::wstring filters = WideFromUtf8(SystemFilterList(filter));
+  const std::wstring wideTitle = WideFromUtf8(title);
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;

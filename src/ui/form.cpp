@@ -113,7 +113,7 @@ void Form::ShowModal() {
   Show();
   MSG msg;
   while (modal_ && Visible()) {
-    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got <= 0) {
       // WM_QUIT goes back to the queue for the main loop; on failure (-1) msg holds nothing to pass on.
       PostQuitMessage(got == 0 ? static_cast<int>(msg.wParam) : 1);

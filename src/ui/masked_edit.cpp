@@ -41,7 +41,11 @@ LRESULT MaskedEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return DefaultSetText(wParam, FitDigitMask(TextOfMessage(lParam)));
     }
     case WM_CHAR: {
-      char key = CharOfMessage(wParam);
+      if (!IsAsciiKey(wParam)) {  // no digit
+        MessageBeep(MB_OK);
+        return 0;
+      }
+      char key = static_cast<char>(wParam);
       if (onKeyPress) {
         onKeyPress(key);
         if (key == 0) return 0;
@@ -67,14 +71,14 @@ LRESULT MaskedEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_CUT: {
-      SendMessageA(Handle(), WM_COPY, 0, 0);
+      SendMessageW(Handle(), WM_COPY, 0, 0);
       DigitMaskState state = State();
       if (state.selLength > 0) DeleteInDigitMask(state);
       Apply(state);
       return 0;
     }
     case WM_PASTE:
-      TypeText(AnsiFromWide(ClipboardText(Handle())));
+      TypeText(Utf8FromWide(ClipboardText(Handle())));
       return 0;
     case WM_CLEAR: {
       DigitMaskState state = State();

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "ui/memo_text.h"
+#include "ui/wide_text.h"
 
 namespace kestrelle::ui {
 
@@ -33,17 +34,13 @@ LRESULT Memo::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_GETDLGCODE:
       return DialogCode(EditBase::HandleMessage(message, wParam, lParam), reinterpret_cast<const MSG*>(lParam));
-    case WM_SETTEXT: {
+    case WM_SETTEXT:
       ++textsSet_;
-      const LRESULT result = EditBase::HandleMessage(message, wParam, lParam);
-      if (maxLength_ > 0) LimitInput();
-      return result;
-    }
+      break;
     case WM_CHAR:
-      if (CharOfMessage(wParam) == '\t') return 0;
+      if (wParam == '\t') return 0;
       if (!TakesInput(message, wParam)) return 0;
       break;
-    case WM_IME_CHAR:  // an input method's character, which the edit control takes as a typed one
     case WM_PASTE:
       if (!TakesInput(message, wParam)) return 0;
       break;
@@ -106,18 +103,21 @@ std::vector<std::string> Memo::Lines(const std::function<void()>& between) const
 void Memo::AppendLine(std::string_view line, const std::function<void()>& between) {
   constexpr std::size_t kPiece = 1024;
   constexpr LPARAM kEnd = 0x7fffffff;  // the selection's positions stop at the end of the text
+  const std::wstring wideLine = WideFromUtf8(line);
   for (;;) {
-    std::string added;
-    if (GetWindowTextLengthA(Handle()) > 0 && Text().back() != '\n') added = "\r\n";
-    added.append(line);
-    added += "\r\n";
+    std::wstring added;
+    if (GetWindowTextLengthW(Handle()) > 0 && !Text().ends_with('\n')) added = L"\r\n";
+    added += wideLine;
+    added += L"\r\n";
     std::size_t done = 0;
     while (done < added.size()) {
       std::size_t piece = std::min(kPiece, added.size() - done);
-      if (added[done + piece - 1] == '\r') ++piece;  // a line break stays whole
-      const std::string text = added.substr(done, piece);
-      SendMessageA(Handle(), EM_SETSEL, kEnd, kEnd);
-      SendMessageA(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+      // A line break and a pair of surrogates stay whole.
+      const wchar_t last = added[done + piece - 1];
+      if (last == L'\r' || IS_HIGH_SURROGATE(last)) ++piece;
+      const std::wstring text = added.substr(done, piece);
+      SendMessageW(Handle(), EM_SETSEL, kEnd, kEnd);
+      SendMessageW(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
       done += piece;
       if (!between || done == added.size()) continue;
       const unsigned textsSet = textsSet_;
@@ -147,10 +147,10 @@ void Memo::ApplyStyle() {
   textsSet_ = textsSet;
 }
 
-void Memo::CutToClipboard() { SendMessageA(Handle(), WM_CUT, 0, 0); }
+void Memo::CutToClipboard() { SendMessageW(Handle(), WM_CUT, 0, 0); }
 
-void Memo::CopyToClipboard() { SendMessageA(Handle(), WM_COPY, 0, 0); }
+void Memo::CopyToClipboard() { SendMessageW(Handle(), WM_COPY, 0, 0); }
 
-void Memo::PasteFromClipboard() { SendMessageA(Handle(), WM_PASTE, 0, 0); }
+void Memo::PasteFromClipboard() { SendMessageW(Handle(), WM_PASTE, 0, 0); }
 
 }  // namespace kestrelle::ui

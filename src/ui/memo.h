@@ -2,11 +2,10 @@
 // A multi-line text box. Its lines are read as displayed: with word wrap on, each wrapped piece of a
 // paragraph is a line of its own. Word wrap and scroll bars can be switched while the program runs (the
 // system fixes them when the window is created, so the window is then re-created with the same text).
-// Typing stops at the memo's length limit, if it has one, counted in bytes of the program's 8-bit text
-// whatever the control counts; a paste that would not fit whole is refused (with a beep and
-// onPasteTooLong) rather than cut; text set by the program is never cut. A typed or pasted character
-// that the code page of the program's 8-bit text lacks is refused too (with a beep, and for a paste
-// onPasteNotHeld), rather than turned into another.
+// It holds every letter, its text UTF-8 to the program. Typing stops at the memo's length limit, if it has
+// one, counted in characters as the system's text box counts them (UTF-16 units); a paste that would not
+// fit whole is refused (with a beep and onPasteTooLong) rather than cut; text set by the program is never
+// cut.
 // Tab and Shift+Tab move to the next control as in a one-line box, and no tab character is typed into the
 // memo; the caret and selection stay as they were when the memo is entered with Tab.
 
@@ -28,7 +27,7 @@ struct MemoOptions {
   bool readOnly = false;
   bool tabStop = true;
   std::optional<FontSpec> font;
-  std::size_t maxLength = 0;  // bytes, line breaks counting two; 0: no limit beyond memory
+  std::size_t maxLength = 0;  // UTF-16 units, line breaks counting two; 0: no limit beyond memory
 };
 
 class Memo : public EditBase {
@@ -53,11 +52,8 @@ class Memo : public EditBase {
   void SetScrollBars(ScrollBars scrollBars);
 
   // Raised when a paste (Ctrl+V, Shift+Insert or PasteFromClipboard) is refused: the clipboard's text is
-  // longer than the room left under the limit (both in bytes). An exception from it is reported.
+  // longer than the room left under the limit (both in UTF-16 units). An exception from it is reported.
   std::function<void(std::size_t pasted, std::size_t room)> onPasteTooLong;
-  // Raised when a paste is refused because the clipboard's text holds a character that the code page of
-  // the program's 8-bit text lacks (the first such is given). An exception from it is reported.
-  std::function<void(char32_t character)> onPasteNotHeld;
 
   void CutToClipboard();
   void CopyToClipboard();
@@ -65,23 +61,21 @@ class Memo : public EditBase {
 
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void OnCommand(WORD code) override;
   static LRESULT DialogCode(LRESULT code, const MSG* key);
   void PrepareWindow() override;
   DWORD Style() const;
   void ApplyStyle();
-  // Sets the control's own limit so that input replacing the selection stays within maxLength_ bytes:
-  // as much of `incoming` as fits, or, with no input known, whatever the room could take at the most
-  // bytes a character has. Returns the units of the input that fit, and the bytes it may take in roomLeft.
-  std::size_t LimitInput(const std::wstring* incoming = nullptr, std::size_t* roomLeft = nullptr);
-  // Before a typed character or a paste: false when it is refused, for a character the code page lacks
-  // or, under the limit, when none of the character fits or not all of the paste.
+  // The UTF-16 units that input replacing the selection may take under the limit.
+  std::size_t Room() const;
+  // Before a typed character or a paste: false when it is refused because not all of it fits (a
+  // character beyond the first 65536 comes as two units, which go in both or neither).
   bool TakesInput(UINT message, WPARAM wParam);
 
   bool wordWrap_;
   ScrollBars scrollBars_;
   std::size_t maxLength_;
   unsigned textsSet_ = 0;  // every text set, by the program or the system, but for a re-created window's
+  bool refusedHighSurrogate_ = false;  // the next unit, its pair's second, is refused too
 };
 
 }  // namespace kestrelle::ui

@@ -7,21 +7,15 @@
 
 namespace kestrelle::ui {
 
-MemoText::MemoText(HWND window) : unicode_(IsWindowUnicode(window) != FALSE) {
-  if (unicode_) {
-    wide_.resize(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1);
-    wide_.resize(static_cast<std::size_t>(GetWindowTextW(window, wide_.data(), static_cast<int>(wide_.size()))));
-  } else {
-    narrow_.resize(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1);
-    narrow_.resize(static_cast<std::size_t>(GetWindowTextA(window, narrow_.data(), static_cast<int>(narrow_.size()))));
-  }
+MemoText::MemoText(HWND window) {
+  text_.resize(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1);
+  text_.resize(static_cast<std::size_t>(GetWindowTextW(window, text_.data(), static_cast<int>(text_.size()))));
 }
 
 std::string MemoText::Slice(std::size_t start, std::size_t end) const {
   start = std::min(start, Size());
   end = std::clamp(end, start, Size());
-  if (!unicode_) return narrow_.substr(start, end - start);
-  return AnsiFromWide(std::wstring_view(wide_).substr(start, end - start));
+  return Utf8FromWide(std::wstring_view(text_).substr(start, end - start));
 }
 
 }  // namespace kestrelle::ui

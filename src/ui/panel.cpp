@@ -1,5 +1,7 @@
 #include "ui/panel.h"
 
+#include "ui/wide_text.h"
+
 namespace kestrelle::ui {
 namespace {
 
@@ -56,12 +58,12 @@ void Panel::Paint(HDC dc) {
   FillRect(dc, &area, SharedBrush(BackgroundColour().Resolve()));
   DrawBevel(dc, area, outer_, Scale(bevelWidth_));
   DrawBevel(dc, area, inner_, Scale(bevelWidth_));
-  const std::string caption = Text();
+  const std::wstring caption = WideFromUtf8(Text());
   if (caption.empty()) return;
   SelectedObject font(dc, ScaledFont());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, Font().colour.Resolve());
-  DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

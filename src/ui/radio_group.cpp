@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "ui/wide_text.h"
+
 namespace kestrelle::ui {
 
 RadioGroup::RadioGroup(Control& parent, const Rect& bounds, std::string_view caption,
@@ -13,8 +15,9 @@ RadioGroup::RadioGroup(Control& parent, const Rect& bounds, std::string_view cap
   // they move to (each selection still comes here as BN_CLICKED).
   for (const std::string& item : options.items) {
     const DWORD groupStart = buttons_.empty() ? WS_GROUP : 0;
-    const HWND button = CreateWindowExA(0, "BUTTON", item.c_str(), WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | groupStart,
-                                        0, 0, 0, 0, Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
+    const HWND button = CreateWindowExW(0, L"BUTTON", WideFromUtf8(item).c_str(),
+                                        WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | groupStart, 0, 0, 0, 0, Handle(),
+                                        nullptr, GetModuleHandleW(nullptr), nullptr);
     if (button == nullptr) throw std::runtime_error("Cannot create a radio button");
     SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     buttons_.push_back(button);
@@ -67,9 +70,9 @@ void RadioGroup::ArrangeButtons() {
 
 std::string RadioGroup::Item(int index) const {
   const HWND button = ItemHandle(index);
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(button)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(button, text.data(), static_cast<int>(text.size()))));
-  return text;
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(button)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(button, text.data(), static_cast<int>(text.size()))));
+  return Utf8FromWide(text);
 }
 
 void RadioGroup::SetItemIndex(int index) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace kestrelle {
 namespace {
@@ -29,6 +30,15 @@ TEST(TextEncoding, CharactersBeyondSixteenBitsTakeTwoUnitsAndWaitForBoth) {
   // Lone surrogates stay as they are: a high one at the end or before a non-surrogate, a low one alone.
   const std::u16string lone = {u'a', 0xD83D, u'b', 0xDE00, 0xD83D};
   EXPECT_EQ(CharactersFromUtf16(lone), (std::u32string{U'a', 0xD83D, U'b', 0xDE00, 0xD83D}));
+}
+
+// A byte that breaks the program's UTF-8 stands as one replacement character, and the letters around it stay.
+TEST(TextEncoding, ProgramTextAsCharacters) {
+  const std::pair<std::string_view, std::u32string> cases[] = {
+      {"Hello 世界 \xF0\x9F\x98\x80", U"Hello \u4E16\u754C \U0001F600"},
+      {"a\xE4\xB8z\x80", U"a\uFFFD\uFFFDz\uFFFD"},
+  };
+  for (const auto& [text, characters] : cases) EXPECT_EQ(CharactersOfUtf8(text), characters) << text;
 }
 
 }  // namespace

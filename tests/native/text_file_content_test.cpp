@@ -26,18 +26,19 @@ class Latin1 final : public CodePage {
   }
 };
 
-// Each file opens as the memo's text and saves back byte for byte in the encoding it came in.
+// Each file opens as the memo's text, whatever letters it holds, and saves back byte for byte in the
+// encoding it came in.
 TEST(TextFileContent, FilesOfEveryEncodingOpenAndSaveAsTheyCame) {
   const struct {
     std::string bytes;
     TextEncoding encoding;
     std::string text;
   } cases[] = {
-      {"Caf\xC3\xA9\r\nna\xC3\xAFve", TextEncoding::Utf8, "Caf\xE9\r\nna\xEFve"},
-      {"\xEF\xBB\xBF" "Caf\xC3\xA9", TextEncoding::Utf8Bom, "Caf\xE9"},
-      {std::string("\xFF\xFE" "C\0a\0f\0\xE9\0", 10), TextEncoding::Utf16LE, "Caf\xE9"},
-      {std::string("\xFE\xFF\0C\0a\0f\0\xE9", 10), TextEncoding::Utf16BE, "Caf\xE9"},
-      {"Caf\xE9", TextEncoding::CodePage, "Caf\xE9"},
+      {"Café\r\nnaïve λόγος 日本語 \xF0\x9F\x98\x80", TextEncoding::Utf8, "Café\r\nnaïve λόγος 日本語 \xF0\x9F\x98\x80"},
+      {"\xEF\xBB\xBF" "Café", TextEncoding::Utf8Bom, "Café"},
+      {std::string("\xFF\xFE" "C\0a\0f\0\xE9\0\xBB\x03\xE5\x65", 14), TextEncoding::Utf16LE, "Caféλ日"},
+      {std::string("\xFE\xFF\0C\0a\0f\0\xE9\x03\xBB", 12), TextEncoding::Utf16BE, "Caféλ"},
+      {"Caf\xE9", TextEncoding::CodePage, "Café"},
       {"plain", TextEncoding::Utf8, "plain"},
       {"", TextEncoding::Utf8, ""},
   };
@@ -50,17 +51,33 @@ TEST(TextFileContent, FilesOfEveryEncodingOpenAndSaveAsTheyCame) {
   }
 }
 
-// What the memo cannot hold is refused with the reason, never changed into something else.
+// A letter the code page lacks is named with its line, and never written as another into its 8-bit text.
+TEST(TextFileContent, ALetterTheCodePageLacksIsNamedAndNotWritten) {
+  try {
+    FileBytesOfMemoText("one\r\ntwo\nZałół", TextEncoding::CodePage, Latin1());
+    ADD_FAILURE() << "written";
+  } catch (const FileTextError& error) {
+    EXPECT_NE(std::string(error.what()).find("line 3 holds the letter ł (U+0142)"), std::string::npos) << error.what();
+  }
+}
+
+// What the memo cannot hold is refused with the reason, never changed into something else; its limits
+// count characters as the memo does, not bytes.
 TEST(TextFileContent, FilesTheMemoCannotHoldAreRefusedWithTheReason) {
   std::string lineFeeds;  // 30,604 bytes, but 32,790 characters once every line feed is CR LF
   while (lineFeeds.size() < 30600) lineFeeds += std::string(13, 'x') + "\n";
+  std::string line;  // 1022 letters of two bytes each
+  while (line.size() < 2 * 1022) line += "λ";
+  std::string greek;  // 32 lines, 32,768 characters in 65,472 bytes: it fits
+  for (int i = 0; i < 32; ++i) greek += line + "\r\n";
   const std::pair<std::string, std::string> cases[] = {
-      {"one\r\ntwo\nZa\xC5\x82\xC3\xB3\xC5\x82", "line 3 holds the character \xC5\x82 (U+0142), which"},
       {std::string("\xFF\xFE" "a\0\0\xD8" "b\0", 8), "it is not valid UTF-16 text"},
       {std::string("\xFF\xFE" "a", 3), "it is not valid UTF-16 text"},
       {"\xEF\xBB\xBF" "a\xFF", "it is not valid UTF-8 text"},
       {std::string("\xFF\xFE" "a\0\0\0", 6), "it is not a plain text file"},
-      {lineFeeds, "as the memo holds it, it takes 32790 characters, more than the memo's limit of 32 KB"},
+      {lineFeeds, "as the memo holds it, it takes 32790 characters, more than the memo's limit of 32768 characters"},
+      {greek + "λ", "it is larger than the memo's limit of 32768 characters"},
+      {std::string(kMemoLineLimit - 1, 'x') + "\xF0\x9F\x98\x80", "it has a line longer than"},
   };
   for (const auto& [bytes, reason] : cases) {
     try {
@@ -70,6 +87,7 @@ TEST(TextFileContent, FilesTheMemoCannotHoldAreRefusedWithTheReason) {
       EXPECT_NE(std::string(error.what()).find(reason), std::string::npos) << error.what();
     }
   }
+  EXPECT_EQ(MemoTextOfFile(greek, Latin1()).text, greek);
 }
 
 TEST(TextFileContent, AZeroByteMakesAFileNotPlainText) {
@@ -93,7 +111,8 @@ TEST(TextFileContent, EveryLineBreakBecomesCarriageReturnAndLineFeed) {
 }
 
 TEST(TextFileContent, LongestLineWhateverTheLineBreaks) {
-  const std::pair<const char*, std::size_t> cases[] = {{"", 0}, {"abc", 3}, {"a\r\nabcd\rab\n", 4}, {"\r\n\n", 0}};
+  const std::pair<const char*, std::size_t> cases[] = {
+      {"", 0}, {"abc", 3}, {"a\r\nabcd\rab\n", 4}, {"\r\n\n", 0}, {"ab\nλόγος\n日本", 5}, {"\xF0\x9F\x98\x80", 2}};
   for (const auto& [text, longest] : cases) EXPECT_EQ(LongestLine(text), longest) << text;
 }
 

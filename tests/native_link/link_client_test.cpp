@@ -62,7 +62,7 @@ TEST(NativeLinkEnd, ALinkThatBreaksOffLeavesItsClientsNotAnsweringAndIsGivenUp) 
   const SendResult result =
       SendToGame("Hail", kDelays, CommandStop(), {.onProgress = [&](const TypingProgress& progress) { last = progress; }});
   EXPECT_FALSE(result.stopped);
-  EXPECT_EQ(ToldOf(result), (std::vector<Told>{{"ClassicUO - Zo\xeb", ClientOutcome::Typed, 1, false},
+  EXPECT_EQ(ToldOf(result), (std::vector<Told>{{"ClassicUO - Zoë", ClientOutcome::Typed, 1, false},
                                                {"ClassicUO - 2", ClientOutcome::NotAnswering, 1, true},
                                                {"ClassicUO - 3", ClientOutcome::NotAnswering, 0, false},
                                                {"", ClientOutcome::NotAnswering, 0, false}}));

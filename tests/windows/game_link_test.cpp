@@ -8,6 +8,7 @@
 #include <string>
 #include <tuple>
 
+#include "base/utf16.h"
 #include "link_test_support.h"
 #include "recording_client_process.h"
 #include "game_link/client_messages.h"
@@ -120,11 +121,11 @@ TEST(GameLink, OnlyWindowsOfExactlyTheClientClassGetText) {
 
 using Message = std::tuple<unsigned, unsigned long long, long long>;
 
-// Letters beyond ASCII, in the program's code page (Windows-1252, the one of the test machine) and as
-// the letters they stand for.
-constexpr char kAccented[] = " Caf\xe9 na\xefve \xfc" "ber \x80";
-constexpr char32_t kAccentedLetters[] = U" Caf\u00e9 na\u00efve \u00fcber \u20ac";
-constexpr int kAccentedCount = 4;
+// Letters beyond ASCII, as the program's UTF-8 and as the letters they stand for: some of the test
+// machine's code page (Windows-1252), some beyond it.
+constexpr char kAccented[] = " Café naïve über € λόγος \xF0\x9F\x98\x80";
+constexpr char32_t kAccentedLetters[] = U" Caf\u00e9 na\u00efve \u00fcber \u20ac \u03bb\u03cc\u03b3\u03bf\u03c2 \U0001F600";
+constexpr int kAccentedCount = 10;
 
 class LetterCollector final : public TypingTarget {
  public:
@@ -148,7 +149,7 @@ std::vector<Message> StreamFor(GameClientKind kind, const std::u32string& text) 
       stream.emplace_back(WM_KEYDOWN, VK_RETURN, kReturnDownKeyData);
       stream.emplace_back(WM_KEYUP, VK_RETURN, kReturnUpKeyData);
     } else {
-      stream.emplace_back(WM_CHAR, c, 1);
+      for (const char16_t unit : Utf16FromCharacters({&c, 1})) stream.emplace_back(WM_CHAR, unit, 1);
     }
   }
   return stream;
@@ -159,7 +160,6 @@ std::vector<Message> StreamFor(GameClientKind kind, const std::u32string& text) 
 // named as not answering; the decoys get nothing. ClassicUO gets every letter of the text; the classic
 // client and Orion get plain ASCII, and the letters left out for them are counted.
 TEST(GameLink, EveryKindOfClientTakesTheTextInItsOwnFormAndTheFrontComesBack) {
-  ASSERT_EQ(GetACP(), 1252u) << "the accented letters are written in Windows-1252";
   using enum GameClientKind;
   using enum ClientOutcome;
   const struct {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <iterator>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -18,6 +19,7 @@
 #include "translator/translator_page.h"
 #include "ui/form.h"
 #include "ui/message_pump.h"
+#include "ui/wide_text.h"
 
 namespace kestrelle::ui {
 
@@ -83,18 +85,20 @@ class HostForm : public ui::Form {
   }
 };
 
-// The text of a window of another thread or of this one.
+// The text of a window of another thread or of this one, in UTF-8.
 inline std::string WindowText(HWND window) {
-  char text[1024] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
+  wchar_t text[1024] = {};
+  GetWindowTextW(window, text, static_cast<int>(std::size(text)));
+  return ui::Utf8FromWide(text);
 }
 
 // Waits on its own thread for a message box captioned with a given title, records its caption and
-// message, and closes it with OK. Result() waits for the thread; Finish() first tells it to stop looking.
+// message, and closes it with a button (OK, or the answer given). Result() waits for the thread; Finish()
+// first tells it to stop looking.
 class ErrorBoxWatcher {
  public:
-  explicit ErrorBoxWatcher(std::string caption) : caption_(std::move(caption)), thread_([this] { Watch(); }) {}
+  explicit ErrorBoxWatcher(std::string caption, WPARAM answer = IDOK)
+      : caption_(std::move(caption)), answer_(answer), thread_([this] { Watch(); }) {}
   ErrorBoxWatcher(const ErrorBoxWatcher&) = delete;
   ErrorBoxWatcher& operator=(const ErrorBoxWatcher&) = delete;
   ~ErrorBoxWatcher() {
@@ -131,7 +135,7 @@ class ErrorBoxWatcher {
         seen_.found = true;
         seen_.caption = WindowText(box);
         EnumChildWindows(box, &CollectMessage, reinterpret_cast<LPARAM>(&seen_));
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        PostMessageA(box, WM_COMMAND, answer_, 0);
         return;
       }
       Sleep(10);
@@ -139,6 +143,7 @@ class ErrorBoxWatcher {
   }
 
   std::string caption_;
+  WPARAM answer_;
   Seen seen_;
   std::atomic<bool> finish_ = false;
   std::thread thread_;

@@ -122,8 +122,6 @@ TEST_F(TranslatorFilesTest, AFileThatCannotBeOpenedLeavesTheMemoAndTheOpenedFile
       {folder / L"binary.dat", binary, "not a plain text file"},
       {folder / L"large.txt", std::string(kMemoTextLimit + 1, '\n'), "kestrelle-translate"},
       {folder / L"large as CR LF.txt", std::string(kMemoTextLimit / 2 + 1, '\n'), "carriage return and line feed"},
-      {folder / L"not in the code page.txt", "Caf\xC3\xA9\r\nZa\xC5\x82\xC3\xB3\xC5\x82",
-       "line 2 holds the character"},
       {folder / L"long line.txt", "a\r\n" + std::string(kMemoLineLimit + 1, 'x') + "\r\nb", "kestrelle-translate"},
       {folder / L"nul.txt", std::nullopt, "device"},
       {pipeName, std::nullopt, "device"},
@@ -153,32 +151,75 @@ TEST_F(TranslatorFilesTest, AFailedCommandOfThePopupMenuIsAllThatShows) {
   EXPECT_TRUE(watcher.Result().found);
 }
 
-// Each encoding opens as its letters and is saved in it again. Save after Save As writes to the file saved
-// as, never over the one opened, and Save As offers it.
+// Each encoding opens as its letters and is saved in it again, those beyond the system's code page
+// (Windows-1252 here) too in a Unicode encoding. Save after Save As writes to the file saved as, never over
+// the one opened, and Save As offers it.
 TEST_F(TranslatorFilesTest, FilesKeepTheirEncodingAndSaveWritesWhereLastChosen) {
-  const std::string memoText = "Caf\xE9\r\nna\xEFve";  // in the system's code page, Windows-1252 here
-  for (const TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Utf8Bom, TextEncoding::Utf16LE,
-                                      TextEncoding::Utf16BE, TextEncoding::CodePage}) {
-    const auto inEncoding = [encoding](const std::u32string& text, const std::string& codePageText) {
-      return encoding == TextEncoding::CodePage ? codePageText : EncodeUnicode(text, encoding);
-    };
-    const std::string original = inEncoding(U"Caf\u00E9\r\nna\u00EFve", memoText);
-    SCOPED_TRACE(original);
+  const struct {
+    TextEncoding encoding;
+    const char* opened;  // the file's text
+    const char* saved;   // the text saved as another file
+  } rows[] = {
+      {TextEncoding::Utf8, "Café\r\nλόγος 日本語 \xF0\x9F\x98\x80", "Über λ"},
+      {TextEncoding::Utf8Bom, "Café\r\nλόγος", "Über 日本"},
+      {TextEncoding::Utf16LE, "Café\r\nλόγος 日本語 \xF0\x9F\x98\x80", "Über λ"},
+      {TextEncoding::Utf16BE, "Café\r\nПривет", "Über λ"},
+      {TextEncoding::CodePage, "Café\r\nnaïve", "Über"},
+  };
+  const auto inEncoding = [](const std::string& text, TextEncoding encoding) {
+    // Windows-1252 holds the letters of the code page's rows where Latin-1 does.
+    if (encoding != TextEncoding::CodePage) return EncodeUnicode(CharactersOfUtf8(text), encoding);
+    std::string bytes;
+    for (const char32_t c : CharactersOfUtf8(text)) bytes += static_cast<char>(c);
+    return bytes;
+  };
+  for (const auto& row : rows) {
+    const std::string original = inEncoding(row.opened, row.encoding);
+    SCOPED_TRACE(row.opened);
     WriteBytes(folder / L"a.txt", original);
     page.memoText.Clear();
     chooser.answer = folder / L"a.txt";
     Choose(page.pmtOpen);
-    EXPECT_EQ(page.memoText.Text(), memoText);
-    page.memoText.SetText("\xDC" "ber");
+    EXPECT_EQ(page.memoText.Text(), row.opened);
+    page.memoText.SetText(row.saved);
     chooser.answer = folder / L"b.txt";
     Choose(page.pmtSaveAs);
-    page.memoText.SetText("\xDC" "ber alles");
+    page.memoText.SetText(row.saved + std::string(" alles"));
     Choose(page.pmtSave);
     EXPECT_EQ(ReadBytes(folder / L"a.txt"), original);
-    EXPECT_EQ(ReadBytes(folder / L"b.txt"), inEncoding(U"\u00DCber alles", "\xDC" "ber alles"));
+    EXPECT_EQ(ReadBytes(folder / L"b.txt"), inEncoding(row.saved + std::string(" alles"), row.encoding));
     chooser.answer.reset();
     Choose(page.pmtSaveAs);
     EXPECT_EQ(chooser.offered.back(), folder / L"b.txt");
+  }
+}
+
+// A file of the code page's 8-bit text given a letter the code page lacks is never saved with another in
+// its place: the player is asked, No saves nothing, Yes saves it as UTF-8, which it then stays.
+TEST_F(TranslatorFilesTest, ACodePageFileGivenLettersItLacksIsSavedAsUtf8WhenThePlayerSaysSo) {
+  WriteBytes(folder / L"old.txt", "Caf\xE9");
+  chooser.answer = folder / L"old.txt";
+  Choose(page.pmtOpen);
+  const struct {
+    const char* text;
+    WPARAM answer;  // 0: no question
+    std::string file;
+  } rows[] = {
+      {"Café\r\nλόγος", IDNO, "Caf\xE9"},
+      {"Café\r\nλόγος", IDYES, "Café\r\nλόγος"},
+      {"Café 日本", 0, "Café 日本"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.text);
+    page.memoText.SetText(row.text);
+    test::ErrorBoxWatcher box("Kestrelle", row.answer);
+    Choose(page.pmtSave);
+    const test::ErrorBoxWatcher::Seen asked = box.Finish();
+    EXPECT_EQ(asked.found, row.answer != 0);
+    if (asked.found) {
+      EXPECT_NE(asked.message.find("line 2 holds the letter λ (U+03BB)"), std::string::npos) << asked.message;
+    }
+    EXPECT_EQ(ReadBytes(folder / L"old.txt"), row.file);
   }
 }
 
@@ -186,7 +227,7 @@ TEST_F(TranslatorFilesTest, FilesKeepTheirEncodingAndSaveWritesWhereLastChosen) 
 TEST_F(TranslatorFilesTest, SaveWithoutAnOpenedFileIsSaveAs) {
   WriteBytes(folder / L"out.txt", std::string(10000, 'o'));
   MouseDown(page.memoTranslated);
-  page.memoTranslated.SetText("the output \xE9\r\n");
+  page.memoTranslated.SetText("the output é\r\n");
   chooser.answer = folder / L"out.txt";
   Choose(page.pmtSave);
   EXPECT_EQ(chooser.shown, std::vector<std::string>{"save"});
@@ -213,7 +254,7 @@ TEST_F(TranslatorFilesTest, AFailedSaveLosesNothing) {
 
 // File names outside the ANSI code page (folders named in Cyrillic and Chinese) open and save, and Save As
 // writes wherever the dialog lets the player choose, here deeper than the system's old limit of 260
-// characters; Open reads it back. The text stays 8-bit.
+// characters; Open reads it back. The file stays in the code page's 8-bit text.
 TEST_F(TranslatorFilesTest, AnyFileNameOpensAndSaves) {
   std::vector<std::unique_ptr<TempFolder>> folders;
   folders.push_back(std::make_unique<TempFolder>(folder, L"\u041f\u0438\u0441\u044c\u043c\u0430 \u4fe1\u4ef6"));
@@ -224,8 +265,8 @@ TEST_F(TranslatorFilesTest, AnyFileNameOpensAndSaves) {
   WriteBytes(notes, "caf\xe9 au lait");
   chooser.answer = notes;
   Choose(page.pmtOpen);
-  EXPECT_EQ(page.memoText.Text(), "caf\xe9 au lait");
-  page.memoText.SetText("saved \xe9");
+  EXPECT_EQ(page.memoText.Text(), "café au lait");
+  page.memoText.SetText("saved é");
   Choose(page.pmtSave);
   EXPECT_EQ(ReadBytes(notes), "saved \xe9");
   const std::wstring deepNotes = L"\u7b14\u8bb0.txt";
@@ -233,7 +274,7 @@ TEST_F(TranslatorFilesTest, AnyFileNameOpensAndSaves) {
   Choose(page.pmtSaveAs);
   page.memoText.Clear();
   Choose(page.pmtOpen);
-  EXPECT_EQ(page.memoText.Text(), "saved \xe9");
+  EXPECT_EQ(page.memoText.Text(), "saved é");
   EXPECT_EQ(folders.back()->Files(), std::vector<std::string>{ui::Utf8FromWide(deepNotes)}) << "no temporary file left";
   while (!folders.empty()) folders.pop_back();  // the deepest first
 }

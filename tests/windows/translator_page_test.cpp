@@ -28,7 +28,7 @@ using test::Pump;
 using test::RecordingClient;
 using test::TranslatorPageTest;
 
-std::string ClipboardText() { return ui::AnsiFromWide(ui::ClipboardText(nullptr)); }
+std::string ClipboardText() { return ui::Utf8FromWide(ui::ClipboardText(nullptr)); }
 
 // A text of lower-case letters as the Normal style gives it back: its first letter a capital.
 std::string Capitalised(std::string text) {
@@ -334,28 +334,54 @@ TEST_F(TranslatorPageTest, ShortcutsActWhileEitherMemoHasTheFocus) {
   EXPECT_EQ(chooser.shown.size(), 2u) << "Open is disabled for the output memo";
 }
 
-// A paste that would not fit whole, or that holds a character the program's text lacks, is refused and
-// said, never cut or changed; one that fits goes in.
+// A paste that would not fit whole is refused and said, never cut; one that fits goes in.
 TEST_F(TranslatorPageTest, APasteThatCannotGoInWholeIsRefusedAndSaid) {
   std::wstring lines;
   while (lines.size() <= kMemoTextLimit) lines += L"a line\r\n";  // the limit falls between lines
-  const std::pair<std::wstring, std::string> refused[] = {
-      {lines, "takes " + std::to_string(lines.size()) + " bytes as this program holds it, and the memo has room for " +
-                  std::to_string(kMemoTextLimit - 4) + " more"},
-      {L"ok \U0001F600 \u16A0", "(U+1F600)"},  // outside the first 65536, then a rune: in no 8-bit code page
-  };
   page.memoText.SetText("kept");
-  for (const auto& [pasted, said] : refused) {
-    SetClipboardText(pasted);
-    test::ErrorBoxWatcher watcher("Kestrelle");
-    page.PasteTranslateClick();
-    const std::string message = watcher.Result().message;
-    EXPECT_NE(message.find(said), std::string::npos) << message;
-    EXPECT_EQ(page.memoText.Text(), "kept");
-  }
+  SetClipboardText(lines);
+  test::ErrorBoxWatcher watcher("Kestrelle");
+  page.PasteTranslateClick();
+  const std::string message = watcher.Result().message;
+  const std::string said = "takes " + std::to_string(lines.size()) + " characters, and the memo has room for " +
+                           std::to_string(kMemoTextLimit - 4) + " more";
+  EXPECT_NE(message.find(said), std::string::npos) << message;
+  EXPECT_EQ(page.memoText.Text(), "kept");
   SetClipboardText(lines.substr(0, kMemoTextLimit - 4));
   page.PasteTranslateClick();
   EXPECT_EQ(page.memoText.Text().size(), kMemoTextLimit);
+}
+
+// Letters of every script, set in the memo or pasted, reach ClassicUO as they are in the Normal style
+// (each text as the engine's sentence capitals leave it), whatever the system's code page: this runs under
+// a Western and a Japanese one.
+TEST_F(TranslatorPageTest, EveryLetterReachesClassicUO) {
+  const struct {
+    const char* text;
+    bool pasted;
+  } rows[] = {
+      {"こんにちは、日本語のテキストです。Hello 世界", false},
+      {"Καλημέρα, φίλε! Πού είναι η τράπεζα; \xF0\x9F\x98\x80", true},
+  };
+  RecordingClient client({.className = "SDL_app", .title = "UO - Ann", .classicUO = true, .program = test::kClassicUOCopy});
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.text);
+    ASSERT_TRUE(SetForegroundWindow(form->Handle()));
+    page.memoText.Clear();
+    if (row.pasted) {
+      SetClipboardText(ui::WideFromUtf8(row.text));
+      Choose(page.PasteTranslate);
+    } else {
+      page.memoText.SetText(row.text);
+    }
+    EXPECT_EQ(page.memoText.Text(), row.text);
+    const std::size_t before = client.Text().size();
+    PressTranslate();
+    EXPECT_EQ(page.memoTranslated.Text(), row.text + std::string("\r\n"));
+    EXPECT_EQ(client.Text().substr(before), row.text) << "ClassicUO's line ends are key presses";
+    EXPECT_EQ(page.lblStatus.Text(), SummaryText({.clients = {{.title = "UO - Ann", .kind = GameClientKind::ClassicUO,
+                                                               .lines = 1, .linesTaken = 1}}}));
+  }
 }
 
 // Esc in a multi-line edit asks its parent to close; the page and its controls stay, and so does the text.

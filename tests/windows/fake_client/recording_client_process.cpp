@@ -105,11 +105,15 @@ std::vector<CharRecord> RecordingClient::Records() const {
   return records;
 }
 
+// A classic client is sent ASCII only, whose codes are the same UTF-16 units.
 std::string RecordingClient::Text() const {
-  std::string text;
+  std::wstring units;
   for (const CharRecord& r : Records()) {
-    if (r.message == WM_CHAR) text += static_cast<char>(r.wParam);
+    if (r.message == WM_CHAR) units += static_cast<wchar_t>(r.wParam);
   }
+  const int length = static_cast<int>(units.size());
+  std::string text(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, units.data(), length, nullptr, 0, nullptr, nullptr)), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, units.data(), length, text.data(), static_cast<int>(text.size()), nullptr, nullptr);
   return text;
 }
 

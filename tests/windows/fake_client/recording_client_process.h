@@ -54,7 +54,7 @@ class RecordingClient {
 
   HWND window() const { return window_; }
   std::vector<CharRecord> Records() const;
-  // The WM_CHAR codes received, as text.
+  // The WM_CHAR codes received (UTF-16 units), as UTF-8 text.
   std::string Text() const;
 
  private:
