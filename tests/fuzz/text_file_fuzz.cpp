@@ -186,6 +186,9 @@ void CheckFilterInput(std::string_view bytes, const std::string& expected, bool 
        read = lineDecoded.ReadLine(line)) {
     lines += line;
     if (read == DecodedInput::LineRead::Ended) lines += '\n';
+    // What the filter is told is ready to read without waiting must be there.
+    const size_t left = expected.size() - std::min(expected.size(), lines.size());
+    Check(lineDecoded.in_avail() <= static_cast<std::streamsize>(left), "the filter's input tells of more than is left");
   }
   for (const auto& [read, broken] : {std::pair(&text, decoded.Broken()), std::pair(&lines, lineDecoded.Broken())}) {
     Check(broken != whole, "the filter's input told broken when whole, or whole when broken");
