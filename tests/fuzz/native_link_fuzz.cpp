@@ -5,24 +5,18 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
 #include <tuple>
 
+#include "fuzz_check.h"
 #include "game_link/native_link_protocol.h"
 
 namespace {
 
 using namespace kestrelle;
-
-void Check(bool condition, const char* fault) {
-  if (condition) return;
-  std::fprintf(stderr, "%s\n", fault);
-  std::abort();
-}
+using fuzz::Check;
 
 // The fields a reply carries over the link.
 auto Fields(const NativeReply& r) {

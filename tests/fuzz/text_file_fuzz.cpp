@@ -16,8 +16,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <istream>
 #include <optional>
 #include <random>
@@ -25,6 +23,7 @@
 #include <string_view>
 
 #include "filter/decoded_input.h"
+#include "fuzz_check.h"
 #include "speech/stream_reading.h"
 #include "speech/text_encoding.h"
 #include "translator/text_file_content.h"
@@ -32,12 +31,7 @@
 namespace {
 
 using namespace kestrelle;
-
-void Check(bool condition, const char* fault) {
-  if (condition) return;
-  std::fprintf(stderr, "%s\n", fault);
-  std::abort();
-}
+using fuzz::Check;
 
 // The code page of Western systems: the first 256 characters, but for the codes 0x80 to 0x9F, most of
 // which hold punctuation and letters from further up; five of them stand for themselves.
