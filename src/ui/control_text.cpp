@@ -6,11 +6,13 @@
 // and characters that pass through their messages are converted here.
 namespace kestrelle::ui {
 
-std::string Control::Text() const {
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd_)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(hwnd_, text.data(), static_cast<int>(text.size()))));
+std::string WindowTextOf(HWND window) {
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
   return text;
 }
+
+std::string Control::Text() const { return WindowTextOf(hwnd_); }
 
 void Control::SetText(std::string_view text) { SetWindowTextA(hwnd_, std::string(text).c_str()); }
 
