@@ -65,9 +65,10 @@ void TMarquee::FillBitmap(const MarqueeRun& run) {
   ui::MemoryDcHandle canvas(CreateCompatibleDC(nullptr));
   ui::SelectedObject picture(canvas.Get(), bitmap_.Get());
   ui::SelectedObject font(canvas.Get(), ScaledFont());
-  FillRect(canvas.Get(), &whole, ui::SharedBrush(BackgroundColour().Resolve()));
+  const ui::PaintColours colours = PaintingColours();
+  FillRect(canvas.Get(), &whole, ui::SharedBrush(colours.background));
   SetBkMode(canvas.Get(), TRANSPARENT);
-  SetTextColor(canvas.Get(), Font().colour.Resolve());
+  SetTextColor(canvas.Get(), colours.text);
   for (int i = 0; i < LineCount(); ++i) DrawLine(canvas.Get(), Items[static_cast<std::size_t>(i)], run.LineRect(i));
 }
 

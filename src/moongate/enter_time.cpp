@@ -34,20 +34,49 @@ std::optional<int> ParseInRange(std::string_view s, int highest) {
   return value;
 }
 
-}  // namespace
+enum class Fault { None, TooShort, Hour, Minute };
 
-std::optional<ClockTime> CheckEnterTime(std::string& text) {
-  if (text.size() < 3) return std::nullopt;
+Fault Check(std::string& text, ClockTime& time) {
+  if (text.size() < 3) return Fault::TooShort;
   if (text.find(':') == std::string::npos) text.insert(text.size() - 2, 1, ':');
   if (text.size() < 5) text.insert(0, 1, '0');
 
   const std::string_view whole = text;
   const size_t colon = whole.find(':');
   const std::optional<int> hour = ParseInRange(whole.substr(0, colon), 12);
-  if (!hour) return std::nullopt;
+  if (!hour) return Fault::Hour;
   const std::optional<int> minute = ParseInRange(whole.substr(colon + 1), 59);
-  if (!minute) return std::nullopt;
-  return ClockTime{*hour, *minute};
+  if (!minute) return Fault::Minute;
+  time = {*hour, *minute};
+  return Fault::None;
+}
+
+}  // namespace
+
+std::optional<ClockTime> CheckEnterTime(std::string& text) {
+  ClockTime time{};
+  if (Check(text, time) != Fault::None) return std::nullopt;
+  return time;
+}
+
+std::string EnterTimeFault(std::string_view typed) {
+  std::string text(typed);
+  ClockTime time{};
+  std::string fault;
+  switch (Check(text, time)) {
+    case Fault::None:
+      return {};
+    case Fault::TooShort:
+      fault = "is too short for a time";
+      break;
+    case Fault::Hour:
+      fault = "is no time: the hour must be a whole number from 0 to 12";
+      break;
+    case Fault::Minute:
+      fault = "is no time: the minutes must be a whole number from 0 to 59";
+      break;
+  }
+  return "\"" + std::string(typed) + "\" " + fault + ". Type the time as hh:mm, or as its digits alone (130 for 1:30).";
 }
 
 }  // namespace kestrelle

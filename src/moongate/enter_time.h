@@ -2,6 +2,7 @@
 // The clock time a player types to ask where a moongate leads: tidied into "hh:mm" form and read.
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace kestrelle {
 
@@ -16,5 +17,9 @@ struct ClockTime {
 // first ":" must each be a whole number (leading blanks and a sign allowed, nothing after the digits),
 // the hour 0..12 and the minute 0..59. Texts shorter than three characters are left as they are.
 std::optional<ClockTime> CheckEnterTime(std::string& text);
+
+// What is wrong with a typed text that CheckEnterTime refuses, and how to type a time, in words for the
+// player; empty for a valid time.
+std::string EnterTimeFault(std::string_view typed);
 
 }  // namespace kestrelle

@@ -14,7 +14,9 @@ using layout::ValuePanelAt;
 TAnimalsPage::TAnimalsPage(ui::TabSheet& page)
     : pnlAnimalsDisplay(page, layout::PictureFrameAt(2, 2, kAnimalPictureFrame), "", layout::kPictureFrame),
       imgAnimals(pnlAnimalsDisplay, {16, 8, 113, 137}),
+      lblAnimalZoom(page, {2, 176, 160, 12}, layout::kZoomName, layout::kHiddenLabel),
       sbAnimals(page, {2, 176, 160, 12}, layout::kZoomBar),
+      lblAnimalBox(page, {6, 202, 154, 22}, "Animal:", layout::kHiddenLabel),
       cbAnimals(page, {6, 202, 154, 22}, {.itemHeight = 14}),
       Label18(page, LabelEndingAt(221, 7), "Damage:", layout::kStatLabel),
       pnlAnimalDam(page, ValuePanelAt(223, 2), " ", layout::kValuePanel),

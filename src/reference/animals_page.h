@@ -25,7 +25,9 @@ class TAnimalsPage : public ui::PageContent {
   std::vector<TAnimalRecord> AnimalRecords;
   ui::Panel pnlAnimalsDisplay;
   ui::Image imgAnimals;
+  ui::Label lblAnimalZoom;  // hidden, as the next
   ui::ScrollBar sbAnimals;
+  ui::Label lblAnimalBox;
   ui::ComboBox cbAnimals;
   ui::Label Label18;
   ui::Panel pnlAnimalDam;

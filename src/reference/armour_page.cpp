@@ -14,20 +14,23 @@ using layout::ValuePanelAt;
 
 TArmourPage::TArmourPage(ui::TabSheet& page)
     : pnlArmourMagic(page, {0, 0, 312, 238}, ""),
-      rgMagicAmrDura(pnlArmourMagic, {8, 14, 136, 107}, "AC Modifiers",
+      rgMagicAmrDura(pnlArmourMagic, {8, 14, 136, 107}, "&AC Modifiers",
                      {.items = ModifierWords(kArmourClassModifiers)}),
-      rgMagicArmourAHP(pnlArmourMagic, {152, 14, 153, 107}, "Durability Modifiers",
+      rgMagicArmourAHP(pnlArmourMagic, {152, 14, 153, 107}, "&Durability Modifiers",
                        {.items = ModifierWords(kArmourHitPointModifiers)}),
+      lblArmourDescription(pnlArmourMagic, {6, 132, 235, 106}, layout::kDescriptionName, layout::kHiddenLabel),
       memoMagicAmr(pnlArmourMagic, {6, 132, 235, 106}, "",
                    {.scrollBars = ui::ScrollBars::Vertical, .wordWrap = false, .readOnly = true}),
-      Button4(pnlArmourMagic, {248, 177, 57, 20}, "Clear All", {.font = layout::kBoldArial}),
-      Button1(pnlArmourMagic, {247, 200, 59, 30}, "Armour", {.font = layout::kBoldArial}),
+      Button4(pnlArmourMagic, {248, 177, 57, 20}, "&Clear All", {.font = layout::kBoldArial}),
+      Button1(pnlArmourMagic, {247, 200, 59, 30}, "A&rmour", {.font = layout::kBoldArial}),
       tcArmour(page, {0, 0, 312, 238}, {.hotTrack = true}),
       pnlArmourDisplay(tcArmour, layout::PictureFrameAt(18, 40, kItemPictureFrame), "", layout::kPictureFrame),
       imgArmour(pnlArmourDisplay, {16, 8, 73, 73}),
+      lblArmourZoom(tcArmour, {20, 144, 101, 12}, layout::kZoomName, layout::kHiddenLabel),
       sbArmour(tcArmour, {20, 144, 101, 12}, layout::kZoomBar),
+      lblArmourBox(tcArmour, {7, 165, 129, 22}, "Armour piece:", layout::kHiddenLabel),
       cbArmour(tcArmour, {7, 165, 129, 22}, {.itemHeight = 14}),
-      btnArmourMagic(tcArmour, {32, 200, 75, 25}, "Magic Lookup"),
+      btnArmourMagic(tcArmour, {32, 200, 75, 25}, layout::kMagicLookupCaption),
       Label13(tcArmour, LabelEndingAt(210, 65), "Armour Gender:", layout::kStatLabel),
       pnlArmourGend(tcArmour, ValuePanelAt(212, 60), " ", layout::kValuePanel),
       Label14(tcArmour, LabelEndingAt(210, 93), "Armour Rating:", layout::kStatLabel),
@@ -40,6 +43,7 @@ TArmourPage::TArmourPage(ui::TabSheet& page)
       pnlArmourWt(tcArmour, ValuePanelAt(212, 175), " ", layout::kValuePanel) {
   pnlArmourMagic.SetVisible(false);
   sbArmour.BringToFront();  // its top row lies on the picture frame's bottom edge
+  lblArmourZoom.BringToFront();  // and its label just before it
   tcArmour.onChange = [this] { tcArmourChange(); };
   cbArmour.onChange = [this] { cbArmourChange(); };
   sbArmour.onChange = [this] { sbArmourChange(); };

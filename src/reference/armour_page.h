@@ -32,6 +32,7 @@ class TArmourPage : public ui::PageContent {
   ui::Panel pnlArmourMagic;
   ui::RadioGroup rgMagicAmrDura;
   ui::RadioGroup rgMagicArmourAHP;
+  ui::Label lblArmourDescription;  // hidden: names the description for screen readers
   ui::Memo memoMagicAmr;
   ui::Button Button4;
   ui::Button Button1;
@@ -40,7 +41,9 @@ class TArmourPage : public ui::PageContent {
   ui::TabControl tcArmour;
   ui::Panel pnlArmourDisplay;
   ui::Image imgArmour;
+  ui::Label lblArmourZoom;  // hidden, as the next
   ui::ScrollBar sbArmour;
+  ui::Label lblArmourBox;
   ui::ComboBox cbArmour;
   ui::Button btnArmourMagic;
   ui::Label Label13;

@@ -46,13 +46,14 @@ TPictureSize ShrinkToFrame(TPictureSize image, TPictureSize frame) {
 }
 
 TPictureSize FitToFrameKeepingRatio(TPictureSize image, TPictureSize frame) {
-  // A side of 0 pixels has no ratio to keep; it can only exceed a frame smaller than the margin.
-  if (image.Height > frame.Height - kFrameMargin && image.Height > 0) {
-    return {ScaleByRatio(frame.Height, image.Height, image.Width), frame.Height};
-  }
-  if (image.Width > frame.Width - kFrameMargin && image.Width > 0) {
-    return {frame.Width, ScaleByRatio(frame.Width, image.Width, image.Height)};
-  }
+  const int width = frame.Width - kFrameMargin;
+  const int height = frame.Height - kFrameMargin;
+  if (image.Width <= width && image.Height <= height) return image;
+  // The side over its room by the larger factor binds; the other then fits too, rounded or not. A side of
+  // 0 pixels has no ratio to keep and can only be over a frame smaller than the margin.
+  const bool heightBinds = std::int64_t{image.Height} * width >= std::int64_t{image.Width} * height;
+  if (heightBinds && image.Height > 0) return {ScaleByRatio(height, image.Height, image.Width), height};
+  if (!heightBinds && image.Width > 0) return {width, ScaleByRatio(width, image.Width, image.Height)};
   return image;
 }
 

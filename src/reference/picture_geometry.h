@@ -40,9 +40,9 @@ TPictureSize ZoomPicture(TPictureSize bitmap, int position);
 // never goes below one pixel, however long or wide the picture.
 TPictureSize ShrinkToFrame(TPictureSize image, TPictureSize frame);
 
-// Animals: a picture higher than the frame's height less 11 is scaled to the frame's height, keeping its
-// ratio (width = frame height ÷ height × width, rounded); else one wider than the frame's width less 11 is
-// scaled to the frame's width. The other side is not checked again, so a wide picture may overhang.
+// Animals: a picture higher or wider than the frame's side less 11 is scaled down, keeping its ratio, until
+// it fits both (width = (frame height − 11) ÷ height × width, rounded, where the height binds; the same
+// across where the width does), so that it shows whole inside the frame's border.
 TPictureSize FitToFrameKeepingRatio(TPictureSize image, TPictureSize frame);
 
 // left = (frame width − width) div 2, top = (frame height − height) div 2, truncating towards zero.

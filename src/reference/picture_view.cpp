@@ -1,5 +1,7 @@
 #include "reference/picture_view.h"
 
+#include <string>
+
 #include "reference/picture_name.h"
 #include "reference/picture_resource.h"
 
@@ -10,6 +12,7 @@ void ShowPicture(ui::Image& image, std::string_view displayText, int zoomPositio
   const TPictureBounds bounds = place(PictureSizeOf(bitmap.Get()), zoomPosition);
   image.SetBitmap(std::move(bitmap));
   image.SetBounds({bounds.Left, bounds.Top, bounds.Width, bounds.Height});
+  image.SetText("Picture of " + std::string(displayText));
 }
 
 }  // namespace kestrelle

@@ -12,8 +12,9 @@ namespace kestrelle {
 // How a page fits a zoomed picture into its frame (ItemPictureBounds or AnimalPictureBounds).
 using PicturePlacement = TPictureBounds (*)(TPictureSize bitmap, int zoomPosition);
 
-// Loads the picture of displayText into image and places it. A missing picture throws EResourceNotFound
-// before anything changes, so the image keeps what it showed and the caller's later steps do not run.
+// Loads the picture of displayText into image, places it and names it after what it shows ("Picture of
+// Alligator"), the name screen readers read. A missing picture throws EResourceNotFound before anything
+// changes, so the image keeps what it showed and the caller's later steps do not run.
 void ShowPicture(ui::Image& image, std::string_view displayText, int zoomPosition, PicturePlacement place);
 
 }  // namespace kestrelle

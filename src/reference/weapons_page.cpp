@@ -14,24 +14,27 @@ using layout::ValuePanelAt;
 
 TWeaponsPage::TWeaponsPage(ui::TabSheet& page)
     : pnlWeaponMagic(page, {0, 0, 312, 238}, ""),
-      rgMagicWpnSkill(pnlWeaponMagic, {7, 6, 166, 80}, "Skill Modifiers",
+      rgMagicWpnSkill(pnlWeaponMagic, {7, 6, 166, 80}, "&Skill Modifiers",
                       {.items = ModifierWords(kWeaponSkillModifiers)}),
-      rgMagicWpnDura(pnlWeaponMagic, {175, 6, 130, 80}, "Durability Modifiers",
+      rgMagicWpnDura(pnlWeaponMagic, {175, 6, 130, 80}, "&Durability Modifiers",
                      {.items = ModifierWords(kWeaponDurabilityModifiers)}),
-      rgMagicWpnDam(pnlWeaponMagic, {6, 97, 88, 80}, "Damage Modifiers",
+      rgMagicWpnDam(pnlWeaponMagic, {6, 97, 88, 80}, "D&amage Modifiers",
                     {.items = ModifierWords(kWeaponDamageModifiers)}),
-      rgMagicWpnMagic(pnlWeaponMagic, {96, 97, 210, 80}, "Magic Spell Modifiers",
+      rgMagicWpnMagic(pnlWeaponMagic, {96, 97, 210, 80}, "Magic S&pell Modifiers",
                       {.items = ModifierWords(kWeaponSpellModifiers), .columns = 2}),
+      lblWeaponDescription(pnlWeaponMagic, {6, 179, 235, 55}, layout::kDescriptionName, layout::kHiddenLabel),
       memoMagicWpnDescription(pnlWeaponMagic, {6, 179, 235, 55}, "",
                               {.scrollBars = ui::ScrollBars::Vertical, .wordWrap = false, .readOnly = true}),
-      Button3(pnlWeaponMagic, {248, 181, 57, 20}, "Clear All", {.font = layout::kBoldArial}),
-      Button2(pnlWeaponMagic, {247, 204, 59, 30}, "Weapons", {.font = layout::kBoldArial}),
+      Button3(pnlWeaponMagic, {248, 181, 57, 20}, "&Clear All", {.font = layout::kBoldArial}),
+      Button2(pnlWeaponMagic, {247, 204, 59, 30}, "&Weapons", {.font = layout::kBoldArial}),
       tcWeapons(page, {0, 0, 312, 238}, {.hotTrack = true}),
       pnlWeaponDisplay(tcWeapons, layout::PictureFrameAt(18, 40, kItemPictureFrame), "", layout::kPictureFrame),
       imgWeapon(pnlWeaponDisplay, {16, 8, 73, 73}),
+      lblWeaponZoom(tcWeapons, {20, 144, 101, 12}, layout::kZoomName, layout::kHiddenLabel),
       sbWeapons(tcWeapons, {20, 144, 101, 12}, layout::kZoomBar),
+      lblWeaponBox(tcWeapons, {7, 165, 129, 22}, "Weapon:", layout::kHiddenLabel),
       cbWeapons(tcWeapons, {7, 165, 129, 22}, {.itemHeight = 14}),
-      btnWpnMagic(tcWeapons, {32, 200, 75, 25}, "Magic Lookup"),
+      btnWpnMagic(tcWeapons, {32, 200, 75, 25}, layout::kMagicLookupCaption),
       Label6(tcWeapons, LabelEndingAt(210, 33), "Damage:", layout::kStatLabel),
       pnlWeaponDmg(tcWeapons, ValuePanelAt(212, 29), " ", layout::kValuePanel),
       Label7(tcWeapons, LabelEndingAt(210, 63), "Hit Points:", layout::kStatLabel),
@@ -48,6 +51,7 @@ TWeaponsPage::TWeaponsPage(ui::TabSheet& page)
       pnlWeaponWt(tcWeapons, ValuePanelAt(212, 209), " ", layout::kValuePanel) {
   pnlWeaponMagic.SetVisible(false);
   sbWeapons.BringToFront();  // its top row lies on the picture frame's bottom edge
+  lblWeaponZoom.BringToFront();  // and its label just before it
   tcWeapons.onChange = [this] { tcWeaponsChange(); };
   cbWeapons.onChange = [this] { cbWeaponsChange(); };
   sbWeapons.onChange = [this] { sbWeaponsChange(); };

@@ -34,6 +34,7 @@ class TWeaponsPage : public ui::PageContent {
   ui::RadioGroup rgMagicWpnDura;
   ui::RadioGroup rgMagicWpnDam;
   ui::RadioGroup rgMagicWpnMagic;
+  ui::Label lblWeaponDescription;  // hidden: names the description for screen readers
   ui::Memo memoMagicWpnDescription;
   ui::Button Button3;
   ui::Button Button2;
@@ -42,7 +43,9 @@ class TWeaponsPage : public ui::PageContent {
   ui::TabControl tcWeapons;
   ui::Panel pnlWeaponDisplay;
   ui::Image imgWeapon;
+  ui::Label lblWeaponZoom;  // hidden, as the next
   ui::ScrollBar sbWeapons;
+  ui::Label lblWeaponBox;
   ui::ComboBox cbWeapons;
   ui::Button btnWpnMagic;
   ui::Label Label6;

@@ -69,7 +69,7 @@ bool IsBlankText(std::string_view text) {
   return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) <= ' '; });
 }
 
-std::int32_t ParseDelayField(std::string_view field) {
+std::int32_t ParseDelayField(std::string_view field, std::string_view fieldName) {
   const std::string digits = RemoveChar(field, ' ');
   std::int32_t value = 0;
   const char* first = digits.data();
@@ -77,7 +77,9 @@ std::int32_t ParseDelayField(std::string_view field) {
   if (first != last && *first == '+') ++first;  // a sign the mask can't type but a set text may hold
   const auto [end, error] = std::from_chars(first, last, value);
   if (digits.empty() || error != std::errc() || end != last) {
-    throw std::invalid_argument("'" + digits + "' is not a valid integer value");
+    const std::string what = digits.empty() ? " is empty" : " holds \"" + digits + "\", which is no number";
+    throw std::invalid_argument(std::string(fieldName) + what +
+                                ": type the delay as a whole number of milliseconds, from 0 to 9999.");
   }
   return value;
 }

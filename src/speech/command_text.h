@@ -32,8 +32,8 @@ std::vector<std::string> SplitParagraphs(std::string_view text);
 bool IsBlankText(std::string_view text);
 
 // The value of a typing delay field: its digits with every blank left out ("2 5 " is 25). A field with
-// no digit, or with anything but an optionally signed whole number, throws std::invalid_argument with the
-// message "'<value>' is not a valid integer value" (the value without its blanks).
-std::int32_t ParseDelayField(std::string_view field);
+// no digit, or with anything but an optionally signed whole number, throws std::invalid_argument with a
+// message for the player that names the field (fieldName, as its label shows it) and says what to type.
+std::int32_t ParseDelayField(std::string_view field, std::string_view fieldName);
 
 }  // namespace kestrelle

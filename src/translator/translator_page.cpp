@@ -11,6 +11,7 @@
 #include "speech/speech_styles.h"
 #include "translator/text_file.h"
 #include "translator/text_file_content.h"
+#include "ui/access_keys.h"
 #include "ui/application.h"
 #include "ui/focus_return.h"
 #include "ui/message_pump.h"
@@ -23,7 +24,7 @@ const ui::FontSpec kMemoFont{"MS Sans Serif", -13};
 const ui::FontSpec kStyleFont{"MS Sans Serif", -11};
 const ui::LabelOptions kDelayLabel{.alignment = ui::Alignment::Right};
 const char* const kTextFileFilter = "Text files (*.txt)|*.TXT|Any file (*.*)|*.*";
-const char* const kTranslateCaption = "Translate";
+const char* const kTranslateCaption = "&Translate";
 const char* const kStopCaption = "S&top";  // Alt+T: T as in the caption it stands in for
 const char* const kStoppedBeforeTyping = "Stopped before anything was typed.";
 
@@ -43,9 +44,9 @@ void ShowMessage(HWND owner, const std::string& message, UINT icon) {
 }  // namespace
 
 // The span of one Translate command: the controls that could start it again are disabled for it and
-// enabled again however it ends (also when a delay field is no number), except when it was stopped because
-// the program is closing; the Translate button becomes the Stop button, pressed also by Esc. A close asked
-// for meanwhile goes ahead once the command is over.
+// enabled again however it ends (also when it fails), except when it was stopped because the program is
+// closing; the Translate button becomes the Stop button, pressed also by Esc. A close asked for meanwhile
+// goes ahead once the command is over.
 class TTranslatorPage::CommandControls {
  public:
   explicit CommandControls(TTranslatorPage& page) : page_(page) {
@@ -101,17 +102,17 @@ TTranslatorPage::TTranslatorPage(ui::Form& window, ui::TabSheet& page)
       PasteTranslate(Edit1.Add("&Paste", ui::Shortcut::Ctrl('V'))),
       odTranslate(ui::FileDialog::Kind::Open, "Open file for translation"),
       sdTranslate(ui::FileDialog::Kind::Save),
+      Label1(page, {49, 0, 96, 14}, "T&EXT TO TRANSMIT"),
       memoText(page, {1, 15, 201, 93}, "",
                {.scrollBars = ui::ScrollBars::Vertical, .font = kMemoFont, .maxLength = kMemoTextLimit}),
-      Label1(page, {49, 0, 96, 14}, "TEXT TO TRANSMIT"),
-      Label5(page, {52, 114, 98, 14}, "TEXT TRANSMITTED"),
+      Label5(page, {52, 114, 98, 14}, "TEXT TRANSMITTE&D"),
       memoTranslated(page, {1, 129, 201, 93}, "",
                      {.scrollBars = ui::ScrollBars::Vertical, .readOnly = true, .font = kMemoFont}),
-      rgSpeak(page, {206, 10, 105, 97}, "Speech Style",
+      rgSpeak(page, {206, 10, 105, 97}, "&Speech Style",
               {.items = SpeechStyleCaptions(), .font = kStyleFont}),
-      Label3(page, {207, 119, 59, 13}, "Char Delay:", kDelayLabel),
+      Label3(page, {207, 119, 59, 13}, "&Char Delay:", kDelayLabel),
       meCharDelay(page, {270, 112, 35, 22}, "  25"),
-      Label4(page, {206, 150, 59, 13}, "Line Delay:", kDelayLabel),
+      Label4(page, {206, 150, 59, 13}, "&Line Delay:", kDelayLabel),
       meLineDelay(page, {270, 144, 35, 22}, "3000"),
       btnTranslate(page, {212, 185, 96, 37}, kTranslateCaption),
       lblStatus(page, {1, 224, 310, 14}, ""),
@@ -181,11 +182,11 @@ TTranslatorPage::CommandEnd TTranslatorPage::RunTranslateCommand() {
                          : JoinDisplayedLines(lines, memoText.WordWrap());
   if (IsBlankText(text)) return CommandEnd::Finished;
 
+  const TypingDelays delays{DelayIn(meCharDelay, Label3), DelayIn(meLineDelay, Label4)};
   std::optional<SendResult> sent;
   {
     CommandControls controls(*this);
     const CommandStop& stop = controls.Stop();
-    const TypingDelays delays{ParseDelayField(meCharDelay.Text()), ParseDelayField(meLineDelay.Text())};
     // Between rule alternatives the window stays live; Stop, a close request or the end of the program stops it.
     std::optional<std::string> translated =
         TranslateText(styles.For(translator.StyleBase), translator, std::move(text), commands,
@@ -245,6 +246,19 @@ void TTranslatorPage::memoTextKeyPress(char& key) {
   if (!finished || closePending_) return;
   pmtClearClick();
   memoText.SetFocus();
+}
+
+// The field named as its label shows it, without the access key's mark and the colon.
+std::int32_t TTranslatorPage::DelayIn(ui::MaskedEdit& field, const ui::Label& label) {
+  std::string name = ui::ShownCaption(label.Text());
+  if (name.ends_with(':')) name.pop_back();
+  try {
+    return ParseDelayField(field.Text(), name);
+  } catch (const std::invalid_argument&) {
+    field.SetFocus();
+    field.SelectAll();
+    throw;
+  }
 }
 
 void TTranslatorPage::memoTextMouseDown() { Activate(memoText); }

@@ -10,6 +10,7 @@
 // close the main window during the command stops it too; the window closes once the command has
 // returned, so no control goes away under it.
 
+#include <cstdint>
 #include <functional>
 
 #include "game_link/command_stop.h"
@@ -58,8 +59,8 @@ class TTranslatorPage : public ui::PageContent {
   ui::FileDialog odTranslate;
   ui::FileDialog sdTranslate;
 
-  ui::Memo memoText;  // first, so first in the tab order
-  ui::Label Label1;
+  ui::Label Label1;   // just before the memo it names
+  ui::Memo memoText;  // first in the Tab order
   ui::Label Label5;
   ui::Memo memoTranslated;
   ui::RadioGroup rgSpeak;
@@ -121,6 +122,9 @@ class TTranslatorPage : public ui::PageContent {
   CommandEnd RunTranslateCommand();
   CommandEnd Report(const SendResult& sent);
   void Activate(ui::Memo& memo);
+  // The delay in a field; one that holds no number is named in the error, and waits for the player with
+  // its text selected.
+  std::int32_t DelayIn(ui::MaskedEdit& field, const ui::Label& label);
   void EnableFileCommands();
   // Writes the active memo's text to the file in the encoding Save keeps; false when the player chose not
   // to save.

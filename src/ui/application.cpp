@@ -69,7 +69,9 @@ void ReportCurrentException() noexcept {
 }
 
 void DispatchQueuedMessage(MSG& msg) {
-  if (IsKeyForDisabledWindow(msg) || HandleMenuShortcut(msg) || HandleNavigationKey(msg)) return;
+  if (IsKeyForDisabledWindow(msg) || HandleMenuShortcut(msg) || HandleNavigationKey(msg) || HandleAccessKey(msg)) {
+    return;
+  }
   const HWND active = GetActiveWindow();
   if (active != nullptr && dynamic_cast<Form*>(Control::FromHandle(active)) != nullptr &&
       IsDialogMessageW(active, &msg)) {

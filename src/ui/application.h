@@ -37,9 +37,10 @@ void Guarded(Action&& action) noexcept {
 
 // Dispatches one message taken from the queue. A key for a window disabled under a modal box is dropped
 // (IsKeyForDisabledWindow); then come the pop-up menu shortcuts of the focused control, the keys that move
-// between controls and pages (HandleNavigationKey), the dialog keyboard interface of the active form
-// (arrows in groups, Enter for the default button, Esc), and the window. A shortcut's or a moving key is
-// never translated, also when the shortcut's command fails, so no character comes of it.
+// between controls and pages (HandleNavigationKey), the access keys (HandleAccessKey), the dialog keyboard
+// interface of the active form (arrows in groups, Enter for the default button, Esc), and the window. A
+// shortcut's or a moving key is never translated, also when the shortcut's command fails, so no character
+// comes of it.
 void DispatchQueuedMessage(MSG& msg);
 
 // Shows the main form and dispatches messages until the program is asked to end; returns the exit code.

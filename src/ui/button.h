@@ -1,5 +1,7 @@
 #pragma once
-// A push button; the default button of a form is also pressed by Enter.
+// A push button. As in any dialog, Enter presses the button that has the focus, which shows as the one
+// Enter presses while it has it; the default button of a form is also pressed by Enter when the focused
+// control does not use the key itself.
 
 #include <functional>
 #include <optional>
@@ -22,7 +24,11 @@ class Button : public Control {
   void Click();
 
  protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnCommand(WORD code) override;
+
+ private:
+  bool isDefault_;
 };
 
 }  // namespace kestrelle::ui

@@ -233,7 +233,7 @@ LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (fillsBackground_) {
         RECT client;
         GetClientRect(hwnd_, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, SharedBrush(BackgroundColour().Resolve()));
+        FillRect(reinterpret_cast<HDC>(wParam), &client, SharedBrush(PaintingColours().background));
         return 1;
       }
       break;
@@ -244,10 +244,10 @@ LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 HBRUSH Control::OnControlColour(HDC dc) {
-  const COLORREF background = BackgroundColour().Resolve();
-  SetTextColor(dc, Font().colour.Resolve());
-  SetBkColor(dc, background);
-  return SharedBrush(background);
+  const PaintColours colours = PaintingColours();
+  SetTextColor(dc, colours.text);
+  SetBkColor(dc, colours.background);
+  return SharedBrush(colours.background);
 }
 
 void Control::ShowPopupMenu(LPARAM lParam) {

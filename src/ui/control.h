@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "ui/colour_scheme.h"
 #include "ui/graphics.h"
 #include "ui/smart_handle.h"
 
@@ -18,6 +19,9 @@ namespace kestrelle::ui {
 
 class Form;
 class PopupMenu;
+
+// The text of any window (a control's caption, a box's contents).
+std::string WindowTextOf(HWND window);
 
 // A rectangle as left, top, width and height, relative to the parent's client area: in units of a 96-DPI
 // screen where a layout gives it (Create, SetBounds), in the window's own pixels where the window says
@@ -92,6 +96,9 @@ class Control {
   // The background colour: its own, or else the parent's (button face at the top).
   Colour BackgroundColour() const;
   void SetBackgroundColour(Colour colour);
+  // What the control paints with: its font's colour on its background colour, as the colour scheme lets
+  // them show.
+  PaintColours PaintingColours() const { return PaintColoursOf(Font().colour, BackgroundColour()); }
 
   // A pop-up menu shown on right click (centred on the click point) whose shortcuts act while the
   // control or one of its children has the focus. The menu is not owned.

@@ -1,5 +1,9 @@
 #include "ui/edit.h"
 
+#include <commctrl.h>
+
+#include "ui/wide_text.h"
+
 namespace kestrelle::ui {
 LRESULT EditBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -67,6 +71,9 @@ void EditBase::CreateOneLine(Control& parent, const Rect& bounds, std::string_vi
 Edit::Edit(Control& parent, const Rect& bounds, std::string_view text, const EditOptions& options) {
   CreateOneLine(parent, bounds, text, options.tabStop, options.font);
   if (options.maxLength > 0) SendMessageA(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(options.maxLength), 0);
+  if (!options.cue.empty()) {
+    SendMessageW(Handle(), EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(WideFromAnsi(options.cue).c_str()));
+  }
 }
 
 }  // namespace kestrelle::ui

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "ui/control.h"
 
@@ -41,6 +42,7 @@ class EditBase : public Control {
 struct EditOptions {
   int maxLength = 0;  // 0: no limit beyond the system's
   bool tabStop = true;
+  std::string cue;  // shown greyed in the empty box, also while it has the focus (what to type, or how)
   std::optional<FontSpec> font;
 };
 

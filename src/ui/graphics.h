@@ -15,7 +15,9 @@ class Colour {
   static constexpr Colour Rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) { return Colour(false, RGB(r, g, b)); }
   static constexpr Colour System(int index) { return Colour(true, static_cast<COLORREF>(index)); }
 
-  COLORREF Resolve() const { return system_ ? GetSysColor(static_cast<int>(value_)) : value_; }
+  // The colour now, a system colour as the colour scheme in use gives it (ui/colour_scheme.h).
+  COLORREF Resolve() const;
+  bool IsSystem() const { return system_; }
   friend constexpr bool operator==(const Colour&, const Colour&) = default;
 
  private:

@@ -27,7 +27,7 @@ SIZE Image::BitmapSize() const {
 void Image::Paint(HDC dc) {
   RECT area;
   GetClientRect(Handle(), &area);
-  FillRect(dc, &area, SharedBrush(BackgroundColour().Resolve()));
+  FillRect(dc, &area, SharedBrush(PaintingColours().background));
   if (icon_) {
     DrawIconEx(dc, 0, 0, icon_.Get(), area.right, area.bottom, 0, nullptr, DI_NORMAL);
     return;

@@ -1,5 +1,6 @@
 #include "ui/keyboard_interface.h"
 
+#include "ui/access_keys.h"
 #include "ui/application.h"
 #include "ui/control.h"
 #include "ui/form.h"
@@ -13,12 +14,25 @@ namespace {
 
 bool IsKeyDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
-bool MoveToNextControl(const MSG& msg, bool backwards) {
+// The program's form a key was pressed in; null for another window (a system dialog's).
+HWND FormOf(const MSG& msg) {
   const HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-  if (dynamic_cast<Form*>(Control::FromHandle(root)) == nullptr) return false;
-  const LRESULT wanted = SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
-  if ((wanted & (DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) != 0) return false;
+  return dynamic_cast<Form*>(Control::FromHandle(root)) != nullptr ? root : nullptr;
+}
+
+bool WantsKey(const MSG& msg, LRESULT codes) {
+  return (SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)) & codes) != 0;
+}
+
+// The focus rectangle shows from the first key that moves the focus on, as the dialog keyboard interface
+// shows it for the keys it handles (the player's settings may show it always).
+void ShowFocusCues(HWND form) { SendMessageA(form, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0); }
+
+bool MoveToNextControl(const MSG& msg, bool backwards) {
+  const HWND root = FormOf(msg);
+  if (root == nullptr || WantsKey(msg, DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return false;
   if (const HWND next = NextTabStop(root, msg.hwnd, backwards)) FocusAsTabStop(next);
+  ShowFocusCues(root);
   return true;
 }
 
@@ -28,6 +42,7 @@ bool StepTabsAround(HWND focus, bool forward) {
   for (HWND at = focus; at != nullptr; at = GetAncestor(at, GA_PARENT)) {
     if (auto* tabs = dynamic_cast<Tabs*>(Control::FromHandle(at))) {
       Guarded([&] { tabs->StepTab(forward); });
+      ShowFocusCues(GetAncestor(at, GA_ROOT));
       return true;
     }
   }
@@ -67,6 +82,23 @@ bool HandleNavigationKey(const MSG& msg) {
       break;
   }
   return false;
+}
+
+bool HandleAccessKey(const MSG& msg) {
+  if ((msg.message != WM_SYSCHAR && msg.message != WM_CHAR) || msg.hwnd == nullptr) return false;
+  const char typed = static_cast<char>(msg.wParam);
+  const HWND root = FormOf(msg);
+  if (root == nullptr || static_cast<unsigned char>(typed) <= ' ') return false;
+  if (msg.message == WM_CHAR && WantsKey(msg, DLGC_WANTCHARS | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return false;
+  const std::optional<AccessKeyTarget> target = FindAccessKey(root, AccessKeyFor(typed));
+  if (!target) return false;
+  ShowFocusCues(root);
+  if (target->press) {
+    SendMessageA(target->window, BM_CLICK, 0, 0);
+  } else {
+    FocusAsTabStop(target->window);
+  }
+  return true;
 }
 
 // Key releases pass, so that no control is left thinking a key is still held.

@@ -14,6 +14,12 @@ namespace kestrelle::ui {
 // the pages). Returns whether the key was used.
 bool HandleNavigationKey(const MSG& msg);
 
+// Handles an access key in the program's forms: Alt and a character, or the character alone on a control
+// that takes no characters (a button, a radio item), as in any dialog. The control whose caption marks it
+// is pressed, or its field gets the focus (tab_order.h, FindAccessKey). Returns whether the key was used;
+// an Alt key that marks nothing goes on to the menu bar.
+bool HandleAccessKey(const MSG& msg);
+
 // Keys pressed before a modal box (a message box, a file dialog, the about box) took the keyboard are still
 // queued for the control that had the focus, and the box's own message loop would translate them and type
 // their characters into that control behind the box: a shortcut's letter whose Ctrl was released first

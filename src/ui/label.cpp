@@ -19,7 +19,7 @@ DWORD AlignmentStyle(const LabelOptions& options) {
 
 Label::Label(Control& parent, const Rect& bounds, std::string_view caption, const LabelOptions& options) {
   Create({.className = "STATIC",
-          .style = WS_VISIBLE | AlignmentStyle(options),
+          .style = (options.hidden ? 0u : static_cast<DWORD>(WS_VISIBLE)) | AlignmentStyle(options),
           .parent = &parent,
           .bounds = bounds,
           .text = caption,

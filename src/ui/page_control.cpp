@@ -165,8 +165,10 @@ class TabControl::Strip : public Control {
             .parent = &owner,
             .font = options.font});
     KeepBottomTabsClassic(Handle(), options);
+    LeadTabOrder(Handle(), true);
     FillOwner();
   }
+  ~Strip() override { LeadTabOrder(Handle(), false); }
 
   void FillOwner() { SetPixelBounds(owner_.ClientRect()); }
 

@@ -120,7 +120,8 @@ class PageControl : public Control, public TabStepping {
 
 // The controls on a TabControl are children of its own window, above the system's tab strip, which lies
 // at the bottom of them: a window that holds controls is never a stop of the Tab key itself, so the strip
-// is a control beside the others and takes the focus (and the arrow keys) like them.
+// is a control beside the others and takes the focus (and the arrow keys) like them. Tab visits the strip
+// first, as it stands above the controls on the screen.
 class TabControl : public Control, public TabStepping {
  public:
   TabControl(Control& parent, const Rect& bounds, const TabOptions& options = {});

@@ -55,14 +55,15 @@ void Panel::SetSingleBorder(bool single) {
 void Panel::Paint(HDC dc) {
   RECT area;
   GetClientRect(Handle(), &area);
-  FillRect(dc, &area, SharedBrush(BackgroundColour().Resolve()));
+  const PaintColours colours = PaintingColours();
+  FillRect(dc, &area, SharedBrush(colours.background));
   DrawBevel(dc, area, outer_, Scale(bevelWidth_));
   DrawBevel(dc, area, inner_, Scale(bevelWidth_));
   const std::wstring caption = WideFromUtf8(Text());
   if (caption.empty()) return;
   SelectedObject font(dc, ScaledFont());
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, Font().colour.Resolve());
+  SetTextColor(dc, colours.text);
   DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 

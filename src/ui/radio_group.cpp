@@ -68,12 +68,7 @@ void RadioGroup::ArrangeButtons() {
   }
 }
 
-std::string RadioGroup::Item(int index) const {
-  const HWND button = ItemHandle(index);
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(button)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(button, text.data(), static_cast<int>(text.size()))));
-  return Utf8FromWide(text);
-}
+std::string RadioGroup::Item(int index) const { return WindowTextOf(ItemHandle(index)); }
 
 void RadioGroup::SetItemIndex(int index) {
   if (index < -1 || index >= Count()) throw std::out_of_range("Radio group item index out of range");

@@ -90,31 +90,32 @@ TEST(IsBlankText, OnlyBlanksAndControlCharactersAreBlank) {
 }
 
 TEST(ParseDelayField, ReadsTheDigitsWithoutBlanks) {
-  EXPECT_EQ(ParseDelayField("  25"), 25);
-  EXPECT_EQ(ParseDelayField("2 5 "), 25);
-  EXPECT_EQ(ParseDelayField("3000"), 3000);
-  EXPECT_EQ(ParseDelayField("   0"), 0);
-  EXPECT_EQ(ParseDelayField("9999"), 9999);
+  EXPECT_EQ(ParseDelayField("  25", "Char Delay"), 25);
+  EXPECT_EQ(ParseDelayField("2 5 ", "Char Delay"), 25);
+  EXPECT_EQ(ParseDelayField("3000", "Char Delay"), 3000);
+  EXPECT_EQ(ParseDelayField("   0", "Char Delay"), 0);
+  EXPECT_EQ(ParseDelayField("9999", "Char Delay"), 9999);
 }
 
-TEST(ParseDelayField, RefusesAFieldWithoutANumber) {
+TEST(ParseDelayField, RefusesAFieldWithoutANumberNamingIt) {
   struct Case {
     const char* field;
     const char* message;
   };
+  const char* const advice = ": type the delay as a whole number of milliseconds, from 0 to 9999.";
   const Case cases[] = {
-      {"    ", "'' is not a valid integer value"},
-      {"", "'' is not a valid integer value"},
-      {"1a", "'1a' is not a valid integer value"},
-      {" - ", "'-' is not a valid integer value"},
-      {"99999999999", "'99999999999' is not a valid integer value"},
+      {"    ", "Line Delay is empty"},
+      {"", "Line Delay is empty"},
+      {"1a", "Line Delay holds \"1a\", which is no number"},
+      {" - ", "Line Delay holds \"-\", which is no number"},
+      {"99999999999", "Line Delay holds \"99999999999\", which is no number"},
   };
   for (const Case& c : cases) {
     try {
-      ParseDelayField(c.field);
+      ParseDelayField(c.field, "Line Delay");
       ADD_FAILURE() << "no error for '" << c.field << "'";
     } catch (const std::invalid_argument& error) {
-      EXPECT_STREQ(error.what(), c.message);
+      EXPECT_EQ(error.what(), std::string(c.message) + advice);
     }
   }
 }

@@ -74,5 +74,14 @@ TEST(EnterTime, TakesSignsAndLeadingBlanksButNoNegativeTime) {
   for (const TimeCase& c : cases) ExpectChecks(c);
 }
 
+// The error names what is wrong: the length, the hour or the minutes, whichever fails first.
+TEST(EnterTime, FaultsSayWhatIsWrong) {
+  const std::string cases[][2] = {{"12", "\"12\" is too short for a time."},
+                                  {"1 :05", "\"1 :05\" is no time: the hour must"},
+                                  {"12:60", "\"12:60\" is no time: the minutes must"}};
+  for (const auto& [typed, fault] : cases) EXPECT_EQ(EnterTimeFault(typed).substr(0, fault.size()), fault);
+  EXPECT_EQ(EnterTimeFault("130"), "");
+}
+
 }  // namespace
 }  // namespace kestrelle

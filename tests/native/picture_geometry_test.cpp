@@ -49,16 +49,17 @@ TEST(PictureGeometry, AnimalPicturesKeepTheirRatio) {
     TPictureBounds expected;
   };
   const Case cases[] = {
-      {"Scorpion at 2.0: 230 x 194 to the frame's height, overhanging", {115, 97}, 20, {-23, 0, 206, 174}},
-      {"Scorpion at 3.0", {115, 97}, 30, {-23, 0, 206, 174}},
-      {"Alligator at 2.0: 156 x 74 to the frame's width", {78, 37}, 20, {0, 49, 160, 76}},
+      {"Scorpion at 2.0: 230 x 194, over the height but more over the width", {115, 97}, 20, {5, 24, 149, 126}},
+      {"Scorpion at 3.0", {115, 97}, 30, {5, 24, 149, 126}},
+      {"Alligator at 2.0: 156 x 74 to the frame's width", {78, 37}, 20, {5, 51, 149, 71}},
       {"Horse at 2.0 fits", {67, 71}, 20, {13, 16, 134, 142}},
-      {"Horse at 3.0: 201 x 213", {67, 71}, 30, {-2, 0, 164, 174}},
+      {"Horse at 3.0: 201 x 213", {67, 71}, 30, {5, 8, 149, 158}},
+      {"a tall one to the frame's height", {40, 100}, 20, {47, 5, 65, 163}},
       {"Bird at 0.5: 7.5 and 4.5 go to 8 and 4", {15, 9}, 5, {76, 85, 8, 4}},
-      // Rounding each step to 64 bits moves these off the exact ratio's half: 174 / 164 x 41 is 43.5
-      // exactly, but 43.4999... in extended precision; 160 / 448 x 21 likewise gives 7, not 8.
-      {"height fit rounded in extended precision", {41, 164}, 10, {58, 0, 43, 174}},
-      {"width fit rounded in extended precision", {448, 21}, 10, {0, 83, 160, 7}},
+      // Rounding each step to 64 bits moves these off the exact ratio's half: 163 / 266 x 133 is 81.5
+      // exactly, but 81.4999... in extended precision; 149 / 280 x 140 likewise gives 75, not 74.
+      {"height fit rounded in extended precision", {133, 266}, 10, {39, 5, 81, 163}},
+      {"width fit rounded in extended precision", {280, 140}, 10, {5, 49, 149, 75}},
   };
   for (const Case& c : cases) EXPECT_EQ(AnimalPictureBounds(c.bitmap, c.position), c.expected) << c.what;
 }
@@ -137,7 +138,7 @@ TEST(ExtendedReal, MatchesLongDoubleOverWideRanges) {
       ASSERT_EQ(ZoomSide(side, position), LongDoubleZoom(side, position)) << side << " at " << position;
     }
   }
-  for (const int frame : {kAnimalPictureFrame.Width, kAnimalPictureFrame.Height}) {
+  for (const int frame : {kAnimalPictureFrame.Width - 11, kAnimalPictureFrame.Height - 11}) {
     for (int side = 1; side <= 700; ++side) {
       for (int other = 0; other <= 700; ++other) {
         const std::int64_t ours = RoundHalfEven(ExtendedMultiply(ExtendedDivide(static_cast<std::uint32_t>(frame),
@@ -161,12 +162,15 @@ TEST(PictureGeometry, EveryTablePictureMatchesLongDoubleAtEveryPosition) {
         TPictureSize frame = kItemPictureFrame;
         if (animals) {
           frame = kAnimalPictureFrame;
-          if (height > frame.Height - 11) {
-            width = LongDoubleRatio(frame.Height, height, width);
-            height = frame.Height;
-          } else if (width > frame.Width - 11) {
-            height = LongDoubleRatio(frame.Width, width, height);
-            width = frame.Width;
+          const int roomWidth = frame.Width - 11, roomHeight = frame.Height - 11;
+          if (height > roomHeight || width > roomWidth) {
+            if (std::int64_t{height} * roomWidth >= std::int64_t{width} * roomHeight) {
+              width = LongDoubleRatio(roomHeight, height, width);
+              height = roomHeight;
+            } else {
+              height = LongDoubleRatio(roomWidth, width, height);
+              width = roomWidth;
+            }
           }
         } else {
           while (height > frame.Height - 11 || width > frame.Width - 11) {
@@ -178,6 +182,8 @@ TEST(PictureGeometry, EveryTablePictureMatchesLongDoubleAtEveryPosition) {
         const TPictureSize bitmap{row.PictureWidth, row.PictureHeight};
         const TPictureBounds actual = animals ? AnimalPictureBounds(bitmap, position) : ItemPictureBounds(bitmap, position);
         ASSERT_EQ(actual, expected) << row.Category << " " << row.Name << " at " << position;
+        ASSERT_TRUE(actual.Left > 0 && actual.Top > 0 && actual.Left + actual.Width < frame.Width &&
+                    actual.Top + actual.Height < frame.Height) << "inside the frame's border";
       }
     }
   }

@@ -1,9 +1,13 @@
-// The editing rules of the digit-mask box and the file dialog filter form.
+// The editing rules of the digit-mask box, the file dialog filter form, access keys and readable colours.
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <tuple>
 
+#include "ui/access_keys.h"
+#include "ui/colour_contrast.h"
 #include "ui/dialog_filter.h"
 #include "ui/digit_mask.h"
 
@@ -74,6 +78,28 @@ TEST(DialogFilter, PipesBecomeNulSeparatedPairs) {
             "Text files (*.txt)\0*.TXT\0Any file (*.*)\0*.*\0\0"s);
   EXPECT_EQ(SystemFilterList("All|*.*|"), "All\0*.*\0\0"s) << "a trailing separator adds no empty entry";
   EXPECT_EQ(SystemFilterList(""), "\0\0"s);
+}
+
+TEST(AccessKeys, TheFirstMarkCountsAndADoubledOneShows) {
+  const std::tuple<const char*, std::optional<char>, const char*> cases[] = {
+      {"S&top", 'T', "Stop"}, {"A && &b", 'B', "A & b"}, {"&1 &2", '1', "1 2"}, {"End&", std::nullopt, "End&"}};
+  for (const auto& [caption, key, shown] : cases) {
+    EXPECT_EQ(AccessKeyOf(caption), key) << caption;
+    EXPECT_EQ(ShownCaption(caption), shown);
+  }
+}
+
+// The ends of the scale, the pages' colours on black and white, and a fixed text colour on either side of 3:1.
+TEST(ReadableColours, AFixedTextColourStaysWhereItReadsAndHighContrastIsOff) {
+  constexpr Rgb black{}, white{255, 255, 255}, grey{148, 148, 148}, lighter{150, 150, 150};
+  EXPECT_DOUBLE_EQ(ContrastRatio(black, white), 21.0);
+  EXPECT_NEAR(ContrastRatio({0, 0, 128}, black), 1.31, 0.01);
+  EXPECT_NEAR(ContrastRatio(white, {255, 255, 0}), 1.07, 0.01);
+  const SchemeColours light{false, white, black};
+  EXPECT_EQ(ChooseTextColour({grey, true}, white, light), grey);
+  EXPECT_EQ(ChooseTextColour({lighter, true}, white, light), black);
+  EXPECT_EQ(ChooseTextColour({grey, true}, white, {true, white, black}), black);
+  EXPECT_EQ(ChooseTextColour({lighter, false}, white, light), lighter) << "the system's own colour stays";
 }
 
 }  // namespace

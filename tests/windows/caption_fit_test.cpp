@@ -101,7 +101,9 @@ std::optional<Caption> ButtonCaption(HWND window, const std::string& text) {
   }
 }
 
+// A label that is never shown only names its field for screen readers.
 std::optional<Caption> LabelCaption(HWND window, const std::string& text) {
+  if ((StyleOf(window) & WS_VISIBLE) == 0) return std::nullopt;
   const DWORD type = StyleOf(window) & SS_TYPEMASK;
   const bool wraps = type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT;
   if (!wraps && type != SS_LEFTNOWORDWRAP && type != SS_SIMPLE) return std::nullopt;  // pictures, frames

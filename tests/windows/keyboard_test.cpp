@@ -32,14 +32,18 @@ class KeyboardTest : public testing::Test {
 
 // Each step presses its key (T Tab, S Shift+Tab, N Ctrl+Tab, P Ctrl+Shift+Tab, D Ctrl+PgDn, U Ctrl+PgUp,
 // R Right, I Ctrl+I, a blank Space, 0 none) and finds the page, the focus and the weapon category it expects.
+// Tab follows each page top to bottom, left to right (the Translator's texts, then its settings), and
+// Ctrl+Tab comes to a page's first control.
 TEST_F(KeyboardTest, KeysAgainstFocusAndPage) {
   const std::map<char, std::pair<UINT, int>> keys{{'T', {VK_TAB, 0}},  {'S', {VK_TAB, 2}},   {'N', {VK_TAB, 1}},
                                                   {'P', {VK_TAB, 3}},  {'D', {VK_NEXT, 1}}, {'U', {VK_PRIOR, 1}},
                                                   {'R', {VK_RIGHT, 0}}, {'I', {'I', 1}},     {' ', {VK_SPACE, 0}}};
   enum { kMoongates, kTranslator, kWeapons, kArmour, kAnimals };
   const int last = weapons.tcWeapons.TabCount() - 1;
-  const HWND pages = form->tpMain.Handle(), town = moongates.rgStart.ItemHandle(0), zoom = weapons.sbWeapons.Handle();
+  const HWND pages = form->tpMain.Handle(), town = moongates.rgStart.ItemHandle(0);
+  const HWND strip = weapons.tcWeapons.StripHandle();
   const HWND input = page.memoText.Handle();
+  const auto box = [](const ui::ComboBox& items) { return FindWindowExA(items.Handle(), nullptr, "Edit", nullptr); };
   const struct {
     char key;
     int page;
@@ -47,7 +51,14 @@ TEST_F(KeyboardTest, KeysAgainstFocusAndPage) {
     int category = 0;
   } steps[] = {
       {'0', kMoongates, town},  // at start
+      {'T', kMoongates, moongates.rgDest.ItemHandle(0)},
+      {'T', kMoongates, moongates.cbByTime.Handle()},
+      {'T', kMoongates, pages},
+      {'T', kMoongates, town},
       {'P', kAnimals, animals.sbAnimals.Handle()},
+      {'T', kAnimals, box(animals.cbAnimals)},
+      {'T', kAnimals, pages},
+      {'T', kAnimals, animals.sbAnimals.Handle()},
       {'N', kMoongates, town},
       {'D', kTranslator, input},
       {'I', kTranslator, input},  // types no tab
@@ -58,12 +69,16 @@ TEST_F(KeyboardTest, KeysAgainstFocusAndPage) {
       {'T', kTranslator, page.btnTranslate.Handle()},
       {'T', kTranslator, pages},
       {'R', kWeapons, pages},
-      {'T', kWeapons, zoom},
-      {'D', kWeapons, zoom, 1},
-      {'U', kWeapons, zoom, 0},
-      {'U', kWeapons, zoom, last},
+      {'T', kWeapons, strip},  // the category strip first, as it stands above the page
+      {'T', kWeapons, weapons.sbWeapons.Handle()},
+      {'T', kWeapons, box(weapons.cbWeapons)},
+      {'T', kWeapons, weapons.btnWpnMagic.Handle()},
+      {'T', kWeapons, pages},
+      {'T', kWeapons, strip},
+      {'D', kWeapons, strip, 1},
+      {'U', kWeapons, strip, 0},
+      {'U', kWeapons, strip, last},
       {'S', kWeapons, pages, last},
-      {'S', kWeapons, weapons.tcWeapons.StripHandle(), last},
       {'S', kWeapons, weapons.btnWpnMagic.Handle(), last},
       {' ', kWeapons, weapons.rgMagicWpnSkill.ItemHandle(0), last},  // the magic lookup
       {'S', kWeapons, pages, last},
@@ -71,7 +86,7 @@ TEST_F(KeyboardTest, KeysAgainstFocusAndPage) {
       {'S', kWeapons, weapons.Button3.Handle(), last},
       {'S', kWeapons, weapons.memoMagicWpnDescription.Handle(), last},
       {'T', kWeapons, weapons.Button3.Handle(), last},
-      {'N', kArmour, armour.sbArmour.Handle(), last},
+      {'N', kArmour, armour.tcArmour.StripHandle(), last},
       {'S', kArmour, pages, last},
       {'D', kAnimals, pages, last},
   };

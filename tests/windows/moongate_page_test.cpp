@@ -1,6 +1,9 @@
 // The Moongates page driven as a player drives it: clicks on the real buttons, and characters and keys
 // posted to the focused window so that they pass the form's keyboard interface like typed ones.
 
+#include <windows.h>
+
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -118,6 +121,9 @@ TEST_F(MoongatePageTest, ByEnterTimeWithoutAnEnterTownPicksMoonglowAndFocusesThe
   ExpectTimeEntryMode();
   EXPECT_EQ(Page().rgStart.ItemIndex(), kMoonglow);
   EXPECT_TRUE(Page().edtByTime.Focused());
+  wchar_t cue[16] = {};
+  SendMessageW(Page().edtByTime.Handle(), EM_GETCUEBANNER, reinterpret_cast<WPARAM>(cue), 16);
+  EXPECT_STREQ(cue, L"hh:mm") << "the empty box shows the format";
 }
 
 TEST_F(MoongatePageTest, ByEnterTimeKeepsTheEnterTownAndEmptiesFilledPanels) {
@@ -147,26 +153,24 @@ TEST_F(MoongatePageTest, BritainAtQuarterToFourLeadsToJhelom) {
   EXPECT_TRUE(Page().cbByTime.Focused()) << "the keyboard goes on from the box the time box covered";
 }
 
-TEST_F(MoongatePageTest, InvalidTimesShowErrorSelectedAndKeepTheMode) {
+// The error box says what is wrong with the text, which stays as typed, selected, to type over.
+TEST_F(MoongatePageTest, InvalidTimesAreExplainedAndStaySelectedInTheMode) {
   ClickTown(Page().rgStart, kBritain);
   ClickByEnterTime();
   // Each text is typed over the selected text the previous attempt left, as a player would retype.
   const char* const invalid[] = {"12", "13:00", "12:60", "12:", "ab:cd", "-1:30", "1:-5", "1 :05"};
-  for (const char* text : invalid) {
+  for (const std::string text : invalid) {
     SCOPED_TRACE(text);
     Type(text);
-    ASSERT_EQ(Page().edtByTime.Text(), text);
+    test::ErrorBoxWatcher watcher("Kestrelle");
     Press(VK_RETURN);
-    EXPECT_EQ(Page().edtByTime.Text(), "ERROR");
+    const std::string message = watcher.Result().message;
+    EXPECT_EQ(message.find('"' + text + "\" is "), 0u) << message;
+    EXPECT_NE(message.find("hh:mm"), std::string::npos) << "how to type a time";
+    EXPECT_EQ(Page().edtByTime.Text(), text);
     EXPECT_EQ(Page().edtByTime.SelectionStart(), 0);
-    EXPECT_EQ(Page().edtByTime.SelectionLength(), 5);
+    EXPECT_EQ(Page().edtByTime.SelectionLength(), static_cast<int>(text.size()));
     EXPECT_TRUE(Page().edtByTime.Focused());
-    ExpectTimeEntryMode();
-  }
-  {
-    SCOPED_TRACE("Enter on ERROR itself");
-    Press(VK_RETURN);
-    EXPECT_EQ(Page().edtByTime.Text(), "ERROR");
     ExpectTimeEntryMode();
   }
   SCOPED_TRACE("a valid time after the errors");
@@ -238,12 +242,12 @@ TEST_F(MoongatePageTest, WholePageWorksFromTheKeyboard) {
   ExpectTimeEntryMode();
   ASSERT_TRUE(Page().edtByTime.Focused());
   Press(VK_TAB);
-  EXPECT_EQ(GetFocus(), Page().rgStart.ItemHandle(kBritain));
+  EXPECT_EQ(GetFocus(), form_->tpMain.Handle()) << "the time box is the page's last control, after the check box";
+  Press(VK_TAB);
   Press(VK_TAB);
   EXPECT_EQ(GetFocus(), checkBox) << "the disabled Exit group is passed over";
-  Press(VK_TAB, false, true);
-  Press(VK_TAB, false, true);
-  EXPECT_TRUE(Page().edtByTime.Focused()) << "Shift+Tab goes back the same way";
+  Press(VK_TAB);
+  EXPECT_TRUE(Page().edtByTime.Focused());
   Type("345");
   Press(VK_RETURN);
   EXPECT_EQ(Page().rgDest.ItemIndex(), kJhelom);

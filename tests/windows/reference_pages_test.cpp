@@ -129,11 +129,11 @@ TEST_F(ReferencePagesTest, PicturesAreZoomedFittedAndCentred) {
       {Page::Armour, "Bone", "Armor", 30, {5, 5, 94, 94}},
       {Page::Armour, "Bone", "Armor", 5, {41, 41, 22, 22}},
       {Page::Armour, "Leather", "Leggings", 30, {5, 17, 94, 70}},
-      {Page::Animals, "", "Scorpion", 20, {-23, 0, 206, 174}},
-      {Page::Animals, "", "Scorpion", 30, {-23, 0, 206, 174}},
-      {Page::Animals, "", "Alligator", 20, {0, 49, 160, 76}},
+      {Page::Animals, "", "Scorpion", 20, {5, 24, 149, 126}},
+      {Page::Animals, "", "Scorpion", 30, {5, 24, 149, 126}},
+      {Page::Animals, "", "Alligator", 20, {5, 51, 149, 71}},
       {Page::Animals, "", "Horse", 20, {13, 16, 134, 142}},
-      {Page::Animals, "", "Horse", 30, {-2, 0, 164, 174}},
+      {Page::Animals, "", "Horse", 30, {5, 8, 149, 158}},
       {Page::Animals, "", "Bird", 5, {76, 85, 8, 4}},
   };
   for (const auto& c : cases) {
@@ -257,15 +257,15 @@ TEST_F(ReferencePagesTest, TheWeaponsPageWorksFromTheKeyboard) {
   Press(VK_UP);
   EXPECT_EQ(page.cbWeapons.Text(), "Executioner's Axe");
 
-  // Tab goes round the page and the window's page tabs: the Magic Lookup button, the category tabs, the
-  // page tabs, the zoom bar, the weapon box.
+  // Tab goes round the page and the window's page tabs: the Magic Lookup button, the page tabs, the
+  // category tabs, the zoom bar, the weapon box.
   std::vector<HWND> visited;
   for (int i = 0; i < 5; ++i) {
     Press(VK_TAB);
     visited.push_back(GetFocus());
   }
   const HWND editOfBox = FindWindowExA(page.cbWeapons.Handle(), nullptr, "Edit", nullptr);
-  EXPECT_EQ(visited, (std::vector<HWND>{page.btnWpnMagic.Handle(), page.tcWeapons.StripHandle(), form_->tpMain.Handle(),
+  EXPECT_EQ(visited, (std::vector<HWND>{page.btnWpnMagic.Handle(), form_->tpMain.Handle(), page.tcWeapons.StripHandle(),
                                         page.sbWeapons.Handle(), editOfBox}));
 
   SetFocus(page.tcWeapons.StripHandle());

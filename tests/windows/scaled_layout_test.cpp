@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "test_support.h"
+#include "user_actions.h"
 #include "ui/dpi.h"
 #include "ui/image.h"
 
@@ -36,8 +37,8 @@ bool Inside(const RECT& in, std::initializer_list<RECT> outers) {
 }
 
 // Each window under a form in the walk's order: its place in its parent, its font, and whether it lies
-// inside its parent and the form. A zoomed picture may be larger than its frame, which clips it; a hidden
-// window takes no room; the scroll arrows of a tab strip are the strip's own, placed by the system.
+// inside its parent and the form. A hidden window takes no room; the scroll arrows of a tab strip are the
+// strip's own, placed by the system.
 struct Child { std::array<LRESULT, 5> place; bool inside; std::string name; };
 
 std::vector<Child> ChildrenOf(HWND form) {
@@ -46,8 +47,7 @@ std::vector<Child> ChildrenOf(HWND form) {
     const HWND parent = GetParent(window);
     char kind[64] = {};
     GetClassNameA(parent, kind, sizeof kind);
-    const bool exempt = dynamic_cast<const ui::Image*>(ui::Control::FromHandle(window)) != nullptr ||
-                        lstrcmpiA(kind, WC_TABCONTROLA) == 0 || !(GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE);
+    const bool exempt = lstrcmpiA(kind, WC_TABCONTROLA) == 0 || !(GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE);
     RECT own = OnScreen(window);
     const bool inside = exempt || Inside(own, {OnScreen(parent, true), OnScreen(GetAncestor(window, GA_ROOT), true)});
     MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&own), 2);
@@ -93,6 +93,32 @@ TEST(ScaledLayout, TheWindowTakesTheScreensDpiAndKeepsEverythingInside) {
     form->tpMain.SetActivePage(i);
     test::Pump();
     ExpectLaidOutAt(*form, dpi);
+  }
+}
+
+// Every picture of the three pages, at both ends of the zoom, shows whole inside its frame's border.
+TEST(ScaledLayout, PicturesStayInsideTheirFramesAtTheZoomEnds) {
+  auto form = test::ShowMainForm();
+  TWeaponsPage& weapons = test::WeaponsPage(*form);
+  TArmourPage& armour = test::ArmourPage(*form);
+  TAnimalsPage& animals = test::AnimalsPage(*form);
+  const struct { ui::TabControl* tabs; ui::ComboBox& items; ui::ScrollBar& zoom; const ui::Image& picture; } pages[] = {
+      {&weapons.tcWeapons, weapons.cbWeapons, weapons.sbWeapons, weapons.imgWeapon},
+      {&armour.tcArmour, armour.cbArmour, armour.sbArmour, armour.imgArmour},
+      {nullptr, animals.cbAnimals, animals.sbAnimals, animals.imgAnimals}};
+  for (const auto& page : pages) {
+    for (int tab = 0; tab < (page.tabs != nullptr ? page.tabs->TabCount() : 1); ++tab) {
+      if (page.tabs != nullptr) { ASSERT_TRUE(test::ChooseTab(*page.tabs, page.tabs->TabCaption(tab))); }
+      for (int item = 0; item < page.items.Count(); ++item) {
+        ASSERT_TRUE(test::ChooseItem(page.items, page.items.Item(item)));
+        for (const int zoom : {page.zoom.Min(), page.zoom.Max()}) {
+          page.zoom.SetPosition(zoom);
+          const HWND picture = page.picture.Handle();
+          EXPECT_TRUE(Inside(OnScreen(picture), {OnScreen(GetParent(picture), true)}))
+              << page.picture.Text() << " at " << zoom;
+        }
+      }
+    }
   }
 }
 

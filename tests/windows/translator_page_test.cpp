@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "link_test_support.h"
@@ -131,18 +132,21 @@ TEST_F(TranslatorPageTest, BlankInputTypesNothingAndEmptiesTheOutput) {
   EXPECT_EQ(page.memoText.Text(), "   \r\n \t \r\n");
 }
 
+// The error names the field, which then has the focus with its text selected for typing over.
 TEST_F(TranslatorPageTest, ADelayFieldWithoutADigitIsReportedAndTheControlsComeBack) {
   RecordingClient client;
   page.memoText.SetText("hello");
-  for (const auto& fields : {std::pair{"    ", "   0"}, std::pair{"   0", "    "}}) {
-    SetDelays(fields.first, fields.second);
+  for (const auto& [empty, other, name] : {std::tuple{&page.meCharDelay, &page.meLineDelay, "Char Delay"},
+                                           std::tuple{&page.meLineDelay, &page.meCharDelay, "Line Delay"}}) {
+    empty->SetText("    ");
+    other->SetText("   0");
     test::ErrorBoxWatcher watcher("Kestrelle");
     PressTranslate();
     const auto seen = watcher.Result();
-    EXPECT_TRUE(seen.found);
-    EXPECT_EQ(seen.message, "'' is not a valid integer value");
+    EXPECT_EQ(seen.message.substr(0, seen.message.find(':')), std::string(name) + " is empty");
     EXPECT_TRUE(CommandControlsEnabled());
     EXPECT_EQ(page.memoText.Text(), "hello");
+    EXPECT_TRUE(empty->Focused() && empty->SelectionLength() == 4);
   }
   EXPECT_EQ(client.Text(), "") << "nothing is typed before the delays are known";
 }
@@ -227,7 +231,7 @@ TEST_F(TranslatorPageTest, AFailedAutoTranslateKeepsTheTextAndTheEnter) {
   page.memoText.SetText("hello");
   test::ErrorBoxWatcher watcher("Kestrelle");
   SendMessageA(page.memoText.Handle(), WM_CHAR, '\r', 1);
-  EXPECT_EQ(watcher.Result().message, "'' is not a valid integer value");
+  EXPECT_EQ(watcher.Result().message.find("Char Delay is empty"), 0u);
   EXPECT_EQ(page.memoText.Text(), "hello") << "neither cleared nor broken by the swallowed Enter";
   EXPECT_TRUE(CommandControlsEnabled());
 }
