@@ -88,7 +88,7 @@ TranslatorControls FindTranslatorControls(HWND mainWindow) {
   if (!controls.inputMemo) return controls;
   for (HWND sibling : Descendants(GetParent(controls.inputMemo))) {
     if (IsMultiLineEdit(sibling) && IsReadOnly(sibling)) controls.outputMemo = sibling;
-    if (IsClass(sibling, "Button") && TextOf(sibling) == "Translate") controls.translateButton = sibling;
+    if (IsClass(sibling, "Button") && TextOf(sibling) == "&Translate") controls.translateButton = sibling;
   }
   return controls;
 }

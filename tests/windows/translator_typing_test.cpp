@@ -144,7 +144,7 @@ TEST_F(TranslatorTypingTest, StopsAndLostClientsAreNamedAndThePageIsReadyAgain) 
     EXPECT_EQ(shown.found, told.Faulted());
     EXPECT_EQ(shown.message, shown.found ? MissedText(told) : "");
     EXPECT_TRUE(CommandControlsEnabled());
-    EXPECT_EQ(page.btnTranslate.Text(), "Translate");
+    EXPECT_EQ(page.btnTranslate.Text(), "&Translate");
   }
 }
 
