@@ -84,7 +84,7 @@ CharId LinkedText::StoredPrev(CharId c) const {
   return c < original_.size() ? prev_.Get(prevChanged_, c) : insertionPrev_[InsertionOf(c)];
 }
 
-bool LinkedText::MatchesAt(CharId start, std::string_view key) const {
+bool LinkedText::MatchesFrom(CharId start, std::string_view key) const {
   if (!Alive(start)) return false;
   CharId c = start;
   for (const char wanted : key) {

@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/ascii_case.h"
 #include "speech/bit_flags.h"
 #include "speech/ranked_links.h"
 
@@ -45,7 +46,12 @@ class LinkedText {
   std::string_view Original() const { return original_; }
 
   // Whether key (lower case) occurs at the alive character start, on matchable characters only.
-  bool MatchesAt(CharId start, std::string_view key) const;
+  // Most places tried do not begin with the key's first character: that test comes first, inline.
+  bool MatchesAt(CharId start, std::string_view key) const {
+    const char first = At(start);
+    if (first != key.front() && AsciiLower(first) != key.front()) return false;
+    return MatchesFrom(start, key);
+  }
 
   // Whether a comes before b in the text; both alive.
   bool Before(CharId a, CharId b) const;
@@ -73,6 +79,7 @@ class LinkedText {
   std::string ToString() const;
 
  private:
+  bool MatchesFrom(CharId start, std::string_view key) const;
   void Link(CharId from, CharId to);
   // One direction of a link: c's neighbour that way becomes target.
   void SetLink(CharId c, CharId target, bool implicit, BitFlags& changed, RankedLinks& originalLinks,

@@ -143,7 +143,8 @@ void RewriteEngine::RunStep(int stepIndex, std::string& replacement) {
   // Occurrences from before the step all lie beyond it, in the candidate list.
   CharId scan = kNoChar;
   CharId limit = kNoChar;
-  std::string inserted;
+  std::string& inserted = inserted_;
+  bool carried = false;
   for (;;) {
     CharId at = kNoChar;
     bool fromCandidates = false;
@@ -164,8 +165,10 @@ void RewriteEngine::RunStep(int stepIndex, std::string& replacement) {
     }
     if (at == kNoChar) break;
 
-    if (step.ender != 0 && step.ender != ' ') CarryEnderIntoChoices(replacement, step.ender);
-    inserted = translator_->ExpandMacros(replacement, key);
+    // Carrying the ender changes nothing the second time: once, at the step's first occurrence, will do.
+    if (!carried && step.ender != 0 && step.ender != ' ') CarryEnderIntoChoices(replacement, step.ender);
+    carried = true;
+    translator_->ExpandMacrosInto(replacement, key, inserted);
     if (step.ender != 0 && !inserted.empty()) inserted.back() = step.ender;
     if (inserted == key) {
       // Only marks change: no occurrence can be new, and the stretch to scan stays as it was.

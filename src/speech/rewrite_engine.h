@@ -47,6 +47,7 @@ class RewriteEngine {
   size_t dueWords_ = 0;  // the words of dueSteps_ up to the last one with a bit set; a short text sets few
   std::vector<CharId> window_;  // reused by RecordNewOccurrences
   std::string replacement_;     // the running rule's working copy, which word enders may change
+  std::string inserted_;        // reused by RunStep: what a replacement inserts
   // Whether the last run was stopped before its last step. Any other run takes each due step, and so
   // leaves no step due and no candidate behind: the next run need not look for any (the filter's --lines
   // runs the engine once a line).

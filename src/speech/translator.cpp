@@ -15,6 +15,11 @@ std::string Translator::ExpandMacros(std::string_view replacement, std::string_v
   return out;
 }
 
+void Translator::ExpandMacrosInto(std::string_view replacement, std::string_view echo, std::string& out) {
+  out.clear();
+  ExpandInto(replacement, echo, out);
+}
+
 void Translator::ExpandInto(std::string_view rest, std::string_view echo, std::string& out) {
   static constexpr std::string_view kEcho = "%ECHO";
   static constexpr std::string_view kRandom = "%RANDOM(";

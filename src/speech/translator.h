@@ -29,6 +29,8 @@ class Translator {
   // Expands "%ECHO" (the matched text, echo) and "%RANDOM(a|b|...)" (one alternative, drawn) in a
   // replacement. A '%' that begins neither macro is copied as it is.
   std::string ExpandMacros(std::string_view replacement, std::string_view echo);
+  // The same into out, which is cleared first: the engine keeps one string for every replacement.
+  void ExpandMacrosInto(std::string_view replacement, std::string_view echo, std::string& out);
 
  private:
   void ExpandInto(std::string_view replacement, std::string_view echo, std::string& out);
