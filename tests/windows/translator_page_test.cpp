@@ -47,12 +47,13 @@ void SetClipboardText(const std::wstring& text) {
   SetClipboardData(CF_UNICODETEXT, data);
   CloseClipboard();
 }
-TEST_F(TranslatorPageTest, NormalStyleTypesTheTextRecapitalised) {
+// The player's capitals stay; only a sentence's first letter is raised.
+TEST_F(TranslatorPageTest, NormalStyleTypesThePlayersCapitals) {
   RecordingClient client;
-  page.memoText.SetText("HELLO World");
+  page.memoText.SetText("lord British met the GM in UO.");
   PressTranslate();
-  EXPECT_EQ(client.Text(), "Hello world\r");
-  EXPECT_EQ(page.memoTranslated.Text(), "Hello world\r\n");
+  EXPECT_EQ(client.Text(), "Lord British met the GM in UO.\r");
+  EXPECT_EQ(page.memoTranslated.Text(), "Lord British met the GM in UO.\r\n");
   EXPECT_TRUE(CommandControlsEnabled());
 }
 
