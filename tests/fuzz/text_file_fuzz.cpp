@@ -131,8 +131,8 @@ void CheckMemo(std::string_view bytes, TextEncoding encoding, const std::optiona
   }
   Check(characters.has_value(), "a file that breaks its encoding opened");
   Check(opened->encoding == encoding, "the memo keeps another encoding than the file's");
-  Check(opened->text.size() <= kMemoTextLimit, "the memo holds more than its limit");
-  const std::u32string shown = codePage.ToCharacters(opened->text);
+  Check(Utf16Length(opened->text) <= kMemoTextLimit, "the memo holds more than its limit");
+  const std::u32string shown = CharactersOfUtf8(opened->text);
   Check(OnlyPairedLineBreaks(shown), "a line break in the memo other than a carriage return and line feed");
   Check(WithoutLineBreaks(shown) == WithoutLineBreaks(*characters), "the memo changed the file's characters");
   Check(LineOfCharacter(shown, shown.size()) == LineOfCharacter(*characters, characters->size()),
