@@ -79,7 +79,7 @@ void TMoongatePage::edtByTimeKeyPress(char& key) {
   if (!time) {
     // The mode stays, so the player can type over the selected text at once when the box has gone.
     edtByTime.SelectAll();
-    ui::ShowErrorBox(ui::Utf8FromWide(ui::WideFromAnsi(EnterTimeFault(typed))));
+    ui::ShowErrorBox(ui::Utf8FromWide(ui::WideFromUtf8(EnterTimeFault(typed))));
     return;
   }
   edtByTime.SetText(text);

@@ -72,7 +72,7 @@ Edit::Edit(Control& parent, const Rect& bounds, std::string_view text, const Edi
   CreateOneLine(parent, bounds, text, options.tabStop, options.font);
   if (options.maxLength > 0) SendMessageA(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(options.maxLength), 0);
   if (!options.cue.empty()) {
-    SendMessageW(Handle(), EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(WideFromAnsi(options.cue).c_str()));
+    SendMessageW(Handle(), EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(WideFromUtf8(options.cue).c_str()));
   }
 }
 
