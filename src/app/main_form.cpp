@@ -40,13 +40,9 @@ TMainForm::TMainForm()
   onShow = [this] { FormShow(); };
   onResize = [this] { FormResize(); };
   onGetMinMaxInfo = [this](MINMAXINFO& info) { WMGetMinMaxInfo(info); };
-  // A page that refuses closes the window once its command has returned; the window goes from the screen
-  // at once all the same, as the player asked.
-  onCloseQuery = [this] {
-    if (tpMain.PagesMayClose()) return true;
-    Hide();
-    return false;
-  };
+  // A page that refuses either keeps the window open (the player cancelled the close) or hides it and
+  // closes it once its command has returned.
+  onCloseQuery = [this] { return tpMain.PagesMayClose(); };
   Exit1.onClick = [this] { Exit1Click(); };
   About1.onClick = [this] { About1Click(); };
 }

@@ -189,13 +189,13 @@ MemoFileText ReadTextFile(const std::wstring& path) {
   }
 }
 
-void WriteTextFile(const std::wstring& path, std::string_view text, TextEncoding encoding) {
+void WriteTextFile(const std::wstring& path, std::string_view text, TextEncoding encoding, LineEnd lineEnd) {
   constexpr const char* kCannotCreate = "Cannot create file ";
   const std::wstring target = SystemPath(path);
   if (!MayReplace(target)) throw FileError(kCannotCreate, path, ERROR_ACCESS_DENIED);
   std::string bytes;
   try {
-    bytes = FileBytesOfMemoText(text, encoding, SystemCodePage());
+    bytes = FileBytesOfMemoText(WithLineEnds(text, lineEnd), encoding, SystemCodePage());
   } catch (const FileTextError& error) {
     throw FileError(kCannotCreate, path, error.what());
   }

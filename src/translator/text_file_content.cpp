@@ -17,13 +17,23 @@ std::size_t LongestLine(std::string_view text) {
   }
 }
 
-std::string NormaliseLineBreaks(std::string_view text) {
+std::string NormaliseLineBreaks(std::string_view text) { return WithLineEnds(text, LineEnd::CrLf); }
+
+LineEnd FirstLineEnd(std::string_view text) {
+  const std::size_t end = text.find_first_of("\r\n");
+  if (end == std::string_view::npos) return kNewFileLineEnd;
+  if (text[end] == '\n') return LineEnd::Lf;
+  return end + 1 < text.size() && text[end + 1] == '\n' ? LineEnd::CrLf : LineEnd::Cr;
+}
+
+std::string WithLineEnds(std::string_view text, LineEnd lineEnd) {
+  const std::string_view lineBreak = lineEnd == LineEnd::CrLf ? "\r\n" : lineEnd == LineEnd::Lf ? "\n" : "\r";
   std::string result;
   result.reserve(text.size() + text.size() / 32);
   for (size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
     if (c == '\r' || c == '\n') {
-      result += "\r\n";
+      result += lineBreak;
       if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
     } else {
       result += c;
@@ -76,7 +86,7 @@ MemoFileText MemoTextOfFile(std::string_view bytes, const CodePage& codePage) {
                                        "it takes " + std::to_string(length) + " characters, more than " +
                                        kMemoLimit));
   }
-  return {std::move(shown), encoding};
+  return {std::move(shown), encoding, FirstLineEnd(text)};
 }
 
 std::optional<LetterNotHeld> FirstLetterNotHeld(std::string_view text, const CodePage& codePage) {

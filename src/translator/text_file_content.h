@@ -32,6 +32,15 @@ std::size_t LongestLine(std::string_view text);
 // return and line feed, the only line break a memo shows as such.
 std::string NormaliseLineBreaks(std::string_view text);
 
+// The line break a file keeps when it is saved again, as it keeps its encoding.
+enum class LineEnd { CrLf, Lf, Cr };
+inline constexpr LineEnd kNewFileLineEnd = LineEnd::CrLf;
+// The line break that ends a text's first line; a text of one line takes the one new files get. A file
+// whose lines end in different ways is saved in its first line's way.
+LineEnd FirstLineEnd(std::string_view text);
+// Every line break of a text (as NormaliseLineBreaks takes them) as the one given.
+std::string WithLineEnds(std::string_view text, LineEnd lineEnd);
+
 // The system's 8-bit code page, in which files older than Unicode come: the window side gives the system's
 // conversions, tests a code page of their own.
 class CodePage {
@@ -53,6 +62,7 @@ class FileTextError : public std::runtime_error {
 struct MemoFileText {
   std::string text;       // UTF-8, as the memo shows it, line breaks as carriage return and line feed
   TextEncoding encoding = kNewFileEncoding;  // what Save writes it back in
+  LineEnd lineEnd = kNewFileLineEnd;         // and the line break it writes
 };
 
 // The most a file may hold for its text to fit the memo: three bytes of UTF-8 may be one character of the

@@ -118,6 +118,10 @@ TTranslatorPage::TTranslatorPage(ui::Form& window, ui::TabSheet& page)
       lblStatus(page, {1, 224, 310, 14}, ""),
       styles(ShippedRules()),
       showFileDialog([this](ui::FileDialog& dialog) { return dialog.Execute(window_.Handle()); }),
+      askToSave([this](const std::string& question) {
+        return MessageBoxW(window_.Handle(), ui::WideFromUtf8(question).c_str(),
+                           ui::WideFromUtf8(ui::ApplicationTitle()).c_str(), MB_YESNOCANCEL | MB_ICONWARNING);
+      }),
       window_(window) {
   pmtWordWrap.SetChecked(true);
   pmtLeaveCommands.SetChecked(true);
@@ -222,11 +226,37 @@ TTranslatorPage::CommandEnd TTranslatorPage::Report(const SendResult& sent) {
   return sent.Delivered() ? CommandEnd::Finished : CommandEnd::NotDelivered;
 }
 
+// The question comes before a running command is stopped, so that Cancel leaves it running; a close that
+// waits for the command has been answered already.
 bool TTranslatorPage::MayClose() {
+  if (!closePending_ && !SettleUnsavedEdits()) return false;
   if (runningCommand_ == nullptr) return true;
   runningCommand_->Stop().Request();
   closePending_ = true;
+  window_.Hide();  // the window goes from the screen at once all the same, as the player asked
   return false;
+}
+
+// Each memo holding edits of its own file asks what becomes of them, as text editors do: Yes saves them
+// (a save that fails or is declined keeps the program open), No lets them go, Cancel keeps the program
+// open. A memo with no file of its own holds scratch text and closes without asking.
+bool TTranslatorPage::SettleUnsavedEdits() {
+  for (ui::Memo* memo : {&memoText, &memoTranslated}) {
+    if (!HasUnsavedEdits(*memo)) continue;
+    const std::wstring path = FileOf(*memo).path;
+    const int answer = askToSave("Do you want to save the changes to " + ui::Utf8FromWide(path) + "?");
+    if (answer == IDCANCEL) return false;
+    if (answer != IDYES) continue;
+    bool saved = false;
+    ui::Guarded([&] { saved = SaveTo(*memo, path); });
+    if (!saved) return false;
+  }
+  return true;
+}
+
+bool TTranslatorPage::HasUnsavedEdits(const ui::Memo& memo) {
+  const MemoFile& file = FileOf(memo);
+  return !file.path.empty() && memo.Text() != file.savedText;
 }
 
 void TTranslatorPage::rgSpeakClick() {
@@ -273,18 +303,19 @@ void TTranslatorPage::Activate(ui::Memo& memo) {
   EnableFileCommands();
 }
 
+// Save and Save As are offered whatever the memo holds: its text changes by typing, Open and Clear without
+// a word to the page, and a Save greyed by a stale state would swallow Ctrl+S. With nothing to save they
+// beep.
 void TTranslatorPage::EnableFileCommands() {
   const bool idle = !Busy();
   pmtOpen.SetEnabled(idle && ActiveMemo == &memoText);
-  const bool saves = idle && ActiveMemo->LineCount() > 0;
-  pmtSave.SetEnabled(saves);
-  pmtSaveAs.SetEnabled(saves);
+  pmtSave.SetEnabled(idle);
+  pmtSaveAs.SetEnabled(idle);
 }
 
 void TTranslatorPage::pmtClearClick() {
   memoTranslated.Clear();
   memoText.Clear();
-  EnableFileCommands();  // nothing left to save
 }
 
 void TTranslatorPage::pmtWordWrapClick() {
@@ -301,8 +332,8 @@ void TTranslatorPage::pmAutoTranslateClick() { pmAutoTranslate.SetChecked(!pmAut
 void TTranslatorPage::pmtLeaveCommandsClick() { pmtLeaveCommands.SetChecked(!pmtLeaveCommands.Checked()); }
 
 // The file is read whole before the memo changes, so a file that can't be read leaves the memo as it was.
-// Nor does it become the file that Save writes to: a refused file (one that is not plain text, say) would
-// otherwise be overwritten by the next Save without a word.
+// Nor does it become the memo's file: a refused file (one that is not plain text, say) would otherwise be
+// overwritten by the next Save without a word.
 void TTranslatorPage::pmtOpenClick() {
   const std::wstring lastChosen = odTranslate.fileName;
   if (!showFileDialog(odTranslate)) return;
@@ -314,32 +345,39 @@ void TTranslatorPage::pmtOpenClick() {
     throw;
   }
   ActiveMemo->SetText(file.text);
-  file_ = odTranslate.fileName;
-  fileEncoding_ = file.encoding;
+  FileOf(*ActiveMemo) = {odTranslate.fileName, file.encoding, file.lineEnd, ActiveMemo->Text()};
 }
 
-// Saves to the file last opened or saved as, so that Save after Save As never writes over the original.
-void TTranslatorPage::pmtSaveClick() {
-  if (file_.empty()) {
-    pmtSaveAsClick();
-    return;
+void TTranslatorPage::pmtSaveClick() { Save(*ActiveMemo); }
+
+void TTranslatorPage::pmtSaveAsClick() { SaveAs(*ActiveMemo); }
+
+// Saves to the memo's own file, so that the text of one memo never goes over the file of the other, nor
+// Save after Save As over the file first opened.
+bool TTranslatorPage::Save(ui::Memo& memo) {
+  const MemoFile& file = FileOf(memo);
+  return file.path.empty() ? SaveAs(memo) : SaveTo(memo, file.path);
+}
+
+// Offers the memo's own file (none for a memo without one); the file chosen becomes the memo's once
+// written. An empty memo with no file of its own has nothing to save.
+bool TTranslatorPage::SaveAs(ui::Memo& memo) {
+  MemoFile& file = FileOf(memo);
+  if (file.path.empty() && memo.Text().empty()) {
+    MessageBeep(MB_OK);
+    return false;
   }
-  SaveTo(file_);
-}
-
-// Offers the file Save writes to, and keeps its encoding; the file chosen becomes Save's only once written.
-void TTranslatorPage::pmtSaveAsClick() {
-  sdTranslate.fileName = file_;
-  if (!showFileDialog(sdTranslate)) return;
-  if (SaveTo(sdTranslate.fileName)) file_ = sdTranslate.fileName;
+  sdTranslate.fileName = file.path;
+  return showFileDialog(sdTranslate) && SaveTo(memo, sdTranslate.fileName);
 }
 
 // A file of the code page's 8-bit text that now holds a letter the code page lacks cannot be saved as it
 // came without turning that letter into another: the player is asked to save it as UTF-8 instead, which
 // then stays its encoding, or to save nothing.
-bool TTranslatorPage::SaveTo(const std::wstring& path) {
-  const std::string text = ActiveMemo->Text();
-  TextEncoding encoding = fileEncoding_;
+bool TTranslatorPage::SaveTo(ui::Memo& memo, const std::wstring& path) {
+  MemoFile& file = FileOf(memo);
+  std::string text = memo.Text();
+  TextEncoding encoding = file.encoding;
   if (encoding == TextEncoding::CodePage) {
     if (const std::optional<LetterNotHeld> notHeld = LetterTheCodePageLacks(text)) {
       const std::string question = "The text came from a file of 8-bit text in the system's code page, and " +
@@ -351,8 +389,10 @@ bool TTranslatorPage::SaveTo(const std::wstring& path) {
       encoding = kNewFileEncoding;
     }
   }
-  WriteTextFile(path, text, encoding);
-  fileEncoding_ = encoding;
+  WriteTextFile(path, text, encoding, file.lineEnd);
+  file.path = path;
+  file.encoding = encoding;
+  file.savedText = std::move(text);
   return true;
 }
 

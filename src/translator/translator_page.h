@@ -12,12 +12,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "game_link/command_stop.h"
 #include "game_link/send_result.h"
 #include "speech/compiled_style.h"
 #include "speech/text_encoding.h"
 #include "speech/translator.h"
+#include "translator/text_file_content.h"
 #include "ui/button.h"
 #include "ui/file_dialog.h"
 #include "ui/form.h"
@@ -86,6 +88,9 @@ class TTranslatorPage : public ui::PageContent {
   // Shows a file dialog and reports whether a file was chosen (the dialog then holds its name). Tests put
   // in a chooser of their own in place of the system's dialog.
   std::function<bool(ui::FileDialog&)> showFileDialog;
+  // Asks whether to save a memo's unsaved edits of its file before the program closes: IDYES, IDNO or
+  // IDCANCEL. Tests put in an answer of their own in place of the system's message box.
+  std::function<int(const std::string& question)> askToSave;
 
   // The "Normal" style and the file filters.
   void Start() override;
@@ -106,8 +111,9 @@ class TTranslatorPage : public ui::PageContent {
   void CopyTranslateClick();
   void PasteTranslateClick();
 
-  // Whether the main window may close now; during a command it asks the command to stop and closes the
-  // window when the command has returned.
+  // Whether the main window may close now: unsaved edits of a memo's file are saved or let go as the
+  // player says, or the close is cancelled; during a command it then asks the command to stop, hides the
+  // window and closes it when the command has returned.
   bool MayClose() override;
   bool Busy() const override { return runningCommand_ != nullptr; }
 
@@ -126,15 +132,29 @@ class TTranslatorPage : public ui::PageContent {
   // its text selected.
   std::int32_t DelayIn(ui::MaskedEdit& field, const ui::Label& label);
   void EnableFileCommands();
-  // Writes the active memo's text to the file in the encoding Save keeps; false when the player chose not
-  // to save.
-  bool SaveTo(const std::wstring& path);
+
+  // A memo's own file: the one last opened into it or saved from it, which its Save writes to, with the
+  // encoding and line break it came in (for a new file, those new files get).
+  struct MemoFile {
+    std::wstring path;  // none: the memo's text is scratch, and its Save is Save As
+    TextEncoding encoding = kNewFileEncoding;
+    LineEnd lineEnd = kNewFileLineEnd;
+    std::string savedText;  // the memo's text as last opened or saved
+  };
+  MemoFile& FileOf(const ui::Memo& memo) { return &memo == &memoText ? inputFile_ : outputFile_; }
+  bool HasUnsavedEdits(const ui::Memo& memo);
+  // Each returns whether the memo's text was written.
+  bool Save(ui::Memo& memo);
+  bool SaveAs(ui::Memo& memo);
+  // Writes the memo's text to the file in the encoding and line break its file keeps; false when the player
+  // chose not to save.
+  bool SaveTo(ui::Memo& memo, const std::wstring& path);
+  // Whether the close may go on as far as unsaved edits go.
+  bool SettleUnsavedEdits();
 
   ui::Form& window_;
-  // The file that Save writes to: the one last opened or saved as (none yet: Save is Save As), and the
-  // encoding it came in or, for a new file, the one new files get.
-  std::wstring file_;
-  TextEncoding fileEncoding_ = kNewFileEncoding;
+  MemoFile inputFile_;
+  MemoFile outputFile_;
   CommandControls* runningCommand_ = nullptr;
   bool closePending_ = false;
 };

@@ -110,6 +110,27 @@ TEST(TextFileContent, EveryLineBreakBecomesCarriageReturnAndLineFeed) {
   for (const Case& c : cases) EXPECT_EQ(NormaliseLineBreaks(c.in), c.out) << c.in;
 }
 
+// A file keeps its own line break when saved again; one with lines ending in different ways takes its first
+// line's way, one of a single line the way of new files.
+TEST(TextFileContent, FilesKeepTheirLineBreaks) {
+  const struct {
+    const char* file;
+    LineEnd lineEnd;
+    const char* saved;
+  } cases[] = {
+      {"a\r\nb\r\n", LineEnd::CrLf, "a\r\nb\r\n"}, {"a\nb\n", LineEnd::Lf, "a\nb\n"},
+      {"a\rb\r", LineEnd::Cr, "a\rb\r"},           {"a\nb\r\nc\rd", LineEnd::Lf, "a\nb\nc\nd"},
+      {"a\rb\nc", LineEnd::Cr, "a\rb\rc"},         {"a\r\r\nb", LineEnd::Cr, "a\r\rb"},
+      {"one line", LineEnd::CrLf, "one line"},      {"\n", LineEnd::Lf, "\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    const MemoFileText opened = MemoTextOfFile(c.file, Latin1());
+    EXPECT_EQ(opened.lineEnd, c.lineEnd);
+    EXPECT_EQ(FileBytesOfMemoText(WithLineEnds(opened.text, opened.lineEnd), opened.encoding, Latin1()), c.saved);
+  }
+}
+
 TEST(TextFileContent, LongestLineWhateverTheLineBreaks) {
   const std::pair<const char*, std::size_t> cases[] = {
       {"", 0}, {"abc", 3}, {"a\r\nabcd\rab\n", 4}, {"\r\n\n", 0}, {"ab\nλόγος\n日本", 5}, {"\xF0\x9F\x98\x80", 2}};

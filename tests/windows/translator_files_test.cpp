@@ -78,6 +78,7 @@ std::optional<std::string> ReadBytes(const std::wstring& path) {
 
 class TranslatorFilesTest : public TranslatorPageTest {
  protected:
+
   // Chooses a menu item and returns the message of the error box it shows, or nothing.
   std::optional<std::string> ChooseReportingError(const ui::MenuItem& item) {
     test::ErrorBoxWatcher watcher("Kestrelle");  // gives up after a few seconds when no box comes
@@ -277,6 +278,113 @@ TEST_F(TranslatorFilesTest, AnyFileNameOpensAndSaves) {
   EXPECT_EQ(page.memoText.Text(), "saved é");
   EXPECT_EQ(folders.back()->Files(), std::vector<std::string>{ui::Utf8FromWide(deepNotes)}) << "no temporary file left";
   while (!folders.empty()) folders.pop_back();  // the deepest first
+}
+
+// Typed into a memo at the end of its text, through the message queue as the keyboard's letters come.
+void TypeAtEnd(const ui::Memo& memo, const std::string& text) {
+  SendMessageA(memo.Handle(), EM_SETSEL, 0x7FFFFFFF, 0x7FFFFFFF);
+  for (const char c : text) PostMessageA(memo.Handle(), WM_CHAR, static_cast<WPARAM>(c), 1);
+  Pump();
+}
+
+// Ctrl+O and Ctrl+S pressed in a memo: each memo saves to its own file, never the other's, whatever
+// changed its text since it got the focus; a memo with no file of its own offers no name. The flows run
+// on one page in turn, the fresh memo first and the output memo before it has a file.
+TEST_F(TranslatorFilesTest, EachMemoSavesToItsOwnFile) {
+  const struct {
+    const char* name;
+    bool open, output, clear;
+    const wchar_t* savedAs;  // Save As before the edits
+    const char* typed;
+    const wchar_t* saveAnswer;  // the dialog Ctrl+S shows (nothing: it shows none)
+    const wchar_t* changed;
+    const char* holds;
+  } flows[] = {
+      {"fresh memo", false, false, false, nullptr, "fresh", L"fresh.txt", L"fresh.txt", "fresh"},
+      {"output memo", true, true, false, nullptr, "", L"out.txt", L"out.txt", "translation"},
+      {"empty memo Open", true, false, false, nullptr, "!", nullptr, L"story.txt", "story!"},
+      {"Clear then type", true, false, true, nullptr, "new", nullptr, L"story.txt", "new"},
+      {"Save As then Save", true, false, false, L"copy.txt", "!", nullptr, L"copy.txt", "story!"},
+  };
+  for (const auto& f : flows) {
+    SCOPED_TRACE(f.name);
+    WriteBytes(folder / L"story.txt", "story");
+    Choose(page.pmtClear);
+    page.memoText.SetFocus();
+    if (f.open) {
+      chooser.answer = folder / L"story.txt";
+      PressCtrl(page.memoText, 'O');
+    }
+    if (f.clear) Choose(page.pmtClear);
+    if (f.savedAs) {
+      chooser.answer = folder / f.savedAs;
+      Choose(page.pmtSaveAs);
+    }
+    ui::Memo& memo = f.output ? page.memoTranslated : page.memoText;
+    if (f.output) page.memoTranslated.SetText("translation");
+    memo.SetFocus();
+    TypeAtEnd(memo, f.typed);
+    const std::size_t shown = chooser.shown.size();
+    chooser.answer.reset();
+    if (f.saveAnswer) chooser.answer = folder / f.saveAnswer;
+    PressCtrl(memo, 'S');
+    ASSERT_EQ(chooser.shown.size(), shown + (f.saveAnswer ? 1 : 0));
+    if (f.saveAnswer) {
+      EXPECT_EQ(chooser.offered.back(), L"");
+    }
+    EXPECT_EQ(ReadBytes(folder / f.changed), f.holds);
+    if (std::wstring(f.changed) != L"story.txt") {
+      EXPECT_EQ(ReadBytes(folder / L"story.txt"), "story");
+    }
+  }
+}
+
+// A file opened and saved unchanged stays byte for byte, whatever its line breaks; one with mixed line
+// breaks takes its first line's.
+TEST_F(TranslatorFilesTest, SaveKeepsTheLineBreaksOfTheFile) {
+  const struct {
+    const char* file;
+    const char* saved;
+  } rows[] = {{"a\r\nb\r\n", "a\r\nb\r\n"}, {"a\nb\n", "a\nb\n"}, {"a\rb\r", "a\rb\r"}, {"a\nb\r\nc\r", "a\nb\nc\n"}};
+  page.memoText.SetFocus();
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.file);
+    WriteBytes(folder / L"lines.txt", row.file);
+    chooser.answer = folder / L"lines.txt";
+    PressCtrl(page.memoText, 'O');
+    PressCtrl(page.memoText, 'S');
+    EXPECT_EQ(ReadBytes(folder / L"lines.txt"), row.saved);
+  }
+}
+
+// Closing with unsaved edits of a memo's file asks: Yes saves them and closes, No closes without them,
+// Cancel keeps the window open with the edits. Scratch text (the first row, before any Open) closes
+// without asking.
+TEST_F(TranslatorFilesTest, ClosingWithUnsavedEditsAsks) {
+  const struct {
+    bool open;
+    int answer;  // 0: not asked
+    const char* file;
+    bool closed;
+  } rows[] = {{false, 0, "story", true}, {true, IDYES, "edited", true}, {true, IDNO, "story", true},
+              {true, IDCANCEL, "story", false}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.answer);
+    int asked = 0;
+    page.askToSave = [&](const std::string&) { return ++asked, row.answer; };
+    form->Show();
+    WriteBytes(folder / L"story.txt", "story");
+    chooser.answer = folder / L"story.txt";
+    if (row.open) Choose(page.pmtOpen);
+    page.memoText.SetText("edited");
+    SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(asked, row.answer != 0 ? 1 : 0);
+    EXPECT_EQ(ReadBytes(folder / L"story.txt"), row.file);
+    EXPECT_EQ(form->Visible(), !row.closed);
+    MSG quit;
+    EXPECT_EQ(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE, row.closed);
+  }
+  page.askToSave = [](const std::string&) { return IDNO; };
 }
 
 // While the command types, no command opens a modal window, which would hold the typing up with Stop out
